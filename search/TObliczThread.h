@@ -1,0 +1,49 @@
+#pragma once
+
+#include "search/TablicaOdleglosci.h"
+#include "toolkit/core/HoldableThread.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+// The worker of the permutation search (Tryb 1) and of the random search
+// (Tryb 2). Created held; the progress window configures it and releases it.
+class TObliczThread : public HoldableThread {
+    Q_OBJECT
+
+public:
+    TObliczThread();
+    ~TObliczThread() override;
+
+    // Settings, written by the owner before the first release.
+    int Tryb = 0;
+    const OdleglosciSlot* Odleglosci = nullptr;
+    int IloscMiast = 0;
+    int IleLosowan = 0;
+
+    // Results, valid once Zakonczony is true.
+    std::vector<int> NajlepszaTrasa;
+    float NajkrotszaDroga = 0.0f;
+    float NajdluzszaDroga = 0.0f;
+
+    // Progress, read by the user-interface thread while the search runs.
+    std::atomic<std::uint32_t> IlePermutacji{0};
+    std::atomic<std::uint32_t> NrPermutacji{0};
+    std::atomic<std::int32_t> NrLosowania{0};
+    std::atomic<bool> Zakonczony{false};
+
+    // Closed length of a route of IloscMiast cities, summed in single
+    // precision in route order.
+    float DlugoscTrasy(const int* trasa) const;
+
+    // (n-1)! for n <= 13, else 0.
+    static std::uint32_t Silnia(int n);
+
+protected:
+    void Execute() override;
+
+private:
+    void Permutacje();
+    void Losowo();
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// A growable byte buffer with a cursor, typed little-endian writes and reads,
+// and a checksummed save to and load from a file. Reads never leave the
+// buffer: bytes missing at the end of the data read as 0.
+class CPamiec {
+public:
+    CPamiec() = default;
+
+    void SetDelta(int n) { Delta = n; }
+    int GetDelta() const { return Delta; }
+
+    int WriteData(const void* bytes, int count);
+    void WriteByte(std::uint8_t b);
+    void WriteInt(std::int32_t v);
+    // One byte per character (characters above U+00FF as '?'), then a 0 byte.
+    void WriteString(const QString& s);
+
+    int ReadData(void* buffer, int count);
+    std::uint8_t ReadByte();
+    std::int32_t ReadInt();
+    QString ReadString();
+
+    const std::uint8_t* Memory() const { return bufor_.data(); }
+    int Size() const { return static_cast<int>(bufor_.size()); }
+    int Position() const { return kursor_; }
+    void SetPosition(int pozycja);
+
+    // Sum of the bytes from..to-1, each taken as a signed 8-bit value, in a
+    // 32-bit integer that wraps around.
+    std::int32_t Checksum(int from, int to) const;
+
+    // Writes the checksum of the data before the cursor, then that data.
+    // Replaces the file atomically; raises "Cannot create file %s" on failure.
+    void SaveToFile(const QString& path) const;
+
+    // False when the file does not exist, is shorter than 4 bytes or its
+    // checksum does not match. Raises "Cannot open file %s" when an existing
+    // file cannot be read. On true the cursor stands after the checksum.
+    bool LoadFromFile(const QString& path);
+
+private:
+    std::vector<std::uint8_t> bufor_;
+    int kursor_ = 0;
+    int Delta = 1000;
+};

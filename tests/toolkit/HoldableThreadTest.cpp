@@ -1,0 +1,136 @@
+#include "tests/support/ModalHelper.h"
+#include "toolkit/core/HoldableThread.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// Counts up until asked to finish; every step passes the checkpoint.
+class Counter : public HoldableThread {
+public:
+    ~Counter() override { finishAndWait(); }
+    std::atomic<long> steps{0};
+    std::atomic<bool> bodyRan{false};
+
+protected:
+    void Execute() override {
+        bodyRan = true;
+        while (!checkpoint())
+            steps.fetch_add(1);
+    }
+};
+
+// Calls back onto the owner thread a given number of times.
+class Caller : public HoldableThread {
+public:
+    ~Caller() override { finishAndWait(); }
+    int calls = 0;
+    int seenOnOwner = 0;
+    int value = 0;
+
+protected:
+    void Execute() override {
+        for (int i = 0; i < calls && !checkpoint(); ++i) {
+            value = i;
+            callOnOwnerThread([this] { seenOnOwner += value + 1; });
+        }
+    }
+};
+
+bool staysStill(const std::atomic<long>& steps) {
+    const long before = steps.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    return steps.load() == before;
+}
+
+} // namespace
+
+TEST(HoldableThread, IsCreatedHeldAndStartsOnRelease) {
+    Counter counter;
+    EXPECT_TRUE(counter.isHeld());
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(counter.bodyRan);
+    counter.release();
+    EXPECT_FALSE(counter.isHeld());
+    ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > 0; }));
+}
+
+TEST(HoldableThread, HoldsNestAndTheHeldFlagFollowsTheCount) {
+    Counter counter;
+    counter.release();
+    ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > 0; }));
+
+    counter.hold();  // the user's pause
+    EXPECT_TRUE(counter.isHeld());
+    counter.hold();  // a timer tick inside the pause
+    counter.release();
+    EXPECT_TRUE(counter.isHeld());
+    EXPECT_TRUE(staysStill(counter.steps));
+
+    counter.release();
+    EXPECT_FALSE(counter.isHeld());
+    const long resumedFrom = counter.steps.load();
+    ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > resumedFrom; }));
+}
+
+TEST(HoldableThread, FinishRequestEndsAHeldWorker) {
+    Counter counter;
+    counter.release();
+    ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > 0; }));
+    counter.hold();
+    counter.hold();
+    counter.finishAndWait();
+    EXPECT_TRUE(counter.hasEnded());
+    EXPECT_TRUE(counter.isFinished());
+}
+
+TEST(HoldableThread, DestroysCleanlyInEveryState) {
+    { Counter neverStarted; }
+    {
+        Counter running;
+        running.release();
+    }
+    {
+        Counter held;
+        held.release();
+        held.hold();
+    }
+    {
+        Counter ended;
+        ended.release();
+        ended.finishAndWait();
+        ended.hold();  // held after its end, as a progress tick may leave it
+    }
+    SUCCEED();
+}
+
+TEST(HoldableThread, SynchronousCallsRunOnTheOwnerThreadInOrder) {
+    Caller caller;
+    caller.calls = 50;
+    caller.release();
+    caller.waitForEnd();  // keeps serving the calls while it waits
+    EXPECT_EQ(caller.seenOnOwner, 50 * 51 / 2);
+}
+
+TEST(HoldableThread, FinishWhileTheWorkerWaitsOnTheOwnerDoesNotDeadlock) {
+    Caller caller;
+    caller.calls = 1000000;
+    caller.release();
+    ASSERT_TRUE(waitUntil([&] { return caller.seenOnOwner > 0; }));
+    caller.finishAndWait();
+    EXPECT_TRUE(caller.hasEnded());
+}
+
+TEST(HoldableThread, EndNotificationArrivesOnTheOwnerThread) {
+    Counter counter;
+    bool notified = false;
+    QObject::connect(&counter, &QThread::finished, &counter, [&] { notified = true; });
+    counter.release();
+    counter.finishAndWait();
+    ASSERT_TRUE(waitUntil([&] { return notified; }));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+// The pause switch of a worker. Holds nest: the worker may pass only while no
+// hold is in force. A finish request opens the gate for good, so that a held
+// worker can still be told to end. Every thread that does a share of one
+// search passes the same gate.
+class Gate {
+public:
+    explicit Gate(int initialHolds = 0);
+
+    void hold();
+    void release();
+    bool isHeld() const;
+
+    void requestFinish();
+    bool finishRequested() const { return finish_.load(std::memory_order_acquire); }
+
+    // Called by the worker only where it holds no lock and allocates nothing:
+    // waits while held, and tells whether the worker must stop.
+    bool checkpoint() {
+        if (holds_.load(std::memory_order_acquire) == 0)
+            return finishRequested();
+        return waitWhileHeld();
+    }
+
+private:
+    bool waitWhileHeld();
+
+    std::atomic<int> holds_;
+    std::atomic<bool> held_;
+    std::atomic<bool> finish_{false};
+    mutable std::mutex mutex_;
+    std::condition_variable opened_;
+};

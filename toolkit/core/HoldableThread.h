@@ -1,0 +1,70 @@
+#pragma once
+
+#include "toolkit/core/Gate.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+
+// A worker thread that is created held, can be held and released any number
+// of times (holds nest), asked to finish, and waited for. The thread starts
+// the first time its holds are all released.
+//
+// Derived classes put their body in Execute() and must call finishAndWait()
+// first thing in their own destructor: the body uses the derived members, so
+// it must have ended before they are destroyed.
+class HoldableThread : public QThread {
+    Q_OBJECT
+
+public:
+    HoldableThread();
+    ~HoldableThread() override;
+
+    HoldableThread(const HoldableThread&) = delete;
+    HoldableThread& operator=(const HoldableThread&) = delete;
+
+    void hold();
+    void release();
+    bool isHeld() const { return gate_.isHeld(); }
+
+    void requestFinish() { gate_.requestFinish(); }
+    bool finishRequested() const { return gate_.finishRequested(); }
+
+    // True once Execute() has returned.
+    bool hasEnded() const { return ended_.load(std::memory_order_acquire); }
+
+    // Blocks until the body has ended. On the thread that owns this object it
+    // keeps serving queued calls (the worker's synchronous calls and its end
+    // notification) while it waits, so a worker blocked on such a call can
+    // still reach its end. A thread that was never started counts as ended.
+    void waitForEnd();
+
+    // Asks the body to finish, opens every hold and waits for its end.
+    void finishAndWait();
+
+    // Shared with helper threads that do a share of the same search.
+    Gate& gate() { return gate_; }
+
+protected:
+    virtual void Execute() = 0;
+
+    // For the body: waits while held; true when the body must stop.
+    bool checkpoint() { return gate_.checkpoint(); }
+
+    // For the body: runs fn on the thread that owns this object and waits
+    // until it has returned. While fn runs the body is stopped, so fn may read
+    // the worker's members freely. Runs fn directly when called on that thread.
+    void callOnOwnerThread(const std::function<void()>& fn);
+
+private:
+    void run() final;
+
+    Gate gate_{1};
+    std::atomic<bool> started_{false};
+    std::atomic<bool> ended_{false};
+    std::mutex endMutex_;
+    std::condition_variable endSignal_;
+};
