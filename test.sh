@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds with warnings as errors and runs every test; then runs the whole
+# suite again under AddressSanitizer+UBSan, and the threaded tests under
+# ThreadSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/install-packages.sh
+
+export QT_QPA_PLATFORM=offscreen
+unset QT_QPA_PLATFORMTHEME
+jobs=$(nproc)
+
+configure() {  # dir, extra cmake arguments...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DWEDROWNIK_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+echo "== Build with warnings as errors, run every test"
+configure build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build-tests --output-on-failure -j "$jobs"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+configure build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEDROWNIK_SANITIZE=address -DWEDROWNIK_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== ThreadSanitizer (threaded tests)"
+configure build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEDROWNIK_SANITIZE=thread -DWEDROWNIK_BENCH=OFF
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp" \
+  ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L threaded
