@@ -57,4 +57,11 @@ protected:
 
 private:
     double LosujPrawdopodobienstwo();
+    const TablicaOdleglosci* Tablica() const;
+    void PokazPostep();
+
+    // For each city, its position in a child's crossed segment, or -1: the
+    // repair of a crossover looks cities up here instead of scanning.
+    std::vector<int> PozycjaWOdcinku1;
+    std::vector<int> PozycjaWOdcinku2;
 };

@@ -1,0 +1,238 @@
+#include "search/CGenetyk.h"
+
+#include "search/LosowaLiczba.h"
+
+#include <algorithm>
+#include <cstddef>
+
+CGenetyk::CGenetyk() = default;
+
+CGenetyk::~CGenetyk() {
+    finishAndWait();
+}
+
+void CGenetyk::UstawRozmiar(int licznosc, int iloscMiast) {
+    const int n = std::max(iloscMiast, 0);
+    const int licz = std::max(licznosc, 0);
+    if (licz == LicznoscPopulacji && n == IloscMiast)
+        return;
+    LicznoscPopulacji = licz;
+    IloscMiast = n;
+    Populacja.assign(static_cast<std::size_t>(licz), CGenotyp{});
+    NowaPopulacja.assign(static_cast<std::size_t>(licz), CGenotyp{});
+    for (CGenotyp& g : Populacja)
+        g.UstawIlosc(n);
+    for (CGenotyp& g : NowaPopulacja)
+        g.UstawIlosc(n);
+    Najlepszy.UstawIlosc(n);
+    Dziecko1.UstawIlosc(n);
+    Dziecko2.UstawIlosc(n);
+    PozycjaWOdcinku1.assign(static_cast<std::size_t>(n), -1);
+    PozycjaWOdcinku2.assign(static_cast<std::size_t>(n), -1);
+}
+
+const TablicaOdleglosci* CGenetyk::Tablica() const {
+    return Odleglosci ? Odleglosci->get() : nullptr;
+}
+
+double CGenetyk::DlugoscTrasy(const CGenotyp& g) const {
+    const TablicaOdleglosci* t = Tablica();
+    const int n = static_cast<int>(g.Geny.size());
+    if (!t || n < 1)
+        return 0.0;
+    const TablicaOdleglosci& tablica = *t;
+    const int* geny = g.Geny.data();
+    double s = 0.0;
+    for (int i = 1; i < n; ++i)
+        s += tablica[geny[i]][geny[i - 1]];
+    s += tablica[geny[0]][geny[n - 1]];
+    return s;
+}
+
+double CGenetyk::LosujPrawdopodobienstwo() {
+    return (Losowanie15() % 10000) * 0.0001;
+}
+
+void CGenetyk::Inicjuj() {
+    ZiarnoZCzasu();
+    const int n = IloscMiast;
+    // The (r+1)-th unused city in increasing order is element r of the list
+    // of remaining cities kept sorted: the same city for the same draw as a
+    // walk over used-flags.
+    std::vector<int> pozostale;
+    pozostale.reserve(static_cast<std::size_t>(n));
+    for (CGenotyp& g : Populacja) {
+        g.UstawIlosc(n);
+        pozostale.clear();
+        for (int miasto = 0; miasto < n; ++miasto)
+            pozostale.push_back(miasto);
+        for (int j = 0; j < n; ++j) {
+            const int r = LosowaLiczba(n - j);
+            g.Geny[static_cast<std::size_t>(j)] = pozostale[static_cast<std::size_t>(r)];
+            pozostale.erase(pozostale.begin() + r);
+        }
+    }
+}
+
+void CGenetyk::Ocen() {
+    double najdluzsza = 0.0;
+    for (CGenotyp& g : Populacja) {
+        g.Droga = DlugoscTrasy(g);
+        if (g.Droga > najdluzsza)
+            najdluzsza = g.Droga;
+    }
+    double suma = 0.0;
+    for (CGenotyp& g : Populacja) {
+        g.Przystosowanie = (najdluzsza + 1.0) - g.Droga;
+        suma += g.Przystosowanie;
+    }
+    double dystrybuanta = 0.0;
+    for (CGenotyp& g : Populacja) {
+        g.Prawdopodobienstwo = g.Przystosowanie / suma;
+        dystrybuanta += g.Prawdopodobienstwo;
+        g.Dystrybuanta = dystrybuanta;
+    }
+}
+
+void CGenetyk::ZapamietajNajlepszy() {
+    if (Populacja.empty())
+        return;
+    if (Najlepszy.Droga == 0.0)
+        Najlepszy = Populacja.front();
+    for (const CGenotyp& g : Populacja)
+        if (g.Droga < Najlepszy.Droga)
+            Najlepszy = g;
+}
+
+void CGenetyk::Selekcja() {
+    if (Populacja.empty())
+        return;
+    NowaPopulacja.resize(Populacja.size());
+    for (CGenotyp& slot : NowaPopulacja) {
+        const double x = LosujPrawdopodobienstwo();
+        // The first individual whose cumulative value exceeds x. Rounding can
+        // leave the last cumulative value below x; the last individual then
+        // takes the draw rather than nobody.
+        auto wybrany = std::upper_bound(Populacja.cbegin(), Populacja.cend(), x,
+                                        [](double wartosc, const CGenotyp& g) { return wartosc < g.Dystrybuanta; });
+        if (wybrany == Populacja.cend())
+            --wybrany;
+        slot = *wybrany;
+    }
+    Populacja.swap(NowaPopulacja);
+}
+
+void CGenetyk::Krzyzowanie() {
+    int oczekujacy = -1;
+    for (int i = 0; i < static_cast<int>(Populacja.size()); ++i) {
+        if (!(LosujPrawdopodobienstwo() < PKrzyzowania))
+            continue;
+        if (oczekujacy < 0) {
+            oczekujacy = i;
+        } else {
+            Krzyzuj(oczekujacy, i);
+            oczekujacy = -1;
+        }
+    }
+}
+
+void CGenetyk::Krzyzuj(int a, int b) {
+    int c1 = LosowaLiczba(IloscMiast);
+    int c2 = LosowaLiczba(IloscMiast);
+    if (c2 < c1)
+        std::swap(c1, c2);
+    if (c1 == c2)
+        return;
+    KrzyzujOdcinek(a, b, c1, c2);
+}
+
+void CGenetyk::KrzyzujOdcinek(int a, int b, int c1, int c2) {
+    const int n = IloscMiast;
+    const int licznosc = static_cast<int>(Populacja.size());
+    if (a < 0 || a >= licznosc || b < 0 || b >= licznosc || c1 < 0 || c2 > n || c1 >= c2)
+        return;
+    const auto rozmiar = static_cast<std::size_t>(n);
+    std::vector<int>& A = Populacja[static_cast<std::size_t>(a)].Geny;
+    std::vector<int>& B = Populacja[static_cast<std::size_t>(b)].Geny;
+    if (A.size() != rozmiar || B.size() != rozmiar)
+        return;
+    Dziecko1.UstawIlosc(n);
+    Dziecko2.UstawIlosc(n);
+    if (PozycjaWOdcinku1.size() != rozmiar) {
+        PozycjaWOdcinku1.assign(rozmiar, -1);
+        PozycjaWOdcinku2.assign(rozmiar, -1);
+    }
+    int* d1 = Dziecko1.Geny.data();
+    int* d2 = Dziecko2.Geny.data();
+    int* poz1 = PozycjaWOdcinku1.data();
+    int* poz2 = PozycjaWOdcinku2.data();
+
+    for (int j = c1; j < c2; ++j) {
+        d1[j] = B[static_cast<std::size_t>(j)];
+        d2[j] = A[static_cast<std::size_t>(j)];
+        poz1[d1[j]] = j;
+        poz2[d2[j]] = j;
+    }
+    // A city outside the segment that the segment already holds is replaced
+    // by following the segment's mapping until a free city turns up; for
+    // permutations the chain is at most as long as the segment.
+    const int dlugoscOdcinka = c2 - c1;
+    auto napraw = [&](int i) {
+        int v = A[static_cast<std::size_t>(i)];
+        for (int krok = 0; krok < dlugoscOdcinka && poz1[v] >= 0; ++krok)
+            v = d2[poz1[v]];
+        d1[i] = v;
+        int w = B[static_cast<std::size_t>(i)];
+        for (int krok = 0; krok < dlugoscOdcinka && poz2[w] >= 0; ++krok)
+            w = d1[poz2[w]];
+        d2[i] = w;
+    };
+    for (int i = 0; i < c1; ++i)
+        napraw(i);
+    for (int i = c2; i < n; ++i)
+        napraw(i);
+
+    for (int j = c1; j < c2; ++j) {
+        poz1[d1[j]] = -1;
+        poz2[d2[j]] = -1;
+    }
+    Populacja[static_cast<std::size_t>(a)] = Dziecko1;
+    Populacja[static_cast<std::size_t>(b)] = Dziecko2;
+}
+
+void CGenetyk::Mutacja() {
+    const int n = IloscMiast;
+    for (CGenotyp& g : Populacja) {
+        if (!(LosujPrawdopodobienstwo() < PMutacji))
+            continue;
+        const int p = LosowaLiczba(n);
+        const int q = LosowaLiczba(n);
+        if (p < static_cast<int>(g.Geny.size()) && q < static_cast<int>(g.Geny.size()))
+            std::swap(g.Geny[static_cast<std::size_t>(p)], g.Geny[static_cast<std::size_t>(q)]);
+    }
+}
+
+void CGenetyk::PokazPostep() {
+    if (Wyswietl)
+        callOnOwnerThread(Wyswietl);
+}
+
+void CGenetyk::Execute() {
+    const TablicaOdleglosci* t = Tablica();
+    if (!t || t->Count() < IloscMiast)
+        return;
+    Inicjuj();
+    Ocen();
+    ZapamietajNajlepszy();
+    PokazPostep();
+    NrPokolenia = 0;
+    while (NrPokolenia < IlePokolen && !checkpoint()) {
+        Selekcja();
+        Krzyzowanie();
+        Mutacja();
+        Ocen();
+        ZapamietajNajlepszy();
+        PokazPostep();
+        ++NrPokolenia;
+    }
+}
