@@ -23,7 +23,6 @@ ctest --test-dir build-tests --output-on-failure -j "$jobs"
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 configure build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEDROWNIK_SANITIZE=address -DWEDROWNIK_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== ThreadSanitizer (threaded tests)"

@@ -1,6 +1,7 @@
 #include "tests/support/ModalHelper.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/ErrorBox.h"
+#include "toolkit/gui/Handler.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -35,14 +36,14 @@ TEST(StandardErrorBox, ShowsIconCaptionAndMessage) {
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
 }
 
-TEST(StandardErrorBox, CatchesAnErrorEscapingAHandlerAndCarriesOn) {
+TEST(StandardErrorBox, AHandlersErrorIsShownAndItsWorkStops) {
     QPushButton button("x");
     button.show();
     bool afterError = false;
-    QObject::connect(&button, &QPushButton::clicked, [&] {
+    QObject::connect(&button, &QPushButton::clicked, handler([&] {
         throw UserError("'abc' is not a valid integer value");
         afterError = true;  // never reached: the handler stops at the error
-    });
+    }));
     ModalHelper helper;
     SeenBox seen;
     helper.next(answerBox(&seen, QMessageBox::Ok));
@@ -52,4 +53,30 @@ TEST(StandardErrorBox, CatchesAnErrorEscapingAHandlerAndCarriesOn) {
     EXPECT_FALSE(afterError);
     button.hide();
     EXPECT_TRUE(noVisibleTopLevels());
+}
+
+namespace {
+
+// An object whose event handler fails outright, without a guard.
+class FailingReceiver : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User)
+            throw UserError("Zbyt duża liczba punktów");
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+TEST(StandardErrorBox, AnErrorEscapingAnEventHandlerIsCaughtByTheApplication) {
+    FailingReceiver receiver;
+    ModalHelper helper;
+    SeenBox seen;
+    helper.next(answerBox(&seen, QMessageBox::Ok));
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&receiver, &event);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.text, "Zbyt duża liczba punktów.");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
 }

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
-// The program's application object. Every exception that escapes an event
-// handler ends up here: it is shown in the standard error box and the program
+// The program's application object. Handlers run their work through
+// runHandler() or handler() (Handler.h), which show an error in the standard
+// error box where it arises; notify() is the last line of defence for an
+// exception that escapes anyway: it is shown the same way and the program
 // carries on, with the handler's work stopped where the error arose.
 class Application : public QApplication {
     Q_OBJECT
