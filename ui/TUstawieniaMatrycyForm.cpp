@@ -2,6 +2,7 @@
 
 #include "grid/CMatryca.h"
 #include "toolkit/core/IntConvert.h"
+#include "toolkit/gui/Handler.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -95,12 +96,12 @@ TUstawieniaMatrycyForm::TUstawieniaMatrycyForm(CMatryca& matryca, QWidget* paren
     setTabOrder(Button2, AnulujButton);
     setTabOrder(AnulujButton, OKButton);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    connect(Button1, &QPushButton::clicked, this, handler([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, handler([this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this, handler([this] { Button3Click(); }));
+    connect(Button4, &QPushButton::clicked, this, handler([this] { Button4Click(); }));
     connect(AnulujButton, &QPushButton::clicked, this, &TUstawieniaMatrycyForm::reject);
-    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(OKButton, &QPushButton::clicked, this, handler([this] { OKButtonClick(); }));
 }
 
 void TUstawieniaMatrycyForm::FormShow() {
