@@ -46,4 +46,6 @@ protected:
 private:
     void Permutacje();
     void Losowo();
+    // A table is in the slot and holds at least IloscMiast >= 1 cities.
+    bool tablicaPasuje() const;
 };

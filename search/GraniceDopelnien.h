@@ -1,0 +1,49 @@
+#pragma once
+
+#include "search/TablicaOdleglosci.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The shortest and the longest way to finish a route, by dynamic programming
+// over sets of cities (Held-Karp). For a set U of cities still to visit
+// (bit c-1 stands for city c; city 0 is never in it) and the city c where the
+// route now ends, Najkrotsze(U, c) is the shortest length, in exact
+// arithmetic, of a path from c through every city of U and back to city 0;
+// Najdluzsze(U, c) the longest. Najkrotsze(all, 0) is the shortest tour.
+//
+// The values are stored as floats rounded outward (the shortest down, the
+// longest up), so they stay true bounds. Two tables of 2^(n-1) x n entries.
+class GraniceDopelnien {
+public:
+    // Above this the tables outgrow a desktop's memory (84 MB at 20 cities).
+    static constexpr int kNajwiecejMiast = 20;
+
+    // Allocates both tables; may throw std::bad_alloc.
+    GraniceDopelnien(const TablicaOdleglosci& odleglosci, int iloscMiast);
+
+    // Fills the tables, polling przerwij now and then; false when it asked
+    // to stop (the tables are then unusable).
+    bool Zbuduj(const std::function<bool()>& przerwij);
+
+    float Najkrotsze(std::uint32_t zbior, int koniec) const { return najkrotsze_[indeks(zbior, koniec)]; }
+    float Najdluzsze(std::uint32_t zbior, int koniec) const { return najdluzsze_[indeks(zbior, koniec)]; }
+
+    // A route (from city 0) that follows the tables' choices towards the
+    // shortest, or the longest, tour: optimal up to the tables' rounding.
+    void TrasaNajkrotsza(int* trasa) const;
+    void TrasaNajdluzsza(int* trasa) const;
+
+private:
+    std::size_t indeks(std::uint32_t zbior, int koniec) const {
+        return std::size_t(zbior) * std::size_t(n_) + std::size_t(koniec);
+    }
+    template <class Lepsza>
+    void odtworz(const std::vector<float>& tablica, Lepsza lepsza, int* trasa) const;
+
+    const TablicaOdleglosci& odleglosci_;
+    int n_;
+    std::vector<float> najkrotsze_;
+    std::vector<float> najdluzsze_;
+};

@@ -1,0 +1,93 @@
+#include "search/TObliczThread.h"
+
+#include "search/LosowaLiczba.h"
+#include "search/LosowaTrasa.h"
+#include "search/PrzegladPermutacji.h"
+#include "search/SumaTrasy.h"
+
+#include <new>
+#include <numeric>
+
+TObliczThread::TObliczThread() = default;
+
+TObliczThread::~TObliczThread() {
+    finishAndWait();
+}
+
+float TObliczThread::DlugoscTrasy(const int* trasa) const {
+    const TablicaOdleglosci* odleglosci = Odleglosci ? Odleglosci->get() : nullptr;
+    if (!odleglosci || !trasa)
+        return 0.0f;
+    return SumaTrasy(*odleglosci, trasa, IloscMiast);
+}
+
+std::uint32_t TObliczThread::Silnia(int n) {
+    if (n >= 14)
+        return 0;
+    std::uint32_t wynik = 1;
+    for (int k = 2; k < n; ++k)
+        wynik *= std::uint32_t(k);
+    return wynik;
+}
+
+void TObliczThread::Execute() {
+    Zakonczony = false;
+    try {
+        if (Tryb == 1)
+            Permutacje();
+        else if (Tryb == 2)
+            Losowo();
+    } catch (const std::bad_alloc&) {
+        // Nothing may leave the thread; the results stay as they were.
+    }
+    Zakonczony = true;
+}
+
+bool TObliczThread::tablicaPasuje() const {
+    const TablicaOdleglosci* odleglosci = Odleglosci ? Odleglosci->get() : nullptr;
+    return odleglosci && IloscMiast >= 1 && IloscMiast <= odleglosci->Count();
+}
+
+void TObliczThread::Permutacje() {
+    IlePermutacji = Silnia(IloscMiast);
+    NrPermutacji = 0;
+    NajlepszaTrasa.clear();
+    if (!tablicaPasuje())
+        return;
+    PrzegladPermutacji przeglad(**Odleglosci, IloscMiast);
+    przeglad.Szukaj([this] { return checkpoint(); }, NrPermutacji);
+    NajlepszaTrasa = przeglad.NajlepszaTrasa();
+    NajkrotszaDroga = przeglad.NajkrotszaDroga();
+    NajdluzszaDroga = przeglad.NajdluzszaDroga();
+}
+
+void TObliczThread::Losowo() {
+    NajlepszaTrasa.clear();
+    NrLosowania = 0;
+    if (!tablicaPasuje())
+        return;
+    const std::size_t n = std::size_t(IloscMiast);
+    std::vector<int> d(n);
+    std::vector<int> r(n);
+    std::vector<int> q(n);
+    NajlepszaTrasa.resize(n);
+
+    // The identity competes too, although it is not one of the draws.
+    std::iota(r.begin(), r.end(), 0);
+    NajkrotszaDroga = NajdluzszaDroga = DlugoscTrasy(r.data());
+    NajlepszaTrasa = r;
+
+    ZiarnoZCzasu();
+    std::int32_t nr = 0;
+    while (nr < IleLosowan && !checkpoint()) {
+        LosujTrase(IloscMiast, d.data(), r.data(), q.data());
+        const float L = DlugoscTrasy(q.data());
+        if (L < NajkrotszaDroga) {
+            NajkrotszaDroga = L;
+            std::copy(q.begin(), q.end(), NajlepszaTrasa.begin());
+        }
+        if (L > NajdluzszaDroga)
+            NajdluzszaDroga = L;
+        NrLosowania.store(++nr, std::memory_order_relaxed);
+    }
+}

@@ -1,0 +1,203 @@
+// Pause, finish and destruction of the permutation and random worker.
+
+#include "tests/search/TObliczThreadTest.h"
+
+#include "search/PrzegladPermutacji.h"
+#include "tests/oracle/PermutacjeDoslowne.h"
+#include "tests/support/ModalHelper.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace oblicz_test;
+
+namespace {
+
+// Far too many cities to finish: the search runs until told otherwise.
+OdleglosciSlot duzaTablica() {
+    return slotDla(LosoweKomorki(40, 25, 25, 40));
+}
+
+void uruchomIPoczekajNaPostep(TObliczThread& watek) {
+    watek.release();
+    ASSERT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() > 0; }));
+}
+
+void sprawdzSpojnosc(const TObliczThread& watek, int n) {
+    ASSERT_TRUE(watek.Zakonczony);
+    ASSERT_TRUE(jestTrasa(watek.NajlepszaTrasa, n));
+    EXPECT_EQ(watek.NajlepszaTrasa[0], 0);
+    EXPECT_EQ(bity(watek.NajkrotszaDroga), bity(watek.DlugoscTrasy(watek.NajlepszaTrasa.data())));
+    EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);
+}
+
+bool staloWMiejscu(const std::atomic<std::uint32_t>& licznik) {
+    const std::uint32_t przed = licznik.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return licznik.load() == przed;
+}
+
+} // namespace
+
+TEST(TObliczThreadSterowanie, HoldStopsProgressAndReleaseResumesIt) {
+    const OdleglosciSlot slot = duzaTablica();
+    TObliczThread watek;
+    skonfiguruj(watek, slot, 1);
+    ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
+
+    watek.hold();
+    // The worker stops at its next poll, a few thousand steps on.
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_TRUE(staloWMiejscu(watek.NrPermutacji));
+    EXPECT_FALSE(watek.Zakonczony);
+
+    watek.release();
+    const std::uint32_t wstrzymany = watek.NrPermutacji.load();
+    EXPECT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() != wstrzymany; }));
+}
+
+TEST(TObliczThreadSterowanie, FinishRequestEndsALongSearchWithAConsistentBest) {
+    const OdleglosciSlot slot = duzaTablica();
+    TObliczThread watek;
+    skonfiguruj(watek, slot, 1);
+    ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
+    watek.requestFinish();
+    watek.waitForEnd();
+    sprawdzSpojnosc(watek, 40);
+    std::vector<int> identycznosc(40);
+    std::iota(identycznosc.begin(), identycznosc.end(), 0);
+    const float dlugoscIdentycznosci = watek.DlugoscTrasy(identycznosc.data());
+    EXPECT_LE(watek.NajkrotszaDroga, dlugoscIdentycznosci);
+    EXPECT_GE(watek.NajdluzszaDroga, dlugoscIdentycznosci);
+}
+
+TEST(TObliczThreadSterowanie, FinishRequestOnceThirteenCitiesAreUnderWay) {
+    for (std::uint32_t ziarno = 1; ziarno <= 4; ++ziarno) {
+        const OdleglosciSlot slot = slotDla(LosoweKomorki(13, 25, 25, ziarno));
+        TObliczThread watek;
+        skonfiguruj(watek, slot, 1);
+        watek.release();
+        // Before its body starts, a finish request would end the thread
+        // without any search, and the window then shows nothing anyway.
+        ASSERT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() > 0 || watek.Zakonczony.load(); }, 60000));
+        watek.requestFinish();
+        watek.waitForEnd();
+        sprawdzSpojnosc(watek, 13);
+        EXPECT_LE(watek.NrPermutacji.load(), 479001600u - 1);
+    }
+}
+
+TEST(TObliczThreadSterowanie, PausedSearchFinishesOnceReleasedAndAskedToEnd) {
+    const OdleglosciSlot slot = duzaTablica();
+    TObliczThread watek;
+    skonfiguruj(watek, slot, 1);
+    ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
+    watek.hold();
+    // As the progress window does on a confirmed finish.
+    if (watek.isHeld())
+        watek.release();
+    watek.requestFinish();
+    watek.waitForEnd();
+    sprawdzSpojnosc(watek, 40);
+}
+
+TEST(TObliczThreadSterowanie, InterruptedSearchKeepsTheBestSoFarAtEveryPoll) {
+    // Polled at every step and stopped after k polls: whatever k, the route
+    // kept is a route and its length its own; the coverage only grows.
+    using O = PrzegladPermutacji::Ograniczenie;
+    const TablicaOdleglosci tablica = TablicaDla(LosoweKomorki(7, 4, 4, 8));
+    const WynikDoslowny wzor = PermutacjeDoslownie(tablica, 7);
+    for (O ograniczenie : {O::Brak, O::Proste, O::HeldKarp}) {
+        std::uint64_t poprzednio = 0;
+        for (int k = 1;; ++k) {
+            PrzegladPermutacji przeglad(tablica, 7, ograniczenie);
+            std::atomic<std::uint32_t> nr{0};
+            int polling = 0;
+            const bool doKonca = przeglad.Szukaj([&] { return ++polling >= k; }, nr, 1);
+            const std::vector<int>& trasa = przeglad.NajlepszaTrasa();
+            ASSERT_TRUE(jestTrasa(trasa, 7)) << k;
+            ASSERT_EQ(bity(przeglad.NajkrotszaDroga()), bity(DlugoscDoslowna(tablica, trasa.data(), 7))) << k;
+            ASSERT_GE(przeglad.NajkrotszaDroga(), wzor.najkrotsza);
+            ASSERT_LE(przeglad.NajdluzszaDroga(), wzor.najdluzsza);
+            ASSERT_GE(przeglad.Pokryte(), poprzednio);
+            ASSERT_EQ(nr.load(), przeglad.Pokryte() == 0 ? 0u : std::uint32_t(przeglad.Pokryte() - 1));
+            poprzednio = przeglad.Pokryte();
+            if (doKonca) {
+                EXPECT_EQ(trasa, wzor.trasa);
+                EXPECT_EQ(przeglad.Pokryte(), 720u);
+                break;
+            }
+        }
+    }
+}
+
+TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
+    const OdleglosciSlot slot = duzaTablica();
+    std::atomic<int> konce{0};
+    const auto liczKoniec = [&](TObliczThread& watek) {
+        QObject::connect(&watek, &QThread::finished, [&] { ++konce; });
+    };
+    {
+        TObliczThread nigdyNieUruchomiony;
+        skonfiguruj(nigdyNieUruchomiony, slot, 1);
+    }
+    {
+        TObliczThread biegnacy;
+        liczKoniec(biegnacy);
+        skonfiguruj(biegnacy, slot, 1);
+        ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(biegnacy));
+    }
+    EXPECT_EQ(konce.load(), 1);
+    {
+        TObliczThread wstrzymany;
+        liczKoniec(wstrzymany);
+        skonfiguruj(wstrzymany, slot, 1);
+        ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(wstrzymany));
+        wstrzymany.hold();
+        wstrzymany.hold();
+    }
+    EXPECT_EQ(konce.load(), 2);
+    {
+        // The tick that sees the end holds the worker and never releases it.
+        const OdleglosciSlot male = slotDla({{0, 0}, {1, 1}, {2, 0}});
+        TObliczThread wstrzymanyPoKoncu;
+        liczKoniec(wstrzymanyPoKoncu);
+        skonfiguruj(wstrzymanyPoKoncu, male, 1);
+        wstrzymanyPoKoncu.release();
+        ASSERT_TRUE(waitUntil([&] { return wstrzymanyPoKoncu.Zakonczony.load(); }));
+        wstrzymanyPoKoncu.hold();
+    }
+    EXPECT_EQ(konce.load(), 3);
+}
+
+TEST(TObliczThreadSterowanie, MissingTableOrUnknownModeEndsWithoutAResult) {
+    const OdleglosciSlot pusty;
+    const OdleglosciSlot maly = slotDla({{0, 0}, {1, 1}});
+    for (int tryb : {1, 2}) {
+        TObliczThread bezTablicy;
+        bezTablicy.Odleglosci = &pusty;
+        bezTablicy.IloscMiast = 5;
+        bezTablicy.IleLosowan = 10;
+        bezTablicy.Tryb = tryb;
+        bezTablicy.release();
+        bezTablicy.waitForEnd();
+        EXPECT_TRUE(bezTablicy.Zakonczony);
+        EXPECT_TRUE(bezTablicy.NajlepszaTrasa.empty());
+
+        TObliczThread zaDuzo;
+        skonfiguruj(zaDuzo, maly, tryb, 10);
+        zaDuzo.IloscMiast = 3;  // more cities than the table holds
+        zaDuzo.release();
+        zaDuzo.waitForEnd();
+        EXPECT_TRUE(zaDuzo.Zakonczony);
+        EXPECT_TRUE(zaDuzo.NajlepszaTrasa.empty());
+    }
+    TObliczThread bezTrybu;
+    skonfiguruj(bezTrybu, maly, 3);
+    bezTrybu.release();
+    bezTrybu.waitForEnd();
+    EXPECT_TRUE(bezTrybu.Zakonczony);
+    EXPECT_TRUE(bezTrybu.NajlepszaTrasa.empty());
+}
