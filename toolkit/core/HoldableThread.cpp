@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QMetaObject>
 
+#include <utility>
+
 HoldableThread::HoldableThread() = default;
 
 HoldableThread::~HoldableThread() {
@@ -25,10 +27,10 @@ void HoldableThread::release() {
 void HoldableThread::run() {
     if (!gate_.checkpoint())
         Execute();
-    {
-        std::lock_guard lock(endMutex_);
-        ended_.store(true, std::memory_order_release);
-    }
+    // Notified under the lock: the owner may destroy this object as soon as
+    // it sees the flag, and its join is invisible to thread checkers.
+    std::lock_guard lock(endMutex_);
+    ended_.store(true, std::memory_order_release);
     endSignal_.notify_all();
 }
 
@@ -61,22 +63,34 @@ void HoldableThread::callOnOwnerThread(const std::function<void()>& fn) {
         return;
     }
     // Our own handshake rather than a blocking queued connection, so that the
-    // hand-over of the worker's data is visible to thread checkers.
-    std::mutex mutex;
-    std::condition_variable doneSignal;
-    bool done = false;
-    std::atomic<bool> published{false};
-    published.store(true, std::memory_order_release);
-    QMetaObject::invokeMethod(
-        this,
-        [&] {
-            (void)published.load(std::memory_order_acquire);
-            fn();
-            std::lock_guard lock(mutex);
-            done = true;
-            doneSignal.notify_all();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock lock(mutex);
-    doneSignal.wait(lock, [&] { return done; });
+    // hand-over of the worker's data is visible to thread checkers. The call
+    // is queued by name: a queued functor of ours could be freed on this
+    // thread after the owner has read it, behind a reference count that
+    // thread checkers cannot see.
+    std::unique_lock lock(callMutex_);
+    pendingCall_ = &fn;
+    callDone_ = false;
+    lock.unlock();
+    QMetaObject::invokeMethod(this, "runPendingCall", Qt::QueuedConnection);
+    lock.lock();
+    callDoneSignal_.wait(lock, [this] { return callDone_; });
+}
+
+void HoldableThread::runPendingCall() {
+    const std::function<void()>* fn = nullptr;
+    {
+        std::lock_guard lock(callMutex_);
+        fn = std::exchange(pendingCall_, nullptr);
+    }
+    // The worker waits for the end of the call even if fn throws.
+    struct Done {
+        HoldableThread* self;
+        ~Done() {
+            std::lock_guard lock(self->callMutex_);
+            self->callDone_ = true;
+            self->callDoneSignal_.notify_all();
+        }
+    } done{this};
+    if (fn)
+        (*fn)();
 }

@@ -61,10 +61,16 @@ protected:
 
 private:
     void run() final;
+    // Runs the call queued by callOnOwnerThread() and signals its end.
+    Q_INVOKABLE void runPendingCall();
 
     Gate gate_{1};
     std::atomic<bool> started_{false};
     std::atomic<bool> ended_{false};
     std::mutex endMutex_;
     std::condition_variable endSignal_;
+    std::mutex callMutex_;
+    std::condition_variable callDoneSignal_;
+    const std::function<void()>* pendingCall_ = nullptr;
+    bool callDone_ = false;
 };
