@@ -27,6 +27,7 @@ public:
     // to stop (the tables are then unusable).
     bool Zbuduj(const std::function<bool()>& przerwij);
 
+    int IloscMiast() const { return n_; }
     float Najkrotsze(std::uint32_t zbior, int koniec) const { return najkrotsze_[indeks(zbior, koniec)]; }
     float Najdluzsze(std::uint32_t zbior, int koniec) const { return najdluzsze_[indeks(zbior, koniec)]; }
 

@@ -13,6 +13,9 @@ namespace {
 
 constexpr double kJednostkaZaokraglenia = 0x1p-24;  // of a single-precision addition
 constexpr double kNieskonczonosc = std::numeric_limits<double>::infinity();
+// The memory of searched subtrees takes as much room as the bounds; past
+// this it would outgrow them (19 MB at 18 cities).
+constexpr int kNajwiecejMiastZPamiecia = 18;
 
 std::uint32_t bitMiasta(int miasto) {
     return std::uint32_t(1) << (miasto - 1);
@@ -55,7 +58,7 @@ bool sumyDokladne(const TablicaOdleglosci& T, int n) {
 
 struct BezGranic {
     void zajmij(int) {}
-    void zwolnij(int) {}
+    void zwolnij(int, float) {}
     bool bezZmian(float, int, float, float) const { return false; }
 };
 
@@ -79,7 +82,7 @@ struct GraniceProste {
         sumaDrozszych[poziom + 1] = sumaDrozszych[poziom] - najdrozszeWejscie[c];
         ++poziom;
     }
-    void zwolnij(int) { --poziom; }
+    void zwolnij(int, float) { --poziom; }
     bool bezZmian(float p, int c, float najkrotsza, float najdluzsza) const {
         const double dolna =
             (double(p) + (sumaTanszych[poziom] - najtanszeWejscie[c]) + najtanszeZamkniecie) * zapasDolny;
@@ -101,16 +104,41 @@ struct GraniceHeldaKarpa {
     // against them: a route of equal length may come earlier in the order.
     double progKrotszej;
     double progDluzszej;
+    // For each (cities left, last city): the least and the greatest prefix
+    // sum with which that subtree has been searched to its end, or null.
+    // A float sum never falls when a term before it grows, so the same
+    // subtree under a prefix no smaller (no greater) holds no route that
+    // could still become the shortest (the longest).
+    float* pamiecKrotszej;
+    float* pamiecDluzszej;
 
+    std::size_t indeks(std::uint32_t reszta, int c) const {
+        return std::size_t(reszta) * std::size_t(tablice->IloscMiast()) + std::size_t(c);
+    }
     void zajmij(int c) { wolne &= ~bitMiasta(c); }
-    void zwolnij(int c) { wolne |= bitMiasta(c); }
+    void zwolnij(int c, float p) {
+        if (pamiecKrotszej) {
+            const std::size_t i = indeks(wolne, c);
+            pamiecKrotszej[i] = std::min(pamiecKrotszej[i], p);
+            pamiecDluzszej[i] = std::max(pamiecDluzszej[i], p);
+        }
+        wolne |= bitMiasta(c);
+    }
     bool bezZmian(float p, int c, float najkrotsza, float najdluzsza) const {
         const std::uint32_t reszta = wolne & ~bitMiasta(c);
+        return !krotszaMozliwa(p, reszta, c, najkrotsza) && !dluzszaMozliwa(p, reszta, c, najdluzsza);
+    }
+    bool krotszaMozliwa(float p, std::uint32_t reszta, int c, float najkrotsza) const {
+        if (pamiecKrotszej && p >= pamiecKrotszej[indeks(reszta, c)])
+            return false;
         const double dolna = (double(p) + double(tablice->Najkrotsze(reszta, c))) * zapasDolny;
-        if (dolna < najkrotsza && dolna <= progKrotszej)
+        return dolna < najkrotsza && dolna <= progKrotszej;
+    }
+    bool dluzszaMozliwa(float p, std::uint32_t reszta, int c, float najdluzsza) const {
+        if (pamiecDluzszej && p <= pamiecDluzszej[indeks(reszta, c)])
             return false;
         const double gorna = (double(p) + double(tablice->Najdluzsze(reszta, c))) * zapasGorny;
-        return gorna <= najdluzsza || gorna < progDluzszej;
+        return gorna > najdluzsza && gorna >= progDluzszej;
     }
 };
 
@@ -152,6 +180,16 @@ PrzegladPermutacji::PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int 
         }
         if (!granice_)
             ograniczenie_ = Ograniczenie::Proste;
+    }
+    if (ograniczenie_ == Ograniczenie::HeldKarp && n_ <= kNajwiecejMiastZPamiecia) {
+        try {
+            const std::size_t rozmiar = (std::size_t(1) << (n_ - 1)) * n;
+            pamiecKrotszej_.resize(rozmiar);
+            pamiecDluzszej_.resize(rozmiar);
+        } catch (const std::bad_alloc&) {
+            pamiecKrotszej_ = {};
+            pamiecDluzszej_ = {};
+        }
     }
 
     najtanszeWejscie_.assign(n, 0.0);
@@ -218,8 +256,17 @@ bool PrzegladPermutacji::Szukaj(const std::function<bool()>& przerwij, std::atom
         const double progKrotszej = SumaTrasy(odleglosci_, wzor.data(), n_);
         granice_->TrasaNajdluzsza(wzor.data());
         const double progDluzszej = SumaTrasy(odleglosci_, wzor.data(), n_);
-        GraniceHeldaKarpa granice{granice_.get(), (std::uint32_t(1) << (n_ - 1)) - 1, zapasDolny_, zapasGorny_,
-                                  progKrotszej, progDluzszej};
+        std::fill(pamiecKrotszej_.begin(), pamiecKrotszej_.end(), std::numeric_limits<float>::infinity());
+        std::fill(pamiecDluzszej_.begin(), pamiecDluzszej_.end(), -std::numeric_limits<float>::infinity());
+        const bool zPamiecia = !pamiecKrotszej_.empty();
+        GraniceHeldaKarpa granice{granice_.get(),
+                                  (std::uint32_t(1) << (n_ - 1)) - 1,
+                                  zapasDolny_,
+                                  zapasGorny_,
+                                  progKrotszej,
+                                  progDluzszej,
+                                  zPamiecia ? pamiecKrotszej_.data() : nullptr,
+                                  zPamiecia ? pamiecDluzszej_.data() : nullptr};
         return przejdz(granice, przerwij, nrPermutacji, krokKontroli);
     }
     }
@@ -264,7 +311,7 @@ bool PrzegladPermutacji::przejdz(Granice& granice, const std::function<bool()>& 
             if (--d == 0)
                 break;
             uzyte[trasa[d]] = 0;
-            granice.zwolnij(trasa[d]);
+            granice.zwolnij(trasa[d], sumy[d]);
             continue;
         }
         nastepny[d] = c + 1;

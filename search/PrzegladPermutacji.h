@@ -86,4 +86,6 @@ private:
     std::vector<double> najdrozszeWejscie_;
     std::vector<double> sumaTanszych_;
     std::vector<double> sumaDrozszych_;
+    std::vector<float> pamiecKrotszej_;
+    std::vector<float> pamiecDluzszej_;
 };
