@@ -1,0 +1,359 @@
+#include "storage/CPamiec.h"
+#include "toolkit/core/UserError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray bajty(const CPamiec& pamiec, int od, int ile) {
+    return QByteArray(reinterpret_cast<const char*>(pamiec.Memory()) + od, ile);
+}
+
+QByteArray wczytaj(const QString& sciezka) {
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return plik.readAll();
+}
+
+void zapisz(const QString& sciezka, const QByteArray& dane) {
+    QFile plik(sciezka);
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(plik.write(dane), dane.size());
+}
+
+QByteArray zSuma(const QByteArray& rekord) {
+    std::uint32_t suma = 0;
+    for (char c : rekord)
+        suma += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+    QByteArray wynik(4, 0);
+    for (int k = 0; k < 4; ++k)
+        wynik[k] = char((suma >> (8 * k)) & 0xFF);
+    return wynik + rekord;
+}
+
+QString komunikat(const std::function<void()>& dzialanie) {
+    try {
+        dzialanie();
+    } catch (const UserError& e) {
+        return e.message();
+    }
+    return QString();
+}
+
+QString pelna(const QString& sciezka) {
+    return QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath());
+}
+
+} // namespace
+
+TEST(CPamiecWrite, IntegersAreLittleEndian) {
+    CPamiec pamiec;
+    pamiec.WriteInt(0x12345678);
+    pamiec.WriteInt(-2);
+    pamiec.WriteByte(0xAB);
+    EXPECT_EQ(pamiec.Position(), 9);
+    EXPECT_EQ(bajty(pamiec, 0, 9), QByteArray::fromHex("78563412feffffffab"));
+}
+
+TEST(CPamiecWrite, SizeGrowsByDeltaWhenTheDataReachesIt) {
+    CPamiec pamiec;
+    EXPECT_EQ(pamiec.GetDelta(), 1000);
+    EXPECT_EQ(pamiec.Size(), 0);
+    pamiec.WriteInt(1);
+    EXPECT_EQ(pamiec.Size(), 1000);
+    for (int k = 1; k < 249; ++k)
+        pamiec.WriteInt(k);
+    EXPECT_EQ(pamiec.Position(), 996);
+    EXPECT_EQ(pamiec.Size(), 1000);
+    // 996 + 4 reaches the size: it grows although the bytes would fit.
+    pamiec.WriteInt(7);
+    EXPECT_EQ(pamiec.Size(), 2000);
+    EXPECT_EQ(pamiec.Position(), 1000);
+}
+
+TEST(CPamiecWrite, LargeWriteGrowsBeyondOneDelta) {
+    CPamiec pamiec;
+    pamiec.SetDelta(100);
+    const QByteArray duzo(350, 'x');
+    EXPECT_EQ(pamiec.WriteData(duzo.constData(), 350), 350);
+    EXPECT_EQ(pamiec.Size(), 350);
+    EXPECT_EQ(pamiec.Position(), 350);
+    pamiec.WriteByte(1);
+    EXPECT_EQ(pamiec.Size(), 450);
+}
+
+TEST(CPamiecWrite, ZeroDeltaGrowsOnlyAsNeeded) {
+    CPamiec pamiec;
+    pamiec.SetDelta(0);
+    pamiec.WriteInt(5);
+    EXPECT_EQ(pamiec.Size(), 4);
+    pamiec.SetDelta(-3);
+    pamiec.WriteByte(5);
+    EXPECT_EQ(pamiec.Size(), 5);
+}
+
+TEST(CPamiecWrite, EmptyTextIsOneZeroByte) {
+    CPamiec pamiec;
+    pamiec.WriteString(QString());
+    EXPECT_EQ(pamiec.Position(), 1);
+    EXPECT_EQ(bajty(pamiec, 0, 1), QByteArray(1, '\0'));
+}
+
+TEST(CPamiecWrite, TextIsOneBytePerCharacterThenZero) {
+    CPamiec pamiec;
+    pamiec.WriteString("0,3");
+    pamiec.WriteString(QStringLiteral("ó\u00FF"));
+    pamiec.WriteString(QStringLiteral("ł€\U0001F600x"));
+    EXPECT_EQ(bajty(pamiec, 0, pamiec.Position()), QByteArray::fromHex("302c3300f3ff003f3f3f7800"));
+}
+
+TEST(CPamiecRead, ReadsBackWhatWasWritten) {
+    CPamiec pamiec;
+    pamiec.WriteInt(INT32_MIN);
+    pamiec.WriteInt(555);
+    pamiec.WriteByte(200);
+    pamiec.WriteString(QStringLiteral("1000"));
+    pamiec.WriteString(QString());
+    pamiec.WriteString(QStringLiteral("żó"));
+    pamiec.SetPosition(0);
+    EXPECT_EQ(pamiec.ReadInt(), INT32_MIN);
+    EXPECT_EQ(pamiec.ReadInt(), 555);
+    EXPECT_EQ(pamiec.ReadByte(), 200);
+    EXPECT_EQ(pamiec.ReadString(), "1000");
+    EXPECT_EQ(pamiec.ReadString(), "");
+    EXPECT_EQ(pamiec.ReadString(), QStringLiteral("?ó"));
+}
+
+TEST(CPamiecRead, PastTheEndYieldsZeroAndEmptyText) {
+    CPamiec pamiec;
+    pamiec.SetDelta(0);
+    pamiec.WriteByte(0x34);
+    pamiec.WriteByte(0x12);
+    pamiec.SetPosition(0);
+    EXPECT_EQ(pamiec.ReadInt(), 0x1234);
+    EXPECT_EQ(pamiec.Position(), 2);
+    EXPECT_EQ(pamiec.ReadInt(), 0);
+    EXPECT_EQ(pamiec.ReadByte(), 0);
+    EXPECT_EQ(pamiec.ReadString(), "");
+    char bufor[8] = {};
+    EXPECT_EQ(pamiec.ReadData(bufor, 8), 0);
+    EXPECT_EQ(pamiec.Position(), 2);
+}
+
+TEST(CPamiecRead, TextWithoutItsZeroEndsAtTheEndOfTheData) {
+    CPamiec pamiec;
+    pamiec.SetDelta(0);
+    pamiec.WriteData("abc", 3);
+    pamiec.SetPosition(0);
+    EXPECT_EQ(pamiec.ReadString(), "abc");
+    EXPECT_EQ(pamiec.Position(), 3);
+}
+
+TEST(CPamiecRead, LongTextGrowsTheScratchBuffer) {
+    CPamiec pamiec;
+    const QString dlugi(1234, QChar('q'));
+    pamiec.WriteString(dlugi);
+    pamiec.SetPosition(0);
+    EXPECT_EQ(pamiec.ReadString(), dlugi);
+    EXPECT_EQ(pamiec.Position(), 1235);
+}
+
+TEST(CPamiecChecksum, BytesCountAsSigned) {
+    CPamiec pamiec;
+    pamiec.WriteByte(0xFF);
+    pamiec.WriteByte(0xC0);
+    pamiec.WriteByte(0x7F);
+    pamiec.WriteByte(0x80);
+    EXPECT_EQ(pamiec.Checksum(0, 1), -1);
+    EXPECT_EQ(pamiec.Checksum(1, 2), -64);
+    EXPECT_EQ(pamiec.Checksum(0, 4), -1 - 64 + 127 - 128);
+    EXPECT_EQ(pamiec.Checksum(2, 2), 0);
+}
+
+TEST(CPamiecChecksum, WrapsAroundIn32Bits) {
+    CPamiec pamiec;
+    pamiec.SetDelta(0);
+    // 17 million bytes of 127 sum past 2^31.
+    const std::vector<char> dane(17000000, 127);
+    pamiec.WriteData(dane.data(), int(dane.size()));
+    const std::int64_t prawdziwa = 127LL * 17000000LL;
+    EXPECT_EQ(pamiec.Checksum(0, pamiec.Size()), static_cast<std::int32_t>(prawdziwa - (1LL << 32)));
+}
+
+TEST(CPamiecFile, SaveWritesChecksumThenTheDataBeforeTheCursor) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    CPamiec pamiec;
+    pamiec.WriteInt(0xC0C0C0);
+    pamiec.WriteString("ab");
+    pamiec.SaveToFile(sciezka);
+    EXPECT_EQ(wczytaj(sciezka), QByteArray::fromHex("03000000" "c0c0c000" "616200"));
+}
+
+TEST(CPamiecFile, RoundTripPutsTheCursorAtTheFirstValue) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    CPamiec zapis;
+    zapis.WriteInt(-123456);
+    zapis.WriteString(QStringLiteral("0,3"));
+    zapis.WriteByte(0xFF);
+    zapis.SaveToFile(sciezka);
+
+    CPamiec odczyt;
+    ASSERT_TRUE(odczyt.LoadFromFile(sciezka));
+    EXPECT_EQ(odczyt.Position(), 4);
+    EXPECT_EQ(odczyt.Size(), 4 + 4 + 4 + 1);
+    EXPECT_EQ(odczyt.ReadInt(), -123456);
+    EXPECT_EQ(odczyt.ReadString(), "0,3");
+    EXPECT_EQ(odczyt.ReadByte(), 0xFF);
+}
+
+TEST(CPamiecFile, SaveReplacesAnExistingFile) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    zapisz(sciezka, QByteArray(500, 'z'));
+    CPamiec pamiec;
+    pamiec.WriteByte(1);
+    pamiec.SaveToFile(sciezka);
+    EXPECT_EQ(wczytaj(sciezka), QByteArray::fromHex("0100000001"));
+}
+
+TEST(CPamiecFile, OneChangedByteMakesTheFileIgnored) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    CPamiec zapis;
+    for (int k = 0; k < 9; ++k)
+        zapis.WriteInt(k * 1000);
+    zapis.SaveToFile(sciezka);
+    QByteArray dane = wczytaj(sciezka);
+    dane[17] = char(dane[17] + 1);
+    zapisz(sciezka, dane);
+    CPamiec odczyt;
+    EXPECT_FALSE(odczyt.LoadFromFile(sciezka));
+
+    // Two changes that cancel out in the sum pass unnoticed.
+    dane[18] = char(dane[18] - 1);
+    zapisz(sciezka, dane);
+    CPamiec znowu;
+    EXPECT_TRUE(znowu.LoadFromFile(sciezka));
+}
+
+TEST(CPamiecFile, ChangedChecksumMakesTheFileIgnored) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    zapisz(sciezka, QByteArray::fromHex("0200000001"));
+    CPamiec pamiec;
+    EXPECT_FALSE(pamiec.LoadFromFile(sciezka));
+}
+
+TEST(CPamiecFile, MissingShortAndEmptyFilesAreIgnored) {
+    QTemporaryDir katalog;
+    CPamiec brak;
+    EXPECT_FALSE(brak.LoadFromFile(katalog.filePath("nie-ma.cfg")));
+    EXPECT_EQ(brak.Size(), 0);
+
+    const QString pusty = katalog.filePath("pusty.cfg");
+    zapisz(pusty, QByteArray());
+    CPamiec zPustego;
+    EXPECT_FALSE(zPustego.LoadFromFile(pusty));
+
+    const QString krotki = katalog.filePath("krotki.cfg");
+    zapisz(krotki, QByteArray::fromHex("000000"));
+    CPamiec zKrotkiego;
+    EXPECT_FALSE(zKrotkiego.LoadFromFile(krotki));
+    EXPECT_EQ(zKrotkiego.ReadInt(), 0);
+    EXPECT_EQ(zKrotkiego.ReadString(), "");
+}
+
+TEST(CPamiecFile, ChecksumAloneIsAnEmptyRecord) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    zapisz(sciezka, QByteArray(4, '\0'));
+    CPamiec pamiec;
+    ASSERT_TRUE(pamiec.LoadFromFile(sciezka));
+    EXPECT_EQ(pamiec.ReadInt(), 0);
+    EXPECT_EQ(pamiec.ReadString(), "");
+    EXPECT_EQ(pamiec.Position(), 4);
+}
+
+TEST(CPamiecFile, CutShortRecordWithMatchingChecksumReadsZerosAndEmptyTexts) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    // Two whole integers, one cut to two bytes, then nothing.
+    zapisz(sciezka, zSuma(QByteArray::fromHex("ffffff00" "0a000000" "3412")));
+    CPamiec pamiec;
+    ASSERT_TRUE(pamiec.LoadFromFile(sciezka));
+    EXPECT_EQ(pamiec.ReadInt(), 0xFFFFFF);
+    EXPECT_EQ(pamiec.ReadInt(), 10);
+    EXPECT_EQ(pamiec.ReadInt(), 0x1234);
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(pamiec.ReadInt(), 0);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(pamiec.ReadString(), "");
+    EXPECT_EQ(pamiec.Position(), pamiec.Size());
+}
+
+TEST(CPamiecFile, UnreadableExistingFileRaisesCannotOpen) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    ASSERT_TRUE(QDir(katalog.path()).mkdir("Config.cfg"));
+    CPamiec pamiec;
+    EXPECT_EQ(komunikat([&] { pamiec.LoadFromFile(sciezka); }), "Cannot open file " + pelna(sciezka));
+}
+
+TEST(CPamiecFile, SaveIntoAMissingDirectoryRaisesCannotCreate) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("brak/Config.cfg");
+    CPamiec pamiec;
+    pamiec.WriteInt(1);
+    EXPECT_EQ(komunikat([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+    EXPECT_FALSE(QFileInfo::exists(sciezka));
+}
+
+TEST(CPamiecFile, FailedReplaceLeavesTheOldFileWhole) {
+    QTemporaryDir katalog;
+    // A name so long that no temporary file can be made beside it: the old
+    // file can exist, but its replacement cannot be written.
+    const QString sciezka = katalog.filePath(QString(250, QChar('c')));
+    const QByteArray stary = QByteArray::fromHex("0300000001010100");
+    zapisz(sciezka, stary);
+    CPamiec pamiec;
+    pamiec.WriteInt(77);
+    EXPECT_EQ(komunikat([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(wczytaj(sciezka), stary);
+}
+
+TEST(CPamiecFile, SaveOverADirectoryRaisesCannotCreate) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    ASSERT_TRUE(QDir(katalog.path()).mkpath("Config.cfg/w-srodku"));
+    CPamiec pamiec;
+    pamiec.WriteInt(1);
+    EXPECT_EQ(komunikat([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+    EXPECT_TRUE(QFileInfo(sciezka + "/w-srodku").isDir());
+    EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST(CPamiecFile, ReadOnlyDirectoryRaisesCannotCreateAndKeepsTheOldFile) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only directories";
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    const QByteArray stary = QByteArray::fromHex("0100000001");
+    zapisz(sciezka, stary);
+    QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    CPamiec pamiec;
+    pamiec.WriteInt(1);
+    const QString blad = komunikat([&] { pamiec.SaveToFile(sciezka); });
+    QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(blad, "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(wczytaj(sciezka), stary);
+}
