@@ -10,6 +10,7 @@
 #include <vector>
 
 class CPamiec;
+class QPainter;
 
 // The grid of cells on which the user marks cities, with the best route
 // drawn over it. Every change of which cells are cities or of a count
@@ -18,6 +19,12 @@ class CMatryca : public QWidget {
     Q_OBJECT
 
 public:
+    // The largest cell table the grid accepts (8192 x 8192 cells, one byte
+    // each). Every cell count must stay well inside the 32 bits of
+    // PointCount and of LoadFromWektor's element count; a larger request is
+    // refused with a UserError and the grid keeps its table.
+    static constexpr std::int64_t MaksLiczbaKomorek = std::int64_t(1) << 26;
+
     explicit CMatryca(QWidget* owner = nullptr);
     ~CMatryca() override;
 
@@ -57,7 +64,10 @@ public:
     void SaveToCPamiec(CPamiec* pamiec) const;
     void LoadFromCPamiec(CPamiec* pamiec);
 
+    // Sizes the control to its cells and lines, clamped to what a widget can
+    // measure; its size hint follows, so a layout keeps it.
     void EvaluateSize();
+    QSize sizeHint() const override;
     // A complete redraw, shown before the next user input is handled.
     void Paint();
     void PaintCell(int row, int column, bool city);
@@ -73,6 +83,22 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Pixel geometry, in 64 bits: products of counts and sizes may exceed
+    // 32 bits even when the clamped control size does not.
+    std::int64_t Skok() const { return std::int64_t(CellSize) + GridWidth; }
+    std::int64_t LiniaSiatki(std::int64_t k) const { return GridWidth / 2 + k * Skok(); }
+    std::int64_t PoczatekKomorki(std::int64_t k) const { return GridWidth + k * Skok(); }
+    std::int64_t SrodekKomorki(std::int64_t k) const { return CellSize / 2 + PoczatekKomorki(k); }
+    QRect ProstokatKola(int row, int column) const;
+
+    // Allocates an empty table of rows x columns before anything changes;
+    // raises a UserError when it is too large or cannot be had.
+    static std::vector<std::uint8_t> NowaTablica(int rows, int columns);
+    void ZmienWymiary(int rows, int columns);
+    void ZglosZmiane();
+
+    void PaintPunkty(QPainter& painter, const QRect& rect) const;
+
     int ColumnCount = 5;
     int RowCount = 5;
     int CellSize = 10;

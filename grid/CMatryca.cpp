@@ -1,0 +1,487 @@
+#include "grid/CMatryca.h"
+
+#include "search/LosowaLiczba.h"
+#include "storage/CPamiec.h"
+#include "toolkit/core/UserError.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::int64_t podlogaDzielenia(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if (a % b != 0 && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+std::int64_t sufitDzielenia(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if (a % b != 0 && ((a < 0) == (b < 0)))
+        ++q;
+    return q;
+}
+
+struct Zakres {
+    std::int64_t pierwszy;
+    std::int64_t ostatni;
+};
+
+// The indexes k in 0..ostatni whose position start + k * skok lies in lo..hi.
+// The pitch may be zero or negative when the sizes are; then the positions
+// stand still or run backwards, and this still finds exactly the ones in view.
+Zakres widoczne(std::int64_t start, std::int64_t skok, std::int64_t ostatni, std::int64_t lo, std::int64_t hi) {
+    Zakres z{0, ostatni};
+    if (skok > 0) {
+        z.pierwszy = sufitDzielenia(lo - start, skok);
+        z.ostatni = podlogaDzielenia(hi - start, skok);
+    } else if (skok < 0) {
+        z.pierwszy = sufitDzielenia(start - hi, -skok);
+        z.ostatni = podlogaDzielenia(start - lo, -skok);
+    } else if (start < lo || start > hi) {
+        return {1, 0};
+    }
+    z.pierwszy = std::max<std::int64_t>(z.pierwszy, 0);
+    z.ostatni = std::min<std::int64_t>(z.ostatni, ostatni);
+    return z;
+}
+
+int doRozmiaru(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX));
+}
+
+// A pen cannot be narrower than 0 (a one-pixel line) or wider than the
+// painter accepts; beyond those the drawing is the nearest one it can make.
+int szerokoscPiora(int szerokosc) {
+    return std::clamp(szerokosc, 0, 32767);
+}
+
+QPen pioro(TColor kolor, int szerokosc) {
+    return QPen(QBrush(toQColor(kolor)), szerokoscPiora(szerokosc));
+}
+
+// Cuts the segment a-b to the box, keeping its direction; false when no part
+// of it lies in the box (Liang-Barsky).
+bool przytnij(QPointF& a, QPointF& b, const QRectF& box) {
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    return true;
+}
+
+} // namespace
+
+CMatryca::CMatryca(QWidget* owner)
+    : QWidget(owner), Cells(std::size_t(RowCount) * std::size_t(ColumnCount), 0) {
+    // Every paint fills the exposed area itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    EvaluateSize();
+}
+
+CMatryca::~CMatryca() = default;
+
+std::vector<std::uint8_t> CMatryca::NowaTablica(int rows, int columns) {
+    const std::int64_t liczba = std::int64_t(rows) * std::int64_t(columns);
+    if (liczba > MaksLiczbaKomorek)
+        throw UserError(QStringLiteral("Zbyt duża matryca miast: %1 X %2").arg(rows).arg(columns));
+    try {
+        return std::vector<std::uint8_t>(static_cast<std::size_t>(liczba), 0);
+    } catch (const std::bad_alloc&) {
+        throw UserError(QStringLiteral("Brak pamięci na matrycę miast: %1 X %2").arg(rows).arg(columns));
+    }
+}
+
+void CMatryca::ZmienWymiary(int rows, int columns) {
+    // The new table is had before the old one goes: a refused size leaves the
+    // grid as it was.
+    Cells = NowaTablica(rows, columns);
+    RowCount = rows;
+    ColumnCount = columns;
+    EvaluateSize();
+    BestPunkty.Clear();
+    Paint();
+    PointCount = 0;
+    ZglosZmiane();
+}
+
+void CMatryca::ZglosZmiane() {
+    if (OnChange)
+        OnChange(this);
+}
+
+void CMatryca::SetColumnCount(int n) {
+    if (n == ColumnCount || n <= 0)
+        return;
+    ZmienWymiary(RowCount, n);
+}
+
+void CMatryca::SetRowCount(int n) {
+    if (n == RowCount || n <= 0)
+        return;
+    ZmienWymiary(n, ColumnCount);
+}
+
+void CMatryca::SetCellSize(int n) {
+    if (n == CellSize)
+        return;
+    CellSize = n;
+    EvaluateSize();
+    Paint();
+}
+
+void CMatryca::SetGridWidth(int n) {
+    if (n == GridWidth)
+        return;
+    GridWidth = n;
+    EvaluateSize();
+    Paint();
+}
+
+void CMatryca::SetBestRouteWidth(int n) {
+    if (n == BestRouteWidth)
+        return;
+    BestRouteWidth = n;
+    Paint();
+}
+
+void CMatryca::SetBackgroundColor(TColor c) {
+    if (c == BackgroundColor)
+        return;
+    BackgroundColor = c;
+    Paint();
+}
+
+void CMatryca::SetGridColor(TColor c) {
+    if (c == GridColor)
+        return;
+    GridColor = c;
+    Paint();
+}
+
+void CMatryca::SetSelectedColor(TColor c) {
+    if (c == SelectedColor)
+        return;
+    SelectedColor = c;
+    Paint();
+}
+
+void CMatryca::SetBestRouteColor(TColor c) {
+    if (c == BestRouteColor)
+        return;
+    BestRouteColor = c;
+    Paint();
+}
+
+void CMatryca::SetPointCount(int n) {
+    if (n == PointCount)
+        return;
+    PointCount = n;
+    ZglosZmiane();
+}
+
+void CMatryca::SetCell(int row, int column, bool value) {
+    if (row < 0 || column < 0 || row >= RowCount || column >= ColumnCount)
+        return;
+    std::uint8_t& komorka = Cells[std::size_t(row) * std::size_t(ColumnCount) + std::size_t(column)];
+    if (bool(komorka) == value)
+        return;
+    komorka = value ? 1 : 0;
+    PaintCell(row, column, value);
+    // The route goes before the notification, so that the handler sees a
+    // grid whose route agrees with its cells.
+    BestPunkty.Clear();
+    SetPointCount(PointCount + (value ? 1 : -1));
+}
+
+bool CMatryca::GetCell(int row, int column) const {
+    if (row < 0 || column < 0 || row >= RowCount || column >= ColumnCount)
+        return false;
+    return Cells[std::size_t(row) * std::size_t(ColumnCount) + std::size_t(column)] != 0;
+}
+
+void CMatryca::SetBestPunkty(const CPunktyNowe* punkty) {
+    if (!punkty || punkty == &BestPunkty)
+        return;
+    BestPunkty = *punkty;
+}
+
+void CMatryca::SetAll(bool value) {
+    std::fill(Cells.begin(), Cells.end(), value ? 1 : 0);
+    BestPunkty.Clear();
+    Paint();
+    SetPointCount(value ? static_cast<int>(Cells.size()) : 0);
+}
+
+void CMatryca::LoadFromWektor(const bool* cells, int count) {
+    if (!cells || std::int64_t(count) != std::int64_t(Cells.size()))
+        return;
+    int miasta = 0;
+    for (std::size_t k = 0; k < Cells.size(); ++k) {
+        Cells[k] = cells[k] ? 1 : 0;
+        miasta += Cells[k];
+    }
+    BestPunkty.Clear();
+    Paint();
+    PointCount = 0;
+    SetPointCount(miasta);
+}
+
+void CMatryca::Losuj(int n) {
+    if (std::int64_t(n) > std::int64_t(Cells.size()))
+        throw UserError(QStringLiteral("Zbyt duża liczba punktów"));
+    ZiarnoZCzasu();
+    std::fill(Cells.begin(), Cells.end(), 0);
+    for (int k = 0; k < n; ++k) {
+        std::size_t indeks;
+        do {
+            const int wiersz = LosowaLiczba(RowCount);
+            const int kolumna = LosowaLiczba(ColumnCount);
+            indeks = std::size_t(wiersz) * std::size_t(ColumnCount) + std::size_t(kolumna);
+        } while (Cells[indeks]);
+        Cells[indeks] = 1;
+    }
+    BestPunkty.Clear();
+    Paint();
+    SetPointCount(std::max(n, 0));
+}
+
+void CMatryca::SaveToCPamiec(CPamiec* pamiec) const {
+    pamiec->WriteInt(static_cast<std::int32_t>(BackgroundColor));
+    pamiec->WriteInt(static_cast<std::int32_t>(SelectedColor));
+    pamiec->WriteInt(static_cast<std::int32_t>(GridColor));
+    pamiec->WriteInt(static_cast<std::int32_t>(BestRouteColor));
+    pamiec->WriteInt(CellSize);
+    pamiec->WriteInt(GridWidth);
+    pamiec->WriteInt(BestRouteWidth);
+    pamiec->WriteInt(RowCount);
+    pamiec->WriteInt(ColumnCount);
+}
+
+void CMatryca::LoadFromCPamiec(CPamiec* pamiec) {
+    BackgroundColor = static_cast<TColor>(pamiec->ReadInt());
+    SelectedColor = static_cast<TColor>(pamiec->ReadInt());
+    GridColor = static_cast<TColor>(pamiec->ReadInt());
+    BestRouteColor = static_cast<TColor>(pamiec->ReadInt());
+    CellSize = pamiec->ReadInt();
+    GridWidth = pamiec->ReadInt();
+    BestRouteWidth = pamiec->ReadInt();
+
+    // A refused count must not leave the control sized for the old cell
+    // size: the other count, the size and the drawing are still brought up
+    // to date, and the first refusal is raised afterwards.
+    std::exception_ptr blad;
+    try {
+        SetRowCount(pamiec->ReadInt());
+    } catch (const UserError&) {
+        blad = std::current_exception();
+    }
+    const int kolumny = pamiec->ReadInt();
+    try {
+        SetColumnCount(kolumny);
+    } catch (const UserError&) {
+        if (!blad)
+            blad = std::current_exception();
+    }
+    EvaluateSize();
+    Paint();
+    if (blad)
+        std::rethrow_exception(blad);
+}
+
+void CMatryca::EvaluateSize() {
+    const std::int64_t szerokosc = Skok() * ColumnCount + GridWidth;
+    const std::int64_t wysokosc = Skok() * RowCount + GridWidth;
+    resize(doRozmiaru(szerokosc), doRozmiaru(wysokosc));
+    updateGeometry();
+}
+
+QSize CMatryca::sizeHint() const {
+    return size();
+}
+
+void CMatryca::Paint() {
+    // Synchronous: the screen shows the new state before the next input is
+    // handled. Qt paints only the part of the control that is visible, and
+    // nothing while the control is hidden; showing it paints it in full.
+    repaint();
+}
+
+QRect CMatryca::ProstokatKola(int row, int column) const {
+    // The circle with its one-pixel outline, clamped to the control.
+    const std::int64_t x0 = PoczatekKomorki(column);
+    const std::int64_t y0 = PoczatekKomorki(row);
+    const std::int64_t x1 = x0 + CellSize;
+    const std::int64_t y1 = y0 + CellSize;
+    auto naX = [this](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, width())); };
+    auto naY = [this](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, height())); };
+    const int lewa = naX(std::min(x0, x1));
+    const int prawa = naX(std::max(x0, x1) + 1);
+    const int gora = naY(std::min(y0, y1));
+    const int dol = naY(std::max(y0, y1) + 1);
+    return QRect(lewa, gora, prawa - lewa, dol - gora);
+}
+
+void CMatryca::PaintCell(int row, int column, bool city) {
+    // The circle is drawn from the cell table, which SetCell has already
+    // given the value city; an immediate repaint of its square does it.
+    Q_UNUSED(city);
+    if (row < 0 || column < 0 || row >= RowCount || column >= ColumnCount)
+        return;
+    const QRect obszar = ProstokatKola(row, column);
+    if (!obszar.isEmpty())
+        repaint(obszar);
+}
+
+void CMatryca::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    PaintTo(painter, event->rect());
+}
+
+void CMatryca::PaintTo(QPainter& painter, const QRect& rect) const {
+    const QRect obszar = rect & QRect(0, 0, width(), height());
+    if (obszar.isEmpty())
+        return;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRect(obszar, Qt::IntersectClip);
+    painter.fillRect(obszar, toQColor(BackgroundColor));
+
+    // Grid lines: only those whose pen reaches the area, each cut to the area
+    // with a margin wider than its cap, so no pixel inside changes.
+    const std::int64_t margines = szerokoscPiora(GridWidth) + 2;
+    const std::int64_t lewa = obszar.left() - margines;
+    const std::int64_t prawa = obszar.right() + margines;
+    const std::int64_t gora = obszar.top() - margines;
+    const std::int64_t dol = obszar.bottom() + margines;
+    const int od_y = static_cast<int>(std::max<std::int64_t>(0, gora));
+    const int do_y = static_cast<int>(std::min<std::int64_t>(height(), dol));
+    const int od_x = static_cast<int>(std::max<std::int64_t>(0, lewa));
+    const int do_x = static_cast<int>(std::min<std::int64_t>(width(), prawa));
+    painter.setPen(pioro(GridColor, GridWidth));
+    const Zakres pionowe = widoczne(LiniaSiatki(0), Skok(), ColumnCount, lewa, prawa);
+    for (std::int64_t k = pionowe.pierwszy; k <= pionowe.ostatni; ++k) {
+        const int x = static_cast<int>(LiniaSiatki(k));
+        painter.drawLine(x, od_y, x, do_y);
+    }
+    const Zakres poziome = widoczne(LiniaSiatki(0), Skok(), RowCount, gora, dol);
+    for (std::int64_t k = poziome.pierwszy; k <= poziome.ostatni; ++k) {
+        const int y = static_cast<int>(LiniaSiatki(k));
+        painter.drawLine(od_x, y, do_x, y);
+    }
+
+    // City circles of the cells in view.
+    const std::int64_t zapas = std::abs(std::int64_t(CellSize)) + 2;
+    const Zakres wiersze = widoczne(PoczatekKomorki(0), Skok(), RowCount - 1, obszar.top() - zapas,
+                                    obszar.bottom() + zapas);
+    const Zakres kolumny = widoczne(PoczatekKomorki(0), Skok(), ColumnCount - 1, obszar.left() - zapas,
+                                    obszar.right() + zapas);
+    painter.setPen(pioro(SelectedColor, 1));
+    painter.setBrush(toQColor(SelectedColor));
+    for (std::int64_t i = wiersze.pierwszy; i <= wiersze.ostatni; ++i) {
+        const std::uint8_t* wiersz = Cells.data() + std::size_t(i) * std::size_t(ColumnCount);
+        for (std::int64_t j = kolumny.pierwszy; j <= kolumny.ostatni; ++j) {
+            if (!wiersz[j])
+                continue;
+            // The circle inside the square from (x0 + 1, y0 + 1) to
+            // (x0 + CellSize - 1, y0 + CellSize - 1), right and bottom edges
+            // excluded: Qt's outline covers width + 1 pixels.
+            const double x0 = double(PoczatekKomorki(j));
+            const double y0 = double(PoczatekKomorki(i));
+            const double bok = double(CellSize) - 3;
+            painter.drawEllipse(QRectF(x0 + 1, y0 + 1, bok, bok).normalized());
+        }
+    }
+
+    PaintPunkty(painter, obszar);
+    painter.restore();
+}
+
+void CMatryca::PaintPunkty(QPainter& painter, const QRect& obszar) const {
+    const int n = BestPunkty.Count();
+    if (n == 0)
+        return;
+    painter.setPen(pioro(BestRouteColor, BestRouteWidth));
+    const double margines = szerokoscPiora(BestRouteWidth) + 2.0;
+    const QRectF pole = QRectF(obszar).adjusted(-margines, -margines, margines, margines);
+    // Beyond this the coordinates are cut to the area before Qt sees them.
+    constexpr double daleko = 1 << 20;
+    const TPunkt* punkty = BestPunkty.Punkty.data();
+    for (int i = 1; i <= n; ++i) {
+        const TPunkt a = punkty[i - 1];
+        const TPunkt b = punkty[i == n ? 0 : i];
+        if (a.x >= ColumnCount || b.x >= ColumnCount || a.y >= RowCount || b.y >= RowCount)
+            break;
+        QPointF p(double(SrodekKomorki(a.x)), double(SrodekKomorki(a.y)));
+        QPointF q(double(SrodekKomorki(b.x)), double(SrodekKomorki(b.y)));
+        if (std::max(p.x(), q.x()) < pole.left() || std::min(p.x(), q.x()) > pole.right()
+            || std::max(p.y(), q.y()) < pole.top() || std::min(p.y(), q.y()) > pole.bottom())
+            continue;
+        const bool duze = std::abs(p.x()) > daleko || std::abs(p.y()) > daleko || std::abs(q.x()) > daleko
+                          || std::abs(q.y()) > daleko;
+        if (duze && !przytnij(p, q, pole))
+            continue;
+        painter.drawLine(QLineF(p, q));
+    }
+}
+
+void CMatryca::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int X, int Y) {
+    Q_UNUSED(button);
+    Q_UNUSED(keys);
+    const std::int64_t p = Skok();
+    if (p <= 0)
+        return;
+    if (X % p <= GridWidth || Y % p <= GridWidth)
+        return;
+    const std::int64_t kolumna = X / p;
+    const std::int64_t wiersz = Y / p;
+    // Negative indexes can come only from negative sizes; they are outside
+    // the grid like any other.
+    if (wiersz < 0 || kolumna < 0 || wiersz >= RowCount || kolumna >= ColumnCount)
+        return;
+    const int row = static_cast<int>(wiersz);
+    const int column = static_cast<int>(kolumna);
+    if (BestPunkty.Count() != 0) {
+        BestPunkty.Clear();
+        std::uint8_t& komorka = Cells[std::size_t(row) * std::size_t(ColumnCount) + std::size_t(column)];
+        komorka = komorka ? 0 : 1;
+        Paint();
+        SetPointCount(PointCount + (komorka ? 1 : -1));
+    } else {
+        SetCell(row, column, !GetCell(row, column));
+    }
+}
+
+void CMatryca::mousePressEvent(QMouseEvent* event) {
+    const QPointF pozycja = event->position();
+    MouseDown(event->button(), event->modifiers(), qFloor(pozycja.x()), qFloor(pozycja.y()));
+    event->accept();
+}

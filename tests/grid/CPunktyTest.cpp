@@ -1,0 +1,120 @@
+#include "grid/CPunkty.h"
+#include "tests/grid/SiatkaTestowa.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+TEST(CPunkty, EmptyGridGivesNoCitiesAndNoTable) {
+    auto siatka = siatkaOknaGlownego();
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    EXPECT_EQ(miasta.Count(), 0);
+    EXPECT_EQ(miasta.CreateOdleglosci(), nullptr);
+}
+
+TEST(CPunkty, OneCityGivesOneByOneTableHoldingZero) {
+    auto siatka = siatkaOknaGlownego();
+    siatka->SetCell(7, 3, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    ASSERT_EQ(miasta.Count(), 1);
+    const auto tablica = miasta.CreateOdleglosci();
+    ASSERT_NE(tablica, nullptr);
+    ASSERT_EQ(tablica->Count(), 1);
+    EXPECT_EQ((*tablica)[0][0], 0.0f);
+}
+
+TEST(CPunkty, ThreeFourFiveTriangleBothWays) {
+    auto siatka = siatkaOknaGlownego();
+    siatka->SetCell(0, 0, true);
+    siatka->SetCell(4, 3, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    const auto tablica = miasta.CreateOdleglosci();
+    ASSERT_EQ(tablica->Count(), 2);
+    EXPECT_EQ((*tablica)[0][1], 5.0f);
+    EXPECT_EQ((*tablica)[1][0], 5.0f);
+    EXPECT_EQ((*tablica)[0][0], 0.0f);
+    EXPECT_EQ((*tablica)[1][1], 0.0f);
+}
+
+TEST(CPunkty, DiagonalNeighboursAreRootTwoInSinglePrecision) {
+    auto siatka = siatkaOknaGlownego();
+    siatka->SetCell(5, 5, true);
+    siatka->SetCell(6, 6, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    const auto tablica = miasta.CreateOdleglosci();
+    EXPECT_EQ((*tablica)[0][1], 1.41421354f);
+    EXPECT_EQ((*tablica)[1][0], 1.41421354f);
+}
+
+TEST(CPunkty, CitiesAreNumberedRowByRow) {
+    CMatryca siatka;
+    siatka.SetColumnCount(3);
+    siatka.SetRowCount(3);
+    siatka.SetCell(2, 1, true);
+    siatka.SetCell(0, 2, true);
+    siatka.SetCell(1, 0, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(&siatka);
+    ASSERT_EQ(miasta.Count(), 3);
+    EXPECT_EQ(miasta.Punkty[0], (TPunkt{2, 0}));
+    EXPECT_EQ(miasta.Punkty[1], (TPunkt{0, 1}));
+    EXPECT_EQ(miasta.Punkty[2], (TPunkt{1, 2}));
+    const auto tablica = miasta.CreateOdleglosci();
+    EXPECT_EQ((*tablica)[0][1], static_cast<float>(std::sqrt(5.0)));
+    EXPECT_EQ((*tablica)[1][2], static_cast<float>(std::sqrt(2.0)));
+    EXPECT_EQ((*tablica)[2][0], static_cast<float>(std::sqrt(5.0)));
+}
+
+TEST(CPunkty, SecondLoadDropsEarlierPoints) {
+    auto siatka = siatkaOknaGlownego();
+    siatka->SetCell(1, 1, true);
+    siatka->SetCell(2, 2, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    siatka->SetCell(1, 1, false);
+    miasta.LoadFromCMatryca(siatka.get());
+    ASSERT_EQ(miasta.Count(), 1);
+    EXPECT_EQ(miasta.Punkty[0], (TPunkt{2, 2}));
+}
+
+TEST(CPunkty, DistantPairOnAWideGridNeedsNoMoreThan32Bits) {
+    CMatryca siatka;
+    siatka.SetRowCount(1);
+    siatka.SetColumnCount(40001);
+    siatka.SetCell(0, 0, true);
+    siatka.SetCell(0, 40000, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(&siatka);
+    const auto tablica = miasta.CreateOdleglosci();
+    EXPECT_EQ((*tablica)[0][1], 40000.0f);
+}
+
+TEST(CPunkty, SquaresBeyond32BitsAreExact) {
+    // 46341 squared no longer fits in a signed 32-bit integer.
+    CMatryca siatka;
+    siatka.SetRowCount(1);
+    siatka.SetColumnCount(46342);
+    siatka.SetCell(0, 0, true);
+    siatka.SetCell(0, 46341, true);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(&siatka);
+    const auto tablica = miasta.CreateOdleglosci();
+    EXPECT_EQ((*tablica)[0][1], 46341.0f);
+
+    CPunkty para;
+    para.Add({0, 0});
+    para.Add({40000, 40000});
+    const auto ukosna = para.CreateOdleglosci();
+    EXPECT_EQ((*ukosna)[1][0], static_cast<float>(std::sqrt(3200000000.0)));
+    EXPECT_NEAR((*ukosna)[0][1], 56568.542f, 0.01f);
+
+    CPunkty skrajne;
+    skrajne.Add({INT32_MIN, INT32_MIN});
+    skrajne.Add({INT32_MAX, INT32_MAX});
+    const auto skrajna = skrajne.CreateOdleglosci();
+    EXPECT_NEAR((*skrajna)[0][1], 4294967295.0 * std::sqrt(2.0), 1e4);
+}
