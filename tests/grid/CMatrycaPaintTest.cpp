@@ -1,7 +1,10 @@
 #include "tests/grid/SiatkaTestowa.h"
 #include "tests/support/ModalHelper.h"
 
+#include <QElapsedTimer>
+#include <QPaintEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,10 +29,14 @@ int ile(const QImage& img, QRgb c, QRect r) {
 class Licznik : public CMatryca {
 public:
     int malowania = 0;
+    QRect obszar;
+    QSize najwiekszy;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         ++malowania;
+        obszar = event->rect();
+        najwiekszy = najwiekszy.expandedTo(obszar.size());
         CMatryca::paintEvent(event);
     }
 };
@@ -260,6 +267,40 @@ TEST(CMatrycaPaint, PaintRedrawsBeforeReturning) {
     siatka->malowania = 0;
     siatka->SetCell(3, 3, false);
     EXPECT_EQ(siatka->malowania, 1);
+    okno.hide();
+    EXPECT_TRUE(noVisibleTopLevels());
+}
+
+TEST(CMatrycaPaint, HugeGridInAScrollBoxPaintsOnlyWhatIsVisible) {
+    QScrollArea okno;
+    auto* siatka = new Licznik;
+    siatka->SetRowCount(2000);
+    siatka->SetColumnCount(2000);
+    siatka->SetAll(true);
+    okno.setWidget(siatka);
+    okno.resize(300, 300);
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+    QCoreApplication::processEvents();
+
+    siatka->malowania = 0;
+    siatka->SetAll(false);
+    EXPECT_EQ(siatka->malowania, 1);
+    EXPECT_LE(siatka->obszar.width(), 300);
+    EXPECT_LE(siatka->obszar.height(), 300);
+    siatka->najwiekszy = QSize();
+
+    QElapsedTimer zegar;
+    zegar.start();
+    for (int k = 1; k <= 50; ++k) {
+        okno.horizontalScrollBar()->setValue(k * 400);
+        okno.verticalScrollBar()->setValue(k * 400);
+        siatka->SetAll(k % 2 == 0);
+    }
+    EXPECT_LT(zegar.elapsed(), 20000);
+    EXPECT_LE(siatka->najwiekszy.width(), 300);
+    EXPECT_LE(siatka->najwiekszy.height(), 300);
+    EXPECT_GE(siatka->obszar.left(), 19000);
     okno.hide();
     EXPECT_TRUE(noVisibleTopLevels());
 }
