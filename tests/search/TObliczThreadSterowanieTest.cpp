@@ -135,9 +135,11 @@ TEST(TObliczThreadSterowanie, InterruptedSearchKeepsTheBestSoFarAtEveryPoll) {
 
 TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
     const OdleglosciSlot slot = duzaTablica();
-    std::atomic<int> konce{0};
+    // Counted on this thread, from the queued end notifications.
+    QObject odbiorca;
+    int konce = 0;
     const auto liczKoniec = [&](TObliczThread& watek) {
-        QObject::connect(&watek, &QThread::finished, [&] { ++konce; });
+        QObject::connect(&watek, &QThread::finished, &odbiorca, [&] { ++konce; });
     };
     {
         TObliczThread nigdyNieUruchomiony;
@@ -149,7 +151,7 @@ TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
         skonfiguruj(biegnacy, slot, 1);
         ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(biegnacy));
     }
-    EXPECT_EQ(konce.load(), 1);
+    EXPECT_TRUE(waitUntil([&] { return konce == 1; }));
     {
         TObliczThread wstrzymany;
         liczKoniec(wstrzymany);
@@ -158,7 +160,7 @@ TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
         wstrzymany.hold();
         wstrzymany.hold();
     }
-    EXPECT_EQ(konce.load(), 2);
+    EXPECT_TRUE(waitUntil([&] { return konce == 2; }));
     {
         // The tick that sees the end holds the worker and never releases it.
         const OdleglosciSlot male = slotDla({{0, 0}, {1, 1}, {2, 0}});
@@ -169,7 +171,7 @@ TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
         ASSERT_TRUE(waitUntil([&] { return wstrzymanyPoKoncu.Zakonczony.load(); }));
         wstrzymanyPoKoncu.hold();
     }
-    EXPECT_EQ(konce.load(), 3);
+    EXPECT_TRUE(waitUntil([&] { return konce == 3; }));
 }
 
 TEST(TObliczThreadSterowanie, MissingTableOrUnknownModeEndsWithoutAResult) {
