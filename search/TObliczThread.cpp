@@ -5,7 +5,6 @@
 #include "search/PrzegladPermutacji.h"
 #include "search/SumaTrasy.h"
 
-#include <new>
 #include <numeric>
 
 TObliczThread::TObliczThread() = default;
@@ -37,7 +36,7 @@ void TObliczThread::Execute() {
             Permutacje();
         else if (Tryb == 2)
             Losowo();
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
         // Nothing may leave the thread; the results stay as they were.
     }
     Zakonczony = true;
