@@ -1,0 +1,293 @@
+#include "tests/ui/OknaWyszukiwania.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+class Oblicz : public ::testing::Test {
+protected:
+    ~Oblicz() override { EXPECT_TRUE(noVisibleTopLevels()); }
+
+    // Shows the progress window modally in mode tryb with the actions given
+    // for the modal windows that follow; returns its result.
+    int uruchom(int tryb, std::initializer_list<ModalHelper::Action> dzialania) {
+        ModalHelper helper;
+        helper_ = &helper;
+        for (const auto& dzialanie : dzialania)
+            helper.next(dzialanie);
+        okno.Tryb = tryb;
+        const int wynik = okno.exec();
+        EXPECT_EQ(helper.pending(), 0);
+        helper_ = nullptr;
+        return wynik;
+    }
+
+    // Waits for a tick: the next one rewrites the emptied label.
+    bool nastepnyTakt() {
+        okno.ProcentLabel->clear();
+        return waitUntil([&] { return !okno.ProcentLabel->text().isEmpty(); });
+    }
+
+    // A random search far longer than any test: it ends only when asked.
+    void bezKonca() {
+        okna.glowne.UstawMiasta(6);
+        okna.szukaj.IleLosowanEdit->setText("2000000000");
+    }
+
+    ModalHelper::Action wstrzymaj() {
+        return [this](QWidget*) {
+            okno.WstrzymajButton->click();
+            EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
+            EXPECT_TRUE(okno.Watek->isHeld());
+        };
+    }
+
+    OknaWyszukiwania okna;
+    TObliczForm& okno = okna.oblicz;
+    ModalHelper* helper_ = nullptr;
+};
+
+// A worker that never runs, with progress counters set by the test.
+std::unique_ptr<TObliczThread> licznikiPostepu(std::uint32_t nr, std::uint32_t ile) {
+    auto watek = std::make_unique<TObliczThread>();
+    watek->NrPermutacji = nr;
+    watek->IlePermutacji = ile;
+    watek->NrLosowania = static_cast<std::int32_t>(nr);
+    watek->IleLosowan = static_cast<int>(ile);
+    return watek;
+}
+
+} // namespace
+
+TEST(ObliczProcent, IsTheExactWholePercentageRoundedDown) {
+    EXPECT_EQ(TObliczForm::TekstProcentu(53, 100), "53 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(59, 100), "59 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(29, 100), "29 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(0, 1), "0 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(1, 2), "50 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(2, 3), "66 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(479001599, 479001600), "99 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(1000, 1000), "100 % ");
+    const std::uint32_t max = std::numeric_limits<std::uint32_t>::max();
+    EXPECT_EQ(TObliczForm::TekstProcentu(max - 1, max), "99 % ");
+    EXPECT_EQ(TObliczForm::TekstProcentu(max, max), "100 % ");
+}
+
+TEST(ObliczProcent, WithoutATotalItIsHardToSay) {
+    EXPECT_EQ(TObliczForm::TekstProcentu(12345, 0), "Trudno powiedzieć!!!");
+    EXPECT_EQ(TObliczForm::TekstProcentu(0, 0), "Trudno powiedzieć!!!");
+}
+
+TEST_F(Oblicz, IsBuiltAsDesigned) {
+    EXPECT_EQ(okno.windowTitle(), "Obliczanie");
+    EXPECT_NE(okno.minimumSize(), okno.maximumSize());  // resizable
+    EXPECT_TRUE(okno.font().bold());
+    EXPECT_EQ(okno.Label1->text(), "Procent zaawansowania : ");
+    EXPECT_EQ(okno.ProcentLabel->text(), "ProcentLabel");
+    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
+    EXPECT_EQ(okno.ZakonczButton->text(), "Zakończ");
+    EXPECT_EQ(okno.Timer.interval(), 100);
+    EXPECT_FALSE(okno.Timer.isActive());
+    EXPECT_EQ(okno.Watek, nullptr);
+}
+
+TEST_F(Oblicz, TickShowsTheCountersOfEitherMode) {
+    okno.Tryb = 1;
+    okno.Watek = licznikiPostepu(53, 100);
+    okno.TimerTimer();
+    EXPECT_EQ(okno.ProcentLabel->text(), "53 % ");
+    okno.Watek = licznikiPostepu(1, 2);
+    okno.TimerTimer();
+    EXPECT_EQ(okno.ProcentLabel->text(), "50 % ");
+    okno.Watek = licznikiPostepu(7, 0);
+    okno.TimerTimer();
+    EXPECT_EQ(okno.ProcentLabel->text(), "Trudno powiedzieć!!!");
+
+    okno.Tryb = 2;
+    okno.Watek = licznikiPostepu(530, 1000);
+    okno.TimerTimer();
+    EXPECT_EQ(okno.ProcentLabel->text(), "53 % ");
+    okno.Watek = licznikiPostepu(1000, 1000);
+    okno.TimerTimer();
+    EXPECT_EQ(okno.ProcentLabel->text(), "100 % ");
+}
+
+TEST_F(Oblicz, TickHoldsAndReleasesInsideAHold) {
+    okno.Tryb = 1;
+    okno.Watek = licznikiPostepu(1, 10);
+    okno.TimerTimer();
+    // Created held: the tick's release leaves that hold in force.
+    EXPECT_TRUE(okno.Watek->isHeld());
+    EXPECT_FALSE(okno.Watek->isRunning());
+
+    okno.Trwa = true;
+    okno.Watek->Zakonczony = true;
+    okno.TimerTimer();
+    EXPECT_FALSE(okno.Trwa);
+}
+
+TEST_F(Oblicz, ShowStartsTheRunWithAnEmptyLabelAndTheTimer) {
+    okna.glowne.UstawMiasta(14);
+    okno.Tryb = 1;
+    okno.ProcentLabel->setText("stary");
+    okno.WstrzymajButton->setText("Wznów");
+    okno.FormShow();
+    EXPECT_EQ(okno.ProcentLabel->text(), "");
+    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
+    EXPECT_TRUE(okno.Trwa);
+    EXPECT_TRUE(okno.Timer.isActive());
+    ASSERT_NE(okno.Watek, nullptr);
+    EXPECT_EQ(okno.Watek->IloscMiast, 14);
+    EXPECT_EQ(okno.Watek->Odleglosci, &okna.glowne.SlotOdleglosci());
+    EXPECT_FALSE(okno.Watek->isHeld());
+    okno.FormDestroy();
+    EXPECT_EQ(okno.Watek, nullptr);
+    EXPECT_FALSE(okno.Timer.isActive());
+}
+
+TEST_F(Oblicz, TwoCitiesFinishAtOnceWithZeroPercent) {
+    okna.glowne.UstawMiasta(2);
+    EXPECT_EQ(uruchom(1, {}), 1);
+    EXPECT_EQ(okno.ProcentLabel->text(), "0 % ");
+    EXPECT_FALSE(okno.Trwa);
+    EXPECT_FALSE(okno.Timer.isActive());
+    ASSERT_NE(okno.Watek, nullptr);
+    EXPECT_EQ(okno.Watek->NajlepszaTrasa, std::vector<int>({0, 1}));
+}
+
+TEST_F(Oblicz, RandomSearchReadsItsDrawsFromTheDialogAndCanShowAHundred) {
+    okna.glowne.UstawMiasta(5);
+    okna.szukaj.IleLosowanEdit->setText("2000");
+    EXPECT_EQ(uruchom(2, {}), 1);
+    EXPECT_EQ(okno.ProcentLabel->text(), "100 % ");
+    EXPECT_EQ(okno.Watek->IleLosowan, 2000);
+    EXPECT_EQ(okno.Watek->NrLosowania.load(), 2000);
+    EXPECT_TRUE(jestPermutacja(okno.Watek->NajlepszaTrasa, 5));
+}
+
+TEST_F(Oblicz, FourteenCitiesAreHardToSay) {
+    okna.glowne.UstawMiasta(14);
+    // However soon the search ends, the tick that sees its end shows the text
+    // too; a search still running is finished after the first text.
+    const int wynik = uruchom(1, {[&](QWidget*) {
+        ASSERT_TRUE(waitUntil([&] { return !okno.ProcentLabel->text().isEmpty(); }));
+        if (okno.isVisible()) {
+            helper_->next(answerBox(nullptr, QMessageBox::Yes));
+            kliknijPozniej(okno.ZakonczButton);
+        }
+    }});
+    EXPECT_TRUE(wynik == 1 || wynik == 7) << wynik;
+    EXPECT_EQ(okno.ProcentLabel->text(), "Trudno powiedzieć!!!");
+}
+
+TEST_F(Oblicz, RefusingKeepsThePauseAndConfirmingFinishesWithSeven) {
+    bezKonca();
+    SeenBox pytanie;
+    std::int32_t wstrzymanyNa = 0;
+    EXPECT_EQ(uruchom(2,
+                      {[&](QWidget* w) {
+                           wstrzymaj()(w);
+                           kliknijPozniej(okno.ZakonczButton);
+                       },
+                       answerBox(&pytanie, QMessageBox::No),
+                       [&](QWidget* w) {
+                           EXPECT_EQ(w, &okno);
+                           EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
+                           EXPECT_TRUE(okno.Watek->isHeld());
+                           // Ticks go on without resuming the worker.
+                           ASSERT_TRUE(nastepnyTakt());
+                           wstrzymanyNa = okno.Watek->NrLosowania;
+                           ASSERT_TRUE(nastepnyTakt());
+                           ASSERT_TRUE(nastepnyTakt());
+                           EXPECT_EQ(okno.Watek->NrLosowania.load(), wstrzymanyNa);
+                           EXPECT_TRUE(okno.Watek->isHeld());
+                           kliknijPozniej(okno.ZakonczButton);
+                       },
+                       answerBox(nullptr, QMessageBox::Yes)}),
+              7);
+    EXPECT_EQ(pytanie.caption, "Pytanie");
+    EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
+    EXPECT_EQ(pytanie.icon, int(QMessageBox::Question));
+    EXPECT_TRUE(okno.Watek->hasEnded());
+    EXPECT_TRUE(okno.Watek->Zakonczony.load());
+    EXPECT_FALSE(okno.Timer.isActive());
+    EXPECT_TRUE(okna.glowne.narysowane.empty());
+
+    // The next run starts unpaused.
+    okna.glowne.UstawMiasta(4);
+    EXPECT_EQ(uruchom(1, {}), 1);
+    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
+}
+
+TEST_F(Oblicz, CloseBoxAndEscapeAskTooAndCannotBypassTheQuestion) {
+    bezKonca();
+    SeenBox przyZamknieciu, przyEscape;
+    EXPECT_EQ(uruchom(2,
+                      {[&](QWidget*) { zamknijPozniej(&okno); },
+                       answerBox(&przyZamknieciu, QMessageBox::No),
+                       [&](QWidget*) {
+                           EXPECT_TRUE(okno.isVisible());
+                           QMetaObject::invokeMethod(
+                               &okno, [&] { QTest::keyClick(&okno, Qt::Key_Escape); }, Qt::QueuedConnection);
+                       },
+                       answerBox(&przyEscape, QMessageBox::No),
+                       [&](QWidget*) {
+                           EXPECT_TRUE(okno.isVisible());
+                           EXPECT_TRUE(okno.Trwa);
+                           kliknijPozniej(okno.ZakonczButton);
+                       },
+                       answerBox(nullptr, QMessageBox::Yes)}),
+              7);
+    EXPECT_EQ(przyZamknieciu.text, "Czy na pewno chcesz zakończyć obliczanie?");
+    EXPECT_EQ(przyEscape.text, "Czy na pewno chcesz zakończyć obliczanie?");
+}
+
+TEST_F(Oblicz, SearchEndingWhileTheQuestionIsOpen) {
+    bezKonca();
+    // The worker's end during the question: the tick takes it as the end
+    // of the search. Yes still gives 7.
+    auto konczySieWTrakciePytania = [&](int odpowiedz) {
+        return [&, odpowiedz](QWidget* pytanie) {
+            okno.Watek->requestFinish();
+            ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
+            EXPECT_TRUE(okno.isVisible());
+            answerBox(nullptr, odpowiedz)(pytanie);
+        };
+    };
+    auto wstrzymajIZakoncz = [&](QWidget* w) {
+        wstrzymaj()(w);
+        kliknijPozniej(okno.ZakonczButton);
+    };
+    EXPECT_EQ(uruchom(2, {wstrzymajIZakoncz, konczySieWTrakciePytania(QMessageBox::Yes)}), 7);
+    EXPECT_TRUE(okno.Watek->hasEnded());
+
+    // No: the window stays, and the next tick closes it with 1.
+    EXPECT_EQ(uruchom(2, {wstrzymajIZakoncz, konczySieWTrakciePytania(QMessageBox::No)}), 1);
+    EXPECT_TRUE(okno.Watek->hasEnded());
+}
+
+TEST_F(Oblicz, AWindowWithoutASearchClosesWithoutAQuestionAndNeverWithOne) {
+    okna.glowne.UstawMiasta(4);
+    okna.szukaj.IleLosowanEdit->setText("abc");
+    SeenBox blad;
+    EXPECT_EQ(uruchom(2,
+                      {answerBox(&blad, QMessageBox::Ok),
+                       [&](QWidget*) {
+                           EXPECT_EQ(okno.ProcentLabel->text(), "");
+                           okno.WstrzymajButton->click();
+                           okno.WstrzymajButton->click();
+                           kliknijPozniej(okno.ZakonczButton);
+                       }}),
+              2);
+    EXPECT_EQ(blad.text, "'abc' is not a valid integer value.");
+    EXPECT_FALSE(okno.Trwa);
+    EXPECT_EQ(okno.Watek, nullptr);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "grid/CMatryca.h"
+#include "grid/CPunkty.h"
+#include "tests/support/ModalHelper.h"
+#include "ui/OknoGlowne.h"
+#include "ui/TObliczForm.h"
+#include "ui/TObliczGenetycznieForm.h"
+#include "ui/TSzukajTraseForm.h"
+
+#include <QAbstractButton>
+#include <QMetaObject>
+
+#include <algorithm>
+#include <vector>
+
+// The main window as the search windows see it: a 25 x 25 grid, the city
+// list and distance table of the current search, and a record of every
+// route drawn.
+class GlowneOkno : public OknoGlowne {
+public:
+    GlowneOkno() {
+        matryca.SetRowCount(25);
+        matryca.SetColumnCount(25);
+    }
+
+    // Marks n cities on distinct cells of an empty grid and takes the
+    // search's snapshot.
+    void UstawMiasta(int n) {
+        matryca.SetAll(false);
+        for (int k = 0; k < n; ++k) {
+            const int komorka = (k * 37) % 625;
+            matryca.SetCell(komorka / 25, komorka % 25, true);
+        }
+        miasta.LoadFromCMatryca(&matryca);
+        odleglosci = miasta.CreateOdleglosci();
+    }
+
+    // Three cities with the sides 3, 4 and 5: every route is 12 long.
+    void UstawTrojkat() {
+        matryca.SetAll(false);
+        matryca.SetCell(0, 0, true);
+        matryca.SetCell(0, 3, true);
+        matryca.SetCell(4, 0, true);
+        miasta.LoadFromCMatryca(&matryca);
+        odleglosci = miasta.CreateOdleglosci();
+    }
+
+    CMatryca& Matryca() override { return matryca; }
+    const CPunkty& ListaMiast() const override { return miasta; }
+    const OdleglosciSlot& SlotOdleglosci() const override { return odleglosci; }
+    void RysujTrase(const int* trasa) override { narysowane.emplace_back(trasa, trasa + miasta.Count()); }
+
+    // The closed length of a route, in double precision.
+    double Dlugosc(const std::vector<int>& trasa) const {
+        double suma = 0.0;
+        for (std::size_t i = 0; i < trasa.size(); ++i)
+            suma += (*odleglosci)[trasa[i]][trasa[(i + 1) % trasa.size()]];
+        return suma;
+    }
+
+    CMatryca matryca;
+    CPunkty miasta;
+    OdleglosciSlot odleglosci;
+    std::vector<std::vector<int>> narysowane;
+};
+
+// The search windows as the program creates them.
+struct OknaWyszukiwania {
+    GlowneOkno glowne;
+    TObliczForm oblicz{glowne, nullptr};
+    TObliczGenetycznieForm genetyczne{glowne, nullptr};
+    TSzukajTraseForm szukaj{oblicz, genetyczne, nullptr};
+};
+
+// Clicks from the event loop rather than from inside the helper's action, so
+// that a modal window the click opens can be handled by the next action.
+inline void kliknijPozniej(QAbstractButton* przycisk) {
+    QMetaObject::invokeMethod(przycisk, &QAbstractButton::click, Qt::QueuedConnection);
+}
+
+inline void zamknijPozniej(QWidget* okno) {
+    QMetaObject::invokeMethod(okno, &QWidget::close, Qt::QueuedConnection);
+}
+
+// True for a route that visits each of n cities once.
+inline bool jestPermutacja(std::vector<int> trasa, int n) {
+    if (int(trasa.size()) != n)
+        return false;
+    std::sort(trasa.begin(), trasa.end());
+    for (int i = 0; i < n; ++i)
+        if (trasa[std::size_t(i)] != i)
+            return false;
+    return true;
+}

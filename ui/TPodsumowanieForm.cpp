@@ -1,0 +1,80 @@
+#include "ui/TPodsumowanieForm.h"
+
+#include "toolkit/core/DecimalConvert.h"
+#include "toolkit/gui/Handler.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+// A value above -1 is a length; -1, anything below it and NaN show nothing.
+QString TekstDlugosci(double wartosc) {
+    return wartosc > -1.0 ? FormatOneDecimal(wartosc) : QString();
+}
+
+QGridLayout* wiersze(QGroupBox* grupa, std::initializer_list<std::pair<QLabel*, QLabel*>> pary) {
+    auto* uklad = new QGridLayout(grupa);
+    int wiersz = 0;
+    for (const auto& [etykieta, wartosc] : pary) {
+        uklad->addWidget(etykieta, wiersz, 0);
+        uklad->addWidget(wartosc, wiersz, 1);
+        ++wiersz;
+    }
+    uklad->setColumnStretch(1, 1);
+    return uklad;
+}
+
+} // namespace
+
+TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Podsumowanie"));
+    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
+    czcionka.setBold(true);
+    setFont(czcionka);
+
+    GroupBox1 = new QGroupBox(QStringLiteral(" Metoda permutacji "), this);
+    Label1 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox1);
+    PermutacjeNajkrotszaLabel = new QLabel(QStringLiteral("PermutacjeNajkrotszaLabel"), GroupBox1);
+    Label2 = new QLabel(QStringLiteral("Najdłuższa trasa :"), GroupBox1);
+    PermutacjeNajdluzszaLabel = new QLabel(QStringLiteral("Label3"), GroupBox1);
+    wiersze(GroupBox1, {{Label1, PermutacjeNajkrotszaLabel}, {Label2, PermutacjeNajdluzszaLabel}});
+
+    GroupBox2 = new QGroupBox(QStringLiteral(" Losowo "), this);
+    Label3 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox2);
+    LosowoNajkrotszaLabel = new QLabel(QStringLiteral("PermutacjeNajkrotszaLabel"), GroupBox2);
+    wiersze(GroupBox2, {{Label3, LosowoNajkrotszaLabel}});
+
+    GroupBox3 = new QGroupBox(QStringLiteral(" Genetycznie "), this);
+    Label4 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox3);
+    GenetycznieNajkrotszaLabel = new QLabel(QStringLiteral("PermutacjeNajkrotszaLabel"), GroupBox3);
+    wiersze(GroupBox3, {{Label4, GenetycznieNajkrotszaLabel}});
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+
+    auto* uklad = new QGridLayout(this);
+    uklad->addWidget(GroupBox1, 0, 0);
+    uklad->addWidget(GroupBox2, 1, 0);
+    uklad->addWidget(GroupBox3, 2, 0);
+    uklad->addWidget(Button1, 1, 1, Qt::AlignVCenter);
+    uklad->setColumnStretch(0, 1);
+    setFixedSize(424, 334);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+}
+
+void TPodsumowanieForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        runHandler([this] { FormShow(); });
+}
+
+void TPodsumowanieForm::FormShow() {
+    PermutacjeNajkrotszaLabel->setText(TekstDlugosci(PermutacjeNajkrotsza));
+    PermutacjeNajdluzszaLabel->setText(TekstDlugosci(PermutacjeNajdluzsza));
+    LosowoNajkrotszaLabel->setText(TekstDlugosci(LosowoNajkrotsza));
+    GenetycznieNajkrotszaLabel->setText(TekstDlugosci(GenetycznieNajkrotsza));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The summary: the route lengths found by each method since the grid last
+// changed. The main window writes the four values; -1 marks a method not run.
+class TPodsumowanieForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TPodsumowanieForm(QWidget* parent);
+
+    double PermutacjeNajkrotsza = 0.0;
+    double PermutacjeNajdluzsza = 0.0;
+    double LosowoNajkrotsza = 0.0;
+    double GenetycznieNajkrotsza = 0.0;
+
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* PermutacjeNajkrotszaLabel = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* PermutacjeNajdluzszaLabel = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* LosowoNajkrotszaLabel = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* GenetycznieNajkrotszaLabel = nullptr;
+    QPushButton* Button1 = nullptr;
+
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};

@@ -1,0 +1,180 @@
+#include "ui/TSzukajTraseForm.h"
+
+#include "storage/CPamiec.h"
+#include "toolkit/core/IntConvert.h"
+#include "toolkit/core/UserError.h"
+#include "toolkit/gui/Handler.h"
+#include "ui/TObliczForm.h"
+#include "ui/TObliczGenetycznieForm.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm,
+                                   QWidget* parent)
+    : QDialog(parent), obliczForm_(obliczForm), obliczGenetycznieForm_(obliczGenetycznieForm) {
+    setWindowTitle(QStringLiteral("Szukanie trasy"));
+    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
+    czcionka.setBold(true);
+    setFont(czcionka);
+
+    SzukajGroup = new QGroupBox(QStringLiteral(" Szukaj "), this);
+    PermutacjeRadio = new QRadioButton(QStringLiteral("Metodą permutacji"), SzukajGroup);
+    LosowoRadio = new QRadioButton(QStringLiteral("Losowo"), SzukajGroup);
+    GenetycznieRadio = new QRadioButton(QStringLiteral("Używając algorytmów genetycznych"), SzukajGroup);
+    SzukajGroupItems = new QButtonGroup(this);
+    SzukajGroupItems->addButton(PermutacjeRadio, 0);
+    SzukajGroupItems->addButton(LosowoRadio, 1);
+    SzukajGroupItems->addButton(GenetycznieRadio, 2);
+    GenetycznieRadio->setChecked(true);
+    auto* metody = new QVBoxLayout(SzukajGroup);
+    metody->addWidget(PermutacjeRadio);
+    metody->addWidget(LosowoRadio);
+    metody->addWidget(GenetycznieRadio);
+    metody->addStretch(1);
+
+    UstawieniaLosoweGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
+    Label1 = new QLabel(QStringLiteral("Ilość losowań :"), UstawieniaLosoweGroup);
+    IleLosowanEdit = new QLineEdit(QStringLiteral("1000"), UstawieniaLosoweGroup);
+    auto* losowe = new QGridLayout(UstawieniaLosoweGroup);
+    losowe->addWidget(Label1, 0, 0);
+    losowe->addWidget(IleLosowanEdit, 0, 1);
+    losowe->setRowStretch(1, 1);
+
+    UstawieniaGenetyczneGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
+    Label2 = new QLabel(QStringLiteral("Ilość pokoleń : "), UstawieniaGenetyczneGroup);
+    IlePokolenEdit = new QLineEdit(QStringLiteral("1000"), UstawieniaGenetyczneGroup);
+    Label3 = new QLabel(QStringLiteral("Liczność populacji : "), UstawieniaGenetyczneGroup);
+    LicznoscPopulacjiEdit = new QLineEdit(QStringLiteral("100"), UstawieniaGenetyczneGroup);
+    Label4 = new QLabel(QStringLiteral("Prawdopodobieństwo krzyżowania : "), UstawieniaGenetyczneGroup);
+    PKrzyzowaniaEdit = new QLineEdit(QStringLiteral("0,3"), UstawieniaGenetyczneGroup);
+    Label5 = new QLabel(QStringLiteral("Prawdopodobieństwo mutacji : "), UstawieniaGenetyczneGroup);
+    PMutacjiEdit = new QLineEdit(QStringLiteral("0,1"), UstawieniaGenetyczneGroup);
+    auto* genetyczne = new QGridLayout(UstawieniaGenetyczneGroup);
+    const std::pair<QLabel*, QLineEdit*> wiersze[] = {{Label2, IlePokolenEdit},
+                                                      {Label3, LicznoscPopulacjiEdit},
+                                                      {Label4, PKrzyzowaniaEdit},
+                                                      {Label5, PMutacjiEdit}};
+    int wiersz = 0;
+    for (const auto& [etykieta, pole] : wiersze) {
+        genetyczne->addWidget(etykieta, wiersz, 0);
+        genetyczne->addWidget(pole, wiersz, 1);
+        ++wiersz;
+    }
+    genetyczne->setRowStretch(wiersz, 1);
+
+    SzukajButton = new QPushButton(QStringLiteral("Szukaj"), this);
+
+    // Both settings groups share one place, which stays reserved while
+    // neither shows.
+    for (QGroupBox* grupa : {UstawieniaLosoweGroup, UstawieniaGenetyczneGroup}) {
+        QSizePolicy polityka = grupa->sizePolicy();
+        polityka.setRetainSizeWhenHidden(true);
+        grupa->setSizePolicy(polityka);
+    }
+    auto* gora = new QGridLayout;
+    gora->addWidget(SzukajGroup, 0, 0);
+    gora->addWidget(UstawieniaLosoweGroup, 0, 1);
+    gora->addWidget(UstawieniaGenetyczneGroup, 0, 1);
+    auto* dol = new QHBoxLayout;
+    dol->addStretch(1);
+    dol->addWidget(SzukajButton);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(gora);
+    uklad->addLayout(dol);
+    setFixedSize(sizeHint());
+
+    connect(SzukajGroupItems, &QButtonGroup::idToggled, this, [this](int, bool zaznaczony) {
+        if (zaznaczony)
+            runHandler([this] { SzukajGroupClick(); });
+    });
+    connect(SzukajButton, &QPushButton::clicked, this, handler([this] { SzukajButtonClick(); }));
+
+    obliczForm_.SzukajTraseForm = this;
+    obliczGenetycznieForm_.SzukajTraseForm = this;
+    SzukajGroupClick();
+}
+
+int TSzukajTraseForm::SzukajGroupItemIndex() const {
+    return SzukajGroupItems->checkedId();
+}
+
+void TSzukajTraseForm::SetSzukajGroupItemIndex(int index) {
+    if (QAbstractButton* przycisk = SzukajGroupItems->button(index))
+        przycisk->setChecked(true);
+    SzukajGroupClick();
+}
+
+void TSzukajTraseForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        runHandler([this] { FormShow(); });
+}
+
+void TSzukajTraseForm::FormShow() {
+    SzukajGroupClick();
+}
+
+void TSzukajTraseForm::SzukajGroupClick() {
+    const int item = SzukajGroupItemIndex();
+    UstawieniaLosoweGroup->setVisible(item == 1);
+    UstawieniaGenetyczneGroup->setVisible(item == 2);
+}
+
+void TSzukajTraseForm::SzukajButtonClick() {
+    int wynik = 0;
+    switch (SzukajGroupItemIndex()) {
+    case 0:
+        obliczForm_.Tryb = 1;
+        hide();
+        wynik = obliczForm_.exec();
+        break;
+    case 1:
+        if (StrToInt(IleLosowanEdit->text()) < 1)
+            throw UserError(QStringLiteral("Zbyt mała ilość losowań"));
+        obliczForm_.Tryb = 2;
+        hide();
+        wynik = obliczForm_.exec();
+        break;
+    case 2:
+        if (StrToInt(IlePokolenEdit->text()) < 1)
+            throw UserError(QStringLiteral("Zbyt mała liczba pokoleń"));
+        if (StrToInt(LicznoscPopulacjiEdit->text()) < 1)
+            throw UserError(QStringLiteral("Zbyta mała liczność populacji"));
+        hide();
+        wynik = obliczGenetycznieForm_.exec();
+        break;
+    default:
+        return;
+    }
+    // Hiding ended the dialog's own modal loop; it returns this result.
+    done(wynik);
+}
+
+void TSzukajTraseForm::reject() {
+    done(2);
+}
+
+void TSzukajTraseForm::ZapiszUstawienia(CPamiec* pamiec) const {
+    pamiec->WriteString(IleLosowanEdit->text());
+    pamiec->WriteString(IlePokolenEdit->text());
+    pamiec->WriteString(LicznoscPopulacjiEdit->text());
+    pamiec->WriteString(PKrzyzowaniaEdit->text());
+    pamiec->WriteString(PMutacjiEdit->text());
+}
+
+void TSzukajTraseForm::WczytajUstawienia(CPamiec* pamiec) {
+    IleLosowanEdit->setText(pamiec->ReadString());
+    IlePokolenEdit->setText(pamiec->ReadString());
+    LicznoscPopulacjiEdit->setText(pamiec->ReadString());
+    PKrzyzowaniaEdit->setText(pamiec->ReadString());
+    PMutacjiEdit->setText(pamiec->ReadString());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+
+class CPamiec;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TObliczForm;
+class TObliczGenetycznieForm;
+
+// The search dialog: the method and its settings. "Szukaj" validates the
+// chosen method's settings, runs its progress window modally in place of the
+// dialog and ends the dialog with that window's result: 1 when the search ran
+// to its end, 7 when the user finished it early; 2 when the dialog is closed
+// without a search.
+class TSzukajTraseForm : public QDialog {
+    Q_OBJECT
+
+public:
+    TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm, QWidget* parent);
+
+    QGroupBox* SzukajGroup = nullptr;
+    QButtonGroup* SzukajGroupItems = nullptr;  // ids 0, 1, 2
+    QRadioButton* PermutacjeRadio = nullptr;
+    QRadioButton* LosowoRadio = nullptr;
+    QRadioButton* GenetycznieRadio = nullptr;
+    QGroupBox* UstawieniaLosoweGroup = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* IleLosowanEdit = nullptr;
+    QGroupBox* UstawieniaGenetyczneGroup = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* IlePokolenEdit = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* LicznoscPopulacjiEdit = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* PKrzyzowaniaEdit = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* PMutacjiEdit = nullptr;
+    QPushButton* SzukajButton = nullptr;
+
+    // The selected item of SzukajGroup: 0 permutations, 1 random, 2 genetic.
+    int SzukajGroupItemIndex() const;
+    void SetSzukajGroupItemIndex(int index);
+
+    void FormShow();
+    void SzukajGroupClick();
+    void SzukajButtonClick();
+
+    // The five setting texts, in the configuration record's order.
+    void ZapiszUstawienia(CPamiec* pamiec) const;
+    void WczytajUstawienia(CPamiec* pamiec);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    TObliczForm& obliczForm_;
+    TObliczGenetycznieForm& obliczGenetycznieForm_;
+};
