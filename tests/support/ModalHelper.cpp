@@ -24,7 +24,9 @@ ModalHelper::ModalHelper() : impl_(std::make_unique<Impl>()) {
         impl_->lastHandled = modal;
         Action action = std::move(impl_->actions.front());
         impl_->actions.pop_front();
-        action(modal);
+        // Run outside this timer's own callback: an action that opens a
+        // nested modal loop must leave the polling timer free to fire.
+        QTimer::singleShot(0, modal, [action = std::move(action), modal] { action(modal); });
     });
     impl_->timer.start();
 }
