@@ -1,0 +1,279 @@
+#include "app/OknaProgramu.h"
+#include "grid/CMatryca.h"
+#include "tests/support/ModalHelper.h"
+#include "toolkit/core/DecimalConvert.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+using Dzialanie = std::function<void(QWidget*)>;
+
+// Acts on the modal windows of one search in turn. Unlike a plain helper it
+// waits for the window each step names (nullptr: any message box) and lets
+// other windows pass, as a progress window that may close by itself before
+// anyone sees it.
+class Kierowca {
+public:
+    Kierowca() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { sprawdz(); });
+        timer_.start();
+    }
+
+    void nastepnie(QWidget* okno, Dzialanie dzialanie) { kroki_.push_back({okno, std::move(dzialanie)}); }
+    std::size_t pozostalo() const { return kroki_.size(); }
+
+private:
+    void sprawdz() {
+        QWidget* modalne = QApplication::activeModalWidget();
+        if (!modalne || !modalne->isVisible() || kroki_.empty() || modalne == ostatnie_)
+            return;
+        QWidget* cel = kroki_.front().first;
+        if (cel ? modalne != cel : !qobject_cast<QMessageBox*>(modalne))
+            return;
+        ostatnie_ = modalne;
+        Dzialanie dzialanie = std::move(kroki_.front().second);
+        kroki_.pop_front();
+        // Outside the timer's callback, so the action may open a modal loop.
+        QTimer::singleShot(0, modalne, [dzialanie = std::move(dzialanie), modalne] { dzialanie(modalne); });
+    }
+
+    QTimer timer_;
+    std::deque<std::pair<QWidget*, Dzialanie>> kroki_;
+    QPointer<QWidget> ostatnie_;
+};
+
+// The whole road of a search, from "Szukaj trasę" to the summary, through
+// the program's own windows.
+class DrogaWyszukiwania : public ::testing::Test {
+protected:
+    DrogaWyszukiwania() {
+        okna.WedrownikForm.PlikKonfiguracji = dir.filePath("Config.cfg");
+        glowne.show();
+    }
+    ~DrogaWyszukiwania() override {
+        glowne.hide();
+        EXPECT_TRUE(noVisibleTopLevels());
+    }
+
+    // Marks the cell with a click at its centre, as the user does.
+    void kliknijKomorke(int wiersz, int kolumna) {
+        QTest::mouseClick(glowne.MatrycaMiast, Qt::LeftButton, {}, QPoint(6 + 11 * kolumna, 6 + 11 * wiersz));
+    }
+
+    void postawMiasta(const std::vector<TPunkt>& punkty) {
+        for (const TPunkt& p : punkty)
+            kliknijKomorke(p.y, p.x);
+        ASSERT_EQ(glowne.MatrycaMiast->GetPointCount(), int(punkty.size()));
+    }
+
+    using Krok = std::pair<QWidget*, Dzialanie>;
+
+    // The search dialog: the method chosen with a click, then "Szukaj".
+    Krok wybierz(int metoda) {
+        return {&okna.SzukajTraseForm, [this, metoda](QWidget*) {
+                    QAbstractButton* przycisk = okna.SzukajTraseForm.SzukajGroupItems->button(metoda);
+                    QTest::mouseClick(przycisk, Qt::LeftButton, {}, QPoint(6, przycisk->height() / 2));
+                    okna.SzukajTraseForm.SzukajButton->click();
+                }};
+    }
+
+    Krok czytajPodsumowanie() {
+        return {&okna.PodsumowanieForm, [this](QWidget*) {
+                    const TPodsumowanieForm& p = okna.PodsumowanieForm;
+                    podsumowanie = {p.PermutacjeNajkrotszaLabel->text(), p.PermutacjeNajdluzszaLabel->text(),
+                                    p.LosowoNajkrotszaLabel->text(), p.GenetycznieNajkrotszaLabel->text()};
+                    okna.PodsumowanieForm.Button1->click();
+                }};
+    }
+
+    static Krok odpowiedz(SeenBox* widziane, int przycisk) { return {nullptr, answerBox(widziane, przycisk)}; }
+
+    // Clicks "Szukaj trasę" with the modal windows handled in turn.
+    void szukaj(std::initializer_list<Krok> kroki) {
+        podsumowanie.clear();
+        Kierowca kierowca;
+        for (const auto& [okno, dzialanie] : kroki)
+            kierowca.nastepnie(okno, dzialanie);
+        QTest::mouseClick(glowne.SzukajEdit, Qt::LeftButton);
+        EXPECT_EQ(kierowca.pozostalo(), 0u);
+    }
+
+    // The grid's route as city numbers of the current city list.
+    std::vector<int> trasaNaMatrycy() const {
+        std::vector<int> trasa;
+        for (const TPunkt& p : glowne.MatrycaMiast->GetBestPunkty()->Punkty) {
+            const auto& miasta = glowne.Miasta.Punkty;
+            trasa.push_back(int(std::find(miasta.begin(), miasta.end(), p) - miasta.begin()));
+        }
+        return trasa;
+    }
+
+    // The shortest closed route through the current cities, by trying all.
+    double najkrotszaTrasa() const {
+        const auto& m = glowne.Miasta.Punkty;
+        std::vector<int> q(m.size());
+        std::iota(q.begin(), q.end(), 0);
+        double najlepsza = INFINITY;
+        do {
+            double s = 0.0;
+            for (std::size_t i = 0; i < q.size(); ++i) {
+                const TPunkt a = m[std::size_t(q[i])];
+                const TPunkt b = m[std::size_t(q[(i + 1) % q.size()])];
+                s += std::hypot(double(a.x - b.x), double(a.y - b.y));
+            }
+            najlepsza = std::min(najlepsza, s);
+        } while (std::next_permutation(q.begin() + 1, q.end()));
+        return najlepsza;
+    }
+
+    QTemporaryDir dir;
+    OknaProgramu okna;
+    TWedrownikForm& glowne = okna.WedrownikForm;
+    QStringList podsumowanie;
+    const std::vector<TPunkt> piecMiast{{1, 1}, {8, 2}, {3, 9}, {12, 12}, {20, 4}};
+};
+
+} // namespace
+
+TEST_F(DrogaWyszukiwania, PermutationSearchDrawsTheShortestRouteAndShowsBothLengths) {
+    postawMiasta(piecMiast);
+    szukaj({wybierz(0), czytajPodsumowanie()});
+    const TObliczThread& watek = *okna.ObliczForm.Watek;
+    EXPECT_NEAR(watek.NajkrotszaDroga, najkrotszaTrasa(), 1e-3);
+    EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
+    EXPECT_EQ(podsumowanie, QStringList({FormatOneDecimal(double(watek.NajkrotszaDroga)),
+                                         FormatOneDecimal(double(watek.NajdluzszaDroga)), "", ""}));
+    EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+}
+
+TEST_F(DrogaWyszukiwania, RandomSearchAloneFillsOnlyItsLine) {
+    postawMiasta(piecMiast);
+    okna.SzukajTraseForm.IleLosowanEdit->setText("500");
+    szukaj({wybierz(1), czytajPodsumowanie()});
+    const TObliczThread& watek = *okna.ObliczForm.Watek;
+    EXPECT_EQ(watek.NrLosowania.load(), 500);
+    EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
+    EXPECT_EQ(podsumowanie, QStringList({"", "", FormatOneDecimal(double(watek.NajkrotszaDroga)), ""}));
+}
+
+TEST_F(DrogaWyszukiwania, GeneticSearchDrawsItsBestRoute) {
+    postawMiasta(piecMiast);
+    okna.SzukajTraseForm.IlePokolenEdit->setText("30");
+    okna.SzukajTraseForm.LicznoscPopulacjiEdit->setText("8");
+    szukaj({wybierz(2), czytajPodsumowanie()});
+    const CGenetyk& genetyk = *okna.ObliczGenetycznieForm.Genetyk;
+    EXPECT_EQ(genetyk.NrPokolenia, 30);
+    EXPECT_EQ(trasaNaMatrycy(), genetyk.Najlepszy.Geny);
+    // The table holds single-precision distances.
+    EXPECT_GE(genetyk.Najlepszy.Droga, najkrotszaTrasa() - 1e-4);
+    EXPECT_EQ(podsumowanie, QStringList({"", "", "", FormatOneDecimal(genetyk.Najlepszy.Droga)}));
+}
+
+TEST_F(DrogaWyszukiwania, TheSummaryKeepsEveryMethodUntilTheGridChanges) {
+    postawMiasta(piecMiast);
+    okna.SzukajTraseForm.IleLosowanEdit->setText("50");
+    szukaj({wybierz(0), czytajPodsumowanie()});
+    const QString najkrotsza = podsumowanie[0];
+    const QString najdluzsza = podsumowanie[1];
+    szukaj({wybierz(1), czytajPodsumowanie()});
+    EXPECT_EQ(podsumowanie[0], najkrotsza);
+    EXPECT_EQ(podsumowanie[1], najdluzsza);
+    EXPECT_FALSE(podsumowanie[2].isEmpty());
+    EXPECT_EQ(podsumowanie[3], "");
+
+    // A change of the grid in between leaves only the last method.
+    kliknijKomorke(20, 20);
+    szukaj({wybierz(1), czytajPodsumowanie()});
+    EXPECT_EQ(podsumowanie[0], "");
+    EXPECT_EQ(podsumowanie[1], "");
+    EXPECT_FALSE(podsumowanie[2].isEmpty());
+    EXPECT_EQ(podsumowanie[3], "");
+}
+
+TEST_F(DrogaWyszukiwania, FewerThanTwoCitiesAreRefusedBeforeAnythingIsBuilt) {
+    for (int miast = 0; miast < 2; ++miast) {
+        if (miast == 1)
+            kliknijKomorke(3, 3);
+        SeenBox blad;
+        szukaj({odpowiedz(&blad, QMessageBox::Ok)});
+        EXPECT_EQ(blad.caption, "Błąd");
+        EXPECT_EQ(blad.text, "Zbyt mała ilość miast!");
+        EXPECT_EQ(blad.icon, int(QMessageBox::NoIcon));
+        EXPECT_EQ(okna.ObliczForm.Watek, nullptr);
+        EXPECT_EQ(okna.ObliczGenetycznieForm.Genetyk, nullptr);
+    }
+}
+
+TEST_F(DrogaWyszukiwania, ClosingTheDialogSearchesNothingAndShowsNothing) {
+    kliknijKomorke(3, 3);
+    kliknijKomorke(5, 9);
+    bool otwarty = false;
+    szukaj({{&okna.SzukajTraseForm, [&](QWidget* w) {
+                 otwarty = w->isVisible();
+                 okna.SzukajTraseForm.close();
+             }}});
+    EXPECT_TRUE(otwarty);
+    EXPECT_TRUE(podsumowanie.isEmpty());
+    EXPECT_EQ(glowne.MatrycaMiast->GetBestPunkty()->Count(), 0);
+    EXPECT_EQ(okna.ObliczForm.Watek, nullptr);
+    EXPECT_EQ(okna.ObliczGenetycznieForm.Genetyk, nullptr);
+    EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+}
+
+TEST_F(DrogaWyszukiwania, ASearchFinishedEarlyDrawsNothingAndLeavesTheSummary) {
+    postawMiasta(piecMiast);
+    szukaj({wybierz(0), czytajPodsumowanie()});
+    const QStringList poPermutacjach = podsumowanie;
+    const double najkrotsza = okna.PodsumowanieForm.PermutacjeNajkrotsza;
+    glowne.MatrycaMiast->GetBestPunkty()->Clear();
+
+    okna.SzukajTraseForm.IleLosowanEdit->setText("2000000000");
+    okna.SzukajTraseForm.IlePokolenEdit->setText("2000000000");
+    for (int metoda : {1, 2}) {
+        QWidget* postep = metoda == 2 ? static_cast<QWidget*>(&okna.ObliczGenetycznieForm) : &okna.ObliczForm;
+        auto wstrzymajIZakoncz = [&, metoda](QWidget* w) {
+            auto* wstrzymaj = metoda == 2 ? okna.ObliczGenetycznieForm.WstrzymajButton : okna.ObliczForm.WstrzymajButton;
+            auto* zakoncz = metoda == 2 ? okna.ObliczGenetycznieForm.ZakonczButton : okna.ObliczForm.ZakonczButton;
+            EXPECT_TRUE(w->isVisible());
+            QTest::qWait(30);
+            wstrzymaj->click();
+            EXPECT_EQ(wstrzymaj->text(), "Wznów");
+            zakoncz->click();
+        };
+        SeenBox pytanie;
+        szukaj({wybierz(metoda), {postep, wstrzymajIZakoncz}, odpowiedz(&pytanie, QMessageBox::Yes)});
+        EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
+        EXPECT_TRUE(podsumowanie.isEmpty()) << metoda;
+        EXPECT_EQ(glowne.MatrycaMiast->GetBestPunkty()->Count(), 0) << metoda;
+        EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajkrotsza, najkrotsza);
+        EXPECT_EQ(okna.PodsumowanieForm.LosowoNajkrotsza, -1.0);
+        EXPECT_EQ(okna.PodsumowanieForm.GenetycznieNajkrotsza, -1.0);
+    }
+    EXPECT_TRUE(okna.ObliczForm.Watek->hasEnded());
+    EXPECT_TRUE(okna.ObliczGenetycznieForm.Genetyk->hasEnded());
+
+    // The summary still shows the permutation search of before.
+    szukaj({wybierz(0), czytajPodsumowanie()});
+    EXPECT_EQ(podsumowanie, poPermutacjach);
+}
