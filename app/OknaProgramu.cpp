@@ -1,0 +1,11 @@
+#include "app/OknaProgramu.h"
+
+OknaProgramu::OknaProgramu()
+    : ObliczForm(WedrownikForm, &WedrownikForm),
+      ObliczGenetycznieForm(WedrownikForm, &WedrownikForm),
+      UstawieniaMatrycyForm(*WedrownikForm.MatrycaMiast, &WedrownikForm),
+      SzukajTraseForm(ObliczForm, ObliczGenetycznieForm, &WedrownikForm),
+      PodsumowanieForm(&WedrownikForm),
+      FormOProgramie(&WedrownikForm) {
+    WedrownikForm.PolaczOkna(this);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/TWedrownikForm.h"
+#include "ui/TFormOProgramie.h"
+#include "ui/TObliczForm.h"
+#include "ui/TObliczGenetycznieForm.h"
+#include "ui/TPodsumowanieForm.h"
+#include "ui/TSzukajTraseForm.h"
+#include "ui/TUstawieniaMatrycyForm.h"
+
+// The program's seven windows, created in this order at start-up and living
+// until the program ends. The main window comes first and owns the others'
+// place on the screen.
+class OknaProgramu {
+public:
+    OknaProgramu();
+
+    OknaProgramu(const OknaProgramu&) = delete;
+    OknaProgramu& operator=(const OknaProgramu&) = delete;
+
+    TWedrownikForm WedrownikForm;
+    TObliczForm ObliczForm;
+    TObliczGenetycznieForm ObliczGenetycznieForm;
+    TUstawieniaMatrycyForm UstawieniaMatrycyForm;
+    TSzukajTraseForm SzukajTraseForm;
+    TPodsumowanieForm PodsumowanieForm;
+    TFormOProgramie FormOProgramie;
+};
