@@ -6,6 +6,7 @@
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Application.h"
+#include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 
 #include <QCloseEvent>
@@ -32,9 +33,7 @@ constexpr int PoczatekTekstowUstawien = 4 + 9 * 4;
 
 TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Rozwiązywanie problemu Wedrownika"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    setFont(formFont());
     resize(734, 508);
 
     UtworzKontrolki();

@@ -1,5 +1,7 @@
 #include "ui/TFormOProgramie.h"
 
+#include "toolkit/gui/FormFont.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,9 +21,7 @@ QLabel* pogrubiona(QLabel* etykieta) {
 
 TFormOProgramie::TFormOProgramie(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("O programie"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(false);
-    setFont(czcionka);
+    setFont(formFont(false));
     resize(367, 381);
 
     GroupBox1 = new QGroupBox(this);

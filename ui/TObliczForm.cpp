@@ -2,17 +2,16 @@
 
 #include "grid/CMatryca.h"
 #include "toolkit/core/IntConvert.h"
+#include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
 #include "ui/TSzukajTraseForm.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -26,11 +25,9 @@ const QString WznowTekst = QStringLiteral("Wznów");
 
 } // namespace
 
-TObliczForm::TObliczForm(OknoGlowne& oknoGlowne, QWidget* parent) : QDialog(parent), oknoGlowne_(oknoGlowne) {
+TObliczForm::TObliczForm(OknoGlowne& oknoGlowne, QWidget* parent) : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
     setWindowTitle(QStringLiteral("Obliczanie"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    setFont(formFont());
 
     Label1 = new QLabel(QStringLiteral("Procent zaawansowania : "), this);
     ProcentLabel = new QLabel(QStringLiteral("ProcentLabel"), this);
@@ -175,24 +172,5 @@ void TObliczForm::FormDestroy() {
     Watek.reset();
 }
 
-void TObliczForm::done(int wynik) {
-    if (zamykanie_ || !isVisible())
-        return;
-    bool zamknij = true;
-    {
-        QScopedValueRollback<bool> zamykanie(zamykanie_, true);
-        FormClose(wynik, zamknij);
-    }
-    if (zamknij)
-        QDialog::done(wynik);
-}
 
-void TObliczForm::reject() {
-    done(2);
-}
 
-void TObliczForm::closeEvent(QCloseEvent* event) {
-    if (isVisible())
-        done(2);
-    event->setAccepted(!isVisible());
-}

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "search/TObliczThread.h"
+#include "ui/TOknoObliczen.h"
 
-#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 
@@ -18,7 +18,7 @@ class TSzukajTraseForm;
 // search (Tryb 2). Shown modally by the search dialog; it starts the worker,
 // shows the percentage every 100 ms and closes with 1 when the worker has
 // finished, or with 7 when the user has finished it early.
-class TObliczForm : public QDialog {
+class TObliczForm : public TOknoObliczen {
     Q_OBJECT
 
 public:
@@ -42,7 +42,7 @@ public:
     void FormShow();
     // Every close passes here: wynik is the modal result the close would
     // give, zamknij false cancels the close.
-    void FormClose(int& wynik, bool& zamknij);
+    void FormClose(int& wynik, bool& zamknij) override;
     void FormDestroy();
     void WstrzymajButtonClick();
     void ZakonczButtonClick();
@@ -52,17 +52,9 @@ public:
     // rounded down, or "Trudno powiedzieć!!!" when no total is known.
     static QString TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie);
 
-    // A modal result ends the window only through FormClose.
-    void done(int wynik) override;
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     OknoGlowne& oknoGlowne_;
-    // FormClose is asking or waiting: a result set meanwhile (a tick that
-    // saw the end) is decided by the answer, as in one close.
-    bool zamykanie_ = false;
 };

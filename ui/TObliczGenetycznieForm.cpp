@@ -3,19 +3,18 @@
 #include "grid/CPunkty.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/core/IntConvert.h"
+#include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
 #include "ui/TSzukajTraseForm.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -29,11 +28,9 @@ const QString WznowTekst = QStringLiteral("Wznów");
 } // namespace
 
 TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* parent)
-    : QDialog(parent), oknoGlowne_(oknoGlowne) {
+    : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
     setWindowTitle(QStringLiteral("Rozwiązanie genetyczne"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    setFont(formFont());
 
     Label2 = new QLabel(QStringLiteral("Ilość pokoleń : "), this);
     IlePokolenLabel = new QLabel(this);
@@ -200,24 +197,5 @@ void TObliczGenetycznieForm::FormDestroy() {
     Genetyk.reset();
 }
 
-void TObliczGenetycznieForm::done(int wynik) {
-    if (zamykanie_ || !isVisible())
-        return;
-    bool zamknij = true;
-    {
-        QScopedValueRollback<bool> zamykanie(zamykanie_, true);
-        FormClose(wynik, zamknij);
-    }
-    if (zamknij)
-        QDialog::done(wynik);
-}
 
-void TObliczGenetycznieForm::reject() {
-    done(2);
-}
 
-void TObliczGenetycznieForm::closeEvent(QCloseEvent* event) {
-    if (isVisible())
-        done(2);
-    event->setAccepted(!isVisible());
-}

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "search/CGenetyk.h"
+#include "ui/TOknoObliczen.h"
 
-#include <QDialog>
 #include <QPointer>
 
 #include <memory>
@@ -18,7 +18,7 @@ class TSzukajTraseForm;
 // generation (the search calls Wyswietl), optionally draws every better route
 // on the grid, and closes with 1 when the search has run all its generations,
 // or with 7 when the user has finished it early.
-class TObliczGenetycznieForm : public QDialog {
+class TObliczGenetycznieForm : public TOknoObliczen {
     Q_OBJECT
 
 public:
@@ -48,7 +48,7 @@ public:
     void FormShow();
     // Every close passes here: wynik is the modal result the close would
     // give, zamknij false cancels the close.
-    void FormClose(int& wynik, bool& zamknij);
+    void FormClose(int& wynik, bool& zamknij) override;
     void FormDestroy();
     void WstrzymajButtonClick();
     void ZakonczButtonClick();
@@ -58,13 +58,9 @@ public:
     // The end notification: connected to the search's QThread::finished.
     void PoZakonczeniuThreada();
 
-    // A modal result ends the window only through FormClose.
-    void done(int wynik) override;
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     OknoGlowne& oknoGlowne_;

@@ -1,6 +1,7 @@
 #include "ui/TPodsumowanieForm.h"
 
 #include "toolkit/core/DecimalConvert.h"
+#include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 
 #include <QGridLayout>
@@ -32,9 +33,7 @@ QGridLayout* wiersze(QGroupBox* grupa, std::initializer_list<std::pair<QLabel*, 
 
 TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Podsumowanie"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    setFont(formFont());
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Metoda permutacji "), this);
     Label1 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox1);

@@ -3,6 +3,7 @@
 #include "storage/CPamiec.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
+#include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
@@ -22,9 +23,7 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
                                    QWidget* parent)
     : QDialog(parent), obliczForm_(obliczForm), obliczGenetycznieForm_(obliczGenetycznieForm) {
     setWindowTitle(QStringLiteral("Szukanie trasy"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    setFont(formFont());
 
     SzukajGroup = new QGroupBox(QStringLiteral(" Szukaj "), this);
     PermutacjeRadio = new QRadioButton(QStringLiteral("Metodą permutacji"), SzukajGroup);

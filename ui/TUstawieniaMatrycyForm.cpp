@@ -2,6 +2,7 @@
 
 #include "grid/CMatryca.h"
 #include "toolkit/core/IntConvert.h"
+#include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 
 #include <QGridLayout>
@@ -28,9 +29,7 @@ QPushButton* przycisk(const QString& tekst, QWidget* rodzic) {
 TUstawieniaMatrycyForm::TUstawieniaMatrycyForm(CMatryca& matryca, QWidget* parent)
     : QDialog(parent), matryca_(matryca) {
     setWindowTitle(QStringLiteral("Ustawienia matrycy miast"));
-    QFont czcionka(QStringLiteral("MS Sans Serif"), 8);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    setFont(formFont());
     setFixedSize(415, 266);
 
     Label1 = new QLabel(QStringLiteral("Ilość wierszy : "), this);
