@@ -3,6 +3,8 @@
 #include "search/LosowaLiczba.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 #include <cstddef>
 
 CGenetyk::CGenetyk() = default;
@@ -16,6 +18,13 @@ void CGenetyk::UstawRozmiar(int licznosc, int iloscMiast) {
     const int licz = std::max(licznosc, 0);
     if (licz == LicznoscPopulacji && n == IloscMiast)
         return;
+    // Two populations far beyond the machine's memory would not fail
+    // cleanly: the system kills a program that touches more than it has.
+    // Such a size is refused up front, before anything changes.
+    const std::uint64_t bajty = 2ull * std::uint64_t(licz)
+                                * (sizeof(CGenotyp) + std::uint64_t(n) * sizeof(int));
+    if (bajty > NajwiekszaPamiecPopulacji)
+        throw std::bad_alloc();
     LicznoscPopulacji = licz;
     IloscMiast = n;
     Populacja.assign(static_cast<std::size_t>(licz), CGenotyp{});

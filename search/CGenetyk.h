@@ -39,6 +39,10 @@ public:
     // the search is stopped, so it may read the members above.
     std::function<void()> Wyswietl;
 
+    // The most memory the two populations may take; a larger size is
+    // refused with std::bad_alloc and nothing changes.
+    static constexpr unsigned long long NajwiekszaPamiecPopulacji = 4ull << 30;
+
     void UstawRozmiar(int licznosc, int iloscMiast);
 
     double DlugoscTrasy(const CGenotyp& g) const;
