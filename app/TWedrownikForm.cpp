@@ -195,28 +195,36 @@ void TWedrownikForm::SzukajEditClick() {
         return;
 
     TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
+    // A finished search always holds a whole route; anything shorter is not
+    // drawn rather than read past its end.
+    const auto rysuj = [this](const std::vector<int>& trasa) {
+        if (int(trasa.size()) == Miasta.Count())
+            RysujTrase(trasa.data());
+    };
+    const TObliczThread* watek = okna_->ObliczForm.Watek.get();
+    const CGenetyk* genetyk = okna_->ObliczGenetycznieForm.Genetyk.get();
     switch (dialog.SzukajGroupItemIndex()) {
-    case 0: {
-        TObliczThread& watek = *okna_->ObliczForm.Watek;
-        podsumowanie.PermutacjeNajkrotsza = double(watek.NajkrotszaDroga);
-        podsumowanie.PermutacjeNajdluzsza = double(watek.NajdluzszaDroga);
-        RysujTrase(watek.NajlepszaTrasa.data());
+    case 0:
+        if (!watek)
+            return;
+        podsumowanie.PermutacjeNajkrotsza = double(watek->NajkrotszaDroga);
+        podsumowanie.PermutacjeNajdluzsza = double(watek->NajdluzszaDroga);
+        rysuj(watek->NajlepszaTrasa);
         break;
-    }
-    case 1: {
-        TObliczThread& watek = *okna_->ObliczForm.Watek;
-        podsumowanie.LosowoNajkrotsza = double(watek.NajkrotszaDroga);
-        RysujTrase(watek.NajlepszaTrasa.data());
+    case 1:
+        if (!watek)
+            return;
+        podsumowanie.LosowoNajkrotsza = double(watek->NajkrotszaDroga);
+        rysuj(watek->NajlepszaTrasa);
         break;
-    }
-    case 2: {
-        CGenetyk& genetyk = *okna_->ObliczGenetycznieForm.Genetyk;
-        podsumowanie.GenetycznieNajkrotsza = genetyk.Najlepszy.Droga;
-        RysujTrase(genetyk.Najlepszy.Geny.data());
+    case 2:
+        if (!genetyk)
+            return;
+        podsumowanie.GenetycznieNajkrotsza = genetyk->Najlepszy.Droga;
+        rysuj(genetyk->Najlepszy.Geny);
         break;
-    }
     default:
-        break;
+        return;
     }
     podsumowanie.exec();
 }
