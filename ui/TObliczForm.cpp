@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,20 +56,10 @@ TObliczForm::~TObliczForm() {
     FormDestroy();
 }
 
-void TObliczForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    try {
-        FormShow();
-    } catch (...) {
-        // The window still opens, with no search: closing it asks nothing
-        // and gives no result of a search.
-        Timer.stop();
-        Trwa = false;
-        Watek.reset();
-        Application::reportException(std::current_exception());
-    }
+void TObliczForm::PoNieudanymPokazie() {
+    Timer.stop();
+    Trwa = false;
+    Watek.reset();
 }
 
 void TObliczForm::FormShow() {

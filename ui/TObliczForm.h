@@ -39,7 +39,7 @@ public:
     // The search dialog, whose number of draws the window reads when shown.
     QPointer<TSzukajTraseForm> SzukajTraseForm;
 
-    void FormShow();
+    void FormShow() override;
     // Every close passes here: wynik is the modal result the close would
     // give, zamknij false cancels the close.
     void FormClose(int& wynik, bool& zamknij) override;
@@ -53,7 +53,7 @@ public:
     static QString TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void PoNieudanymPokazie() override;
 
 private:
     OknoGlowne& oknoGlowne_;

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -73,19 +72,9 @@ TObliczGenetycznieForm::~TObliczGenetycznieForm() {
     FormDestroy();
 }
 
-void TObliczGenetycznieForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    try {
-        FormShow();
-    } catch (...) {
-        // The window still opens, with empty values and no search: closing
-        // it asks nothing and gives no result of a search.
-        Trwa = false;
-        Genetyk.reset();
-        Application::reportException(std::current_exception());
-    }
+void TObliczGenetycznieForm::PoNieudanymPokazie() {
+    Trwa = false;
+    Genetyk.reset();
 }
 
 void TObliczGenetycznieForm::FormShow() {

@@ -45,7 +45,7 @@ public:
     // The search dialog, whose settings the window reads when shown.
     QPointer<TSzukajTraseForm> SzukajTraseForm;
 
-    void FormShow();
+    void FormShow() override;
     // Every close passes here: wynik is the modal result the close would
     // give, zamknij false cancels the close.
     void FormClose(int& wynik, bool& zamknij) override;
@@ -60,7 +60,7 @@ public:
 
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void PoNieudanymPokazie() override;
 
 private:
     OknoGlowne& oknoGlowne_;

@@ -45,6 +45,36 @@ protected:
         return dialog.exec();
     }
 
+    // Opens the colour dialog with colourButton, sets colour there and
+    // confirms or cancels it; back in the settings dialog, presses finish.
+    // Returns the settings dialog's result.
+    int chooseColour(QPushButton* colourButton, const QColor& colour, bool confirm, QPushButton* finish,
+                     const std::function<void()>& beforeFinish = {}) {
+        ModalHelper helper;
+        helper.next([=](QWidget*) { colourButton->click(); });
+        helper.next([=](QWidget* w) {
+            auto* colours = qobject_cast<QColorDialog*>(w);
+            ASSERT_NE(colours, nullptr);
+            colours->setCurrentColor(colour);
+            if (confirm)
+                colours->accept();
+            else
+                colours->reject();
+        });
+        QTimer check;
+        check.setInterval(20);
+        QObject::connect(&check, &QTimer::timeout, [&] {
+            if (helper.pending() == 0 && QApplication::activeModalWidget() == &dialog) {
+                check.stop();
+                if (beforeFinish)
+                    beforeFinish();
+                finish->click();
+            }
+        });
+        check.start();
+        return dialog.exec();
+    }
+
     QStringList edits() const {
         return {dialog.IleWierszyEdit->text(), dialog.IleKolumnEdit->text(), dialog.WielkoscKomorkiEdit->text(),
                 dialog.SzerokoscTrasyEdit->text(), dialog.SzerokoscSiatkiEdit->text()};
@@ -142,25 +172,11 @@ TEST_F(UstawieniaMatrycy, LettersStopAtThatEditWithEarlierValuesApplied) {
 }
 
 TEST_F(UstawieniaMatrycy, ColourChosenThenAnulujChangesNothing) {
-    ModalHelper helper;
-    helper.next([&](QWidget*) { dialog.Button2->click(); });
-    helper.next([&](QWidget* w) {
-        auto* colours = qobject_cast<QColorDialog*>(w);
-        ASSERT_NE(colours, nullptr);
-        colours->setCurrentColor(QColor(255, 0, 0));
-        colours->accept();
-    });
-    QTimer check;
-    check.setInterval(20);
-    QObject::connect(&check, &QTimer::timeout, [&] {
-        if (helper.pending() == 0 && QApplication::activeModalWidget() == &dialog) {
-            EXPECT_EQ(dialog.MiastaColorDialog.Color, rgbColor(255, 0, 0));
-            dialog.AnulujButton->click();
-        }
-    });
-    check.start();
-    EXPECT_EQ(dialog.exec(), 2);
-    check.stop();
+    TColor chosen = 0;
+    EXPECT_EQ(chooseColour(dialog.Button2, QColor(255, 0, 0), true, dialog.AnulujButton,
+                           [&] { chosen = dialog.MiastaColorDialog.Color; }),
+              2);
+    EXPECT_EQ(chosen, rgbColor(255, 0, 0));
     EXPECT_EQ(grid.GetSelectedColor(), rgbColor(0, 0, 0));
 
     // The next showing starts from the grid's colour again.
@@ -173,43 +189,13 @@ TEST_F(UstawieniaMatrycy, ColourChosenThenAnulujChangesNothing) {
 }
 
 TEST_F(UstawieniaMatrycy, ColourConfirmedReachesTheGridOnOk) {
-    ModalHelper helper;
-    helper.next([&](QWidget*) { dialog.Button1->click(); });
-    helper.next([&](QWidget* w) {
-        auto* colours = qobject_cast<QColorDialog*>(w);
-        ASSERT_NE(colours, nullptr);
-        colours->setCurrentColor(QColor(0, 0, 255));
-        colours->accept();
-    });
-    QTimer check;
-    check.setInterval(20);
-    QObject::connect(&check, &QTimer::timeout, [&] {
-        if (helper.pending() == 0 && QApplication::activeModalWidget() == &dialog)
-            dialog.OKButton->click();
-    });
-    check.start();
-    EXPECT_EQ(dialog.exec(), 1);
+    EXPECT_EQ(chooseColour(dialog.Button1, QColor(0, 0, 255), true, dialog.OKButton), 1);
     EXPECT_EQ(grid.GetBackgroundColor(), rgbColor(0, 0, 255));
     EXPECT_EQ(grid.GetPointCount(), 2);
 }
 
 TEST_F(UstawieniaMatrycy, CancellingTheColourDialogKeepsTheEarlierChoice) {
-    ModalHelper helper;
-    helper.next([&](QWidget*) { dialog.Button4->click(); });
-    helper.next([&](QWidget* w) {
-        auto* colours = qobject_cast<QColorDialog*>(w);
-        ASSERT_NE(colours, nullptr);
-        colours->setCurrentColor(QColor(1, 2, 3));
-        colours->reject();
-    });
-    QTimer check;
-    check.setInterval(20);
-    QObject::connect(&check, &QTimer::timeout, [&] {
-        if (helper.pending() == 0 && QApplication::activeModalWidget() == &dialog)
-            dialog.OKButton->click();
-    });
-    check.start();
-    dialog.exec();
+    EXPECT_EQ(chooseColour(dialog.Button4, QColor(1, 2, 3), false, dialog.OKButton), 1);
     EXPECT_EQ(grid.GetBestRouteColor(), rgbColor(0, 0x80, 0));
 }
 
