@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
 
 using namespace oblicz_test;
 
@@ -33,12 +31,6 @@ void sprawdzSpojnosc(const TObliczThread& watek, int n) {
     EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);
 }
 
-bool staloWMiejscu(const std::atomic<std::uint32_t>& licznik) {
-    const std::uint32_t przed = licznik.load();
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return licznik.load() == przed;
-}
-
 } // namespace
 
 TEST(TObliczThreadSterowanie, HoldStopsProgressAndReleaseResumesIt) {
@@ -48,13 +40,12 @@ TEST(TObliczThreadSterowanie, HoldStopsProgressAndReleaseResumesIt) {
     ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
 
     watek.hold();
-    // The worker stops at its next poll, a few thousand steps on.
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    EXPECT_TRUE(staloWMiejscu(watek.NrPermutacji));
+    // The worker stops at its next poll, a few steps on.
+    ASSERT_TRUE(waitUntil([&] { return watek.parkedThreads() == 1; }));
+    const std::uint32_t wstrzymany = watek.NrPermutacji.load();
     EXPECT_FALSE(watek.Zakonczony);
 
     watek.release();
-    const std::uint32_t wstrzymany = watek.NrPermutacji.load();
     EXPECT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() != wstrzymany; }));
 }
 
@@ -79,13 +70,26 @@ TEST(TObliczThreadSterowanie, FinishRequestOnceThirteenCitiesAreUnderWay) {
         TObliczThread watek;
         skonfiguruj(watek, slot, 1);
         watek.release();
-        // Before its body starts, a finish request would end the thread
-        // without any search, and the window then shows nothing anyway.
         ASSERT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() > 0 || watek.Zakonczony.load(); }, 60000));
         watek.requestFinish();
         watek.waitForEnd();
         sprawdzSpojnosc(watek, 13);
         EXPECT_LE(watek.NrPermutacji.load(), 479001600u - 1);
+    }
+}
+
+TEST(TObliczThreadSterowanie, FinishRequestedBeforeTheStartStillEndsWithTheIdentity) {
+    const OdleglosciSlot slot = slotDla(LosoweKomorki(6, 25, 25, 3));
+    const std::vector<int> identycznosc{0, 1, 2, 3, 4, 5};
+    for (int tryb : {1, 2}) {
+        TObliczThread watek;
+        skonfiguruj(watek, slot, tryb, 1000);
+        watek.requestFinish();
+        watek.release();
+        watek.waitForEnd();
+        EXPECT_TRUE(watek.Zakonczony) << tryb;
+        EXPECT_EQ(watek.NajlepszaTrasa, identycznosc) << tryb;
+        EXPECT_EQ(watek.NrPermutacji.load() + std::uint32_t(watek.NrLosowania.load()), 0u) << tryb;
     }
 }
 

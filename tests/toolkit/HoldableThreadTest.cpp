@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
 
 namespace {
 
@@ -42,25 +41,24 @@ protected:
     }
 };
 
-// A hold takes effect at the worker's next checkpoint; the step it is in
-// may still finish first.
-bool staysStill(const std::atomic<long>& steps) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    const long before = steps.load();
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    return steps.load() == before;
-}
-
 } // namespace
 
 TEST(HoldableThread, IsCreatedHeldAndStartsOnRelease) {
     Counter counter;
     EXPECT_TRUE(counter.isHeld());
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_FALSE(counter.bodyRan);
+    EXPECT_FALSE(counter.isRunning());
     counter.release();
     EXPECT_FALSE(counter.isHeld());
     ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > 0; }));
+}
+
+TEST(HoldableThread, BodyRunsOnceReleasedEvenWhenAskedToFinishFirst) {
+    Counter counter;
+    counter.requestFinish();
+    counter.release();
+    counter.waitForEnd();
+    EXPECT_TRUE(counter.bodyRan);
+    EXPECT_EQ(counter.steps.load(), 0);
 }
 
 TEST(HoldableThread, HoldsNestAndTheHeldFlagFollowsTheCount) {
@@ -70,15 +68,18 @@ TEST(HoldableThread, HoldsNestAndTheHeldFlagFollowsTheCount) {
 
     counter.hold();  // the user's pause
     EXPECT_TRUE(counter.isHeld());
+    ASSERT_TRUE(waitUntil([&] { return counter.parkedThreads() == 1; }));
+    const long parkedAt = counter.steps.load();
     counter.hold();  // a timer tick inside the pause
     counter.release();
     EXPECT_TRUE(counter.isHeld());
-    EXPECT_TRUE(staysStill(counter.steps));
+    EXPECT_EQ(counter.parkedThreads(), 1);
+    EXPECT_EQ(counter.steps.load(), parkedAt);
 
     counter.release();
     EXPECT_FALSE(counter.isHeld());
-    const long resumedFrom = counter.steps.load();
-    ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > resumedFrom; }));
+    ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > parkedAt; }));
+    EXPECT_EQ(counter.parkedThreads(), 0);
 }
 
 TEST(HoldableThread, FinishRequestEndsAHeldWorker) {

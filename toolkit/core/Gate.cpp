@@ -32,8 +32,13 @@ void Gate::requestFinish() {
 
 bool Gate::waitWhileHeld() {
     std::unique_lock lock(mutex_);
-    opened_.wait(lock, [this] {
+    const auto open = [this] {
         return holds_.load(std::memory_order_acquire) == 0 || finish_.load(std::memory_order_acquire);
-    });
+    };
+    if (!open()) {
+        parked_.fetch_add(1, std::memory_order_acq_rel);
+        opened_.wait(lock, open);
+        parked_.fetch_sub(1, std::memory_order_acq_rel);
+    }
     return finish_.load(std::memory_order_acquire);
 }

@@ -15,6 +15,9 @@ public:
     void hold();
     void release();
     bool isHeld() const;
+    // Threads stopped at a hold right now: a worker counted here makes no
+    // progress until the gate opens.
+    int parked() const { return parked_.load(std::memory_order_acquire); }
 
     void requestFinish();
     bool finishRequested() const { return finish_.load(std::memory_order_acquire); }
@@ -33,6 +36,7 @@ private:
     std::atomic<int> holds_;
     std::atomic<bool> held_;
     std::atomic<bool> finish_{false};
+    std::atomic<int> parked_{0};
     mutable std::mutex mutex_;
     std::condition_variable opened_;
 };

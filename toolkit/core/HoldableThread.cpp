@@ -25,8 +25,10 @@ void HoldableThread::release() {
 }
 
 void HoldableThread::run() {
-    if (!gate_.checkpoint())
-        Execute();
+    // Waits while held; a finish request that came first is the body's to
+    // see at its first poll, so the body always runs and reports its end.
+    gate_.checkpoint();
+    Execute();
     // Notified under the lock: the owner may destroy this object as soon as
     // it sees the flag, and its join is invisible to thread checkers.
     std::lock_guard lock(endMutex_);

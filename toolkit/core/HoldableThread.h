@@ -11,7 +11,8 @@
 
 // A worker thread that is created held, can be held and released any number
 // of times (holds nest), asked to finish, and waited for. The thread starts
-// the first time its holds are all released.
+// the first time its holds are all released, and its body then runs even if
+// a finish was requested before.
 //
 // Derived classes put their body in Execute() and must call finishAndWait()
 // first thing in their own destructor: the body uses the derived members, so
@@ -29,6 +30,8 @@ public:
     void hold();
     void release();
     bool isHeld() const { return gate_.isHeld(); }
+    // Threads of this search stopped at a hold right now.
+    int parkedThreads() const { return gate_.parked(); }
 
     void requestFinish() { gate_.requestFinish(); }
     bool finishRequested() const { return gate_.finishRequested(); }
