@@ -8,6 +8,7 @@
 #include "toolkit/gui/Application.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/WynikModalny.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -191,41 +192,29 @@ void TWedrownikForm::SzukajEditClick() {
     } zwolnienie{Odleglosci};
 
     TSzukajTraseForm& dialog = okna_->SzukajTraseForm;
-    if (dialog.exec() != 1)
+    if (dialog.exec() != WynikModalny::OK)
         return;
 
     TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
-    // A finished search always holds a whole route; anything shorter is not
-    // drawn rather than read past its end.
-    const auto rysuj = [this](const std::vector<int>& trasa) {
-        if (int(trasa.size()) == Miasta.Count())
-            RysujTrase(trasa.data());
-    };
-    const TObliczThread* watek = okna_->ObliczForm.Watek.get();
-    const CGenetyk* genetyk = okna_->ObliczGenetycznieForm.Genetyk.get();
+    const WynikObliczen& wynik = dialog.Wynik();
     switch (dialog.SzukajGroupItemIndex()) {
-    case 0:
-        if (!watek)
-            return;
-        podsumowanie.PermutacjeNajkrotsza = double(watek->NajkrotszaDroga);
-        podsumowanie.PermutacjeNajdluzsza = double(watek->NajdluzszaDroga);
-        rysuj(watek->NajlepszaTrasa);
+    case MetodaSzukania::Permutacje:
+        podsumowanie.PermutacjeNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.PermutacjeNajdluzsza = wynik.NajdluzszaDroga;
         break;
-    case 1:
-        if (!watek)
-            return;
-        podsumowanie.LosowoNajkrotsza = double(watek->NajkrotszaDroga);
-        rysuj(watek->NajlepszaTrasa);
+    case MetodaSzukania::Losowo:
+        podsumowanie.LosowoNajkrotsza = wynik.NajkrotszaDroga;
         break;
-    case 2:
-        if (!genetyk)
-            return;
-        podsumowanie.GenetycznieNajkrotsza = genetyk->Najlepszy.Droga;
-        rysuj(genetyk->Najlepszy.Geny);
+    case MetodaSzukania::Genetycznie:
+        podsumowanie.GenetycznieNajkrotsza = wynik.NajkrotszaDroga;
         break;
     default:
         return;
     }
+    // A finished search always holds a whole route; anything shorter is not
+    // drawn rather than read past its end.
+    if (int(wynik.Trasa.size()) == Miasta.Count())
+        RysujTrase(wynik.Trasa.data());
     podsumowanie.exec();
 }
 

@@ -32,9 +32,9 @@ std::uint32_t TObliczThread::Silnia(int n) {
 void TObliczThread::Execute() {
     Zakonczony = false;
     try {
-        if (Tryb == 1)
+        if (Tryb == TrybObliczen::Permutacje)
             Permutacje();
-        else if (Tryb == 2)
+        else if (Tryb == TrybObliczen::Losowo)
             Losowo();
     } catch (...) {
         // Nothing may leave the thread; the results stay as they were.

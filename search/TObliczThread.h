@@ -7,6 +7,11 @@
 #include <cstdint>
 #include <vector>
 
+// The searches of TObliczThread: the values of its Tryb.
+namespace TrybObliczen {
+enum : int { Permutacje = 1, Losowo = 2 };
+} // namespace TrybObliczen
+
 // The worker of the permutation search (Tryb 1) and of the random search
 // (Tryb 2). Created held; the progress window configures it and releases it.
 class TObliczThread : public HoldableThread {

@@ -1,6 +1,7 @@
 #include "ui/TFormOProgramie.h"
 
 #include "toolkit/gui/FormFont.h"
+#include "ui/WynikModalny.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -50,7 +51,7 @@ TFormOProgramie::TFormOProgramie(QWidget* parent) : QDialog(parent) {
     siatka->setRowStretch(9, 1);
 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { done(1); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { done(WynikModalny::OK); });
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(GroupBox1, 1);

@@ -5,24 +5,14 @@
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
-#include "ui/TSzukajTraseForm.h"
+#include "ui/WynikModalny.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <stdexcept>
-
-namespace {
-
-const QString WstrzymajTekst = QStringLiteral("Wstrzymaj");
-const QString WznowTekst = QStringLiteral("Wznów");
-
-} // namespace
 
 TObliczForm::TObliczForm(OknoGlowne& oknoGlowne, QWidget* parent) : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
     setWindowTitle(QStringLiteral("Obliczanie"));
@@ -30,8 +20,6 @@ TObliczForm::TObliczForm(OknoGlowne& oknoGlowne, QWidget* parent) : TOknoOblicze
 
     Label1 = new QLabel(QStringLiteral("Procent zaawansowania : "), this);
     ProcentLabel = new QLabel(QStringLiteral("ProcentLabel"), this);
-    WstrzymajButton = new QPushButton(WstrzymajTekst, this);
-    ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
 
     auto* postep = new QHBoxLayout;
     postep->addWidget(Label1);
@@ -48,40 +36,45 @@ TObliczForm::TObliczForm(OknoGlowne& oknoGlowne, QWidget* parent) : TOknoOblicze
 
     Timer.setInterval(100);
     connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
-    connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
-    connect(ZakonczButton, &QPushButton::clicked, this, handler([this] { ZakonczButtonClick(); }));
 }
 
 TObliczForm::~TObliczForm() {
     FormDestroy();
 }
 
-void TObliczForm::PoNieudanymPokazie() {
-    Timer.stop();
-    Trwa = false;
-    Watek.reset();
+int TObliczForm::Uruchom(int tryb, const QString& ileLosowan) {
+    Tryb = tryb;
+    IleLosowan = ileLosowan;
+    return exec();
 }
 
-void TObliczForm::FormShow() {
+void TObliczForm::PrzygotujObliczenia() {
     ProcentLabel->clear();
-    WstrzymajButton->setText(WstrzymajTekst);
-    // A run finished early leaves Trwa set; it must not outlive that run.
-    Trwa = false;
-
     Watek.reset();
     Watek = std::make_unique<TObliczThread>();
     Watek->Odleglosci = &oknoGlowne_.SlotOdleglosci();
     Watek->IloscMiast = oknoGlowne_.Matryca().GetPointCount();
-    if (Tryb == 2) {
-        if (!SzukajTraseForm)
-            throw std::logic_error("TObliczForm: no search dialog to read the number of draws from");
-        Watek->IleLosowan = StrToInt(SzukajTraseForm->IleLosowanEdit->text());
-    }
+    if (Tryb == TrybObliczen::Losowo)
+        Watek->IleLosowan = StrToInt(IleLosowan);
     Watek->Tryb = Tryb;
+}
 
-    Trwa = true;
-    Watek->release();
+void TObliczForm::UsunObliczenia() {
+    Watek.reset();
+}
+
+void TObliczForm::PoUruchomieniu() {
     Timer.start();
+}
+
+void TObliczForm::ZatrzymajWyswietlanie() {
+    Timer.stop();
+}
+
+WynikObliczen TObliczForm::Wynik() const {
+    if (!Watek)
+        return {};
+    return {Watek->NajlepszaTrasa, double(Watek->NajkrotszaDroga), double(Watek->NajdluzszaDroga)};
 }
 
 QString TObliczForm::TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie) {
@@ -99,9 +92,9 @@ void TObliczForm::TimerTimer() {
     }
     // Holds nest, so a tick inside the user's pause leaves the worker paused.
     Watek->hold();
-    if (Tryb == 1) {
+    if (Tryb == TrybObliczen::Permutacje) {
         ProcentLabel->setText(TekstProcentu(Watek->NrPermutacji.load(), Watek->IlePermutacji.load()));
-    } else if (Tryb == 2) {
+    } else if (Tryb == TrybObliczen::Losowo) {
         const auto zrobione = static_cast<std::uint32_t>(std::max(0, Watek->NrLosowania.load()));
         const auto wszystkie = static_cast<std::uint32_t>(std::max(0, Watek->IleLosowan));
         ProcentLabel->setText(TekstProcentu(zrobione, wszystkie));
@@ -110,56 +103,8 @@ void TObliczForm::TimerTimer() {
         // The search is over; the worker is left held and reclaimed when it
         // is destroyed.
         Trwa = false;
-        done(1);
+        done(WynikModalny::OK);
     } else {
         Watek->release();
     }
 }
-
-void TObliczForm::WstrzymajButtonClick() {
-    if (!Watek || !Trwa)
-        return;
-    if (WstrzymajButton->text() == WstrzymajTekst) {
-        WstrzymajButton->setText(WznowTekst);
-        Watek->hold();
-    } else {
-        WstrzymajButton->setText(WstrzymajTekst);
-        Watek->release();
-    }
-}
-
-void TObliczForm::ZakonczButtonClick() {
-    close();
-}
-
-void TObliczForm::FormClose(int& wynik, bool& zamknij) {
-    if (Trwa) {
-        QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
-                            QStringLiteral("Czy na pewno chcesz zakończyć obliczanie?"),
-                            QMessageBox::Yes | QMessageBox::No, this);
-        if (pytanie.exec() != QMessageBox::Yes) {
-            zamknij = false;
-            return;
-        }
-        // No tick while the window waits for the worker.
-        Timer.stop();
-        if (Watek) {
-            // The request comes first, so that a paused worker, once
-            // released, stops at its next check without evaluating more.
-            Watek->requestFinish();
-            if (Watek->isHeld())
-                Watek->release();
-            Watek->waitForEnd();
-        }
-        wynik = 7;
-    }
-    Timer.stop();
-}
-
-void TObliczForm::FormDestroy() {
-    Timer.stop();
-    Watek.reset();
-}
-
-
-

@@ -6,25 +6,14 @@
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
-#include "ui/TSzukajTraseForm.h"
+#include "ui/WynikModalny.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <stdexcept>
-
-namespace {
-
-const QString WstrzymajTekst = QStringLiteral("Wstrzymaj");
-const QString WznowTekst = QStringLiteral("Wznów");
-
-} // namespace
 
 TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* parent)
     : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
@@ -38,8 +27,6 @@ TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* 
     Label3 = new QLabel(QStringLiteral("Najkrótsza droga : "), this);
     NajkrotszaDrogaLabel = new QLabel(this);
     RysujTraseCheck = new QCheckBox(QStringLiteral("Rysuj trasę"), this);
-    WstrzymajButton = new QPushButton(WstrzymajTekst, this);
-    ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
 
     auto* wartosci = new QGridLayout;
     wartosci->addWidget(Label2, 0, 0);
@@ -64,42 +51,44 @@ TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* 
     setFixedSize(sizeHint().expandedTo(QSize(300, 160)));
 
     connect(RysujTraseCheck, &QCheckBox::toggled, this, handler([this] { RysujTraseCheckClick(); }));
-    connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
-    connect(ZakonczButton, &QPushButton::clicked, this, handler([this] { ZakonczButtonClick(); }));
 }
 
 TObliczGenetycznieForm::~TObliczGenetycznieForm() {
     FormDestroy();
 }
 
-void TObliczGenetycznieForm::PoNieudanymPokazie() {
-    Trwa = false;
-    Genetyk.reset();
+int TObliczGenetycznieForm::Uruchom(const UstawieniaGenetyczne& ustawienia) {
+    Ustawienia = ustawienia;
+    return exec();
 }
 
-void TObliczGenetycznieForm::FormShow() {
+void TObliczGenetycznieForm::PrzygotujObliczenia() {
     IlePokolenLabel->clear();
     NrPokoleniaLabel->clear();
     NajkrotszaDrogaLabel->clear();
-    WstrzymajButton->setText(WstrzymajTekst);
-    Trwa = false;
 
-    Genetyk.reset();
-    if (!SzukajTraseForm)
-        throw std::logic_error("TObliczGenetycznieForm: no search dialog to read the settings from");
-    const TSzukajTraseForm& dialog = *SzukajTraseForm;
+    UsunObliczenia();
     Genetyk = std::make_unique<CGenetyk>();
     Genetyk->Odleglosci = &oknoGlowne_.SlotOdleglosci();
-    Genetyk->UstawRozmiar(StrToInt(dialog.LicznoscPopulacjiEdit->text()), oknoGlowne_.ListaMiast().Count());
-    Genetyk->PKrzyzowania = StrToFloat(dialog.PKrzyzowaniaEdit->text());
-    Genetyk->PMutacji = StrToFloat(dialog.PMutacjiEdit->text());
-    Genetyk->IlePokolen = StrToInt(dialog.IlePokolenEdit->text());
+    Genetyk->UstawRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.ListaMiast().Count());
+    Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
+    Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
+    Genetyk->IlePokolen = StrToInt(Ustawienia.IlePokolen);
     Genetyk->Wyswietl = [this] { Wyswietl(); };
     connect(Genetyk.get(), &QThread::finished, this, &TObliczGenetycznieForm::PoZakonczeniuThreada);
-
     OstatniaDroga = -1.0;
-    Trwa = true;
-    Genetyk->release();
+}
+
+void TObliczGenetycznieForm::UsunObliczenia() {
+    if (Genetyk)
+        disconnect(Genetyk.get(), nullptr, this, nullptr);
+    Genetyk.reset();
+}
+
+WynikObliczen TObliczGenetycznieForm::Wynik() const {
+    if (!Genetyk)
+        return {};
+    return {Genetyk->Najlepszy.Geny, Genetyk->Najlepszy.Droga, -1.0};
 }
 
 void TObliczGenetycznieForm::Wyswietl() {
@@ -122,7 +111,7 @@ void TObliczGenetycznieForm::PoZakonczeniuThreada() {
     if (!Genetyk || sender() != Genetyk.get() || !Trwa || !Genetyk->hasEnded())
         return;
     Trwa = false;
-    done(1);
+    done(WynikModalny::OK);
 }
 
 void TObliczGenetycznieForm::RysujTraseCheckClick() {
@@ -131,60 +120,3 @@ void TObliczGenetycznieForm::RysujTraseCheckClick() {
     if (RysujTraseCheck->isChecked())
         OstatniaDroga = -1.0;
 }
-
-void TObliczGenetycznieForm::WstrzymajButtonClick() {
-    // Without a running search (its settings failed to convert) there is
-    // nothing to pause, and a never-started search must stay unstarted.
-    if (!Genetyk || !Trwa)
-        return;
-    if (!Genetyk->isHeld()) {
-        WstrzymajButton->setText(WznowTekst);
-        Genetyk->hold();
-    } else {
-        WstrzymajButton->setText(WstrzymajTekst);
-        Genetyk->release();
-    }
-}
-
-void TObliczGenetycznieForm::ZakonczButtonClick() {
-    close();
-}
-
-void TObliczGenetycznieForm::FormClose(int& wynik, bool& zamknij) {
-    if (!Trwa) {
-        // Only the end notification closes with 1; any other close without
-        // a running search is a cancel.
-        if (wynik != 1)
-            wynik = 2;
-        return;
-    }
-    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
-                        QStringLiteral("Czy na pewno chcesz zakończyć obliczanie?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-    if (pytanie.exec() != QMessageBox::Yes) {
-        zamknij = false;
-        return;
-    }
-    if (Genetyk) {
-        // The request comes first, so that a paused search, once released,
-        // stops at its next check instead of running one more generation.
-        Genetyk->requestFinish();
-        if (Genetyk->isHeld())
-            Genetyk->release();
-        // Serves the pending display step and the end notification meanwhile.
-        Genetyk->waitForEnd();
-    }
-    // The search has ended; its notification, if still queued, is stale.
-    Trwa = false;
-    wynik = 7;
-}
-
-void TObliczGenetycznieForm::FormDestroy() {
-    Trwa = false;
-    if (Genetyk)
-        disconnect(Genetyk.get(), nullptr, this, nullptr);
-    Genetyk.reset();
-}
-
-
-

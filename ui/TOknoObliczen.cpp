@@ -1,12 +1,97 @@
 #include "ui/TOknoObliczen.h"
 
+#include "toolkit/core/HoldableThread.h"
 #include "toolkit/gui/Application.h"
+#include "toolkit/gui/Handler.h"
+#include "ui/WynikModalny.h"
 
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShowEvent>
 
 #include <exception>
+
+namespace {
+
+const QString WstrzymajTekst = QStringLiteral("Wstrzymaj");
+const QString WznowTekst = QStringLiteral("Wznów");
+
+} // namespace
+
+TOknoObliczen::TOknoObliczen(QWidget* parent) : QDialog(parent) {
+    WstrzymajButton = new QPushButton(WstrzymajTekst, this);
+    ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
+    connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
+    connect(ZakonczButton, &QPushButton::clicked, this, handler([this] { ZakonczButtonClick(); }));
+}
+
+void TOknoObliczen::FormShow() {
+    WstrzymajButton->setText(WstrzymajTekst);
+    // A run finished early must not leave its flag to the next one.
+    Trwa = false;
+    PrzygotujObliczenia();
+    Trwa = true;
+    BiezacyWatek()->release();
+    PoUruchomieniu();
+}
+
+void TOknoObliczen::WstrzymajButtonClick() {
+    // Without a running search (its settings failed to convert) there is
+    // nothing to pause, and a never-started worker must stay unstarted.
+    HoldableThread* watek = BiezacyWatek();
+    if (!watek || !Trwa)
+        return;
+    if (!watek->isHeld()) {
+        WstrzymajButton->setText(WznowTekst);
+        watek->hold();
+    } else {
+        WstrzymajButton->setText(WstrzymajTekst);
+        watek->release();
+    }
+}
+
+void TOknoObliczen::ZakonczButtonClick() {
+    close();
+}
+
+void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
+    if (!Trwa) {
+        // Only the search's own end closes with OK; any other close without
+        // a running search is a cancel.
+        if (wynik != WynikModalny::OK)
+            wynik = WynikModalny::Anuluj;
+        ZatrzymajWyswietlanie();
+        return;
+    }
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
+                        QStringLiteral("Czy na pewno chcesz zakończyć obliczanie?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    if (pytanie.exec() != QMessageBox::Yes) {
+        zamknij = false;
+        return;
+    }
+    ZatrzymajWyswietlanie();
+    if (HoldableThread* watek = BiezacyWatek()) {
+        // The request comes first, so that a paused worker, once released,
+        // stops at its next poll without doing more.
+        watek->requestFinish();
+        if (watek->isHeld())
+            watek->release();
+        // Serves the worker's pending calls and its end notification meanwhile.
+        watek->waitForEnd();
+    }
+    // The search has ended; an end notification still queued is stale.
+    Trwa = false;
+    wynik = WynikModalny::Przerwano;
+}
+
+void TOknoObliczen::FormDestroy() {
+    Trwa = false;
+    ZatrzymajWyswietlanie();
+    UsunObliczenia();
+}
 
 void TOknoObliczen::done(int wynik) {
     if (zamykanie_ || !isVisible())
@@ -21,12 +106,12 @@ void TOknoObliczen::done(int wynik) {
 }
 
 void TOknoObliczen::reject() {
-    done(2);
+    done(WynikModalny::Anuluj);
 }
 
 void TOknoObliczen::closeEvent(QCloseEvent* event) {
     if (isVisible())
-        done(2);
+        done(WynikModalny::Anuluj);
     event->setAccepted(!isVisible());
 }
 
@@ -37,7 +122,7 @@ void TOknoObliczen::showEvent(QShowEvent* event) {
     try {
         FormShow();
     } catch (...) {
-        PoNieudanymPokazie();
+        FormDestroy();
         Application::reportException(std::current_exception());
     }
 }

@@ -1,32 +1,65 @@
 #pragma once
 
+#include "ui/WynikObliczen.h"
+
 #include <QDialog>
 
-// A progress window. Every way of closing it — a modal result, the close
-// box, Esc — passes through FormClose, which may change the result or refuse
-// the close.
+class HoldableThread;
+class QPushButton;
+
+// A progress window: it starts a search on a worker thread when shown, lets
+// the user pause and resume it, and closes with WynikModalny::OK once the
+// search has run to its end, or with WynikModalny::Przerwano when the user
+// confirms finishing it early. Every way of closing it — a modal result, the
+// close box, Esc — passes through FormClose.
 class TOknoObliczen : public QDialog {
     Q_OBJECT
 
 public:
-    using QDialog::QDialog;
+    explicit TOknoObliczen(QWidget* parent);
 
+    // A search started by this window is running.
+    bool Trwa = false;
+
+    QPushButton* WstrzymajButton = nullptr;
+    QPushButton* ZakonczButton = nullptr;
+
+    // Replaces the previous run's worker by a new one and starts it; may
+    // raise an error, and the window then opens without a search.
+    void FormShow();
     // wynik is the modal result the close would give; zamknij false cancels
-    // the close.
-    virtual void FormClose(int& wynik, bool& zamknij) = 0;
-    // Starts the window's search; may raise an error.
-    virtual void FormShow() = 0;
+    // the close. A running search is finished only after the user confirms.
+    void FormClose(int& wynik, bool& zamknij);
+    // Pauses the search, or resumes it when it is paused.
+    void WstrzymajButtonClick();
+    void ZakonczButtonClick();
+    // Drops the worker; run when the window is destroyed.
+    void FormDestroy();
+
+    // The result of the last run; meaningful after a close with OK.
+    virtual WynikObliczen Wynik() const = 0;
 
     void done(int wynik) override;
     void reject() override;
 
 protected:
+    // The worker of the last run, or none.
+    virtual HoldableThread* BiezacyWatek() const = 0;
+    // Empties the window's values, destroys the previous worker and creates
+    // and configures the next one, held.
+    virtual void PrzygotujObliczenia() = 0;
+    // Destroys the worker, which has ended or never started.
+    virtual void UsunObliczenia() = 0;
+    // The window's own display: started with the search, stopped whenever
+    // the window closes or waits for the search's end.
+    virtual void PoUruchomieniu() {}
+    virtual void ZatrzymajWyswietlanie() {}
+
     void closeEvent(QCloseEvent* event) override;
     // A FormShow that failed still opens the window, with no search:
     // closing it asks nothing and gives no result of a search. The error is
     // shown after the window has dropped what the failed show began.
     void showEvent(QShowEvent* event) override;
-    virtual void PoNieudanymPokazie() = 0;
 
 private:
     // FormClose is asking or waiting: a result set meanwhile (a tick or an

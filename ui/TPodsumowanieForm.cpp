@@ -3,6 +3,7 @@
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/WynikModalny.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -62,7 +63,7 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     uklad->setColumnStretch(0, 1);
     setFixedSize(424, 334);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+    connect(Button1, &QPushButton::clicked, this, [this] { done(WynikModalny::OK); });
 }
 
 void TPodsumowanieForm::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include "toolkit/gui/Handler.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
+#include "ui/WynikModalny.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -30,9 +31,9 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     LosowoRadio = new QRadioButton(QStringLiteral("Losowo"), SzukajGroup);
     GenetycznieRadio = new QRadioButton(QStringLiteral("Używając algorytmów genetycznych"), SzukajGroup);
     SzukajGroupItems = new QButtonGroup(this);
-    SzukajGroupItems->addButton(PermutacjeRadio, 0);
-    SzukajGroupItems->addButton(LosowoRadio, 1);
-    SzukajGroupItems->addButton(GenetycznieRadio, 2);
+    SzukajGroupItems->addButton(PermutacjeRadio, MetodaSzukania::Permutacje);
+    SzukajGroupItems->addButton(LosowoRadio, MetodaSzukania::Losowo);
+    SzukajGroupItems->addButton(GenetycznieRadio, MetodaSzukania::Genetycznie);
     GenetycznieRadio->setChecked(true);
     auto* metody = new QVBoxLayout(SzukajGroup);
     metody->addWidget(PermutacjeRadio);
@@ -97,8 +98,6 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     });
     connect(SzukajButton, &QPushButton::clicked, this, handler([this] { SzukajButtonClick(); }));
 
-    obliczForm_.SzukajTraseForm = this;
-    obliczGenetycznieForm_.SzukajTraseForm = this;
     SzukajGroupClick();
 }
 
@@ -124,42 +123,49 @@ void TSzukajTraseForm::FormShow() {
 
 void TSzukajTraseForm::SzukajGroupClick() {
     const int item = SzukajGroupItemIndex();
-    UstawieniaLosoweGroup->setVisible(item == 1);
-    UstawieniaGenetyczneGroup->setVisible(item == 2);
+    UstawieniaLosoweGroup->setVisible(item == MetodaSzukania::Losowo);
+    UstawieniaGenetyczneGroup->setVisible(item == MetodaSzukania::Genetycznie);
 }
 
 void TSzukajTraseForm::SzukajButtonClick() {
     int wynik = 0;
+    TOknoObliczen* okno = nullptr;
     switch (SzukajGroupItemIndex()) {
-    case 0:
-        obliczForm_.Tryb = 1;
+    case MetodaSzukania::Permutacje:
         hide();
-        wynik = obliczForm_.exec();
+        okno = &obliczForm_;
+        wynik = obliczForm_.Uruchom(TrybObliczen::Permutacje);
         break;
-    case 1:
+    case MetodaSzukania::Losowo:
         if (StrToInt(IleLosowanEdit->text()) < 1)
             throw UserError(QStringLiteral("Zbyt mała ilość losowań"));
-        obliczForm_.Tryb = 2;
         hide();
-        wynik = obliczForm_.exec();
+        okno = &obliczForm_;
+        wynik = obliczForm_.Uruchom(TrybObliczen::Losowo, IleLosowanEdit->text());
         break;
-    case 2:
+    case MetodaSzukania::Genetycznie:
         if (StrToInt(IlePokolenEdit->text()) < 1)
             throw UserError(QStringLiteral("Zbyt mała liczba pokoleń"));
         if (StrToInt(LicznoscPopulacjiEdit->text()) < 1)
             throw UserError(QStringLiteral("Zbyta mała liczność populacji"));
         hide();
-        wynik = obliczGenetycznieForm_.exec();
+        okno = &obliczGenetycznieForm_;
+        wynik = obliczGenetycznieForm_.Uruchom(UstawieniaGenetyki());
         break;
     default:
         return;
     }
+    wynik_ = wynik == WynikModalny::OK ? okno->Wynik() : WynikObliczen{};
     // Hiding ended the dialog's own modal loop; it returns this result.
     done(wynik);
 }
 
+UstawieniaGenetyczne TSzukajTraseForm::UstawieniaGenetyki() const {
+    return {IlePokolenEdit->text(), LicznoscPopulacjiEdit->text(), PKrzyzowaniaEdit->text(), PMutacjiEdit->text()};
+}
+
 void TSzukajTraseForm::reject() {
-    done(2);
+    done(WynikModalny::Anuluj);
 }
 
 void TSzukajTraseForm::ZapiszUstawienia(CPamiec* pamiec) const {

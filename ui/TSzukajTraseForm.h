@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/WynikObliczen.h"
+
 #include <QDialog>
 
 class CPamiec;
@@ -11,12 +13,18 @@ class QPushButton;
 class QRadioButton;
 class TObliczForm;
 class TObliczGenetycznieForm;
+struct UstawieniaGenetyczne;
+
+// The items of the dialog's SzukajGroup, the search methods.
+namespace MetodaSzukania {
+enum : int { Permutacje = 0, Losowo = 1, Genetycznie = 2 };
+} // namespace MetodaSzukania
 
 // The search dialog: the method and its settings. "Szukaj" validates the
 // chosen method's settings, runs its progress window modally in place of the
-// dialog and ends the dialog with that window's result: 1 when the search ran
-// to its end, 7 when the user finished it early; 2 when the dialog is closed
-// without a search.
+// dialog and ends the dialog with that window's result: OK when the search ran
+// to its end, Przerwano when the user finished it early; Anuluj when the
+// dialog is closed without a search.
 class TSzukajTraseForm : public QDialog {
     Q_OBJECT
 
@@ -24,7 +32,7 @@ public:
     TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm, QWidget* parent);
 
     QGroupBox* SzukajGroup = nullptr;
-    QButtonGroup* SzukajGroupItems = nullptr;  // ids 0, 1, 2
+    QButtonGroup* SzukajGroupItems = nullptr;  // ids: MetodaSzukania
     QRadioButton* PermutacjeRadio = nullptr;
     QRadioButton* LosowoRadio = nullptr;
     QRadioButton* GenetycznieRadio = nullptr;
@@ -42,7 +50,7 @@ public:
     QLineEdit* PMutacjiEdit = nullptr;
     QPushButton* SzukajButton = nullptr;
 
-    // The selected item of SzukajGroup: 0 permutations, 1 random, 2 genetic.
+    // The selected item of SzukajGroup, a MetodaSzukania.
     int SzukajGroupItemIndex() const;
     void SetSzukajGroupItemIndex(int index);
 
@@ -54,6 +62,12 @@ public:
     void ZapiszUstawienia(CPamiec* pamiec) const;
     void WczytajUstawienia(CPamiec* pamiec);
 
+    // The texts of the genetic settings boxes.
+    UstawieniaGenetyczne UstawieniaGenetyki() const;
+
+    // The result of the search that the last "Szukaj" ran to its end.
+    const WynikObliczen& Wynik() const { return wynik_; }
+
     void reject() override;
 
 protected:
@@ -62,4 +76,5 @@ protected:
 private:
     TObliczForm& obliczForm_;
     TObliczGenetycznieForm& obliczGenetycznieForm_;
+    WynikObliczen wynik_;
 };

@@ -4,6 +4,7 @@
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/WynikModalny.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -143,7 +144,7 @@ void TUstawieniaMatrycyForm::OKButtonClick() {
     matryca_.SetSelectedColor(MiastaColorDialog.Color);
     matryca_.SetGridColor(SiatkaColorDialog.Color);
     matryca_.SetBestRouteColor(TrasaColorDialog.Color);
-    done(1);
+    done(WynikModalny::OK);
 }
 
 void TUstawieniaMatrycyForm::showEvent(QShowEvent* event) {
@@ -162,5 +163,5 @@ void TUstawieniaMatrycyForm::keyPressEvent(QKeyEvent* event) {
 
 void TUstawieniaMatrycyForm::reject() {
     // "Anuluj" and the close box both end with the result Cancel.
-    done(2);
+    done(WynikModalny::Anuluj);
 }

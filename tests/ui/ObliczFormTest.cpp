@@ -23,8 +23,7 @@ protected:
         helper_ = &helper;
         for (const auto& dzialanie : dzialania)
             helper.next(dzialanie);
-        okno.Tryb = tryb;
-        const int wynik = okno.exec();
+        const int wynik = okno.Uruchom(tryb, okna.szukaj.IleLosowanEdit->text());
         EXPECT_EQ(helper.pending(), 0);
         helper_ = nullptr;
         return wynik;

@@ -36,7 +36,7 @@ protected:
         ModalHelper helper;
         for (const auto& dzialanie : dzialania)
             helper.next(dzialanie);
-        const int wynik = okno.exec();
+        const int wynik = okno.Uruchom(okna.szukaj.UstawieniaGenetyki());
         EXPECT_EQ(helper.pending(), 0);
         return wynik;
     }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <vector>
+
+// What a finished search hands back: its best route (city numbers) and the
+// lengths it found. -1 marks a length the method does not track.
+struct WynikObliczen {
+    std::vector<int> Trasa;
+    double NajkrotszaDroga = -1.0;
+    double NajdluzszaDroga = -1.0;
+};
