@@ -5,7 +5,6 @@
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
 
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -175,22 +174,4 @@ TEST(CMatrycaLimits, ExtremeSizesPaintAndTakePressesWithoutHarm) {
             EXPECT_LE(siatka.GetPointCount(), 12);
         }
     }
-}
-
-TEST(CMatrycaLimits, PaintingAPartOfAHugeGridCostsOnlyThatPart) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetRowCount(2000);
-    siatka->SetColumnCount(2000);
-    siatka->SetAll(true);
-    QImage wynik(300, 300, QImage::Format_RGB32);
-    QElapsedTimer zegar;
-    zegar.start();
-    for (int k = 0; k < 40; ++k) {
-        QPainter painter(&wynik);
-        painter.translate(-k * 550, -k * 550);
-        siatka->PaintTo(painter, QRect(k * 550, k * 550, 300, 300));
-    }
-    // Painting every cell 40 times would take minutes.
-    EXPECT_LT(zegar.elapsed(), 20000);
-    EXPECT_EQ(wynik.pixel(0, 0), rgb(Srebrny));
 }

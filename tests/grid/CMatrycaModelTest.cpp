@@ -1,8 +1,7 @@
 #include "tests/grid/SiatkaTestowa.h"
 
+#include "search/LosowaLiczba.h"
 #include "toolkit/core/UserError.h"
-
-#include <ctime>
 
 #include <gtest/gtest.h>
 
@@ -250,21 +249,19 @@ TEST(CMatrycaLosuj, NegativeCountEmptiesTheGrid) {
     EXPECT_EQ(zmiany.ile(), 1);
 }
 
-TEST(CMatrycaLosuj, TwoCallsWithinOneSecondGiveTheSameLayout) {
+TEST(CMatrycaLosuj, EveryCallSeedsAfreshSoTheSameSecondGivesTheSameLayout) {
     auto siatka = siatkaOknaGlownego();
-    bool porownano = false;
-    for (int proba = 0; proba < 5 && !porownano; ++proba) {
-        const std::time_t start = std::time(nullptr);
-        siatka->Losuj(100);
-        const auto pierwszy = uklad(*siatka);
-        siatka->Losuj(100);
-        const auto drugi = uklad(*siatka);
-        if (std::time(nullptr) != start)
-            continue;
-        EXPECT_EQ(pierwszy, drugi);
-        porownano = true;
-    }
-    EXPECT_TRUE(porownano);
+    UstalZiarnoZamiastCzasu(1234);
+    siatka->Losuj(100);
+    const auto pierwszy = uklad(*siatka);
+    siatka->Losuj(100);
+    const auto drugi = uklad(*siatka);
+    UstalZiarnoZamiastCzasu(1235);
+    siatka->Losuj(100);
+    const auto zInnymZiarnem = uklad(*siatka);
+    UstalZiarnoZamiastCzasu(std::nullopt);
+    EXPECT_EQ(pierwszy, drugi);
+    EXPECT_NE(pierwszy, zInnymZiarnem);
 }
 
 TEST(CMatrycaLoadFromWektor, LoadsRowAfterRowAndRaisesOnlyWithCities) {

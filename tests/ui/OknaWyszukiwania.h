@@ -7,6 +7,7 @@
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
 #include "ui/TSzukajTraseForm.h"
+#include "ui/WynikModalny.h"
 
 #include <QAbstractButton>
 #include <QMetaObject>
