@@ -2,8 +2,8 @@
 
 #include "storage/CPamiec.h"
 #include "tests/support/ModalHelper.h"
-#include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,15 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString komunikat(const std::function<void()>& dzialanie) {
-    try {
-        dzialanie();
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QString();
-}
 
 CPamiec ustawienia(int cellSize, int gridWidth, int rows, int columns) {
     CPamiec pamiec;
@@ -62,7 +53,7 @@ TEST(CMatrycaLimits, HugeTableIsRefusedAndTheOldOneKept) {
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
 
-    EXPECT_EQ(komunikat([&] { siatka->SetColumnCount(100000); }), "Zbyt duża matryca miast: 100000 X 100000");
+    EXPECT_EQ(errorMessage([&] { siatka->SetColumnCount(100000); }), "Zbyt duża matryca miast: 100000 X 100000");
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(siatka->GetRowCount(), 100000);
     EXPECT_EQ(siatka->GetColumnCount(), 25);
@@ -80,7 +71,7 @@ TEST(CMatrycaLimits, HugeTableIsRefusedAndTheOldOneKept) {
 
 TEST(CMatrycaLimits, RefusalOfRowsNamesTheRequestedSize) {
     auto siatka = siatkaOknaGlownego();
-    EXPECT_EQ(komunikat([&] { siatka->SetRowCount(INT_MAX); }),
+    EXPECT_EQ(errorMessage([&] { siatka->SetRowCount(INT_MAX); }),
               QStringLiteral("Zbyt duża matryca miast: %1 X 25").arg(INT_MAX));
     EXPECT_EQ(siatka->GetRowCount(), 25);
     EXPECT_EQ(siatka->size(), QSize(276, 276));
@@ -107,7 +98,7 @@ TEST(CMatrycaLimits, HugeCountsFromSettingsKeepAConsistentGrid) {
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
     CPamiec pamiec = ustawienia(20, 1, 1 << 30, 1 << 30);
-    EXPECT_EQ(komunikat([&] { siatka->LoadFromCPamiec(&pamiec); }),
+    EXPECT_EQ(errorMessage([&] { siatka->LoadFromCPamiec(&pamiec); }),
               QStringLiteral("Zbyt duża matryca miast: %1 X 25").arg(1 << 30));
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(siatka->GetRowCount(), 25);
@@ -123,7 +114,7 @@ TEST(CMatrycaLimits, AcceptedRowsAndRefusedColumnsFromSettings) {
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
     CPamiec pamiec = ustawienia(10, 1, 100000, 100000);
-    EXPECT_EQ(komunikat([&] { siatka->LoadFromCPamiec(&pamiec); }), "Zbyt duża matryca miast: 100000 X 100000");
+    EXPECT_EQ(errorMessage([&] { siatka->LoadFromCPamiec(&pamiec); }), "Zbyt duża matryca miast: 100000 X 100000");
     EXPECT_EQ(zmiany.ile(), 1);
     EXPECT_EQ(siatka->GetRowCount(), 100000);
     EXPECT_EQ(siatka->GetColumnCount(), 25);

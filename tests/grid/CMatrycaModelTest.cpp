@@ -1,7 +1,7 @@
 #include "tests/grid/SiatkaTestowa.h"
 
 #include "search/LosowaLiczba.h"
-#include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,6 @@ std::vector<bool> uklad(const CMatryca& siatka) {
         for (int c = 0; c < siatka.GetColumnCount(); ++c)
             wynik.push_back(siatka.GetCell(r, c));
     return wynik;
-}
-
-QString komunikat(const std::function<void()>& dzialanie) {
-    try {
-        dzialanie();
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QString();
 }
 
 } // namespace
@@ -205,7 +196,7 @@ TEST(CMatrycaLosuj, AllCellsAllowedAndOneMoreRefusedWithoutAnyChange) {
     const auto przed = uklad(*siatka);
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
-    EXPECT_EQ(komunikat([&] { siatka->Losuj(626); }), "Zbyt duża liczba punktów");
+    EXPECT_EQ(errorMessage([&] { siatka->Losuj(626); }), "Zbyt duża liczba punktów");
     EXPECT_EQ(uklad(*siatka), przed);
     EXPECT_EQ(siatka->GetPointCount(), 7);
     EXPECT_EQ(siatka->GetBestPunkty()->Count(), 2);

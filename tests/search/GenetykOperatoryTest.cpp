@@ -188,7 +188,7 @@ TEST(GenetykOperatory, PopulationOfOne_SelectionCopiesItCrossoverNeverPairsMutat
         ASSERT_EQ(p.gen.Populacja[0].Geny, przed);
         p.gen.Mutacja();
         const std::vector<int>& po = p.gen.Populacja[0].Geny;
-        ASSERT_TRUE(jestPermutacja(po, 7));
+        ASSERT_TRUE(isPermutation(po, 7));
         int rozne = 0;
         for (int i = 0; i < 7; ++i)
             rozne += po[i] != przed[i];
@@ -224,7 +224,7 @@ TEST(GenetykInicjuj, DrawsEachCityAsTheWalkOverUnusedCitiesDoes) {
     UstalZiarnoZamiastCzasu(std::nullopt);
     for (int i = 0; i < 25; ++i) {
         ASSERT_EQ(p.gen.Populacja[i].Geny, oczekiwane[i]) << "individual " << i;
-        ASSERT_TRUE(jestPermutacja(p.gen.Populacja[i].Geny, n));
+        ASSERT_TRUE(isPermutation(p.gen.Populacja[i].Geny, n));
     }
 }
 

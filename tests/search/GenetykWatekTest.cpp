@@ -38,7 +38,7 @@ struct Przebieg {
             wszystkieNaGlownymWatku &= QThread::currentThread() == QCoreApplication::instance()->thread();
             numery.push_back(g->NrPokolenia);
             drogi.push_back(g->Najlepszy.Droga);
-            trasyPoprawne &= jestPermutacja(g->Najlepszy.Geny, n)
+            trasyPoprawne &= isPermutation(g->Najlepszy.Geny, n)
                              && g->Najlepszy.Droga == dlugosc(*tablica, g->Najlepszy.Geny);
             if (dodatkowo)
                 dodatkowo(*g, wyswietlenia);

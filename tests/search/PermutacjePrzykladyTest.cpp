@@ -101,7 +101,7 @@ TEST(PermutacjePrzyklady, FourteenCitiesHaveNoTotalAndStillFinish) {
     EXPECT_EQ(watek.IlePermutacji.load(), 0u);
     // 13! - 1 modulo 2^32.
     EXPECT_EQ(watek.NrPermutacji.load(), std::uint32_t(6227020800ull - 1));
-    ASSERT_TRUE(jestTrasa(watek.NajlepszaTrasa, 14));
+    ASSERT_TRUE(isPermutation(watek.NajlepszaTrasa, 14));
     EXPECT_EQ(watek.NajlepszaTrasa[0], 0);
     EXPECT_EQ(watek.NajkrotszaDroga, watek.DlugoscTrasy(watek.NajlepszaTrasa.data()));
 }

@@ -1,6 +1,7 @@
 #include "grid/CMatryca.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QFile>
 #include <QImage>
@@ -21,16 +22,6 @@ QByteArray rekordPoczatkowy() {
     for (const char* tekst : {"1000", "1000", "100", "0,3", "0,1"})
         pamiec.WriteString(QString::fromLatin1(tekst));
     return QByteArray(reinterpret_cast<const char*>(pamiec.Memory()), pamiec.Position());
-}
-
-QByteArray zSuma(const QByteArray& rekord) {
-    std::uint32_t suma = 0;
-    for (char c : rekord)
-        suma += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
-    QByteArray wynik(4, 0);
-    for (int k = 0; k < 4; ++k)
-        wynik[k] = char((suma >> (8 * k)) & 0xFF);
-    return wynik + rekord;
 }
 
 class Generator {
@@ -121,7 +112,7 @@ TEST(WczytywanieLosowychPlikow, NoFileCrashesHangsOrReadsOutsideItsBuffer) {
         if (gen.do_(3) != 0)
             rekord = gen.mutacja(rekord);
         // Most files get a matching checksum, so that their values are applied.
-        QByteArray plik = gen.do_(5) != 0 ? zSuma(rekord) : rekord;
+        QByteArray plik = gen.do_(5) != 0 ? withChecksum(rekord) : rekord;
         if (gen.do_(20) == 0)
             plik = plik.left(gen.do_(5));
         {

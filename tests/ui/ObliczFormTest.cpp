@@ -156,7 +156,7 @@ TEST_F(Oblicz, RandomSearchReadsItsDrawsFromTheDialogAndCanShowAHundred) {
     EXPECT_EQ(okno.ProcentLabel->text(), "100 % ");
     EXPECT_EQ(okno.Watek->IleLosowan, 2000);
     EXPECT_EQ(okno.Watek->NrLosowania.load(), 2000);
-    EXPECT_TRUE(jestPermutacja(okno.Watek->NajlepszaTrasa, 5));
+    EXPECT_TRUE(isPermutation(okno.Watek->NajlepszaTrasa, 5));
 }
 
 TEST_F(Oblicz, FourteenCitiesAreHardToSay) {

@@ -84,7 +84,7 @@ TEST_F(Genetycznie, ACompleteRunClosesWithOneAndKeepsItsResult) {
     EXPECT_DOUBLE_EQ(genetyk.PMutacji, 0.1);
     // The last display step comes before the last count.
     EXPECT_EQ(wartosci(), QStringList({"5", "4", FormatOneDecimal(genetyk.Najlepszy.Droga)}));
-    EXPECT_TRUE(jestPermutacja(genetyk.Najlepszy.Geny, 6));
+    EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, 6));
     EXPECT_DOUBLE_EQ(okno.OstatniaDroga, genetyk.Najlepszy.Droga);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
 }

@@ -116,7 +116,7 @@ TYPED_TEST(OknoObliczen, RefusingKeepsThePauseAndConfirmingFinishesWithSeven) {
     // The next run starts unpaused and runs to its end.
     EXPECT_EQ(this->uruchom(M::krotko, {}), WynikModalny::OK);
     EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-    EXPECT_TRUE(jestPermutacja(okno.Wynik().Trasa, 6));
+    EXPECT_TRUE(isPermutation(okno.Wynik().Trasa, 6));
 }
 
 TYPED_TEST(OknoObliczen, CloseBoxAndEscapeAskTooAndCannotBypassTheQuestion) {

@@ -128,7 +128,7 @@ protected:
             const CGenetyk& genetyk = *okna.genetyczne.Genetyk;
             ASSERT_TRUE(genetyk.hasEnded());
             EXPECT_FALSE(okna.genetyczne.Trwa);
-            EXPECT_TRUE(jestPermutacja(genetyk.Najlepszy.Geny, n));
+            EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, n));
             if (wynik == 1) {
                 EXPECT_EQ(genetyk.NrPokolenia, genetyk.IlePokolen);
             }
@@ -136,7 +136,7 @@ protected:
             const TObliczThread& watek = *okna.oblicz.Watek;
             ASSERT_TRUE(watek.hasEnded());
             EXPECT_TRUE(watek.Zakonczony.load());
-            EXPECT_TRUE(jestPermutacja(watek.NajlepszaTrasa, n));
+            EXPECT_TRUE(isPermutation(watek.NajlepszaTrasa, n));
             EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);
             if (wynik == 1 && p.metoda == 1) {
                 EXPECT_EQ(watek.NrLosowania.load(), watek.IleLosowan);
