@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
-
 #include <set>
 
 using namespace oblicz_test;
