@@ -24,14 +24,10 @@ TObliczForm::TObliczForm(OknoGlowne& oknoGlowne, QWidget* parent) : TOknoOblicze
     auto* postep = new QHBoxLayout;
     postep->addWidget(Label1);
     postep->addWidget(ProcentLabel, 1);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addWidget(WstrzymajButton);
-    przyciski->addStretch(1);
-    przyciski->addWidget(ZakonczButton);
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(postep);
     uklad->addStretch(1);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(UkladPrzyciskow());
     resize(320, 110);
 
     Timer.setInterval(100);

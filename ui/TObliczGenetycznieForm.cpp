@@ -37,15 +37,11 @@ TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* 
     wartosci->addWidget(NajkrotszaDrogaLabel, 2, 1);
     wartosci->setColumnStretch(1, 1);
     wartosci->setColumnMinimumWidth(1, 120);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addWidget(WstrzymajButton);
-    przyciski->addStretch(1);
-    przyciski->addWidget(ZakonczButton);
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(wartosci);
     uklad->addWidget(RysujTraseCheck);
     uklad->addStretch(1);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(UkladPrzyciskow());
     // Fixed border: the size is taken once, so that growing numbers do not
     // resize the window.
     setFixedSize(sizeHint().expandedTo(QSize(300, 160)));

@@ -6,6 +6,7 @@
 #include "ui/WynikModalny.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -25,6 +26,14 @@ TOknoObliczen::TOknoObliczen(QWidget* parent) : QDialog(parent) {
     ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
     connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
     connect(ZakonczButton, &QPushButton::clicked, this, handler([this] { ZakonczButtonClick(); }));
+}
+
+QLayout* TOknoObliczen::UkladPrzyciskow() {
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addWidget(WstrzymajButton);
+    przyciski->addStretch(1);
+    przyciski->addWidget(ZakonczButton);
+    return przyciski;
 }
 
 void TOknoObliczen::FormShow() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class HoldableThread;
+class QLayout;
 class QPushButton;
 
 // A progress window: it starts a search on a worker thread when shown, lets
@@ -54,6 +55,10 @@ protected:
     // the window closes or waits for the search's end.
     virtual void PoUruchomieniu() {}
     virtual void ZatrzymajWyswietlanie() {}
+
+    // The two buttons in a row, "Wstrzymaj" left and "Zakończ" right, for
+    // the bottom of the window.
+    QLayout* UkladPrzyciskow();
 
     void closeEvent(QCloseEvent* event) override;
     // A FormShow that failed still opens the window, with no search:
