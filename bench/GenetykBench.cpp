@@ -2,7 +2,7 @@
 
 #include "search/CGenetyk.h"
 #include "search/LosowaLiczba.h"
-#include "tests/oracle/MiastaTestowe.h"
+#include "reference/MiastaTestowe.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Random routes per second of the random search worker.
 
 #include "search/TObliczThread.h"
-#include "tests/oracle/MiastaTestowe.h"
+#include "reference/MiastaTestowe.h"
 
 #include <benchmark/benchmark.h>
 

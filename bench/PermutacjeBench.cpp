@@ -3,8 +3,8 @@
 
 #include "search/PrzegladPermutacji.h"
 #include "search/TObliczThread.h"
-#include "tests/oracle/MiastaTestowe.h"
-#include "tests/oracle/PermutacjeDoslowne.h"
+#include "reference/MiastaTestowe.h"
+#include "reference/PermutacjeDoslowne.h"
 
 #include <benchmark/benchmark.h>
 

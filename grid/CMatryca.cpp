@@ -3,6 +3,7 @@
 #include "search/LosowaLiczba.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/UserError.h"
+#include "toolkit/gui/QtColor.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/CMatryca.h"
+#include "toolkit/gui/QtColor.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "tests/search/TObliczThreadTest.h"
 
 #include "search/PrzegladPermutacji.h"
-#include "tests/oracle/PermutacjeDoslowne.h"
+#include "reference/PermutacjeDoslowne.h"
 #include "tests/support/ModalHelper.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "search/TObliczThread.h"
 #include "search/TablicaOdleglosci.h"
-#include "tests/oracle/MiastaTestowe.h"
+#include "reference/MiastaTestowe.h"
 
 #include <algorithm>
 #include <bit>

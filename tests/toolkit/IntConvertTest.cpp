@@ -32,8 +32,8 @@ TEST(StrToInt, AcceptsHexadecimalAfterDollarOrX) {
     EXPECT_EQ(StrToInt("0x10"), 16);
     EXPECT_EQ(StrToInt("0XfF"), 255);
     EXPECT_EQ(StrToInt("-$10"), -16);
-    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
     EXPECT_EQ(StrToInt("$7FFFFFFF"), 2147483647);
+    EXPECT_EQ(StrToInt("-0x80000000"), -2147483647 - 1);
 }
 
 TEST(StrToInt, AcceptsTheWholeSigned32BitRange) {
@@ -55,10 +55,14 @@ TEST(StrToInt, RejectsWithTheConversionMessage) {
     EXPECT_EQ(conversionError("\t5"), "'\t5' is not a valid integer value");
 }
 
-TEST(StrToInt, RejectsValuesOutside32Bits) {
+TEST(StrToInt, RejectsValuesOutsideTheSigned32BitRangeInEveryNotation) {
     EXPECT_EQ(conversionError("2147483648"), "'2147483648' is not a valid integer value");
     EXPECT_EQ(conversionError("-2147483649"), "'-2147483649' is not a valid integer value");
-    EXPECT_EQ(conversionError("$100000000"), "'$100000000' is not a valid integer value");
+    // Not the bit pattern: "$FFFFFFFF" would otherwise read as -1.
+    EXPECT_EQ(conversionError("$80000000"), "'$80000000' is not a valid integer value");
+    EXPECT_EQ(conversionError("$FFFFFFFF"), "'$FFFFFFFF' is not a valid integer value");
+    EXPECT_EQ(conversionError("-x80000001"), "'-x80000001' is not a valid integer value");
+    EXPECT_EQ(conversionError("0x1FFFFFFFF"), "'0x1FFFFFFFF' is not a valid integer value");
     EXPECT_EQ(conversionError("99999999999999999999999999"),
               "'99999999999999999999999999' is not a valid integer value");
 }

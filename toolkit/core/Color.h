@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <cstdint>
 
 // A colour as the program stores it: red in the lowest byte, then green, then
@@ -10,12 +9,4 @@ using TColor = std::uint32_t;
 constexpr TColor rgbColor(int red, int green, int blue) {
     return static_cast<TColor>(red & 0xFF) | (static_cast<TColor>(green & 0xFF) << 8)
            | (static_cast<TColor>(blue & 0xFF) << 16);
-}
-
-inline QColor toQColor(TColor color) {
-    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
-}
-
-inline TColor fromQColor(const QColor& color) {
-    return rgbColor(color.red(), color.green(), color.blue());
 }

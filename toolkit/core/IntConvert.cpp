@@ -36,9 +36,9 @@ std::optional<int> parse(const QString& text) {
         return std::nullopt;
 
     // Accumulate in 64 bits and stop as soon as the magnitude leaves the
-    // 32-bit range, so that any number of digits is safe.
+    // signed 32-bit range, in every notation, so that any number of digits
+    // is safe.
     const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
-    const std::int64_t hexLimit = 0xFFFFFFFFLL;
     std::int64_t value = 0;
     for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
@@ -52,17 +52,8 @@ std::optional<int> parse(const QString& text) {
         else
             return std::nullopt;
         value = value * base + digit;
-        if (value > (base == 16 ? hexLimit : limit))
+        if (value > limit)
             return std::nullopt;
-    }
-
-    if (base == 16) {
-        // Hexadecimal text names the 32-bit pattern: $FFFFFFFF is -1.
-        auto bits = static_cast<std::uint32_t>(value);
-        auto result = static_cast<std::int32_t>(bits);
-        if (negative)
-            result = static_cast<std::int32_t>(0u - bits);
-        return result;
     }
     return static_cast<int>(negative ? -value : value);
 }

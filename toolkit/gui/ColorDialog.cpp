@@ -1,5 +1,7 @@
 #include "toolkit/gui/ColorDialog.h"
 
+#include "toolkit/gui/QtColor.h"
+
 #include <QColorDialog>
 
 bool ColorDialog::Execute(QWidget* parent, const QString& title) {

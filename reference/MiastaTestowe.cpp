@@ -1,4 +1,4 @@
-#include "tests/oracle/MiastaTestowe.h"
+#include "reference/MiastaTestowe.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tests/oracle/PermutacjeDoslowne.h"
+#include "reference/PermutacjeDoslowne.h"
 
 #include <numeric>
 #include <utility>
