@@ -10,6 +10,11 @@ std::mt19937& zrodlo() {
     return generator;
 }
 
+std::optional<std::uint32_t>& ustaloneZiarno() {
+    thread_local std::optional<std::uint32_t> ziarno;
+    return ziarno;
+}
+
 } // namespace
 
 void UstawZiarno(std::uint32_t ziarno) {
@@ -17,7 +22,11 @@ void UstawZiarno(std::uint32_t ziarno) {
 }
 
 void ZiarnoZCzasu() {
-    UstawZiarno(static_cast<std::uint32_t>(std::time(nullptr)));
+    UstawZiarno(ustaloneZiarno().value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+}
+
+void UstalZiarnoZamiastCzasu(std::optional<std::uint32_t> ziarno) {
+    ustaloneZiarno() = ziarno;
 }
 
 std::uint32_t Losowanie31() {

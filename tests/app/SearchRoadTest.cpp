@@ -251,15 +251,12 @@ TEST_F(DrogaWyszukiwania, ASearchFinishedEarlyDrawsNothingAndLeavesTheSummary) {
     okna.SzukajTraseForm.IleLosowanEdit->setText("2000000000");
     okna.SzukajTraseForm.IlePokolenEdit->setText("2000000000");
     for (int metoda : {1, 2}) {
-        QWidget* postep = metoda == 2 ? static_cast<QWidget*>(&okna.ObliczGenetycznieForm) : &okna.ObliczForm;
-        auto wstrzymajIZakoncz = [&, metoda](QWidget* w) {
-            auto* wstrzymaj = metoda == 2 ? okna.ObliczGenetycznieForm.WstrzymajButton : okna.ObliczForm.WstrzymajButton;
-            auto* zakoncz = metoda == 2 ? okna.ObliczGenetycznieForm.ZakonczButton : okna.ObliczForm.ZakonczButton;
+        TOknoObliczen* postep = metoda == 2 ? static_cast<TOknoObliczen*>(&okna.ObliczGenetycznieForm) : &okna.ObliczForm;
+        auto wstrzymajIZakoncz = [postep](QWidget* w) {
             EXPECT_TRUE(w->isVisible());
-            QTest::qWait(30);
-            wstrzymaj->click();
-            EXPECT_EQ(wstrzymaj->text(), "Wznów");
-            zakoncz->click();
+            postep->WstrzymajButton->click();
+            EXPECT_EQ(postep->WstrzymajButton->text(), "Wznów");
+            postep->ZakonczButton->click();
         };
         SeenBox pytanie;
         szukaj({wybierz(metoda), {postep, wstrzymajIZakoncz}, odpowiedz(&pytanie, QMessageBox::Yes)});

@@ -2,10 +2,9 @@
 
 #include "storage/CPamiec.h"
 #include "tests/support/ModalHelper.h"
-#include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
+#include "tests/support/TestHelpers.h"
 
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -15,15 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString komunikat(const std::function<void()>& dzialanie) {
-    try {
-        dzialanie();
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QString();
-}
 
 CPamiec ustawienia(int cellSize, int gridWidth, int rows, int columns) {
     CPamiec pamiec;
@@ -63,7 +53,7 @@ TEST(CMatrycaLimits, HugeTableIsRefusedAndTheOldOneKept) {
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
 
-    EXPECT_EQ(komunikat([&] { siatka->SetColumnCount(100000); }), "Zbyt duża matryca miast: 100000 X 100000");
+    EXPECT_EQ(errorMessage([&] { siatka->SetColumnCount(100000); }), "Zbyt duża matryca miast: 100000 X 100000");
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(siatka->GetRowCount(), 100000);
     EXPECT_EQ(siatka->GetColumnCount(), 25);
@@ -81,7 +71,7 @@ TEST(CMatrycaLimits, HugeTableIsRefusedAndTheOldOneKept) {
 
 TEST(CMatrycaLimits, RefusalOfRowsNamesTheRequestedSize) {
     auto siatka = siatkaOknaGlownego();
-    EXPECT_EQ(komunikat([&] { siatka->SetRowCount(INT_MAX); }),
+    EXPECT_EQ(errorMessage([&] { siatka->SetRowCount(INT_MAX); }),
               QStringLiteral("Zbyt duża matryca miast: %1 X 25").arg(INT_MAX));
     EXPECT_EQ(siatka->GetRowCount(), 25);
     EXPECT_EQ(siatka->size(), QSize(276, 276));
@@ -108,7 +98,7 @@ TEST(CMatrycaLimits, HugeCountsFromSettingsKeepAConsistentGrid) {
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
     CPamiec pamiec = ustawienia(20, 1, 1 << 30, 1 << 30);
-    EXPECT_EQ(komunikat([&] { siatka->LoadFromCPamiec(&pamiec); }),
+    EXPECT_EQ(errorMessage([&] { siatka->LoadFromCPamiec(&pamiec); }),
               QStringLiteral("Zbyt duża matryca miast: %1 X 25").arg(1 << 30));
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(siatka->GetRowCount(), 25);
@@ -124,7 +114,7 @@ TEST(CMatrycaLimits, AcceptedRowsAndRefusedColumnsFromSettings) {
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
     CPamiec pamiec = ustawienia(10, 1, 100000, 100000);
-    EXPECT_EQ(komunikat([&] { siatka->LoadFromCPamiec(&pamiec); }), "Zbyt duża matryca miast: 100000 X 100000");
+    EXPECT_EQ(errorMessage([&] { siatka->LoadFromCPamiec(&pamiec); }), "Zbyt duża matryca miast: 100000 X 100000");
     EXPECT_EQ(zmiany.ile(), 1);
     EXPECT_EQ(siatka->GetRowCount(), 100000);
     EXPECT_EQ(siatka->GetColumnCount(), 25);
@@ -175,22 +165,4 @@ TEST(CMatrycaLimits, ExtremeSizesPaintAndTakePressesWithoutHarm) {
             EXPECT_LE(siatka.GetPointCount(), 12);
         }
     }
-}
-
-TEST(CMatrycaLimits, PaintingAPartOfAHugeGridCostsOnlyThatPart) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetRowCount(2000);
-    siatka->SetColumnCount(2000);
-    siatka->SetAll(true);
-    QImage wynik(300, 300, QImage::Format_RGB32);
-    QElapsedTimer zegar;
-    zegar.start();
-    for (int k = 0; k < 40; ++k) {
-        QPainter painter(&wynik);
-        painter.translate(-k * 550, -k * 550);
-        siatka->PaintTo(painter, QRect(k * 550, k * 550, 300, 300));
-    }
-    // Painting every cell 40 times would take minutes.
-    EXPECT_LT(zegar.elapsed(), 20000);
-    EXPECT_EQ(wynik.pixel(0, 0), rgb(Srebrny));
 }

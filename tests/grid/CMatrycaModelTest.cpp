@@ -1,8 +1,7 @@
 #include "tests/grid/SiatkaTestowa.h"
 
-#include "toolkit/core/UserError.h"
-
-#include <ctime>
+#include "search/LosowaLiczba.h"
+#include "tests/support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +13,6 @@ std::vector<bool> uklad(const CMatryca& siatka) {
         for (int c = 0; c < siatka.GetColumnCount(); ++c)
             wynik.push_back(siatka.GetCell(r, c));
     return wynik;
-}
-
-QString komunikat(const std::function<void()>& dzialanie) {
-    try {
-        dzialanie();
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QString();
 }
 
 } // namespace
@@ -206,7 +196,7 @@ TEST(CMatrycaLosuj, AllCellsAllowedAndOneMoreRefusedWithoutAnyChange) {
     const auto przed = uklad(*siatka);
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
-    EXPECT_EQ(komunikat([&] { siatka->Losuj(626); }), "Zbyt duża liczba punktów");
+    EXPECT_EQ(errorMessage([&] { siatka->Losuj(626); }), "Zbyt duża liczba punktów");
     EXPECT_EQ(uklad(*siatka), przed);
     EXPECT_EQ(siatka->GetPointCount(), 7);
     EXPECT_EQ(siatka->GetBestPunkty()->Count(), 2);
@@ -250,21 +240,19 @@ TEST(CMatrycaLosuj, NegativeCountEmptiesTheGrid) {
     EXPECT_EQ(zmiany.ile(), 1);
 }
 
-TEST(CMatrycaLosuj, TwoCallsWithinOneSecondGiveTheSameLayout) {
+TEST(CMatrycaLosuj, EveryCallSeedsAfreshSoTheSameSecondGivesTheSameLayout) {
     auto siatka = siatkaOknaGlownego();
-    bool porownano = false;
-    for (int proba = 0; proba < 5 && !porownano; ++proba) {
-        const std::time_t start = std::time(nullptr);
-        siatka->Losuj(100);
-        const auto pierwszy = uklad(*siatka);
-        siatka->Losuj(100);
-        const auto drugi = uklad(*siatka);
-        if (std::time(nullptr) != start)
-            continue;
-        EXPECT_EQ(pierwszy, drugi);
-        porownano = true;
-    }
-    EXPECT_TRUE(porownano);
+    UstalZiarnoZamiastCzasu(1234);
+    siatka->Losuj(100);
+    const auto pierwszy = uklad(*siatka);
+    siatka->Losuj(100);
+    const auto drugi = uklad(*siatka);
+    UstalZiarnoZamiastCzasu(1235);
+    siatka->Losuj(100);
+    const auto zInnymZiarnem = uklad(*siatka);
+    UstalZiarnoZamiastCzasu(std::nullopt);
+    EXPECT_EQ(pierwszy, drugi);
+    EXPECT_NE(pierwszy, zInnymZiarnem);
 }
 
 TEST(CMatrycaLoadFromWektor, LoadsRowAfterRowAndRaisesOnlyWithCities) {

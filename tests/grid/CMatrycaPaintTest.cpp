@@ -1,7 +1,6 @@
 #include "tests/grid/SiatkaTestowa.h"
 #include "tests/support/ModalHelper.h"
 
-#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -290,14 +289,11 @@ TEST(CMatrycaPaint, HugeGridInAScrollBoxPaintsOnlyWhatIsVisible) {
     EXPECT_LE(siatka->obszar.height(), 300);
     siatka->najwiekszy = QSize();
 
-    QElapsedTimer zegar;
-    zegar.start();
     for (int k = 1; k <= 50; ++k) {
         okno.horizontalScrollBar()->setValue(k * 400);
         okno.verticalScrollBar()->setValue(k * 400);
         siatka->SetAll(k % 2 == 0);
     }
-    EXPECT_LT(zegar.elapsed(), 20000);
     EXPECT_LE(siatka->najwiekszy.width(), 300);
     EXPECT_LE(siatka->najwiekszy.height(), 300);
     EXPECT_GE(siatka->obszar.left(), 19000);

@@ -54,8 +54,8 @@ TEST(GenetykKrzyzowanie, KrzyzujOdcinek_MatchesTheStepByStepRepairOnRandomParent
         const Dzieci oczekiwane = krzyzujWprost(A, B, c1, c2);
         ASSERT_EQ(gen.Populacja[2].Geny, oczekiwane.pierwsze) << "n=" << n << " c1=" << c1 << " c2=" << c2;
         ASSERT_EQ(gen.Populacja[0].Geny, oczekiwane.drugie) << "n=" << n << " c1=" << c1 << " c2=" << c2;
-        ASSERT_TRUE(jestPermutacja(gen.Populacja[2].Geny, n));
-        ASSERT_TRUE(jestPermutacja(gen.Populacja[0].Geny, n));
+        ASSERT_TRUE(isPermutation(gen.Populacja[2].Geny, n));
+        ASSERT_TRUE(isPermutation(gen.Populacja[0].Geny, n));
         ASSERT_EQ(gen.Populacja[1].Geny, obok);
     }
 }

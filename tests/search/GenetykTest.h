@@ -5,6 +5,7 @@
 #include "search/CGenetyk.h"
 #include "search/LosowaLiczba.h"
 #include "search/TablicaOdleglosci.h"
+#include "tests/support/TestHelpers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,17 +32,6 @@ inline OdleglosciSlot tablicaLosowa(int n, unsigned ziarno) {
             (*tablica)[i][j] = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
         }
     return tablica;
-}
-
-inline bool jestPermutacja(const std::vector<int>& trasa, int n) {
-    if (static_cast<int>(trasa.size()) != n)
-        return false;
-    std::vector<int> posortowana = trasa;
-    std::sort(posortowana.begin(), posortowana.end());
-    for (int i = 0; i < n; ++i)
-        if (posortowana[i] != i)
-            return false;
-    return true;
 }
 
 // The closed length summed as the search sums it: row = later city.

@@ -36,25 +36,3 @@ TEST(CGenotyp, UstawIlosc_NegativeCountLeavesNoGenes) {
     EXPECT_EQ(g.Ilosc, 0);
     EXPECT_TRUE(g.Geny.empty());
 }
-
-TEST(CGenotyp, Copy_IsDeepAndCarriesTheValues) {
-    CGenotyp a;
-    a.UstawIlosc(4);
-    a.Geny = {2, 0, 3, 1};
-    a.Droga = 7.0;
-    a.Dystrybuanta = 0.5;
-    CGenotyp b;
-    b.UstawIlosc(2);
-    b = a;
-    b.Geny[0] = 1;
-    b.Geny[3] = 2;
-    EXPECT_EQ(a.Geny, (std::vector<int>{2, 0, 3, 1}));
-    EXPECT_EQ(b.Ilosc, 4);
-    EXPECT_EQ(b.Droga, 7.0);
-    EXPECT_EQ(b.Dystrybuanta, 0.5);
-
-    CGenotyp& samo = a;
-    a = samo;
-    EXPECT_EQ(a.Geny, (std::vector<int>{2, 0, 3, 1}));
-    EXPECT_EQ(a.Droga, 7.0);
-}

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 using namespace oblicz_test;
@@ -28,7 +29,7 @@ TEST(LosowaTrasa, EveryRouteIsAPermutationEndingWithTheLastCity) {
     for (int n = 1; n <= 12; ++n)
         for (int k = 0; k < 200; ++k) {
             const std::vector<int> q = losujTrase(n);
-            ASSERT_TRUE(jestTrasa(q, n)) << n;
+            ASSERT_TRUE(isPermutation(q, n)) << n;
             ASSERT_EQ(q.back(), n - 1) << n;
         }
 }
@@ -63,7 +64,7 @@ TEST(Losowo, DrawsTheGivenNumberOfRoutesAndNeverLosesToTheIdentity) {
         watek.waitForEnd();
         ASSERT_TRUE(watek.Zakonczony);
         EXPECT_EQ(watek.NrLosowania.load(), 5000);
-        ASSERT_TRUE(jestTrasa(watek.NajlepszaTrasa, n));
+        ASSERT_TRUE(isPermutation(watek.NajlepszaTrasa, n));
         std::vector<int> identycznosc(static_cast<std::size_t>(n));
         std::iota(identycznosc.begin(), identycznosc.end(), 0);
         const float dlugoscIdentycznosci = SumaTrasy(*slot, identycznosc.data(), n);
@@ -109,6 +110,6 @@ TEST(Losowo, FinishRequestEndsALongRandomSearch) {
     watek.waitForEnd();
     EXPECT_TRUE(watek.Zakonczony);
     EXPECT_LT(watek.NrLosowania.load(), 2000000000);
-    ASSERT_TRUE(jestTrasa(watek.NajlepszaTrasa, 30));
+    ASSERT_TRUE(isPermutation(watek.NajlepszaTrasa, 30));
     EXPECT_EQ(bity(watek.NajkrotszaDroga), bity(watek.DlugoscTrasy(watek.NajlepszaTrasa.data())));
 }

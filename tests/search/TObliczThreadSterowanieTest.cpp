@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 
 using namespace oblicz_test;
 
@@ -25,7 +27,7 @@ void uruchomIPoczekajNaPostep(TObliczThread& watek) {
 
 void sprawdzSpojnosc(const TObliczThread& watek, int n) {
     ASSERT_TRUE(watek.Zakonczony);
-    ASSERT_TRUE(jestTrasa(watek.NajlepszaTrasa, n));
+    ASSERT_TRUE(isPermutation(watek.NajlepszaTrasa, n));
     EXPECT_EQ(watek.NajlepszaTrasa[0], 0);
     EXPECT_EQ(bity(watek.NajkrotszaDroga), bity(watek.DlugoscTrasy(watek.NajlepszaTrasa.data())));
     EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);
@@ -121,7 +123,7 @@ TEST(TObliczThreadSterowanie, InterruptedSearchKeepsTheBestSoFarAtEveryPoll) {
             int polling = 0;
             const bool doKonca = przeglad.Szukaj([&] { return ++polling >= k; }, nr, 1);
             const std::vector<int>& trasa = przeglad.NajlepszaTrasa();
-            ASSERT_TRUE(jestTrasa(trasa, 7)) << k;
+            ASSERT_TRUE(isPermutation(trasa, 7)) << k;
             ASSERT_EQ(bity(przeglad.NajkrotszaDroga()), bity(DlugoscDoslowna(tablica, trasa.data(), 7))) << k;
             ASSERT_GE(przeglad.NajkrotszaDroga(), wzor.najkrotsza);
             ASSERT_LE(przeglad.NajdluzszaDroga(), wzor.najdluzsza);

@@ -5,12 +5,11 @@
 #include "search/TObliczThread.h"
 #include "search/TablicaOdleglosci.h"
 #include "reference/MiastaTestowe.h"
+#include "tests/support/TestHelpers.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <memory>
-#include <numeric>
 #include <vector>
 
 namespace oblicz_test {
@@ -27,14 +26,6 @@ inline OdleglosciSlot slotDla(const Komorki& miasta) {
 
 inline std::uint32_t bity(float x) {
     return std::bit_cast<std::uint32_t>(x);
-}
-
-inline bool jestTrasa(const std::vector<int>& trasa, int n) {
-    std::vector<int> posortowana = trasa;
-    std::sort(posortowana.begin(), posortowana.end());
-    std::vector<int> miasta(static_cast<std::size_t>(n));
-    std::iota(miasta.begin(), miasta.end(), 0);
-    return posortowana == miasta;
 }
 
 // The worker as the progress window drives it: created held, configured,

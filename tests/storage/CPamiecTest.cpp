@@ -1,5 +1,5 @@
 #include "storage/CPamiec.h"
-#include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,25 +27,6 @@ void zapisz(const QString& sciezka, const QByteArray& dane) {
     QFile plik(sciezka);
     ASSERT_TRUE(plik.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(plik.write(dane), dane.size());
-}
-
-QByteArray zSuma(const QByteArray& rekord) {
-    std::uint32_t suma = 0;
-    for (char c : rekord)
-        suma += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
-    QByteArray wynik(4, 0);
-    for (int k = 0; k < 4; ++k)
-        wynik[k] = char((suma >> (8 * k)) & 0xFF);
-    return wynik + rekord;
-}
-
-QString komunikat(const std::function<void()>& dzialanie) {
-    try {
-        dzialanie();
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QString();
 }
 
 QString pelna(const QString& sciezka) {
@@ -288,7 +269,7 @@ TEST(CPamiecFile, CutShortRecordWithMatchingChecksumReadsZerosAndEmptyTexts) {
     QTemporaryDir katalog;
     const QString sciezka = katalog.filePath("Config.cfg");
     // Two whole integers, one cut to two bytes, then nothing.
-    zapisz(sciezka, zSuma(QByteArray::fromHex("ffffff00" "0a000000" "3412")));
+    zapisz(sciezka, withChecksum(QByteArray::fromHex("ffffff00" "0a000000" "3412")));
     CPamiec pamiec;
     ASSERT_TRUE(pamiec.LoadFromFile(sciezka));
     EXPECT_EQ(pamiec.ReadInt(), 0xFFFFFF);
@@ -306,7 +287,7 @@ TEST(CPamiecFile, UnreadableExistingFileRaisesCannotOpen) {
     const QString sciezka = katalog.filePath("Config.cfg");
     ASSERT_TRUE(QDir(katalog.path()).mkdir("Config.cfg"));
     CPamiec pamiec;
-    EXPECT_EQ(komunikat([&] { pamiec.LoadFromFile(sciezka); }), "Cannot open file " + pelna(sciezka));
+    EXPECT_EQ(errorMessage([&] { pamiec.LoadFromFile(sciezka); }), "Cannot open file " + pelna(sciezka));
 }
 
 TEST(CPamiecFile, SaveIntoAMissingDirectoryRaisesCannotCreate) {
@@ -314,7 +295,7 @@ TEST(CPamiecFile, SaveIntoAMissingDirectoryRaisesCannotCreate) {
     const QString sciezka = katalog.filePath("brak/Config.cfg");
     CPamiec pamiec;
     pamiec.WriteInt(1);
-    EXPECT_EQ(komunikat([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
     EXPECT_FALSE(QFileInfo::exists(sciezka));
 }
 
@@ -327,7 +308,7 @@ TEST(CPamiecFile, FailedReplaceLeavesTheOldFileWhole) {
     zapisz(sciezka, stary);
     CPamiec pamiec;
     pamiec.WriteInt(77);
-    EXPECT_EQ(komunikat([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
     EXPECT_EQ(wczytaj(sciezka), stary);
 }
 
@@ -337,7 +318,7 @@ TEST(CPamiecFile, SaveOverADirectoryRaisesCannotCreate) {
     ASSERT_TRUE(QDir(katalog.path()).mkpath("Config.cfg/w-srodku"));
     CPamiec pamiec;
     pamiec.WriteInt(1);
-    EXPECT_EQ(komunikat([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
     EXPECT_TRUE(QFileInfo(sciezka + "/w-srodku").isDir());
     EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files).size(), 0);
 }
@@ -352,7 +333,7 @@ TEST(CPamiecFile, ReadOnlyDirectoryRaisesCannotCreateAndKeepsTheOldFile) {
     QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     CPamiec pamiec;
     pamiec.WriteInt(1);
-    const QString blad = komunikat([&] { pamiec.SaveToFile(sciezka); });
+    const QString blad = errorMessage([&] { pamiec.SaveToFile(sciezka); });
     QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(blad, "Cannot create file " + pelna(sciezka));
     EXPECT_EQ(wczytaj(sciezka), stary);

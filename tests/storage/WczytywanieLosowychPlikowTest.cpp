@@ -1,8 +1,8 @@
 #include "grid/CMatryca.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -22,16 +22,6 @@ QByteArray rekordPoczatkowy() {
     for (const char* tekst : {"1000", "1000", "100", "0,3", "0,1"})
         pamiec.WriteString(QString::fromLatin1(tekst));
     return QByteArray(reinterpret_cast<const char*>(pamiec.Memory()), pamiec.Position());
-}
-
-QByteArray zSuma(const QByteArray& rekord) {
-    std::uint32_t suma = 0;
-    for (char c : rekord)
-        suma += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
-    QByteArray wynik(4, 0);
-    for (int k = 0; k < 4; ++k)
-        wynik[k] = char((suma >> (8 * k)) & 0xFF);
-    return wynik + rekord;
 }
 
 class Generator {
@@ -107,8 +97,6 @@ TEST(WczytywanieLosowychPlikow, NoFileCrashesHangsOrReadsOutsideItsBuffer) {
     const QString sciezka = katalog.filePath("Config.cfg");
     const QByteArray wzor = rekordPoczatkowy();
     Generator gen(20261207);
-    QElapsedTimer zegar;
-    zegar.start();
 
     int wczytane = 0;
     int odrzucone = 0;
@@ -124,7 +112,7 @@ TEST(WczytywanieLosowychPlikow, NoFileCrashesHangsOrReadsOutsideItsBuffer) {
         if (gen.do_(3) != 0)
             rekord = gen.mutacja(rekord);
         // Most files get a matching checksum, so that their values are applied.
-        QByteArray plik = gen.do_(5) != 0 ? zSuma(rekord) : rekord;
+        QByteArray plik = gen.do_(5) != 0 ? withChecksum(rekord) : rekord;
         if (gen.do_(20) == 0)
             plik = plik.left(gen.do_(5));
         {
@@ -170,6 +158,4 @@ TEST(WczytywanieLosowychPlikow, NoFileCrashesHangsOrReadsOutsideItsBuffer) {
     EXPECT_GT(wczytane, 2000);
     EXPECT_GT(odrzucone, 200);
     EXPECT_GT(bledy, 10);
-    // A hang shows as a run far beyond this.
-    EXPECT_LT(zegar.elapsed(), 600000);
 }

@@ -1,5 +1,5 @@
 #include "toolkit/core/DecimalConvert.h"
-#include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QLocale>
 
@@ -10,12 +10,7 @@
 namespace {
 
 QString conversionError(const QString& text) {
-    try {
-        StrToFloat(text);
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QStringLiteral("<no error>");
+    return errorMessage([&] { StrToFloat(text); });
 }
 
 // Sets the default locale for one test and puts the previous one back.

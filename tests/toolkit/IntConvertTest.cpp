@@ -1,17 +1,12 @@
 #include "toolkit/core/IntConvert.h"
-#include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 QString conversionError(const QString& text) {
-    try {
-        StrToInt(text);
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QStringLiteral("<no error>");
+    return errorMessage([&] { StrToInt(text); });
 }
 
 } // namespace

@@ -6,21 +6,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(FormOProgramie, ShowsTheProgramsMethodsAuthorsAndVersion) {
-    TFormOProgramie okno;
-    EXPECT_EQ(okno.windowTitle(), "O programie");
-    EXPECT_EQ(okno.Label5->text(), "Rozwiązywanie problemu Wedrownika metaodami :");
-    EXPECT_EQ(okno.Label6->text(), "Permutacji");
-    EXPECT_EQ(okno.Label7->text(), "Losową");
-    EXPECT_EQ(okno.Label8->text(), "Z wykorzystaniem algorytmów genetycznych");
-    EXPECT_EQ(okno.Label1->text(), "Autorzy: ");
-    EXPECT_FALSE(okno.Label2->text().isEmpty());
-    EXPECT_FALSE(okno.Label3->text().isEmpty());
-    EXPECT_EQ(okno.Label4->text(), "Wersja:");
-    EXPECT_EQ(okno.Label9->text(), "1.2 b  (maj 2002)");
-    EXPECT_EQ(okno.BitBtn1->text(), "OK");
-}
-
 TEST(FormOProgramie, OnlyThreeLabelsAreBold) {
     TFormOProgramie okno;
     EXPECT_FALSE(okno.font().bold());

@@ -85,19 +85,6 @@ TEST(ObliczProcent, WithoutATotalItIsHardToSay) {
     EXPECT_EQ(TObliczForm::TekstProcentu(0, 0), "Trudno powiedzieć!!!");
 }
 
-TEST_F(Oblicz, IsBuiltAsDesigned) {
-    EXPECT_EQ(okno.windowTitle(), "Obliczanie");
-    EXPECT_NE(okno.minimumSize(), okno.maximumSize());  // resizable
-    EXPECT_TRUE(okno.font().bold());
-    EXPECT_EQ(okno.Label1->text(), "Procent zaawansowania : ");
-    EXPECT_EQ(okno.ProcentLabel->text(), "ProcentLabel");
-    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-    EXPECT_EQ(okno.ZakonczButton->text(), "Zakończ");
-    EXPECT_EQ(okno.Timer.interval(), 100);
-    EXPECT_FALSE(okno.Timer.isActive());
-    EXPECT_EQ(okno.Watek, nullptr);
-}
-
 TEST_F(Oblicz, TickShowsTheCountersOfEitherMode) {
     okno.Tryb = 1;
     okno.Watek = licznikiPostepu(53, 100);
@@ -154,7 +141,7 @@ TEST_F(Oblicz, ShowStartsTheRunWithAnEmptyLabelAndTheTimer) {
 
 TEST_F(Oblicz, TwoCitiesFinishAtOnceWithZeroPercent) {
     okna.glowne.UstawMiasta(2);
-    EXPECT_EQ(uruchom(1, {}), 1);
+    EXPECT_EQ(uruchom(TrybObliczen::Permutacje, {}), WynikModalny::OK);
     EXPECT_EQ(okno.ProcentLabel->text(), "0 % ");
     EXPECT_FALSE(okno.Trwa);
     EXPECT_FALSE(okno.Timer.isActive());
@@ -165,18 +152,18 @@ TEST_F(Oblicz, TwoCitiesFinishAtOnceWithZeroPercent) {
 TEST_F(Oblicz, RandomSearchReadsItsDrawsFromTheDialogAndCanShowAHundred) {
     okna.glowne.UstawMiasta(5);
     okna.szukaj.IleLosowanEdit->setText("2000");
-    EXPECT_EQ(uruchom(2, {}), 1);
+    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {}), WynikModalny::OK);
     EXPECT_EQ(okno.ProcentLabel->text(), "100 % ");
     EXPECT_EQ(okno.Watek->IleLosowan, 2000);
     EXPECT_EQ(okno.Watek->NrLosowania.load(), 2000);
-    EXPECT_TRUE(jestPermutacja(okno.Watek->NajlepszaTrasa, 5));
+    EXPECT_TRUE(isPermutation(okno.Watek->NajlepszaTrasa, 5));
 }
 
 TEST_F(Oblicz, FourteenCitiesAreHardToSay) {
     okna.glowne.UstawMiasta(14);
     // However soon the search ends, the tick that sees its end shows the text
     // too; a search still running is finished after the first text.
-    const int wynik = uruchom(1, {[&](QWidget*) {
+    const int wynik = uruchom(TrybObliczen::Permutacje, {[&](QWidget*) {
         ASSERT_TRUE(waitUntil([&] { return !okno.ProcentLabel->text().isEmpty(); }));
         if (okno.isVisible()) {
             helper_->next(answerBox(nullptr, QMessageBox::Yes));
@@ -187,106 +174,34 @@ TEST_F(Oblicz, FourteenCitiesAreHardToSay) {
     EXPECT_EQ(okno.ProcentLabel->text(), "Trudno powiedzieć!!!");
 }
 
-TEST_F(Oblicz, RefusingKeepsThePauseAndConfirmingFinishesWithSeven) {
+TEST_F(Oblicz, TicksDuringAPauseLeaveTheWorkerParked) {
     bezKonca();
-    SeenBox pytanie;
-    std::int32_t wstrzymanyNa = 0;
-    EXPECT_EQ(uruchom(2,
-                      {[&](QWidget* w) {
-                           wstrzymaj()(w);
-                           kliknijPozniej(okno.ZakonczButton);
-                       },
-                       answerBox(&pytanie, QMessageBox::No),
-                       [&](QWidget* w) {
-                           EXPECT_EQ(w, &okno);
-                           EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
-                           EXPECT_TRUE(okno.Watek->isHeld());
-                           // Ticks go on without resuming the worker.
-                           ASSERT_TRUE(nastepnyTakt());
-                           wstrzymanyNa = okno.Watek->NrLosowania;
-                           ASSERT_TRUE(nastepnyTakt());
-                           ASSERT_TRUE(nastepnyTakt());
-                           EXPECT_EQ(okno.Watek->NrLosowania.load(), wstrzymanyNa);
-                           EXPECT_TRUE(okno.Watek->isHeld());
-                           kliknijPozniej(okno.ZakonczButton);
-                       },
-                       answerBox(nullptr, QMessageBox::Yes)}),
-              7);
-    EXPECT_EQ(pytanie.caption, "Pytanie");
-    EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
-    EXPECT_EQ(pytanie.icon, int(QMessageBox::Question));
-    EXPECT_TRUE(okno.Watek->hasEnded());
-    EXPECT_TRUE(okno.Watek->Zakonczony.load());
-    EXPECT_FALSE(okno.Timer.isActive());
-    EXPECT_TRUE(okna.glowne.narysowane.empty());
-
-    // The next run starts unpaused.
-    okna.glowne.UstawMiasta(4);
-    EXPECT_EQ(uruchom(1, {}), 1);
-    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
+    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {[&](QWidget* w) {
+                                                 wstrzymaj()(w);
+                                                 ASSERT_TRUE(waitUntil([&] { return okno.Watek->parkedThreads() == 1; }));
+                                                 const std::int32_t wstrzymanyNa = okno.Watek->NrLosowania;
+                                                 ASSERT_TRUE(nastepnyTakt());
+                                                 ASSERT_TRUE(nastepnyTakt());
+                                                 EXPECT_EQ(okno.Watek->parkedThreads(), 1);
+                                                 EXPECT_EQ(okno.Watek->NrLosowania.load(), wstrzymanyNa);
+                                                 EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
+                                                 kliknijPozniej(okno.ZakonczButton);
+                                             },
+                                             answerBox(nullptr, QMessageBox::Yes)}),
+              WynikModalny::Przerwano);
 }
 
-TEST_F(Oblicz, CloseBoxAndEscapeAskTooAndCannotBypassTheQuestion) {
+TEST_F(Oblicz, SearchEndingWhileTheQuestionIsOpenAndRefusedClosesWithOneAtTheNextTick) {
     bezKonca();
-    SeenBox przyZamknieciu, przyEscape;
-    EXPECT_EQ(uruchom(2,
-                      {[&](QWidget*) { zamknijPozniej(&okno); },
-                       answerBox(&przyZamknieciu, QMessageBox::No),
-                       [&](QWidget*) {
-                           EXPECT_TRUE(okno.isVisible());
-                           QMetaObject::invokeMethod(
-                               &okno, [&] { QTest::keyClick(&okno, Qt::Key_Escape); }, Qt::QueuedConnection);
-                       },
-                       answerBox(&przyEscape, QMessageBox::No),
-                       [&](QWidget*) {
-                           EXPECT_TRUE(okno.isVisible());
-                           EXPECT_TRUE(okno.Trwa);
-                           kliknijPozniej(okno.ZakonczButton);
-                       },
-                       answerBox(nullptr, QMessageBox::Yes)}),
-              7);
-    EXPECT_EQ(przyZamknieciu.text, "Czy na pewno chcesz zakończyć obliczanie?");
-    EXPECT_EQ(przyEscape.text, "Czy na pewno chcesz zakończyć obliczanie?");
-}
-
-TEST_F(Oblicz, SearchEndingWhileTheQuestionIsOpen) {
-    bezKonca();
-    // The worker's end during the question: the tick takes it as the end
-    // of the search. Yes still gives 7.
-    auto konczySieWTrakciePytania = [&](int odpowiedz) {
-        return [&, odpowiedz](QWidget* pytanie) {
-            okno.Watek->requestFinish();
-            ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
-            EXPECT_TRUE(okno.isVisible());
-            answerBox(nullptr, odpowiedz)(pytanie);
-        };
-    };
-    auto wstrzymajIZakoncz = [&](QWidget* w) {
-        wstrzymaj()(w);
-        kliknijPozniej(okno.ZakonczButton);
-    };
-    EXPECT_EQ(uruchom(2, {wstrzymajIZakoncz, konczySieWTrakciePytania(QMessageBox::Yes)}), 7);
+    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {[&](QWidget* w) {
+                                                 wstrzymaj()(w);
+                                                 kliknijPozniej(okno.ZakonczButton);
+                                             },
+                                             [&](QWidget* pytanie) {
+                                                 okno.Watek->requestFinish();
+                                                 ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
+                                                 answerBox(nullptr, QMessageBox::No)(pytanie);
+                                             }}),
+              WynikModalny::OK);
     EXPECT_TRUE(okno.Watek->hasEnded());
-
-    // No: the window stays, and the next tick closes it with 1.
-    EXPECT_EQ(uruchom(2, {wstrzymajIZakoncz, konczySieWTrakciePytania(QMessageBox::No)}), 1);
-    EXPECT_TRUE(okno.Watek->hasEnded());
-}
-
-TEST_F(Oblicz, AWindowWithoutASearchClosesWithoutAQuestionAndNeverWithOne) {
-    okna.glowne.UstawMiasta(4);
-    okna.szukaj.IleLosowanEdit->setText("abc");
-    SeenBox blad;
-    EXPECT_EQ(uruchom(2,
-                      {answerBox(&blad, QMessageBox::Ok),
-                       [&](QWidget*) {
-                           EXPECT_EQ(okno.ProcentLabel->text(), "");
-                           okno.WstrzymajButton->click();
-                           okno.WstrzymajButton->click();
-                           kliknijPozniej(okno.ZakonczButton);
-                       }}),
-              2);
-    EXPECT_EQ(blad.text, "'abc' is not a valid integer value.");
-    EXPECT_FALSE(okno.Trwa);
-    EXPECT_EQ(okno.Watek, nullptr);
 }

@@ -72,20 +72,6 @@ std::unique_ptr<CGenetyk> najlepszy(double droga, std::vector<int> geny, int pok
 
 } // namespace
 
-TEST_F(Genetycznie, IsBuiltAsDesigned) {
-    EXPECT_EQ(okno.windowTitle(), "Rozwiązanie genetyczne");
-    EXPECT_EQ(okno.minimumSize(), okno.maximumSize());
-    EXPECT_TRUE(okno.font().bold());
-    EXPECT_EQ(okno.Label2->text(), "Ilość pokoleń : ");
-    EXPECT_EQ(okno.Label1->text(), "Aktualne pokolenie : ");
-    EXPECT_EQ(okno.Label3->text(), "Najkrótsza droga : ");
-    EXPECT_EQ(okno.RysujTraseCheck->text(), "Rysuj trasę");
-    EXPECT_FALSE(okno.RysujTraseCheck->isChecked());
-    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-    EXPECT_EQ(okno.ZakonczButton->text(), "Zakończ");
-    EXPECT_EQ(okno.Genetyk, nullptr);
-}
-
 TEST_F(Genetycznie, ACompleteRunClosesWithOneAndKeepsItsResult) {
     EXPECT_EQ(uruchom({}), 1);
     ASSERT_NE(okno.Genetyk, nullptr);
@@ -98,7 +84,7 @@ TEST_F(Genetycznie, ACompleteRunClosesWithOneAndKeepsItsResult) {
     EXPECT_DOUBLE_EQ(genetyk.PMutacji, 0.1);
     // The last display step comes before the last count.
     EXPECT_EQ(wartosci(), QStringList({"5", "4", FormatOneDecimal(genetyk.Najlepszy.Droga)}));
-    EXPECT_TRUE(jestPermutacja(genetyk.Najlepszy.Geny, 6));
+    EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, 6));
     EXPECT_DOUBLE_EQ(okno.OstatniaDroga, genetyk.Najlepszy.Droga);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
 }
@@ -169,119 +155,20 @@ TEST_F(Genetycznie, TheDialogsDefaultProbabilitiesWorkUnderAnyLocale) {
     EXPECT_DOUBLE_EQ(okno.Genetyk->PMutacji, 0.1);
 }
 
-TEST_F(Genetycznie, AProbabilityThatIsNoNumberOpensTheWindowWithoutASearch) {
-    // A finished run before it: its search is replaced, not resumed.
-    EXPECT_EQ(uruchom({}), 1);
-    okno.RysujTraseCheck->setChecked(true);
-    okna.glowne.narysowane.clear();
-
-    okna.szukaj.PMutacjiEdit->setText("abc");
-    SeenBox blad;
-    QStringList widoczne;
-    ModalHelper helper;
-    helper.next([&](QWidget*) {
-        okna.szukaj.SetSzukajGroupItemIndex(2);
-        kliknijPozniej(okna.szukaj.SzukajButton);
-    });
-    helper.next(answerBox(&blad, QMessageBox::Ok));
-    helper.next([&](QWidget* w) {
-        EXPECT_EQ(w, &okno);
-        widoczne = wartosci();
-        // Pausing a search that does not run does nothing.
-        okno.WstrzymajButton->click();
-        okno.WstrzymajButton->click();
-        EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-        QTest::qWait(50);
-        kliknijPozniej(okno.ZakonczButton);
-    });
-    EXPECT_EQ(okna.szukaj.exec(), 2);
-    EXPECT_EQ(helper.pending(), 0);
-    EXPECT_EQ(blad.text, "'abc' is not a valid floating point value.");
-    EXPECT_EQ(blad.icon, int(QMessageBox::Critical));
-    EXPECT_EQ(widoczne, QStringList({"", "", ""}));
-    EXPECT_EQ(okno.Genetyk, nullptr);
-    EXPECT_FALSE(okno.Trwa);
-    EXPECT_TRUE(okna.glowne.narysowane.empty());
-}
-
-TEST_F(Genetycznie, RefusingKeepsThePauseAndConfirmingFinishesWithSeven) {
+TEST_F(Genetycznie, SearchEndingWhileTheQuestionIsOpenAndRefusedLeavesTheWindowWithoutASearch) {
     bezKonca();
-    SeenBox pytanie;
-    int wstrzymanyNa = -1;
-    EXPECT_EQ(uruchom({wstrzymajIZakoncz(), answerBox(&pytanie, QMessageBox::No),
-                       [&](QWidget* w) {
-                           EXPECT_EQ(w, &okno);
-                           EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
-                           EXPECT_TRUE(okno.Genetyk->isHeld());
-                           const QString pokolenie = okno.NrPokoleniaLabel->text();
-                           QTest::qWait(100);
-                           EXPECT_EQ(okno.NrPokoleniaLabel->text(), pokolenie);
-                           // An end notification that is not the search's own
-                           // changes nothing.
-                           okno.PoZakonczeniuThreada();
-                           EXPECT_TRUE(okno.isVisible());
-                           EXPECT_TRUE(okno.Trwa);
-                           wstrzymanyNa = pokolenie.toInt();
-                           kliknijPozniej(okno.ZakonczButton);
+    // Closing it then asks nothing and gives a cancel.
+    EXPECT_EQ(uruchom({wstrzymajIZakoncz(),
+                       [&](QWidget* pytanie) {
+                           okno.Genetyk->requestFinish();
+                           ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
+                           answerBox(nullptr, QMessageBox::No)(pytanie);
                        },
-                       answerBox(nullptr, QMessageBox::Yes)}),
-              7);
-    EXPECT_EQ(pytanie.caption, "Pytanie");
-    EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
-    EXPECT_EQ(pytanie.icon, int(QMessageBox::Question));
-    ASSERT_NE(okno.Genetyk, nullptr);
-    EXPECT_TRUE(okno.Genetyk->hasEnded());
-    // No generation after the pause: the last one shown is the last one run.
-    EXPECT_EQ(okno.Genetyk->NrPokolenia, wstrzymanyNa + 1);
-    EXPECT_TRUE(jestPermutacja(okno.Genetyk->Najlepszy.Geny, 6));
-
-    // The next run starts unpaused.
-    ustawienia("5", "4", "0,3", "0,1");
-    EXPECT_EQ(uruchom({}), 1);
-    EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-}
-
-TEST_F(Genetycznie, CloseBoxAndEscapeAskTooAndCannotBypassTheQuestion) {
-    bezKonca();
-    SeenBox przyZamknieciu, przyEscape;
-    EXPECT_EQ(uruchom({[&](QWidget*) { zamknijPozniej(&okno); }, answerBox(&przyZamknieciu, QMessageBox::No),
-                       [&](QWidget*) {
-                           EXPECT_TRUE(okno.isVisible());
-                           QMetaObject::invokeMethod(
-                               &okno, [&] { QTest::keyClick(&okno, Qt::Key_Escape); }, Qt::QueuedConnection);
-                       },
-                       answerBox(&przyEscape, QMessageBox::No),
-                       [&](QWidget*) {
-                           EXPECT_TRUE(okno.Trwa);
-                           kliknijPozniej(okno.ZakonczButton);
-                       },
-                       answerBox(nullptr, QMessageBox::Yes)}),
-              7);
-    EXPECT_EQ(przyZamknieciu.text, "Czy na pewno chcesz zakończyć obliczanie?");
-    EXPECT_EQ(przyEscape.text, "Czy na pewno chcesz zakończyć obliczanie?");
-}
-
-TEST_F(Genetycznie, SearchEndingWhileTheQuestionIsOpen) {
-    bezKonca();
-    // The search's end during the question runs its end notification at once.
-    auto konczySieWTrakciePytania = [&](int odpowiedz) {
-        return [&, odpowiedz](QWidget* pytanie) {
-            okno.Genetyk->requestFinish();
-            ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
-            EXPECT_TRUE(okno.isVisible());
-            answerBox(nullptr, odpowiedz)(pytanie);
-        };
-    };
-    EXPECT_EQ(uruchom({wstrzymajIZakoncz(), konczySieWTrakciePytania(QMessageBox::Yes)}), 7);
-
-    // No: the window stays without a search; closing it then asks nothing
-    // and gives a cancel.
-    EXPECT_EQ(uruchom({wstrzymajIZakoncz(), konczySieWTrakciePytania(QMessageBox::No),
                        [&](QWidget* w) {
                            EXPECT_EQ(w, &okno);
                            okno.WstrzymajButton->click();
                            kliknijPozniej(okno.ZakonczButton);
                        }}),
-              2);
+              WynikModalny::Anuluj);
     EXPECT_TRUE(okno.Genetyk->hasEnded());
 }

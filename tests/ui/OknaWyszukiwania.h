@@ -7,11 +7,12 @@
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
 #include "ui/TSzukajTraseForm.h"
+#include "ui/WynikModalny.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QAbstractButton>
 #include <QMetaObject>
 
-#include <algorithm>
 #include <vector>
 
 // The main window as the search windows see it: a 25 x 25 grid, the city
@@ -81,15 +82,4 @@ inline void kliknijPozniej(QAbstractButton* przycisk) {
 
 inline void zamknijPozniej(QWidget* okno) {
     QMetaObject::invokeMethod(okno, &QWidget::close, Qt::QueuedConnection);
-}
-
-// True for a route that visits each of n cities once.
-inline bool jestPermutacja(std::vector<int> trasa, int n) {
-    if (int(trasa.size()) != n)
-        return false;
-    std::sort(trasa.begin(), trasa.end());
-    for (int i = 0; i < n; ++i)
-        if (trasa[std::size_t(i)] != i)
-            return false;
-    return true;
 }

@@ -40,26 +40,6 @@ protected:
 
 } // namespace
 
-TEST_F(Podsumowanie, IsBuiltAsDesigned) {
-    EXPECT_EQ(okno.windowTitle(), "Podsumowanie");
-    EXPECT_EQ(okno.size(), QSize(424, 334));
-    EXPECT_EQ(okno.minimumSize(), okno.maximumSize());
-    EXPECT_TRUE(okno.font().bold());
-    EXPECT_EQ(okno.font().pointSize(), 8);
-    EXPECT_EQ(okno.GroupBox1->title(), " Metoda permutacji ");
-    EXPECT_EQ(okno.GroupBox2->title(), " Losowo ");
-    EXPECT_EQ(okno.GroupBox3->title(), " Genetycznie ");
-    EXPECT_EQ(okno.Label1->text(), "Najkrótsza trasa : ");
-    EXPECT_EQ(okno.Label2->text(), "Najdłuższa trasa :");
-    EXPECT_EQ(okno.Label3->text(), "Najkrótsza trasa : ");
-    EXPECT_EQ(okno.Label4->text(), "Najkrótsza trasa : ");
-    EXPECT_EQ(okno.Button1->text(), "OK");
-    EXPECT_EQ(okno.PermutacjeNajkrotsza, 0.0);
-    EXPECT_EQ(okno.PermutacjeNajdluzsza, 0.0);
-    EXPECT_EQ(okno.LosowoNajkrotsza, 0.0);
-    EXPECT_EQ(okno.GenetycznieNajkrotsza, 0.0);
-}
-
 TEST_F(Podsumowanie, ShowsOnlyTheMethodsRun) {
     ustaw(-1.0, -1.0, 12.34, -1.0);
     EXPECT_EQ(pokaz(), 1);

@@ -1,10 +1,10 @@
 #include "tests/ui/OknaWyszukiwania.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,17 +42,24 @@ protected:
         return p;
     }
 
-    QPushButton* wstrzymajButton(int metoda) {
-        return metoda == 2 ? okna.genetyczne.WstrzymajButton : okna.oblicz.WstrzymajButton;
+    TOknoObliczen& okno(int metoda) {
+        return metoda == MetodaSzukania::Genetycznie ? static_cast<TOknoObliczen&>(okna.genetyczne) : okna.oblicz;
     }
-    QPushButton* zakonczButton(int metoda) {
-        return metoda == 2 ? okna.genetyczne.ZakonczButton : okna.oblicz.ZakonczButton;
+    HoldableThread* watek(int metoda) {
+        return metoda == MetodaSzukania::Genetycznie ? static_cast<HoldableThread*>(okna.genetyczne.Genetyk.get())
+                                                     : okna.oblicz.Watek.get();
+    }
+    // The window has shown the search's progress at least once.
+    bool pokazalPostep(int metoda) {
+        return metoda == MetodaSzukania::Genetycznie ? !okna.genetyczne.NrPokoleniaLabel->text().isEmpty()
+                                                     : !okna.oblicz.ProcentLabel->text().isEmpty();
     }
 
     // The user's part in one run; the search may end at any moment of it.
+    // The user acts at once or after the first progress shown, never after
+    // a fixed time.
     void dzialaniaUzytkownika(ModalHelper& helper, const Przebieg& p) {
         helper.next([&, p](QWidget*) {
-            QTest::qWait(losuj(0, 5));
             if (p.scenariusz == Scenariusz::ZamkniecieDialogu) {
                 zamknijPozniej(&okna.szukaj);
                 return;
@@ -62,36 +69,38 @@ protected:
         });
         if (p.scenariusz == Scenariusz::DoKonca || p.scenariusz == Scenariusz::ZamkniecieDialogu)
             return;
-        helper.next([&, p](QWidget* okno) {
-            QTest::qWait(losuj(0, 30));
-            if (!okno->isVisible())
+        helper.next([&, p](QWidget* w) {
+            if (losuj(0, 1) == 1) {
+                ASSERT_TRUE(waitUntil([&] { return !w->isVisible() || pokazalPostep(p.metoda); }));
+            }
+            if (!w->isVisible())
                 return;
-            if (p.metoda == 2 && losuj(0, 1) == 1)
+            if (p.metoda == MetodaSzukania::Genetycznie && losuj(0, 1) == 1)
                 okna.genetyczne.RysujTraseCheck->toggle();
             switch (p.scenariusz) {
             case Scenariusz::PauzaIWznowienie:
-                wstrzymajButton(p.metoda)->click();
-                QTest::qWait(losuj(0, 30));
-                wstrzymajButton(p.metoda)->click();
+                okno(p.metoda).WstrzymajButton->click();
+                ASSERT_TRUE(waitUntil([&] {
+                    HoldableThread* t = watek(p.metoda);
+                    return !w->isVisible() || t->parkedThreads() == 1 || t->hasEnded();
+                }));
+                okno(p.metoda).WstrzymajButton->click();
                 break;
             case Scenariusz::PauzaIZakonczenie:
                 if (losuj(0, 1) == 1)
-                    wstrzymajButton(p.metoda)->click();
+                    okno(p.metoda).WstrzymajButton->click();
                 helper.next(answerBox(nullptr, QMessageBox::Yes));
-                kliknijPozniej(zakonczButton(p.metoda));
+                kliknijPozniej(okno(p.metoda).ZakonczButton);
                 break;
             case Scenariusz::ZakonczenieOdmowione:
-                helper.next([&](QWidget* pytanie) {
-                    QTest::qWait(losuj(0, 30));
-                    answerBox(nullptr, QMessageBox::No)(pytanie);
-                });
+                helper.next(answerBox(nullptr, QMessageBox::No));
                 // A genetic search that ended while the question was open
                 // leaves its window open without a search: the user closes it.
                 helper.next([&, p](QWidget* okno) {
-                    if (p.metoda == 2 && !okna.genetyczne.Trwa && okno->isVisible())
+                    if (p.metoda == MetodaSzukania::Genetycznie && !okna.genetyczne.Trwa && okno->isVisible())
                         zamknijPozniej(okno);
                 });
-                kliknijPozniej(zakonczButton(p.metoda));
+                kliknijPozniej(okno(p.metoda).ZakonczButton);
                 break;
             default:
                 break;
@@ -119,7 +128,7 @@ protected:
             const CGenetyk& genetyk = *okna.genetyczne.Genetyk;
             ASSERT_TRUE(genetyk.hasEnded());
             EXPECT_FALSE(okna.genetyczne.Trwa);
-            EXPECT_TRUE(jestPermutacja(genetyk.Najlepszy.Geny, n));
+            EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, n));
             if (wynik == 1) {
                 EXPECT_EQ(genetyk.NrPokolenia, genetyk.IlePokolen);
             }
@@ -127,7 +136,7 @@ protected:
             const TObliczThread& watek = *okna.oblicz.Watek;
             ASSERT_TRUE(watek.hasEnded());
             EXPECT_TRUE(watek.Zakonczony.load());
-            EXPECT_TRUE(jestPermutacja(watek.NajlepszaTrasa, n));
+            EXPECT_TRUE(isPermutation(watek.NajlepszaTrasa, n));
             EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);
             if (wynik == 1 && p.metoda == 1) {
                 EXPECT_EQ(watek.NrLosowania.load(), watek.IleLosowan);

@@ -73,31 +73,6 @@ QString tekstBledu(const char* tekst) {
 
 } // namespace
 
-TEST_F(SzukajTrase, IsBuiltAsDesigned) {
-    EXPECT_EQ(dialog.windowTitle(), "Szukanie trasy");
-    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_TRUE(dialog.font().bold());
-    EXPECT_EQ(dialog.SzukajGroup->title(), " Szukaj ");
-    ASSERT_EQ(dialog.SzukajGroupItems->buttons().size(), 3);
-    EXPECT_EQ(dialog.SzukajGroupItems->button(0)->text(), "Metodą permutacji");
-    EXPECT_EQ(dialog.SzukajGroupItems->button(1)->text(), "Losowo");
-    EXPECT_EQ(dialog.SzukajGroupItems->button(2)->text(), "Używając algorytmów genetycznych");
-    EXPECT_EQ(dialog.SzukajGroupItemIndex(), 2);
-    EXPECT_EQ(dialog.UstawieniaLosoweGroup->title(), " Ustawienia ");
-    EXPECT_EQ(dialog.UstawieniaGenetyczneGroup->title(), " Ustawienia ");
-    EXPECT_EQ(dialog.Label1->text(), "Ilość losowań :");
-    EXPECT_EQ(dialog.Label2->text(), "Ilość pokoleń : ");
-    EXPECT_EQ(dialog.Label3->text(), "Liczność populacji : ");
-    EXPECT_EQ(dialog.Label4->text(), "Prawdopodobieństwo krzyżowania : ");
-    EXPECT_EQ(dialog.Label5->text(), "Prawdopodobieństwo mutacji : ");
-    EXPECT_EQ(dialog.IleLosowanEdit->text(), "1000");
-    EXPECT_EQ(dialog.IlePokolenEdit->text(), "1000");
-    EXPECT_EQ(dialog.LicznoscPopulacjiEdit->text(), "100");
-    EXPECT_EQ(dialog.PKrzyzowaniaEdit->text(), "0,3");
-    EXPECT_EQ(dialog.PMutacjiEdit->text(), "0,1");
-    EXPECT_EQ(dialog.SzukajButton->text(), "Szukaj");
-}
-
 TEST_F(SzukajTrase, ShowsTheSettingsOfTheChosenMethodAndRemembersTheChoice) {
     std::vector<std::pair<bool, bool>> widoczne;
     auto zapisz = [&] {
