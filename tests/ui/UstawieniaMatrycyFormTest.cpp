@@ -64,7 +64,10 @@ protected:
         QTimer check;
         check.setInterval(20);
         QObject::connect(&check, &QTimer::timeout, [&] {
-            if (helper.pending() == 0 && QApplication::activeModalWidget() == &dialog) {
+            // The colour dialog hides before its call returns the colour; it
+            // is gone only once the choice has been stored.
+            if (helper.pending() == 0 && QApplication::activeModalWidget() == &dialog &&
+                dialog.findChildren<QColorDialog*>().isEmpty()) {
                 check.stop();
                 if (beforeFinish)
                     beforeFinish();
