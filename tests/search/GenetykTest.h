@@ -2,6 +2,7 @@
 
 // Helpers shared by the genetic search tests.
 
+#include "reference/MiastaTestowe.h"
 #include "search/CGenetyk.h"
 #include "search/LosowaLiczba.h"
 #include "search/TablicaOdleglosci.h"
@@ -15,23 +16,9 @@
 
 namespace genetyk_test {
 
-// Distances between n cities placed at random on a 25 x 25 grid.
+// Distances between n distinct cities placed at random on a 25 x 25 grid.
 inline OdleglosciSlot tablicaLosowa(int n, unsigned ziarno) {
-    std::mt19937 los(ziarno);
-    std::uniform_int_distribution<int> komorka(0, 24);
-    std::vector<int> xs, ys;
-    for (int i = 0; i < n; ++i) {
-        xs.push_back(komorka(los));
-        ys.push_back(komorka(los));
-    }
-    auto tablica = std::make_unique<TablicaOdleglosci>(n);
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            const int dx = xs[i] - xs[j];
-            const int dy = ys[i] - ys[j];
-            (*tablica)[i][j] = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
-        }
-    return tablica;
+    return std::make_unique<TablicaOdleglosci>(TablicaDla(LosoweKomorki(n, 25, 25, ziarno)));
 }
 
 // The closed length summed as the search sums it: row = later city.
