@@ -1,5 +1,6 @@
 #include "grid/CMatryca.h"
 
+#include "grid/LosoweKomorki.h"
 #include "search/LosowaLiczba.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/UserError.h"
@@ -258,16 +259,7 @@ void CMatryca::Losuj(int n) {
     if (std::int64_t(n) > std::int64_t(Cells.size()))
         throw UserError(QStringLiteral("Zbyt duża liczba punktów"));
     ZiarnoZCzasu();
-    std::fill(Cells.begin(), Cells.end(), 0);
-    for (int k = 0; k < n; ++k) {
-        std::size_t indeks;
-        do {
-            const int wiersz = LosowaLiczba(RowCount);
-            const int kolumna = LosowaLiczba(ColumnCount);
-            indeks = std::size_t(wiersz) * std::size_t(ColumnCount) + std::size_t(kolumna);
-        } while (Cells[indeks]);
-        Cells[indeks] = 1;
-    }
+    LosujKomorki(Cells.data(), RowCount, ColumnCount, n);
     BestPunkty.Clear();
     Paint();
     SetPointCount(std::max(n, 0));
