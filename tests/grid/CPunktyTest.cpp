@@ -1,5 +1,6 @@
 #include "grid/CPunkty.h"
 #include "tests/grid/SiatkaTestowa.h"
+#include "toolkit/core/UserError.h"
 
 #include <cmath>
 
@@ -11,6 +12,22 @@ TEST(CPunkty, EmptyGridGivesNoCitiesAndNoTable) {
     miasta.LoadFromCMatryca(siatka.get());
     EXPECT_EQ(miasta.Count(), 0);
     EXPECT_EQ(miasta.CreateOdleglosci(), nullptr);
+}
+
+TEST(CPunkty, ATableOverTheBudgetIsRefused) {
+    auto siatka = siatkaOknaGlownego();
+    siatka->Losuj(10);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    try {
+        miasta.CreateOdleglosci(10 * 10 * 4 - 1);
+        ADD_FAILURE() << "not refused";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), "Za mało pamięci");
+    }
+    const auto tablica = miasta.CreateOdleglosci(10 * 10 * 4);
+    ASSERT_NE(tablica, nullptr);
+    EXPECT_EQ(tablica->Count(), 10);
 }
 
 TEST(CPunkty, OneCityGivesOneByOneTableHoldingZero) {
