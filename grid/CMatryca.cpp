@@ -109,10 +109,14 @@ CMatryca::CMatryca(QWidget* owner)
 
 CMatryca::~CMatryca() = default;
 
-std::vector<std::uint8_t> CMatryca::NowaTablica(int rows, int columns) {
-    const std::int64_t liczba = std::int64_t(rows) * std::int64_t(columns);
-    if (liczba > MaksLiczbaKomorek)
+void CMatryca::SprawdzRozmiar(int rows, int columns) {
+    if (std::int64_t(rows) * std::int64_t(columns) > MaksLiczbaKomorek)
         throw UserError(QStringLiteral("Zbyt duża matryca miast: %1 X %2").arg(rows).arg(columns));
+}
+
+std::vector<std::uint8_t> CMatryca::NowaTablica(int rows, int columns) {
+    SprawdzRozmiar(rows, columns);
+    const std::int64_t liczba = std::int64_t(rows) * std::int64_t(columns);
     try {
         return std::vector<std::uint8_t>(static_cast<std::size_t>(liczba), 0);
     } catch (const std::bad_alloc&) {
