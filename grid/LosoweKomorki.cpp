@@ -25,12 +25,14 @@ void oznacz(std::uint8_t* komorki, int wiersze, int kolumny, std::int64_t ile, s
         return;
     }
     // Many: one pass, each cell taken with the chance of the marks still due
-    // among the cells still ahead, which ends with exactly `ile` taken.
+    // among the cells still ahead, which ends with exactly `ile` taken. The
+    // chance is a 31-bit draw held against that fraction, and the cell is
+    // written either way: a coin toss is a branch no processor predicts.
+    const auto puste = std::uint8_t(1 - wartosc);
     for (std::int64_t i = 0; i < liczba && ile > 0; ++i) {
-        if (LosowaLiczba(static_cast<int>(liczba - i)) < ile) {
-            komorki[i] = wartosc;
-            --ile;
-        }
+        const bool bierz = std::uint64_t(Losowanie31()) * std::uint64_t(liczba - i) < (std::uint64_t(ile) << 31);
+        komorki[i] = std::uint8_t(puste ^ std::uint8_t(bierz));
+        ile -= bierz;
     }
 }
 
