@@ -24,11 +24,23 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Offset of the search dialog's texts in the settings record: after the
 // checksum and the grid's nine values.
 constexpr int PoczatekTekstowUstawien = 4 + 9 * 4;
+constexpr int LiczbaTekstowUstawien = 5;
+
+// A record cut short is not applied at all, even when its checksum matches:
+// missing values would read as zeros and empty the grid's colours and sizes.
+bool rekordCaly(const CPamiec& pamiec) {
+    if (pamiec.Size() < PoczatekTekstowUstawien)
+        return false;
+    const std::uint8_t* dane = pamiec.Memory();
+    return std::count(dane + PoczatekTekstowUstawien, dane + pamiec.Size(), 0) >= LiczbaTekstowUstawien;
+}
 
 } // namespace
 
@@ -220,7 +232,7 @@ void TWedrownikForm::SzukajEditClick() {
 
 void TWedrownikForm::FormShow() {
     CPamiec pamiec;
-    if (!pamiec.LoadFromFile(PlikKonfiguracji))
+    if (!pamiec.LoadFromFile(PlikKonfiguracji) || !rekordCaly(pamiec))
         return;
     // Settings that the grid refuses (a table too large to hold) must not
     // cost the search settings stored after them.

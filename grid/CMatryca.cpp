@@ -1,5 +1,6 @@
 #include "grid/CMatryca.h"
 
+#include "grid/LosoweKomorki.h"
 #include "search/LosowaLiczba.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/UserError.h"
@@ -109,10 +110,14 @@ CMatryca::CMatryca(QWidget* owner)
 
 CMatryca::~CMatryca() = default;
 
-std::vector<std::uint8_t> CMatryca::NowaTablica(int rows, int columns) {
-    const std::int64_t liczba = std::int64_t(rows) * std::int64_t(columns);
-    if (liczba > MaksLiczbaKomorek)
+void CMatryca::SprawdzRozmiar(int rows, int columns) {
+    if (std::int64_t(rows) * std::int64_t(columns) > MaksLiczbaKomorek)
         throw UserError(QStringLiteral("Zbyt duża matryca miast: %1 X %2").arg(rows).arg(columns));
+}
+
+std::vector<std::uint8_t> CMatryca::NowaTablica(int rows, int columns) {
+    SprawdzRozmiar(rows, columns);
+    const std::int64_t liczba = std::int64_t(rows) * std::int64_t(columns);
     try {
         return std::vector<std::uint8_t>(static_cast<std::size_t>(liczba), 0);
     } catch (const std::bad_alloc&) {
@@ -259,16 +264,7 @@ void CMatryca::Losuj(int n) {
     if (std::int64_t(n) > std::int64_t(Cells.size()))
         throw UserError(QStringLiteral("Zbyt duża liczba punktów"));
     ZiarnoZCzasu();
-    std::fill(Cells.begin(), Cells.end(), 0);
-    for (int k = 0; k < n; ++k) {
-        std::size_t indeks;
-        do {
-            const int wiersz = LosowaLiczba(RowCount);
-            const int kolumna = LosowaLiczba(ColumnCount);
-            indeks = std::size_t(wiersz) * std::size_t(ColumnCount) + std::size_t(kolumna);
-        } while (Cells[indeks]);
-        Cells[indeks] = 1;
-    }
+    LosujKomorki(Cells.data(), RowCount, ColumnCount, n);
     BestPunkty.Clear();
     Paint();
     SetPointCount(std::max(n, 0));

@@ -24,6 +24,8 @@ public:
     // PointCount and of LoadFromWektor's element count; a larger request is
     // refused with a UserError and the grid keeps its table.
     static constexpr std::int64_t MaksLiczbaKomorek = std::int64_t(1) << 26;
+    // Raises "Zbyt duża matryca miast: rows X columns" for a table larger than that.
+    static void SprawdzRozmiar(int rows, int columns);
 
     explicit CMatryca(QWidget* owner = nullptr);
     ~CMatryca() override;

@@ -24,10 +24,11 @@ void CPunkty::LoadFromCMatryca(const CMatryca* matryca) {
                 Add(TPunkt{kolumna, wiersz});
 }
 
-std::unique_ptr<TablicaOdleglosci> CPunkty::CreateOdleglosci() const {
+std::unique_ptr<TablicaOdleglosci> CPunkty::CreateOdleglosci(std::uint64_t budzet) const {
     const int n = Count();
     if (n <= 0)
         return nullptr;
+    requireMemory(double(n) * double(n) * sizeof(float), budzet);
     auto tablica = std::make_unique<TablicaOdleglosci>(n);
     for (int i = 0; i < n; ++i) {
         float* wiersz = (*tablica)[i];

@@ -2,7 +2,9 @@
 
 #include "grid/Punkt.h"
 #include "search/TablicaOdleglosci.h"
+#include "toolkit/core/MemoryBudget.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -21,6 +23,7 @@ public:
     void LoadFromCMatryca(const CMatryca* matryca);
 
     // The table of distances between every pair of cities, in cell units;
-    // none when the list is empty.
-    std::unique_ptr<TablicaOdleglosci> CreateOdleglosci() const;
+    // none when the list is empty. A table larger than the budget is refused
+    // with "Za mało pamięci" before anything is allocated.
+    std::unique_ptr<TablicaOdleglosci> CreateOdleglosci(std::uint64_t budzet = memoryBudget()) const;
 };

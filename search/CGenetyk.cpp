@@ -3,9 +3,43 @@
 #include "search/LosowaLiczba.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <new>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// What one individual really takes: the object, and its genes in a block of
+// the allocator's with its header, at least 32 bytes, in steps of 16.
+double pamiecOsobnika(int n) {
+    const double geny = n == 0 ? 0.0 : std::max(32.0, std::ceil((4.0 * n + 8.0) / 16.0) * 16.0);
+    return double(sizeof(CGenotyp)) + geny;
+}
+
+// The finish polls of one long step, once per individual: at the first, then
+// about every 2^14 genes of work. A step that sees a finish stops where it
+// is, and every later step stops at its first individual, so a finish is
+// seen within moments at any population size; every individual is still a
+// whole route.
+class Przerwanie {
+public:
+    Przerwanie(const HoldableThread& watek, int geny) : watek_(watek), krok_(std::int64_t(geny) + 1) {}
+
+    bool operator()() {
+        praca_ -= krok_;
+        if (praca_ > 0)
+            return false;
+        praca_ = std::int64_t(1) << 14;
+        return watek_.finishRequested();
+    }
+
+private:
+    const HoldableThread& watek_;
+    std::int64_t krok_;
+    std::int64_t praca_ = 0;
+};
+
+} // namespace
 
 CGenetyk::CGenetyk() = default;
 
@@ -18,13 +52,11 @@ void CGenetyk::UstawRozmiar(int licznosc, int iloscMiast) {
     const int licz = std::max(licznosc, 0);
     if (licz == LicznoscPopulacji && n == IloscMiast)
         return;
-    // Two populations far beyond the machine's memory would not fail
-    // cleanly: the system kills a program that touches more than it has.
-    // Such a size is refused up front, before anything changes.
-    const std::uint64_t bajty = 2ull * std::uint64_t(licz)
-                                * (sizeof(CGenotyp) + std::uint64_t(n) * sizeof(int));
-    if (bajty > NajwiekszaPamiecPopulacji)
-        throw std::bad_alloc();
+    // Refused up front, before anything changes: the table the search reads
+    // and the two populations with every individual's real cost.
+    const TablicaOdleglosci* tablica = Tablica();
+    const double pamiecTablicy = tablica ? double(tablica->Count()) * tablica->Count() * sizeof(float) : 0.0;
+    requireMemory(2.0 * licz * pamiecOsobnika(n) + pamiecTablicy, BudzetPamieci);
     LicznoscPopulacji = licz;
     IloscMiast = n;
     Populacja.assign(static_cast<std::size_t>(licz), CGenotyp{});
@@ -70,7 +102,10 @@ void CGenetyk::Inicjuj() {
     // walk over used-flags.
     std::vector<int> pozostale;
     pozostale.reserve(static_cast<std::size_t>(n));
+    Przerwanie przerwac(*this, n);
     for (CGenotyp& g : Populacja) {
+        if (przerwac())
+            return;
         g.UstawIlosc(n);
         pozostale.clear();
         for (int miasto = 0; miasto < n; ++miasto)
@@ -84,8 +119,11 @@ void CGenetyk::Inicjuj() {
 }
 
 void CGenetyk::Ocen() {
+    Przerwanie przerwac(*this, IloscMiast);
     double najdluzsza = 0.0;
     for (CGenotyp& g : Populacja) {
+        if (przerwac())
+            return;
         g.Droga = DlugoscTrasy(g);
         if (g.Droga > najdluzsza)
             najdluzsza = g.Droga;
@@ -106,18 +144,27 @@ void CGenetyk::Ocen() {
 void CGenetyk::ZapamietajNajlepszy() {
     if (Populacja.empty())
         return;
+    Przerwanie przerwac(*this, IloscMiast);
+    if (przerwac())
+        return;
     if (Najlepszy.Droga == 0.0)
         Najlepszy = Populacja.front();
-    for (const CGenotyp& g : Populacja)
+    for (const CGenotyp& g : Populacja) {
+        if (przerwac())
+            return;
         if (g.Droga < Najlepszy.Droga)
             Najlepszy = g;
+    }
 }
 
 void CGenetyk::Selekcja() {
     if (Populacja.empty())
         return;
     NowaPopulacja.resize(Populacja.size());
+    Przerwanie przerwac(*this, IloscMiast);
     for (CGenotyp& slot : NowaPopulacja) {
+        if (przerwac())
+            return;
         const double x = LosujPrawdopodobienstwo();
         // The first individual whose cumulative value exceeds x. Rounding can
         // leave the last cumulative value below x; the last individual then
@@ -133,7 +180,10 @@ void CGenetyk::Selekcja() {
 
 void CGenetyk::Krzyzowanie() {
     int oczekujacy = -1;
+    Przerwanie przerwac(*this, IloscMiast);
     for (int i = 0; i < static_cast<int>(Populacja.size()); ++i) {
+        if (przerwac())
+            return;
         if (!(LosujPrawdopodobienstwo() < PKrzyzowania))
             continue;
         if (oczekujacy < 0) {
@@ -211,7 +261,10 @@ void CGenetyk::KrzyzujOdcinek(int a, int b, int c1, int c2) {
 
 void CGenetyk::Mutacja() {
     const int n = IloscMiast;
+    Przerwanie przerwac(*this, 1);
     for (CGenotyp& g : Populacja) {
+        if (przerwac())
+            return;
         if (!(LosujPrawdopodobienstwo() < PMutacji))
             continue;
         const int p = LosowaLiczba(n);

@@ -3,7 +3,9 @@
 #include "search/CGenotyp.h"
 #include "search/TablicaOdleglosci.h"
 #include "toolkit/core/HoldableThread.h"
+#include "toolkit/core/MemoryBudget.h"
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -39,9 +41,9 @@ public:
     // the search is stopped, so it may read the members above.
     std::function<void()> Wyswietl;
 
-    // The most memory the two populations may take; a larger size is
-    // refused with std::bad_alloc and nothing changes.
-    static constexpr unsigned long long NajwiekszaPamiecPopulacji = 4ull << 30;
+    // The most memory the distance table and the two populations may take
+    // together; UstawRozmiar refuses a larger size before anything changes.
+    std::uint64_t BudzetPamieci = memoryBudget();
 
     void UstawRozmiar(int licznosc, int iloscMiast);
 

@@ -8,14 +8,32 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <stdexcept>
+
+#include <unistd.h>
 
 namespace {
 
 QString pelnaNazwa(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+// Written data that the system holds in memory only counts once it has
+// reached the disk; file systems without a sync have nothing to lose.
+bool zsynchronizowany(const QFileDevice& plik) {
+    if (::fsync(plik.handle()) == 0)
+        return true;
+    return errno == EINVAL || errno == ENOSYS || errno == ENOTSUP;
+}
+
+QByteArray zawartosc(const QString& path) {
+    QFile plik(path);
+    if (!plik.open(QIODevice::ReadOnly))
+        return {};
+    return plik.read(CPamiec::NajwiekszyPlik + 1);
 }
 
 } // namespace
@@ -104,31 +122,58 @@ std::int32_t CPamiec::Checksum(int from, int to) const {
 }
 
 void CPamiec::SaveToFile(const QString& path) const {
+    const UserError blad(QStringLiteral("Cannot create file ") + pelnaNazwa(path));
+    // A directory, a device, a pipe, or a link to one of them is not ours to
+    // replace; a link to a regular file has that file replaced.
+    const QFileInfo cel(path);
+    if (cel.exists() && !cel.isFile())
+        throw blad;
+    // In a folder the program may not write into, the file is written in
+    // place. A failure there has already cut the old file short, so its bytes
+    // are kept to be put back.
+    const bool istnial = cel.exists();
+    const QByteArray stare = istnial ? zawartosc(path) : QByteArray();
+
     CPamiec naglowek;
     naglowek.WriteInt(Checksum(0, kursor_));
-
-    // QSaveFile writes a temporary file and renames it over the old one only
-    // when everything went well, so a failed save leaves the old file whole.
-    QSaveFile plik(path);
-    const bool zapisany = plik.open(QIODevice::WriteOnly)
-                          && plik.write(reinterpret_cast<const char*>(naglowek.Memory()), 4) == 4
-                          && plik.write(reinterpret_cast<const char*>(bufor_.data()), kursor_) == kursor_
-                          && plik.commit();
+    bool zapisany = false;
+    {
+        // Otherwise QSaveFile writes a temporary file and renames it over the
+        // old one only when everything went well.
+        QSaveFile plik(path);
+        plik.setDirectWriteFallback(true);
+        zapisany = plik.open(QIODevice::WriteOnly)
+                   && plik.write(reinterpret_cast<const char*>(naglowek.Memory()), 4) == 4
+                   && plik.write(reinterpret_cast<const char*>(bufor_.data()), kursor_) == kursor_
+                   && plik.flush() && zsynchronizowany(plik) && plik.commit();
+        if (!zapisany)
+            plik.cancelWriting();
+    }
     if (!zapisany) {
-        plik.cancelWriting();
-        throw UserError(QStringLiteral("Cannot create file ") + pelnaNazwa(path));
+        if (istnial && zawartosc(path) != stare) {
+            QFile wMiejscu(path);
+            if (wMiejscu.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                wMiejscu.write(stare);
+        }
+        throw blad;
     }
 }
 
 bool CPamiec::LoadFromFile(const QString& path) {
-    if (!QFileInfo::exists(path))
+    const QFileInfo zrodlo(path);
+    if (!zrodlo.exists())
         return false;
+    const UserError blad(QStringLiteral("Cannot open file ") + pelnaNazwa(path));
+    // Only a regular file is read: a pipe would wait for a writer forever and
+    // a device may never end.
+    if (!zrodlo.isFile())
+        throw blad;
     QFile plik(path);
-    if (!plik.open(QIODevice::ReadOnly) || plik.size() > INT_MAX)
-        throw UserError(QStringLiteral("Cannot open file ") + pelnaNazwa(path));
-    const QByteArray dane = plik.readAll();
-    if (plik.error() != QFileDevice::NoError)
-        throw UserError(QStringLiteral("Cannot open file ") + pelnaNazwa(path));
+    if (!plik.open(QIODevice::ReadOnly))
+        throw blad;
+    const QByteArray dane = plik.read(NajwiekszyPlik + 1);
+    if (plik.error() != QFileDevice::NoError || dane.size() > NajwiekszyPlik)
+        throw blad;
 
     bufor_.assign(dane.begin(), dane.end());
     kursor_ = 0;

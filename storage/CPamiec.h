@@ -35,13 +35,21 @@ public:
     // 32-bit integer that wraps around.
     std::int32_t Checksum(int from, int to) const;
 
+    // The largest file LoadFromFile reads. A settings record with every text
+    // as long as an edit box holds stays well below it.
+    static constexpr int NajwiekszyPlik = 256 * 1024;
+
     // Writes the checksum of the data before the cursor, then that data.
-    // Replaces the file atomically; raises "Cannot create file %s" on failure.
+    // Replaces a missing or regular file (or the one a link points to)
+    // atomically, or in place when its folder is read-only. On any failure,
+    // and for anything but a regular file, the old file stays as it was and
+    // "Cannot create file %s" is raised.
     void SaveToFile(const QString& path) const;
 
     // False when the file does not exist, is shorter than 4 bytes or its
     // checksum does not match. Raises "Cannot open file %s" when an existing
-    // file cannot be read. On true the cursor stands after the checksum.
+    // file cannot be read, is not a regular file or is larger than
+    // NajwiekszyPlik. On true the cursor stands after the checksum.
     bool LoadFromFile(const QString& path);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "grid/CMatryca.h"
 #include "toolkit/core/IntConvert.h"
+#include "toolkit/core/UserError.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/WynikModalny.h"
@@ -14,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cstdint>
 
 namespace {
 
@@ -135,8 +138,15 @@ void TUstawieniaMatrycyForm::Button4Click() {
 void TUstawieniaMatrycyForm::OKButtonClick() {
     // Each value reaches the grid before the next text is converted, so a
     // bad text stops here with the earlier values already applied.
-    matryca_.SetRowCount(StrToInt(IleWierszyEdit->text()));
-    matryca_.SetColumnCount(StrToInt(IleKolumnEdit->text()));
+    const int wiersze = StrToInt(IleWierszyEdit->text());
+    int kolumny = 0;
+    try {
+        kolumny = StrToInt(IleKolumnEdit->text());
+    } catch (const UserError&) {
+        matryca_.SetRowCount(wiersze);
+        throw;
+    }
+    UstawWymiary(wiersze, kolumny);
     matryca_.SetCellSize(StrToInt(WielkoscKomorkiEdit->text()));
     matryca_.SetBestRouteWidth(StrToInt(SzerokoscTrasyEdit->text()));
     matryca_.SetGridWidth(StrToInt(SzerokoscSiatkiEdit->text()));
@@ -145,6 +155,24 @@ void TUstawieniaMatrycyForm::OKButtonClick() {
     matryca_.SetGridColor(SiatkaColorDialog.Color);
     matryca_.SetBestRouteColor(TrasaColorDialog.Color);
     done(WynikModalny::OK);
+}
+
+void TUstawieniaMatrycyForm::UstawWymiary(int wiersze, int kolumny) {
+    // The size typed is checked as a whole, so a refusal names it and leaves
+    // both counts as they were; a count that is not positive keeps the
+    // grid's own.
+    const int noweWiersze = wiersze > 0 ? wiersze : matryca_.GetRowCount();
+    const int noweKolumny = kolumny > 0 ? kolumny : matryca_.GetColumnCount();
+    CMatryca::SprawdzRozmiar(noweWiersze, noweKolumny);
+    // Rows first, unless the new rows with the old columns would be too
+    // large on the way: then the new columns with the old rows are not.
+    if (std::int64_t(noweWiersze) * matryca_.GetColumnCount() > CMatryca::MaksLiczbaKomorek) {
+        matryca_.SetColumnCount(kolumny);
+        matryca_.SetRowCount(wiersze);
+    } else {
+        matryca_.SetRowCount(wiersze);
+        matryca_.SetColumnCount(kolumny);
+    }
 }
 
 void TUstawieniaMatrycyForm::showEvent(QShowEvent* event) {

@@ -55,5 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void UstawWymiary(int wiersze, int kolumny);
+
     CMatryca& matryca_;
 };

@@ -1,6 +1,7 @@
 #include "app/OknaProgramu.h"
 #include "grid/CMatryca.h"
 #include "storage/CPamiec.h"
+#include "tests/support/TestHelpers.h"
 #include "tests/support/ModalHelper.h"
 
 #include <QFile>
@@ -48,12 +49,7 @@ QByteArray record(const std::vector<std::int32_t>& ints, const QStringList& text
         pamiec.WriteInt(v);
     for (const QString& t : texts)
         pamiec.WriteString(t);
-    QByteArray data(reinterpret_cast<const char*>(pamiec.Memory()), pamiec.Position());
-    std::int32_t sum = pamiec.Checksum(0, pamiec.Position());
-    QByteArray head(4, 0);
-    for (int i = 0; i < 4; ++i)
-        head[i] = char((std::uint32_t(sum) >> (8 * i)) & 0xFF);
-    return head + data;
+    return withChecksum(QByteArray(reinterpret_cast<const char*>(pamiec.Memory()), pamiec.Position()));
 }
 
 class Konfiguracja : public ::testing::Test {
@@ -146,14 +142,25 @@ TEST_F(Konfiguracja, ShortEmptyAndMissingFilesLeaveTheDesignSettings) {
     okna->WedrownikForm.hide();
 }
 
-TEST_F(Konfiguracja, ACutShortRecordLoadsWhatItHolds) {
-    writeFile(path(), record({rgbColor(9, 9, 9), 0}, {}));
+TEST_F(Konfiguracja, ARecordCutShortChangesNothingEvenWithAMatchingChecksum) {
+    const std::vector<std::int32_t> values = {rgbColor(9, 9, 9), 0, 0, 0, 20, 3, 4, 30, 40};
+    const QByteArray cutShort[] = {
+        QByteArray(4, '\0'),
+        record({rgbColor(9, 9, 9), 0}, {}),
+        // the fifth text without its terminating 0
+        withChecksum(record(values, {"5", "6", "7", "0,5"}).mid(4) + "3"),
+    };
+    for (const QByteArray& bytes : cutShort) {
+        writeFile(path(), bytes);
+        auto okna = start();
+        okna->WedrownikForm.close();
+        EXPECT_EQ(readFile(path()).toHex(' '), defaultRecord().toHex(' '));
+    }
+
+    writeFile(path(), record(values, {"", "", "", "", ""}));
     auto okna = start();
-    const CMatryca& grid = *okna->WedrownikForm.MatrycaMiast;
-    EXPECT_EQ(grid.GetBackgroundColor(), rgbColor(9, 9, 9));
-    EXPECT_EQ(grid.GetRowCount(), 25);  // the missing counts read as 0 and are ignored
-    EXPECT_EQ(grid.GetColumnCount(), 25);
-    EXPECT_EQ(okna->SzukajTraseForm.IleLosowanEdit->text(), "");
+    EXPECT_EQ(okna->WedrownikForm.MatrycaMiast->GetColumnCount(), 40);
+    EXPECT_EQ(okna->SzukajTraseForm.PMutacjiEdit->text(), "");
     okna->WedrownikForm.hide();
 }
 

@@ -1,5 +1,6 @@
 #include "grid/CPunkty.h"
 #include "tests/grid/SiatkaTestowa.h"
+#include "tests/support/TestHelpers.h"
 
 #include <cmath>
 
@@ -11,6 +12,17 @@ TEST(CPunkty, EmptyGridGivesNoCitiesAndNoTable) {
     miasta.LoadFromCMatryca(siatka.get());
     EXPECT_EQ(miasta.Count(), 0);
     EXPECT_EQ(miasta.CreateOdleglosci(), nullptr);
+}
+
+TEST(CPunkty, ATableOverTheBudgetIsRefused) {
+    auto siatka = siatkaOknaGlownego();
+    siatka->Losuj(10);
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(siatka.get());
+    EXPECT_EQ(errorMessage([&] { miasta.CreateOdleglosci(10 * 10 * 4 - 1); }), "Za mało pamięci");
+    const auto tablica = miasta.CreateOdleglosci(10 * 10 * 4);
+    ASSERT_NE(tablica, nullptr);
+    EXPECT_EQ(tablica->Count(), 10);
 }
 
 TEST(CPunkty, OneCityGivesOneByOneTableHoldingZero) {

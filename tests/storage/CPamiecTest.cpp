@@ -6,6 +6,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <future>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -27,6 +34,23 @@ void zapisz(const QString& sciezka, const QByteArray& dane) {
     QFile plik(sciezka);
     ASSERT_TRUE(plik.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(plik.write(dane), dane.size());
+}
+
+// The message of a save made while files may not grow past limit bytes: the
+// write fails there, as on a full disk. The signal the limit raises is ignored.
+QString komunikatZapisuPonadLimit(const CPamiec& pamiec, const QString& sciezka, rlim_t limit) {
+    rlimit dawny{};
+    if (getrlimit(RLIMIT_FSIZE, &dawny) != 0)
+        return "getrlimit failed";
+    rlimit maly = dawny;
+    maly.rlim_cur = limit;
+    const auto dawnySygnal = std::signal(SIGXFSZ, SIG_IGN);
+    if (setrlimit(RLIMIT_FSIZE, &maly) != 0)
+        return "setrlimit failed";
+    const QString blad = errorMessage([&] { pamiec.SaveToFile(sciezka); });
+    setrlimit(RLIMIT_FSIZE, &dawny);
+    std::signal(SIGXFSZ, dawnySygnal);
+    return blad;
 }
 
 QString pelna(const QString& sciezka) {
@@ -323,7 +347,7 @@ TEST(CPamiecFile, SaveOverADirectoryRaisesCannotCreate) {
     EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files).size(), 0);
 }
 
-TEST(CPamiecFile, ReadOnlyDirectoryRaisesCannotCreateAndKeepsTheOldFile) {
+TEST(CPamiecFile, ReadOnlyDirectoryWritesInPlaceOnlyAWritableFile) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only directories";
     QTemporaryDir katalog;
@@ -332,9 +356,77 @@ TEST(CPamiecFile, ReadOnlyDirectoryRaisesCannotCreateAndKeepsTheOldFile) {
     zapisz(sciezka, stary);
     QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     CPamiec pamiec;
-    pamiec.WriteInt(1);
-    const QString blad = errorMessage([&] { pamiec.SaveToFile(sciezka); });
+    pamiec.WriteInt(0x0102);
+    pamiec.SaveToFile(sciezka);
+    const QByteArray zapisany = withChecksum(QByteArray::fromHex("02010000"));
+    EXPECT_EQ(wczytaj(sciezka), zapisany);
+
+    // Written in place, a failed write has cut the old file; it is put back.
+    CPamiec dluzszy;
+    for (int k = 0; k < 40; ++k)
+        dluzszy.WriteInt(k);
+    const QString bladWMiejscu = komunikatZapisuPonadLimit(dluzszy, sciezka, 16);
+    QFile::setPermissions(sciezka, QFileDevice::ReadOwner);
+    const QString bladOdczytu = errorMessage([&] { pamiec.SaveToFile(sciezka); });
     QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(blad, "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(bladWMiejscu, "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(bladOdczytu, "Cannot create file " + pelna(sciezka));
+    EXPECT_EQ(wczytaj(sciezka), zapisany);
+}
+
+TEST(CPamiecFile, AWriteThatFailsKeepsTheOldBytesAndLeavesNoTemporaryFile) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    const QByteArray stary = QByteArray::fromHex("0300000001010100");
+    zapisz(sciezka, stary);
+    CPamiec pamiec;
+    for (int k = 0; k < 40; ++k)
+        pamiec.WriteInt(k);
+
+    EXPECT_EQ(komunikatZapisuPonadLimit(pamiec, sciezka, 16), "Cannot create file " + pelna(sciezka));
     EXPECT_EQ(wczytaj(sciezka), stary);
+    EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Config.cfg"});
+}
+
+TEST(CPamiecFile, SpecialFilesAreNeitherReadNorReplaced) {
+    QTemporaryDir katalog;
+    const QString kolejka = katalog.filePath("kolejka");
+    ASSERT_EQ(mkfifo(QFile::encodeName(kolejka).constData(), 0600), 0);
+    const QString sciezka = katalog.filePath("Config.cfg");
+    for (const QString& cel : {kolejka, QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(cel.toStdString());
+        QFile::remove(sciezka);
+        ASSERT_TRUE(QFile::link(cel, sciezka));
+        // A read that waited on the pipe or ran on through the device would
+        // never end; the guard only keeps such a fault from hanging the run.
+        auto odczyt = std::async(std::launch::async, [&] {
+            CPamiec pamiec;
+            return errorMessage([&] { pamiec.LoadFromFile(sciezka); });
+        });
+        if (odczyt.wait_for(std::chrono::minutes(1)) != std::future_status::ready) {
+            QFile pisarz(kolejka);
+            pisarz.open(QIODevice::WriteOnly);
+            FAIL() << "reading hangs";
+        }
+        EXPECT_EQ(odczyt.get(), "Cannot open file " + pelna(sciezka));
+
+        CPamiec pamiec;
+        pamiec.WriteInt(1);
+        EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
+        EXPECT_EQ(QFileInfo(sciezka).symLinkTarget(), cel);
+    }
+    struct stat stan {};
+    ASSERT_EQ(stat(QFile::encodeName(kolejka).constData(), &stan), 0);
+    EXPECT_TRUE(S_ISFIFO(stan.st_mode));
+}
+
+TEST(CPamiecFile, AFileLargerThanAnyRecordIsNotRead) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+    zapisz(sciezka, withChecksum(QByteArray(CPamiec::NajwiekszyPlik - 4, 'a')));
+    CPamiec wolno;
+    EXPECT_TRUE(wolno.LoadFromFile(sciezka));
+    zapisz(sciezka, withChecksum(QByteArray(CPamiec::NajwiekszyPlik - 3, 'a')));
+    CPamiec za;
+    EXPECT_EQ(errorMessage([&] { za.LoadFromFile(sciezka); }), "Cannot open file " + pelna(sciezka));
 }

@@ -174,6 +174,43 @@ TEST_F(UstawieniaMatrycy, LettersStopAtThatEditWithEarlierValuesApplied) {
     EXPECT_EQ(grid.GetBestRouteWidth(), 7);
 }
 
+TEST_F(UstawieniaMatrycy, TheTypedSizeIsCheckedAsAWholeAndARefusalNamesIt) {
+    // Types rows and columns and presses OK; an error box is answered and the
+    // dialog then cancelled. Returns the box's text, empty without one.
+    const auto okWithCounts = [&](const QString& rows, const QString& columns) {
+        ModalHelper helper;
+        SeenBox seen;
+        helper.next([&](QWidget*) {
+            dialog.IleWierszyEdit->setText(rows);
+            dialog.IleKolumnEdit->setText(columns);
+            dialog.OKButton->click();
+        });
+        helper.next(answerBox(&seen, QMessageBox::Ok));
+        QTimer check;
+        check.setInterval(20);
+        QObject::connect(&check, &QTimer::timeout, [&] {
+            if (seen.seen && QApplication::activeModalWidget() == &dialog)
+                dialog.AnulujButton->click();
+        });
+        check.start();
+        dialog.exec();
+        return seen.text;
+    };
+    // From one row of 46341 columns to the largest square: rows first would
+    // pass through 8192 x 46341.
+    grid.SetRowCount(1);
+    grid.SetColumnCount(46341);
+    changes = 0;
+    EXPECT_EQ(okWithCounts("8192", "8192"), "");
+    EXPECT_EQ(grid.GetRowCount(), 8192);
+    EXPECT_EQ(grid.GetColumnCount(), 8192);
+    EXPECT_EQ(changes, 2);
+
+    EXPECT_EQ(okWithCounts("8193", "0"), "Zbyt duża matryca miast: 8193 X 8192.");
+    EXPECT_EQ(grid.GetRowCount(), 8192);
+    EXPECT_EQ(changes, 2);
+}
+
 TEST_F(UstawieniaMatrycy, ColourChosenThenAnulujChangesNothing) {
     TColor chosen = 0;
     EXPECT_EQ(chooseColour(dialog.Button2, QColor(255, 0, 0), true, dialog.AnulujButton,
