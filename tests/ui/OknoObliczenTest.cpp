@@ -64,9 +64,11 @@ protected:
         return wynik;
     }
 
-    // Pauses the running search and waits until its worker stands still.
+    // Once the window shows the search's progress, pauses the search, waits
+    // until its worker stands still and asks to finish.
     ModalHelper::Action wstrzymajIZakoncz() {
         return [this](QWidget*) {
+            ASSERT_TRUE(waitUntil([&] { return !M::wartosci(okna).contains(QString()); }));
             okno.WstrzymajButton->click();
             EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
             EXPECT_TRUE(M::watek(okna)->isHeld());
