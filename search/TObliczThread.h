@@ -37,6 +37,9 @@ public:
     std::atomic<std::uint32_t> NrPermutacji{0};
     std::atomic<std::int32_t> NrLosowania{0};
     std::atomic<bool> Zakonczony{false};
+    // The permutation search's share of routes covered, in whole percent,
+    // from 14 cities on; -1 when it gives none.
+    std::atomic<int> ProcentPokrycia{-1};
 
     // Closed length of a route of IloscMiast cities, summed in single
     // precision in route order.
@@ -50,6 +53,8 @@ protected:
 
 private:
     void Permutacje();
+    // Two walks on two threads, one for each result.
+    void PermutacjeNaDwochWatkach();
     void Losowo();
     // A table is in the slot and holds at least IloscMiast >= 1 cities.
     bool tablicaPasuje() const;
