@@ -1,9 +1,11 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
-#include <vector>
+#include <memory>
+#include <new>
 
 // The least and the greatest prefix sum with which a subtree of the walk,
 // named by the cities left and the city last placed, has been searched to
@@ -14,10 +16,17 @@
 // costs a search again.
 class PamiecPoddrzew {
 public:
-    // Slots for 2^bity subtrees, 16 bytes each; may throw std::bad_alloc.
-    explicit PamiecPoddrzew(int bity) : bity_(bity), sloty_(std::size_t(1) << bity) {}
+    // Slots for 2^bity subtrees, 16 bytes each; throws std::bad_alloc when
+    // they cannot be had. An empty slot is all zero bytes, so the slots come
+    // from calloc: the system hands out zeroed pages as they are first
+    // touched, and a search that touches few pays for few.
+    explicit PamiecPoddrzew(int bity)
+        : bity_(bity), sloty_(static_cast<Slot*>(std::calloc(std::size_t(1) << bity, sizeof(Slot)))) {
+        if (!sloty_)
+            throw std::bad_alloc();
+    }
 
-    void Wyczysc() { std::fill(sloty_.begin(), sloty_.end(), Slot{}); }
+    void Wyczysc() { std::memset(sloty_.get(), 0, (std::size_t(1) << bity_) * sizeof(Slot)); }
 
     float Najmniejsza(std::uint32_t reszta, int koniec) const {
         const Slot& s = slot(reszta, koniec);
@@ -38,11 +47,15 @@ public:
     }
 
 private:
+    // koniec 0 marks an empty slot: the walk never ends a prefix at city 0.
     struct Slot {
-        std::uint32_t reszta = 0;
-        std::int32_t koniec = -1;
-        float najmniejsza = 0.0f;
-        float najwieksza = 0.0f;
+        std::uint32_t reszta;
+        std::int32_t koniec;
+        float najmniejsza;
+        float najwieksza;
+    };
+    struct Zwolnij {
+        void operator()(Slot* s) const { std::free(s); }
     };
     Slot& slot(std::uint32_t reszta, int koniec) {
         return sloty_[indeks(reszta, koniec)];
@@ -56,5 +69,5 @@ private:
     }
 
     int bity_;
-    std::vector<Slot> sloty_;
+    std::unique_ptr<Slot[], Zwolnij> sloty_;
 };
