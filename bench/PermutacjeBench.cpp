@@ -125,13 +125,6 @@ BENCHMARK(BM_PermutacjeStosunek)
     ->ArgsProduct({{10}, {1, 2, 3}})->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PermutacjeStosunek)
     ->ArgsProduct({{11, 12, 13}, {1, 2, 3}})->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-// Long ones: one run each, so that a filter can leave them out.
-BENCHMARK(BM_Permutacje)
-    ->Name("BM_PermutacjeDuze")
-    ->ArgsProduct({{14, 15, 16, 17, 18, 19, 20}, {1, 2, 3}})
-    ->Iterations(1)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PermutacjeUklad)
     ->ArgsProduct({{0, 1, 2, 3}, {12, 16}})
     ->Iterations(1)
