@@ -120,7 +120,10 @@ void TObliczThread::Losowo() {
     NajkrotszaDroga = NajdluzszaDroga = DlugoscTrasy(r.data());
     NajlepszaTrasa = r;
 
-    ZiarnoZCzasu();
+    if (Ziarno)
+        UstawZiarno(*Ziarno);
+    else
+        ZiarnoZCzasu();
     std::int32_t nr = 0;
     while (nr < IleLosowan && !checkpoint()) {
         LosujTrase(IloscMiast, d.data(), r.data(), q.data());

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The searches of TObliczThread: the values of its Tryb.
@@ -26,6 +27,8 @@ public:
     const OdleglosciSlot* Odleglosci = nullptr;
     int IloscMiast = 0;
     int IleLosowan = 0;
+    // Seeds the random search in place of the clock, for repeatable runs.
+    std::optional<std::uint32_t> Ziarno;
 
     // Results, valid once Zakonczony is true.
     std::vector<int> NajlepszaTrasa;
