@@ -1,6 +1,7 @@
 // The permutation search against the literal one, on random cities of a
 // 25 x 25 grid with fixed seeds, and on layouts full of equal-length routes.
 
+#include "bench/PrzeszukajWatkiem.h"
 #include "search/PrzegladPermutacji.h"
 #include "search/TObliczThread.h"
 #include "reference/MiastaTestowe.h"
@@ -18,16 +19,6 @@ OdleglosciSlot losowe(int n, int ziarno) {
     return std::make_unique<TablicaOdleglosci>(TablicaDla(LosoweKomorki(n, 25, 25, std::uint32_t(ziarno))));
 }
 
-// The worker as the program runs it: created held, configured, released.
-void przeszukaj(const OdleglosciSlot& slot) {
-    TObliczThread watek;
-    watek.Odleglosci = &slot;
-    watek.IloscMiast = slot->Count();
-    watek.Tryb = 1;
-    watek.release();
-    watek.waitForEnd();
-    benchmark::DoNotOptimize(watek.NajkrotszaDroga);
-}
 
 double sekundy(const std::chrono::steady_clock::duration& d) {
     return std::chrono::duration<double>(d).count();
@@ -37,7 +28,7 @@ double sekundy(const std::chrono::steady_clock::duration& d) {
 void BM_Permutacje(benchmark::State& state) {
     const OdleglosciSlot slot = losowe(int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
-        przeszukaj(slot);
+        PrzeszukajWatkiem(slot);
 }
 
 void BM_PermutacjeDoslownie(benchmark::State& state) {
@@ -99,7 +90,7 @@ void BM_PermutacjeUklad(benchmark::State& state) {
     const OdleglosciSlot slot =
         std::make_unique<TablicaOdleglosci>(TablicaDla(uklad(int(state.range(0)), int(state.range(1)))));
     for (auto _ : state)
-        przeszukaj(slot);
+        PrzeszukajWatkiem(slot);
 }
 
 // How much of the work is evaluated routes: counters from the engine itself.

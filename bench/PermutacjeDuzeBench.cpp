@@ -2,7 +2,7 @@
 // 1 to 5, as the program runs it, and a plain Held-Karp dynamic programme
 // for both lengths as the baseline.
 
-#include "search/TObliczThread.h"
+#include "bench/PrzeszukajWatkiem.h"
 #include "reference/MiastaTestowe.h"
 
 #include <benchmark/benchmark.h>
@@ -47,13 +47,7 @@ double szczytPamieciMB() {
 
 double czasWatku(const OdleglosciSlot& slot) {
     const auto t0 = std::chrono::steady_clock::now();
-    TObliczThread watek;
-    watek.Odleglosci = &slot;
-    watek.IloscMiast = slot->Count();
-    watek.Tryb = 1;
-    watek.release();
-    watek.waitForEnd();
-    benchmark::DoNotOptimize(watek.NajkrotszaDroga);
+    PrzeszukajWatkiem(slot);
     return sekundy(std::chrono::steady_clock::now() - t0);
 }
 
