@@ -86,17 +86,26 @@ void TObliczThread::PermutacjeNaDwochWatkach() {
     // Both pass the same gate: a hold stops both, a finish ends both.
     const auto przerwij = [this] { return checkpoint(); };
     std::atomic<std::uint32_t> nrDluzszej{0};
+    // Nothing may leave the helper thread; a walk it could not finish is
+    // done again here.
+    std::atomic<bool> pomocnikSkonczyl{false};
     {
         std::optional<std::jthread> pomocnik;
         try {
-            pomocnik.emplace([&] { dluzsza.Szukaj(przerwij, nrDluzszej); });
+            pomocnik.emplace([&] {
+                try {
+                    dluzsza.Szukaj(przerwij, nrDluzszej);
+                    pomocnikSkonczyl = true;
+                } catch (...) {
+                }
+            });
         } catch (const std::system_error&) {
             // No second thread to be had: one after the other, then.
         }
         krotsza.Szukaj(przerwij, NrPermutacji);
-        if (!pomocnik)
-            dluzsza.Szukaj(przerwij, nrDluzszej);
     }
+    if (!pomocnikSkonczyl)
+        dluzsza.Szukaj(przerwij, nrDluzszej);
     // Each walk is exact for its own result whatever the other did, so the
     // results never depend on how the threads ran.
     NajlepszaTrasa = krotsza.NajlepszaTrasa();
