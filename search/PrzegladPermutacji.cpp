@@ -417,7 +417,15 @@ bool PrzegladPermutacji::szukajZLagrange(const std::function<bool()>& przerwij,
     // Either direction of a route is a route; its sum may differ in the
     // last bits, and the better one serves.
     const auto prog = [&](bool szukajDluzszej, float& wynik, std::vector<int>& trasa) {
-        trasa = TrasaPoczatkowa(kosztyKrancowe(odleglosci_, n_, szukajDluzszej), n_, przerwij);
+        std::vector<int> znaleziona = TrasaPoczatkowa(kosztyKrancowe(odleglosci_, n_, szukajDluzszej), n_, przerwij);
+        // Its length prunes the walk: it must be a real route from city 0.
+        std::vector<int> posortowana = znaleziona;
+        std::sort(posortowana.begin(), posortowana.end());
+        std::vector<int> wszystkie(static_cast<std::size_t>(n_));
+        std::iota(wszystkie.begin(), wszystkie.end(), 0);
+        if (posortowana != wszystkie || znaleziona[0] != 0)
+            return;
+        trasa = std::move(znaleziona);
         wynik = SumaTrasy(odleglosci_, trasa.data(), n_);
         std::vector<int> odwrotna(trasa.size());
         odwrotna[0] = 0;

@@ -74,7 +74,6 @@ public:
     float NajdluzszaDroga() const { return najdluzsza_; }
     // Routes evaluated or skipped, the identity included (modulo 2^64).
     std::uint64_t Pokryte() const { return std::uint64_t(pokryte_); }
-    Liczba128 PokryteDokladnie() const { return pokryte_; }
     std::uint64_t Odwiedzone() const { return odwiedzone_; }
     Ograniczenie UzyteOgraniczenie() const { return ograniczenie_; }
     Cel UzytyCel() const { return cel_; }
