@@ -465,7 +465,7 @@ bool PrzegladPermutacji::szukajZLagrange(const std::function<bool()>& przerwij,
                             (std::uint32_t(1) << (n_ - 1)) - 1};
     // One step of this walk may run an ascent of a hundred spanning trees:
     // poll often enough to stop within milliseconds.
-    const bool doKonca = !przerwij() && przejdz(granice, przerwij, nrPermutacji, std::min(krokKontroli, 8));
+    const bool doKonca = !przerwij() && przejdz(granice, przerwij, nrPermutacji, std::min(krokKontroli, 2));
     if (!doKonca) {
         // Stopped early: the starting routes are real routes with their own
         // lengths, and may beat what the walk has met so far.
