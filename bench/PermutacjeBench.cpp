@@ -1,6 +1,7 @@
 // The permutation search against the literal one, on random cities of a
 // 25 x 25 grid with fixed seeds, and on layouts full of equal-length routes.
 
+#include "bench/PrzeszukajWatkiem.h"
 #include "search/PrzegladPermutacji.h"
 #include "search/TObliczThread.h"
 #include "reference/MiastaTestowe.h"
@@ -18,16 +19,6 @@ OdleglosciSlot losowe(int n, int ziarno) {
     return std::make_unique<TablicaOdleglosci>(TablicaDla(LosoweKomorki(n, 25, 25, std::uint32_t(ziarno))));
 }
 
-// The worker as the program runs it: created held, configured, released.
-void przeszukaj(const OdleglosciSlot& slot) {
-    TObliczThread watek;
-    watek.Odleglosci = &slot;
-    watek.IloscMiast = slot->Count();
-    watek.Tryb = 1;
-    watek.release();
-    watek.waitForEnd();
-    benchmark::DoNotOptimize(watek.NajkrotszaDroga);
-}
 
 double sekundy(const std::chrono::steady_clock::duration& d) {
     return std::chrono::duration<double>(d).count();
@@ -37,7 +28,7 @@ double sekundy(const std::chrono::steady_clock::duration& d) {
 void BM_Permutacje(benchmark::State& state) {
     const OdleglosciSlot slot = losowe(int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
-        przeszukaj(slot);
+        PrzeszukajWatkiem(slot);
 }
 
 void BM_PermutacjeDoslownie(benchmark::State& state) {
@@ -99,7 +90,7 @@ void BM_PermutacjeUklad(benchmark::State& state) {
     const OdleglosciSlot slot =
         std::make_unique<TablicaOdleglosci>(TablicaDla(uklad(int(state.range(0)), int(state.range(1)))));
     for (auto _ : state)
-        przeszukaj(slot);
+        PrzeszukajWatkiem(slot);
 }
 
 // How much of the work is evaluated routes: counters from the engine itself.
@@ -125,13 +116,6 @@ BENCHMARK(BM_PermutacjeStosunek)
     ->ArgsProduct({{10}, {1, 2, 3}})->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PermutacjeStosunek)
     ->ArgsProduct({{11, 12, 13}, {1, 2, 3}})->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-// Long ones: one run each, so that a filter can leave them out.
-BENCHMARK(BM_Permutacje)
-    ->Name("BM_PermutacjeDuze")
-    ->ArgsProduct({{14, 15, 16, 17, 18, 19, 20}, {1, 2, 3}})
-    ->Iterations(1)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PermutacjeUklad)
     ->ArgsProduct({{0, 1, 2, 3}, {12, 16}})
     ->Iterations(1)

@@ -95,7 +95,10 @@ double CGenetyk::LosujPrawdopodobienstwo() {
 }
 
 void CGenetyk::Inicjuj() {
-    ZiarnoZCzasu();
+    if (Ziarno)
+        UstawZiarno(*Ziarno);
+    else
+        ZiarnoZCzasu();
     const int n = IloscMiast;
     // The (r+1)-th unused city in increasing order is element r of the list
     // of remaining cities kept sorted: the same city for the same draw as a

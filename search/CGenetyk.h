@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The genetic search: a population of routes evolved for IlePokolen
@@ -35,6 +36,8 @@ public:
     int NrPokolenia = 0;
     double PKrzyzowania = 0.0;
     double PMutacji = 0.0;
+    // Seeds the search in place of the clock, for repeatable runs.
+    std::optional<std::uint32_t> Ziarno;
 
     // The display step: run on the owner's thread, synchronously, once after
     // the initial population and once after every generation. While it runs

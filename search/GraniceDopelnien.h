@@ -17,8 +17,10 @@
 // longest up), so they stay true bounds. Two tables of 2^(n-1) x n entries.
 class GraniceDopelnien {
 public:
-    // Above this the tables outgrow a desktop's memory (84 MB at 20 cities).
-    static constexpr int kNajwiecejMiast = 20;
+    // Chosen by default up to here (84 MB at 20 cities, built in a blink).
+    static constexpr int kNajwiecejDomyslnie = 20;
+    // Above this the tables outgrow 1 GiB (772 MB at 23 cities).
+    static constexpr int kNajwiecejMiast = 23;
 
     // Allocates both tables; may throw std::bad_alloc.
     GraniceDopelnien(const TablicaOdleglosci& odleglosci, int iloscMiast);

@@ -1,7 +1,10 @@
 #include "search/PrzegladPermutacji.h"
 
 #include "search/GraniceDopelnien.h"
+#include "search/PamiecPoddrzew.h"
+#include "search/RelaksacjaLagrange.h"
 #include "search/SumaTrasy.h"
+#include "search/TrasaPoczatkowa.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +19,9 @@ constexpr double kNieskonczonosc = std::numeric_limits<double>::infinity();
 // The memory of searched subtrees takes as much room as the bounds; past
 // this it would outgrow them (19 MB at 18 cities).
 constexpr int kNajwiecejMiastZPamiecia = 18;
+// Above that, a memory of a fixed size: 256 MB, which keeps layouts full of
+// equal-length routes from searching the same subtrees over and over.
+constexpr int kBityPamieciPoddrzew = 24;
 
 std::uint32_t bitMiasta(int miasto) {
     return std::uint32_t(1) << (miasto - 1);
@@ -36,9 +42,10 @@ bool nadajeSieDoOgraniczen(const TablicaOdleglosci& T, int n) {
     return najwieksza * n < 1e30;
 }
 
-// True when every sum of up to n entries is exact in single precision, as
-// for whole-number distances: the bounds then need no margin at all.
-bool sumyDokladne(const TablicaOdleglosci& T, int n) {
+// When every sum of up to n entries is exact in single precision, as for
+// whole-number distances, the step all sums are multiples of (the bounds
+// then need no margin at all); else 0.
+double krokDokladnychSum(const TablicaOdleglosci& T, int n) {
     double najwieksza = 0.0;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
@@ -51,9 +58,22 @@ bool sumyDokladne(const TablicaOdleglosci& T, int n) {
                 calkowite = w == std::floor(w);
             }
         if (calkowite)
-            return std::ldexp(najwieksza * n, skala) < 0x1p24;
+            return std::ldexp(najwieksza * n, skala) < 0x1p24 ? std::ldexp(1.0, -skala) : 0.0;
     }
-    return false;
+    return 0.0;
+}
+
+// Symmetric costs that bound both directions of every edge: the cheaper
+// one for the shortest route, the dearer one, negated, for the longest.
+std::vector<double> kosztyKrancowe(const TablicaOdleglosci& T, int n, bool dluzsza) {
+    std::vector<double> koszty(std::size_t(n) * std::size_t(n));
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) {
+            const double a = T[i][j];
+            const double b = T[j][i];
+            koszty[std::size_t(i) * std::size_t(n) + std::size_t(j)] = dluzsza ? -std::max(a, b) : std::min(a, b);
+        }
+    return koszty;
 }
 
 struct BezGranic {
@@ -142,11 +162,97 @@ struct GraniceHeldaKarpa {
     }
 };
 
+
+// The Lagrangian bound on the completion of the route: from the city just
+// placed through every city left and back to city 0. Each child starts from
+// its parent's penalties, so a few steps of the ascent suffice deeper down.
+struct GraniceLagrange {
+    int n;
+    RelaksacjaLagrange* krotsza;  // null when the shortest is not sought
+    RelaksacjaLagrange* dluzsza;  // null when the longest is not sought
+    double* karyKrotszej;         // (n + 1) levels of n penalties
+    double* karyDluzszej;
+    double zapasDolny;
+    double zapasGorny;
+    double krokSum;
+    double progKrotszej;
+    double progDluzszej;
+    unsigned char* uzyte;  // the walk's own flags of placed cities
+    PamiecPoddrzew* pamiec;  // or null
+    std::uint32_t wolne = 0;  // cities not yet placed, bit c-1 for city c
+    std::vector<int> wezly = std::vector<int>(std::size_t(n));
+    std::vector<double> kandydatKrotszej = std::vector<double>(std::size_t(n));
+    std::vector<double> kandydatDluzszej = std::vector<double>(std::size_t(n));
+    int poziom = 0;
+
+    static constexpr int kIteracjePierwszego = 120;
+    static constexpr int kIteracje = 12;
+
+    // A bound on a sum of whole steps may be raised to the next step.
+    double naSiatke(double w) const { return krokSum > 0.0 ? std::ceil(w / krokSum) * krokSum : w; }
+
+    void zajmij(int c) {
+        wolne &= ~bitMiasta(c);
+        const std::size_t nn = std::size_t(n);
+        std::copy(kandydatKrotszej.begin(), kandydatKrotszej.end(), karyKrotszej + (poziom + 1) * nn);
+        std::copy(kandydatDluzszej.begin(), kandydatDluzszej.end(), karyDluzszej + (poziom + 1) * nn);
+        ++poziom;
+    }
+    void zwolnij(int c, float p) {
+        --poziom;
+        if (pamiec)
+            pamiec->Zapisz(wolne, c, p);
+        wolne |= bitMiasta(c);
+    }
+
+    bool bezZmian(float p, int c, float najkrotsza, float najdluzsza) {
+        const std::uint32_t reszta = wolne & ~bitMiasta(c);
+        const bool krotszaWPamieci = krotsza && pamiec && p >= pamiec->Najmniejsza(reszta, c);
+        const bool dluzszaWPamieci = dluzsza && pamiec && p <= pamiec->Najwieksza(reszta, c);
+        if ((!krotsza || krotszaWPamieci) && (!dluzsza || dluzszaWPamieci))
+            return true;
+        const std::size_t nn = std::size_t(n);
+        int k = 2;
+        wezly[0] = c;
+        wezly[1] = 0;
+        for (int v = 1; v < n; ++v)
+            if (!uzyte[v] && v != c)
+                wezly[std::size_t(k++)] = v;
+        const int iteracje = poziom == 0 ? kIteracjePierwszego : kIteracje;
+        std::copy(karyKrotszej + poziom * nn, karyKrotszej + (poziom + 1) * nn, kandydatKrotszej.begin());
+        std::copy(karyDluzszej + poziom * nn, karyDluzszej + (poziom + 1) * nn, kandydatDluzszej.begin());
+        if (krotsza && !krotszaWPamieci && krotszaMozliwa(p, k, iteracje, najkrotsza))
+            return false;
+        return !(dluzsza && !dluzszaWPamieci && dluzszaMozliwa(p, k, iteracje, najdluzsza));
+    }
+    bool krotszaMozliwa(float p, int k, int iteracje, float najkrotsza) {
+        // Rounding can only lower a sum by zapasDolny, so a completion of at
+        // least dosc gives no route below the best or the first threshold.
+        const double dosc = std::min(double(najkrotsza), progKrotszej) / zapasDolny - double(p);
+        const double C = naSiatke(krotsza->Ocen(wezly.data(), k, kandydatKrotszej.data(), iteracje, dosc));
+        const double dolna = (double(p) + C) * zapasDolny;
+        return dolna < najkrotsza && dolna <= progKrotszej;
+    }
+    bool dluzszaMozliwa(float p, int k, int iteracje, float najdluzsza) {
+        // The costs are negated: the bound is on minus the completion.
+        const double dosc = double(p) - std::max(double(najdluzsza), progDluzszej) / zapasGorny;
+        const double C = -naSiatke(dluzsza->Ocen(wezly.data(), k, kandydatDluzszej.data(), iteracje, dosc));
+        const double gorna = (double(p) + C) * zapasGorny;
+        return gorna > najdluzsza && gorna >= progDluzszej;
+    }
+};
+
 } // namespace
 
+PrzegladPermutacji::Ograniczenie PrzegladPermutacji::Domyslne(int iloscMiast) {
+    if (iloscMiast <= GraniceDopelnien::kNajwiecejDomyslnie)
+        return Ograniczenie::HeldKarp;
+    return iloscMiast <= PokrycieTras::kNajwiecejMiast ? Ograniczenie::Lagrange : Ograniczenie::Proste;
+}
+
 PrzegladPermutacji::PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int iloscMiast,
-                                       Ograniczenie ograniczenie)
-    : odleglosci_(odleglosci), n_(std::max(iloscMiast, 1)), ograniczenie_(ograniczenie) {
+                                       Ograniczenie ograniczenie, Cel cel)
+    : odleglosci_(odleglosci), n_(std::max(iloscMiast, 1)), ograniczenie_(ograniczenie), cel_(cel) {
     const std::size_t n = std::size_t(n_);
     najlepsza_.resize(n);
     trasa_.resize(n);
@@ -156,14 +262,17 @@ PrzegladPermutacji::PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int 
     silnia_.resize(n);
     silnia_[0] = 1;
     for (std::size_t k = 1; k < n; ++k)
-        silnia_[k] = silnia_[k - 1] * k;  // wraps modulo 2^64 past 20!
+        silnia_[k] = silnia_[k - 1] * k;  // wraps modulo 2^128 past 34!
 
     if (n_ < 3 || !nadajeSieDoOgraniczen(odleglosci_, n_))
         ograniczenie_ = Ograniczenie::Brak;
+    if (ograniczenie_ != Ograniczenie::Lagrange)
+        cel_ = Cel::Oba;
     if (ograniczenie_ == Ograniczenie::Brak)
         return;
 
-    if (!sumyDokladne(odleglosci_, n_)) {
+    krokSum_ = krokDokladnychSum(odleglosci_, n_);
+    if (krokSum_ == 0.0) {
         // Each of at most n roundings changes a sum by a factor within
         // 1 +- 2^-24; two units more cover the double arithmetic.
         zapasDolny_ = 1.0 - (n_ + 2) * kJednostkaZaokraglenia;
@@ -179,7 +288,7 @@ PrzegladPermutacji::PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int 
             }
         }
         if (!granice_)
-            ograniczenie_ = Ograniczenie::Proste;
+            ograniczenie_ = Ograniczenie::Lagrange;
     }
     if (ograniczenie_ == Ograniczenie::HeldKarp && n_ <= kNajwiecejMiastZPamiecia) {
         try {
@@ -189,6 +298,29 @@ PrzegladPermutacji::PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int 
         } catch (const std::bad_alloc&) {
             pamiecKrotszej_ = {};
             pamiecDluzszej_ = {};
+        }
+    }
+    if (ograniczenie_ == Ograniczenie::Lagrange) {
+        if (n_ > PokrycieTras::kNajwiecejMiast) {
+            ograniczenie_ = Ograniczenie::Proste;
+        } else {
+            try {
+                relaksacjaKrotszej_ =
+                    std::make_unique<RelaksacjaLagrange>(kosztyKrancowe(odleglosci_, n_, false), n_);
+                relaksacjaDluzszej_ =
+                    std::make_unique<RelaksacjaLagrange>(kosztyKrancowe(odleglosci_, n_, true), n_);
+                karyKrotszej_.assign((n + 1) * n, 0.0);
+                karyDluzszej_.assign((n + 1) * n, 0.0);
+            } catch (const std::bad_alloc&) {
+                ograniczenie_ = Ograniczenie::Proste;
+                cel_ = Cel::Oba;
+            }
+            try {
+                if (ograniczenie_ == Ograniczenie::Lagrange)
+                    pamiecPoddrzew_ = std::make_unique<PamiecPoddrzew>(std::min(kBityPamieciPoddrzew, n_ + 3));
+            } catch (const std::bad_alloc&) {
+                pamiecPoddrzew_.reset();
+            }
         }
     }
 
@@ -214,6 +346,8 @@ PrzegladPermutacji::~PrzegladPermutacji() = default;
 void PrzegladPermutacji::oglos(std::atomic<std::uint32_t>& nrPermutacji) const {
     // The identity, the first route, is not counted.
     nrPermutacji.store(pokryte_ == 0 ? 0u : std::uint32_t(pokryte_ - 1), std::memory_order_relaxed);
+    if (pokrycie_)
+        pokrycie_->Zglos(przeglad_, pokryte_);
 }
 
 bool PrzegladPermutacji::Szukaj(const std::function<bool()>& przerwij, std::atomic<std::uint32_t>& nrPermutacji,
@@ -269,8 +403,80 @@ bool PrzegladPermutacji::Szukaj(const std::function<bool()>& przerwij, std::atom
                                   zPamiecia ? pamiecDluzszej_.data() : nullptr};
         return przejdz(granice, przerwij, nrPermutacji, krokKontroli);
     }
+    case Ograniczenie::Lagrange:
+        return szukajZLagrange(przerwij, nrPermutacji, krokKontroli);
     }
     return true;
+}
+
+bool PrzegladPermutacji::szukajZLagrange(const std::function<bool()>& przerwij,
+                                         std::atomic<std::uint32_t>& nrPermutacji, int krokKontroli) {
+    const bool krotsza = cel_ != Cel::Najdluzsza;
+    const bool dluzsza = cel_ != Cel::Najkrotsza;
+    // Good routes first: their lengths bound the walk before it meets them.
+    // Either direction of a route is a route; its sum may differ in the
+    // last bits, and the better one serves.
+    const auto prog = [&](bool szukajDluzszej, float& wynik, std::vector<int>& trasa) {
+        std::vector<int> znaleziona = TrasaPoczatkowa(kosztyKrancowe(odleglosci_, n_, szukajDluzszej), n_, przerwij);
+        // Its length prunes the walk: it must be a real route from city 0.
+        std::vector<int> posortowana = znaleziona;
+        std::sort(posortowana.begin(), posortowana.end());
+        std::vector<int> wszystkie(static_cast<std::size_t>(n_));
+        std::iota(wszystkie.begin(), wszystkie.end(), 0);
+        if (posortowana != wszystkie || znaleziona[0] != 0)
+            return;
+        trasa = std::move(znaleziona);
+        wynik = SumaTrasy(odleglosci_, trasa.data(), n_);
+        std::vector<int> odwrotna(trasa.size());
+        odwrotna[0] = 0;
+        std::reverse_copy(trasa.begin() + 1, trasa.end(), odwrotna.begin() + 1);
+        const float L = SumaTrasy(odleglosci_, odwrotna.data(), n_);
+        if (szukajDluzszej ? L > wynik : L < wynik) {
+            wynik = L;
+            trasa = odwrotna;
+        }
+    };
+    float progKrotszej = najkrotsza_;
+    float progDluzszej = najdluzsza_;
+    std::vector<int> trasaKrotsza = najlepsza_;
+    std::vector<int> trasaDluzsza = najlepsza_;
+    if (krotsza)
+        prog(false, progKrotszej, trasaKrotsza);
+    if (dluzsza)
+        prog(true, progDluzszej, trasaDluzsza);
+
+    if (pamiecPoddrzew_ && !pamiecCzysta_)
+        pamiecPoddrzew_->Wyczysc();
+    pamiecCzysta_ = false;
+    std::fill(karyKrotszej_.begin(), karyKrotszej_.end(), 0.0);
+    std::fill(karyDluzszej_.begin(), karyDluzszej_.end(), 0.0);
+    GraniceLagrange granice{n_,
+                            krotsza ? relaksacjaKrotszej_.get() : nullptr,
+                            dluzsza ? relaksacjaDluzszej_.get() : nullptr,
+                            karyKrotszej_.data(),
+                            karyDluzszej_.data(),
+                            zapasDolny_,
+                            zapasGorny_,
+                            krokSum_,
+                            progKrotszej,
+                            progDluzszej,
+                            uzyte_.data(),
+                            pamiecPoddrzew_.get(),
+                            (std::uint32_t(1) << (n_ - 1)) - 1};
+    // One step of this walk may run an ascent of a hundred spanning trees:
+    // poll often enough to stop within milliseconds.
+    const bool doKonca = !przerwij() && przejdz(granice, przerwij, nrPermutacji, std::min(krokKontroli, 2));
+    if (!doKonca) {
+        // Stopped early: the starting routes are real routes with their own
+        // lengths, and may beat what the walk has met so far.
+        if (krotsza && progKrotszej < najkrotsza_) {
+            najkrotsza_ = progKrotszej;
+            najlepsza_ = trasaKrotsza;
+        }
+        if (dluzsza)
+            najdluzsza_ = std::max(najdluzsza_, progDluzszej);
+    }
+    return doKonca;
 }
 
 template <class Granice>

@@ -1,11 +1,15 @@
 #include "search/TObliczThread.h"
 
+#include "search/PokrycieTras.h"
 #include "search/LosowaLiczba.h"
 #include "search/LosowaTrasa.h"
 #include "search/PrzegladPermutacji.h"
 #include "search/SumaTrasy.h"
 
 #include <numeric>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 TObliczThread::TObliczThread() = default;
 
@@ -51,13 +55,62 @@ void TObliczThread::Permutacje() {
     IlePermutacji = Silnia(IloscMiast);
     NrPermutacji = 0;
     NajlepszaTrasa.clear();
+    ProcentPokrycia = -1;
     if (!tablicaPasuje())
         return;
+    if (PrzegladPermutacji::Domyslne(IloscMiast) == PrzegladPermutacji::Ograniczenie::Lagrange) {
+        PermutacjeNaDwochWatkach();
+        return;
+    }
     PrzegladPermutacji przeglad(**Odleglosci, IloscMiast);
+    std::optional<PokrycieTras> pokrycie;
+    if (IlePermutacji == 0) {
+        pokrycie.emplace(IloscMiast, 1, ProcentPokrycia);
+        przeglad.UstawPokrycie(&*pokrycie, 0);
+    }
     przeglad.Szukaj([this] { return checkpoint(); }, NrPermutacji);
     NajlepszaTrasa = przeglad.NajlepszaTrasa();
     NajkrotszaDroga = przeglad.NajkrotszaDroga();
     NajdluzszaDroga = przeglad.NajdluzszaDroga();
+}
+
+void TObliczThread::PermutacjeNaDwochWatkach() {
+    using Ograniczenie = PrzegladPermutacji::Ograniczenie;
+    using Cel = PrzegladPermutacji::Cel;
+    const TablicaOdleglosci& odleglosci = **Odleglosci;
+    PrzegladPermutacji krotsza(odleglosci, IloscMiast, Ograniczenie::Lagrange, Cel::Najkrotsza);
+    PrzegladPermutacji dluzsza(odleglosci, IloscMiast, Ograniczenie::Lagrange, Cel::Najdluzsza);
+    PokrycieTras pokrycie(IloscMiast, 2, ProcentPokrycia);
+    krotsza.UstawPokrycie(&pokrycie, 0);
+    dluzsza.UstawPokrycie(&pokrycie, 1);
+    // Both pass the same gate: a hold stops both, a finish ends both.
+    const auto przerwij = [this] { return checkpoint(); };
+    std::atomic<std::uint32_t> nrDluzszej{0};
+    // Nothing may leave the helper thread; a walk it could not finish is
+    // done again here.
+    std::atomic<bool> pomocnikSkonczyl{false};
+    {
+        std::optional<std::jthread> pomocnik;
+        try {
+            pomocnik.emplace([&] {
+                try {
+                    dluzsza.Szukaj(przerwij, nrDluzszej);
+                    pomocnikSkonczyl = true;
+                } catch (...) {
+                }
+            });
+        } catch (const std::system_error&) {
+            // No second thread to be had: one after the other, then.
+        }
+        krotsza.Szukaj(przerwij, NrPermutacji);
+    }
+    if (!pomocnikSkonczyl)
+        dluzsza.Szukaj(przerwij, nrDluzszej);
+    // Each walk is exact for its own result whatever the other did, so the
+    // results never depend on how the threads ran.
+    NajlepszaTrasa = krotsza.NajlepszaTrasa();
+    NajkrotszaDroga = krotsza.NajkrotszaDroga();
+    NajdluzszaDroga = std::max(krotsza.NajdluzszaDroga(), dluzsza.NajdluzszaDroga());
 }
 
 void TObliczThread::Losowo() {
@@ -76,7 +129,10 @@ void TObliczThread::Losowo() {
     NajkrotszaDroga = NajdluzszaDroga = DlugoscTrasy(r.data());
     NajlepszaTrasa = r;
 
-    ZiarnoZCzasu();
+    if (Ziarno)
+        UstawZiarno(*Ziarno);
+    else
+        ZiarnoZCzasu();
     std::int32_t nr = 0;
     while (nr < IleLosowan && !checkpoint()) {
         LosujTrase(IloscMiast, d.data(), r.data(), q.data());

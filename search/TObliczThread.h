@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The searches of TObliczThread: the values of its Tryb.
@@ -26,6 +27,8 @@ public:
     const OdleglosciSlot* Odleglosci = nullptr;
     int IloscMiast = 0;
     int IleLosowan = 0;
+    // Seeds the random search in place of the clock, for repeatable runs.
+    std::optional<std::uint32_t> Ziarno;
 
     // Results, valid once Zakonczony is true.
     std::vector<int> NajlepszaTrasa;
@@ -37,6 +40,9 @@ public:
     std::atomic<std::uint32_t> NrPermutacji{0};
     std::atomic<std::int32_t> NrLosowania{0};
     std::atomic<bool> Zakonczony{false};
+    // The permutation search's share of routes covered, in whole percent,
+    // from 14 cities on; -1 when it gives none.
+    std::atomic<int> ProcentPokrycia{-1};
 
     // Closed length of a route of IloscMiast cities, summed in single
     // precision in route order.
@@ -50,6 +56,8 @@ protected:
 
 private:
     void Permutacje();
+    // Two walks on two threads, one for each result.
+    void PermutacjeNaDwochWatkach();
     void Losowo();
     // A table is in the slot and holds at least IloscMiast >= 1 cities.
     bool tablicaPasuje() const;

@@ -89,7 +89,11 @@ void TObliczForm::TimerTimer() {
     // Holds nest, so a tick inside the user's pause leaves the worker paused.
     Watek->hold();
     if (Tryb == TrybObliczen::Permutacje) {
-        ProcentLabel->setText(TekstProcentu(Watek->NrPermutacji.load(), Watek->IlePermutacji.load()));
+        // Past 13 cities the count overflows 32 bits; the worker gives the
+        // share of routes covered instead.
+        const int pokrycie = Watek->ProcentPokrycia.load();
+        ProcentLabel->setText(pokrycie >= 0 ? QString::number(pokrycie) + QStringLiteral(" % ")
+                                            : TekstProcentu(Watek->NrPermutacji.load(), Watek->IlePermutacji.load()));
     } else if (Tryb == TrybObliczen::Losowo) {
         const auto zrobione = static_cast<std::uint32_t>(std::max(0, Watek->NrLosowania.load()));
         const auto wszystkie = static_cast<std::uint32_t>(std::max(0, Watek->IleLosowan));

@@ -119,16 +119,24 @@ TEST(PermutacjeRoznicowo, EveryBoundMatchesLiteralSearchOnUnusualTables) {
             const TablicaOdleglosci tablica = rodzaj < 3 ? tablicaSyntetyczna(n, rodzaj, los)
                                                          : TablicaDla(LosoweKomorki(n, 4, 4, los()));
             const WynikDoslowny wzor = PermutacjeDoslownie(tablica, n);
-            for (O ograniczenie : {O::Brak, O::Proste, O::HeldKarp}) {
-                PrzegladPermutacji przeglad(tablica, n, ograniczenie);
-                ASSERT_TRUE(przeglad.Szukaj([] { return false; }, nr, 7));
-                const std::string opis = "n=" + std::to_string(n) + " rodzaj=" + std::to_string(rodzaj) +
-                                         " ograniczenie=" + std::to_string(int(ograniczenie));
-                ASSERT_EQ(przeglad.NajlepszaTrasa(), wzor.trasa) << opis;
-                ASSERT_EQ(bity(przeglad.NajkrotszaDroga()), bity(wzor.najkrotsza)) << opis;
-                ASSERT_EQ(bity(przeglad.NajdluzszaDroga()), bity(wzor.najdluzsza)) << opis;
-                ASSERT_EQ(nr.load(), wzor.nrPermutacji) << opis;
-            }
+            using C = PrzegladPermutacji::Cel;
+            for (O ograniczenie : {O::Brak, O::Proste, O::HeldKarp, O::Lagrange})
+                for (C cel : {C::Oba, C::Najkrotsza, C::Najdluzsza}) {
+                    PrzegladPermutacji przeglad(tablica, n, ograniczenie, cel);
+                    ASSERT_TRUE(przeglad.Szukaj([] { return false; }, nr, 7));
+                    const std::string opis = "n=" + std::to_string(n) + " rodzaj=" + std::to_string(rodzaj) +
+                                             " ograniczenie=" + std::to_string(int(ograniczenie)) +
+                                             " cel=" + std::to_string(int(cel));
+                    // A walk after one result settles that one only.
+                    if (przeglad.UzytyCel() != C::Najdluzsza) {
+                        ASSERT_EQ(przeglad.NajlepszaTrasa(), wzor.trasa) << opis;
+                        ASSERT_EQ(bity(przeglad.NajkrotszaDroga()), bity(wzor.najkrotsza)) << opis;
+                    }
+                    if (przeglad.UzytyCel() != C::Najkrotsza) {
+                        ASSERT_EQ(bity(przeglad.NajdluzszaDroga()), bity(wzor.najdluzsza)) << opis;
+                    }
+                    ASSERT_EQ(nr.load(), wzor.nrPermutacji) << opis;
+                }
         }
 }
 

@@ -1,0 +1,10 @@
+#include "cli/ZadanieCli.h"
+
+QString ZadanieCli::NazwaMetody(Metoda metoda) {
+    switch (metoda) {
+    case Metoda::Dokladna: return QStringLiteral("exact");
+    case Metoda::Losowa: return QStringLiteral("random");
+    case Metoda::Genetyczna: return QStringLiteral("genetic");
+    }
+    return {};
+}
