@@ -1,0 +1,164 @@
+#include "storage/PlikTsp.h"
+#include "toolkit/core/UserError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString bladCzytania(const QByteArray& tekst) {
+    try {
+        PlikTsp::CzytajTsp(tekst, QStringLiteral("a.tsp"));
+    } catch (const UserError& e) {
+        return e.message();
+    }
+    return QStringLiteral("(przeczytany)");
+}
+
+QString bladTrasy(const QByteArray& tekst) {
+    try {
+        PlikTsp::CzytajTour(tekst, QStringLiteral("a.tour"));
+    } catch (const UserError& e) {
+        return e.message();
+    }
+    return QStringLiteral("(przeczytany)");
+}
+
+std::vector<std::tuple<int, int, int>> miasta(const MapaTsp& mapa) {
+    std::vector<std::tuple<int, int, int>> wynik;
+    for (const MiastoTsp& m : mapa.Miasta)
+        wynik.emplace_back(m.Id, m.Wiersz, m.Kolumna);
+    return wynik;
+}
+
+using Trojki = std::vector<std::tuple<int, int, int>>;
+
+} // namespace
+
+TEST(PlikTspCzytanie, KeysInAnyOrderBothColonFormsNoEof_CitiesToCellsWithTheirIds) {
+    const MapaTsp mapa = PlikTsp::CzytajTsp("NODE_COORD_SECTION\n"
+                                            "3 2 0\n"
+                                            "1 0 2\n"
+                                            "\r\n"
+                                            "2 4.6 1.5\n"
+                                            "edge_weight_type: ceil_2d\n"
+                                            "DIMENSION :3\n"
+                                            "NAME: x\n",
+                                            QStringLiteral("a.tsp"));
+    EXPECT_EQ(mapa.RowCount, 3);
+    EXPECT_EQ(mapa.ColumnCount, 6);  // 4.6 rounds to 5
+    EXPECT_EQ(miasta(mapa), (Trojki{{3, 2, 2}, {1, 0, 0}, {2, 0, 5}}));  // 1.5 rounds to 2
+}
+
+TEST(PlikTspCzytanie, NegativeAxesShiftToZeroOthersStay) {
+    const MapaTsp mapa = PlikTsp::CzytajTsp("TYPE : TSP\nEDGE_WEIGHT_TYPE : ATT\nNODE_COORD_SECTION\n"
+                                            "1 -3 5\n2 -1 7\nEOF\n",
+                                            QStringLiteral("a.tsp"));
+    EXPECT_EQ(mapa.RowCount, 8);
+    EXPECT_EQ(mapa.ColumnCount, 3);
+    EXPECT_EQ(miasta(mapa), (Trojki{{1, 2, 0}, {2, 0, 2}}));
+}
+
+TEST(PlikTspCzytanie, EachBadFileNamesItsLine) {
+    const QByteArray naglowek = "NAME : a\nEDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n";
+    const std::pair<QByteArray, QString> przypadki[] = {
+        {"EDGE_WEIGHT_TYPE : GEO\n", "a.tsp:1: EDGE_WEIGHT_TYPE GEO nie jest obsługiwany (tylko EUC_2D, CEIL_2D i ATT)"},
+        {"EDGE_WEIGHT_TYPE: EXPLICIT\nEDGE_WEIGHT_SECTION\n0 1\n", "a.tsp:1: EDGE_WEIGHT_TYPE EXPLICIT nie jest obsługiwany (tylko EUC_2D, CEIL_2D i ATT)"},
+        {"TYPE : ATSP\n", "a.tsp:1: TYPE ATSP nie jest obsługiwany (tylko TSP)"},
+        {naglowek + "1 0 0\n2 3 4\n3 2.9 4.2\n", "a.tsp:6: miasto 3 w tej samej komórce co miasto 2"},
+        {"NAME : a\nEDGE_WEIGHT_TYPE : EUC_2D\n\n", "a.tsp:3: brak NODE_COORD_SECTION"},
+        {"NODE_COORD_SECTION\n1 0 0\n2 1 1\n", "a.tsp:3: brak EDGE_WEIGHT_TYPE"},
+        {naglowek + "1 0 0\nEOF\n", "a.tsp:5: za mało miast: 1 (potrzeba co najmniej dwóch)"},
+        {naglowek + "1 0 0\n2 1 y\n", "a.tsp:5: 'y' nie jest liczbą"},
+        {naglowek + "1 0 0\n2 1 nan\n", "a.tsp:5: 'nan' nie jest liczbą"},
+        {naglowek + "1 0 0\n2.5 1 1\n", "a.tsp:5: '2.5' nie jest liczbą całkowitą"},
+        {naglowek + "1 0 0\n2 1\n", "a.tsp:5: oczekiwano numeru miasta i dwóch współrzędnych"},
+        {naglowek + "1 0 0\n1 1 1\n", "a.tsp:5: miasto 1 powtórzone"},
+        {naglowek + "1 0 0\n2 1e10 1\n", "a.tsp:5: współrzędna 1e10 poza zakresem od -1e9 do 1e9"},
+        {naglowek + "1 0 0\nX 1 1\n", "a.tsp:5: nieznane słowo kluczowe 'X'"},
+        {"DIMENSION : 3\n" + naglowek + "1 0 0\n2 1 1\n", "a.tsp:1: DIMENSION 3, a miast w NODE_COORD_SECTION jest 2"},
+        {"DIMENSION : 2\n" + naglowek + "1 0 0\n3 1 1\n", "a.tsp:6: numer miasta 3 większy niż DIMENSION 2"},
+        {"DIMENSION : 99999999999\n", "a.tsp:1: DIMENSION 99999999999 poza zakresem 0..1048576"},
+        {"1 0 0\n", "a.tsp:1: dane poza sekcją"},
+        {"DIMENSION 3\n", "a.tsp:1: brak ':' po DIMENSION"},
+        {"", "a.tsp:1: brak EDGE_WEIGHT_TYPE"},
+    };
+    for (const auto& [tekst, komunikat] : przypadki)
+        EXPECT_EQ(bladCzytania(tekst), komunikat) << tekst.toStdString();
+}
+
+TEST(PlikTspCzytanie, InputBeyondTheSizeBoundIsRefusedUnread) {
+    QByteArray duzy(PlikTsp::MaksRozmiarPliku + 1, '\n');
+    QBuffer bufor(&duzy);
+    ASSERT_TRUE(bufor.open(QIODevice::ReadOnly));
+    try {
+        PlikTsp::WczytajTsp(bufor, QStringLiteral("-"));
+        FAIL() << "a file beyond the bound was read";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("-: plik jest większy niż 64 MiB"));
+    }
+}
+
+TEST(PlikTspZapis, WrittenFileNamesItsGridAndReadsBackToTheSameCells) {
+    MapaTsp mapa;
+    mapa.RowCount = 7;
+    mapa.ColumnCount = 9;
+    mapa.Miasta = {{1, 2, 3}, {2, 4, 1}, {3, 5, 5}};  // none on the last row or column
+    EXPECT_EQ(PlikTsp::TekstTsp(mapa, QStringLiteral("m")),
+              "NAME : m\nCOMMENT : Wedrownik, matryca 7 X 9\nTYPE : TSP\nDIMENSION : 3\n"
+              "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 3 4\n2 1 2\n3 5 1\nEOF\n");
+
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("m.tsp"));
+    PlikTsp::ZapiszTsp(sciezka, mapa);
+    const MapaTsp odczytana = PlikTsp::WczytajTsp(sciezka);
+    EXPECT_EQ(odczytana.RowCount, 7);
+    EXPECT_EQ(odczytana.ColumnCount, 9);
+    EXPECT_EQ(miasta(odczytana), miasta(mapa));
+}
+
+TEST(PlikTspZapis, GridCommentThatCitiesDoNotFitIsIgnored) {
+    const MapaTsp mapa = PlikTsp::CzytajTsp("COMMENT : Wedrownik, matryca 2 X 2\nEDGE_WEIGHT_TYPE : EUC_2D\n"
+                                            "NODE_COORD_SECTION\n1 0 0\n2 4 1\n",
+                                            QStringLiteral("a.tsp"));
+    EXPECT_EQ(mapa.RowCount, 2);
+    EXPECT_EQ(mapa.ColumnCount, 5);
+}
+
+TEST(PlikTspZapis, FailedWriteReportsTheFile) {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("brak/m.tour"));
+    try {
+        PlikTsp::ZapiszTour(sciezka, {1, 2}, 2.0);
+        FAIL() << "a write into a missing folder succeeded";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Cannot create file ") + sciezka);
+    }
+}
+
+TEST(PlikTour, WrittenRouteReadsBack) {
+    EXPECT_EQ(PlikTsp::TekstTour({2, 3, 1}, 10.123456, QStringLiteral("t")),
+              "NAME : t\nCOMMENT : Długość trasy 10.1235\nTYPE : TOUR\nDIMENSION : 3\nTOUR_SECTION\n2\n3\n1\n-1\nEOF\n");
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("t.tour"));
+    PlikTsp::ZapiszTour(sciezka, {2, 4, 3, 1}, 7.5);
+    EXPECT_EQ(PlikTsp::WczytajTour(sciezka), (std::vector<int>{2, 4, 3, 1}));
+    EXPECT_EQ(PlikTsp::CzytajTour("TOUR_SECTION\n2 1 3 -1\n", QString()), (std::vector<int>{2, 1, 3}));
+}
+
+TEST(PlikTour, BadRoutesNameTheirLine) {
+    const std::pair<QByteArray, QString> przypadki[] = {
+        {"TYPE : TSP\n", "a.tour:1: TYPE TSP nie jest obsługiwany (tylko TOUR)"},
+        {"TOUR_SECTION\n1\n2\n2\n-1\n", "a.tour:4: miasto 2 powtórzone"},
+        {"TOUR_SECTION\n1\n3\n-1\n", "a.tour:3: numer miasta 3 większy niż liczba miast 2"},
+        {"DIMENSION : 3\nTOUR_SECTION\n1 2 -1\n", "a.tour:1: DIMENSION 3, a miast w TOUR_SECTION jest 2"},
+        {"TOUR_SECTION\n1 2 -1\n3\n", "a.tour:3: dane poza sekcją"},
+        {"TOUR_SECTION\n1 x\n", "a.tour:2: 'x' nie jest liczbą całkowitą"},
+        {"NAME : t\n", "a.tour:1: brak TOUR_SECTION"},
+    };
+    for (const auto& [tekst, komunikat] : przypadki)
+        EXPECT_EQ(bladTrasy(tekst), komunikat) << tekst.toStdString();
+}
