@@ -325,6 +325,7 @@ MapaTsp PlikTsp::CzytajTsp(const QByteArray& tekstPliku, const QString& nazwa) {
     MapaTsp mapa;
     mapa.RowCount = zKomentarza ? siatka->first : int(maxY - minY + 1);
     mapa.ColumnCount = zKomentarza ? siatka->second : int(maxX - minX + 1);
+    mapa.SiatkaZPliku = zKomentarza;
     mapa.Miasta.reserve(miasta.size());
     for (const MiastoZPliku& m : miasta)
         mapa.Miasta.push_back({m.id, int(mapa.RowCount - 1 - (m.y - minY)), int(m.x - minX)});

@@ -117,6 +117,7 @@ TEST(PlikTspZapis, WrittenFileNamesItsGridAndReadsBackToTheSameCells) {
     const MapaTsp odczytana = PlikTsp::WczytajTsp(sciezka);
     EXPECT_EQ(odczytana.RowCount, 7);
     EXPECT_EQ(odczytana.ColumnCount, 9);
+    EXPECT_TRUE(odczytana.SiatkaZPliku);
     EXPECT_EQ(miasta(odczytana), miasta(mapa));
 }
 
@@ -126,6 +127,7 @@ TEST(PlikTspZapis, GridCommentThatCitiesDoNotFitIsIgnored) {
                                             QStringLiteral("a.tsp"));
     EXPECT_EQ(mapa.RowCount, 2);
     EXPECT_EQ(mapa.ColumnCount, 5);
+    EXPECT_FALSE(mapa.SiatkaZPliku);
 }
 
 TEST(PlikTspZapis, FailedWriteReportsTheFile) {
