@@ -97,6 +97,7 @@ void TWedrownikForm::UtworzKontrolki() {
     LosujEdit->setObjectName(QStringLiteral("LosujEdit"));
     LosujButton = new QPushButton(QStringLiteral("Losuj"), GroupBox1);
     LosujButton->setObjectName(QStringLiteral("LosujButton"));
+    Label1->setBuddy(LosujEdit);
     grupa->addWidget(Label1);
     grupa->addWidget(LosujEdit);
     grupa->addWidget(LosujButton);
