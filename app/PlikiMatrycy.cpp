@@ -3,9 +3,11 @@
 #include "grid/CMatryca.h"
 #include "grid/CPunkty.h"
 #include "storage/PlikTsp.h"
+#include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -13,7 +15,6 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -125,11 +126,11 @@ void PlikiMatrycy::ZapiszObraz(const QString& sciezka) const {
     matryca_.PaintTo(malarz, obraz.rect());
     malarz.end();
 
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly) || !obraz.save(&plik, "PNG") || !plik.commit()) {
-        plik.cancelWriting();
+    QByteArray png;
+    QBuffer bufor(&png);
+    if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
         nieMoznaUtworzyc(sciezka);
-    }
+    ZapiszAtomowo(sciezka, png);
 }
 
 QString PlikiMatrycy::WybierzPlik(bool doZapisu, const QString& tytul, const QString& filtr,
