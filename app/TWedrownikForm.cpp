@@ -1,6 +1,7 @@
 #include "app/TWedrownikForm.h"
 
 #include "app/OknaProgramu.h"
+#include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/IntConvert.h"
@@ -50,6 +51,7 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     resize(734, 508);
 
     UtworzKontrolki();
+    Pliki = new PlikiMatrycy(*MatrycaMiast, *this);
     UtworzMenu();
 
     MatrycaMiast->SetColumnCount(25);
@@ -95,6 +97,7 @@ void TWedrownikForm::UtworzKontrolki() {
     LosujEdit->setObjectName(QStringLiteral("LosujEdit"));
     LosujButton = new QPushButton(QStringLiteral("Losuj"), GroupBox1);
     LosujButton->setObjectName(QStringLiteral("LosujButton"));
+    Label1->setBuddy(LosujEdit);
     grupa->addWidget(Label1);
     grupa->addWidget(LosujEdit);
     grupa->addWidget(LosujButton);
@@ -124,12 +127,23 @@ void TWedrownikForm::UtworzKontrolki() {
 
 void TWedrownikForm::UtworzMenu() {
     Plik1 = menuBar()->addMenu(QStringLiteral("&Plik"));
+    Otworz1 = Plik1->addAction(QStringLiteral("Otwórz…"));
+    Otworz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ZapiszJako1 = Plik1->addAction(QStringLiteral("Zapisz jako…"));
+    ZapiszJako1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ZapiszTrase1 = Plik1->addAction(QStringLiteral("Zapisz trasę…"));
+    ZapiszObraz1 = Plik1->addAction(QStringLiteral("Zapisz obraz…"));
+    Plik1->addSeparator();
     Zakocz1 = Plik1->addAction(QStringLiteral("&Zakończ"));
     Ustawienia1 = menuBar()->addMenu(QStringLiteral("&Ustawienia"));
     Matrycymiast1 = Ustawienia1->addAction(QStringLiteral("&Matrycy miast"));
     Pomoc1 = menuBar()->addMenu(QStringLiteral("P&omoc"));
     Oprogramie1 = Pomoc1->addAction(QStringLiteral("O p&rogramie"));
 
+    connect(Otworz1, &QAction::triggered, this, handler([this] { Pliki->OtworzClick(); }));
+    connect(ZapiszJako1, &QAction::triggered, this, handler([this] { Pliki->ZapiszJakoClick(); }));
+    connect(ZapiszTrase1, &QAction::triggered, this, handler([this] { Pliki->ZapiszTraseClick(); }));
+    connect(ZapiszObraz1, &QAction::triggered, this, handler([this] { Pliki->ZapiszObrazClick(); }));
     connect(Zakocz1, &QAction::triggered, this, handler([this] { Zakocz1Click(); }));
     connect(Matrycymiast1, &QAction::triggered, this, handler([this] { Matrycymiast1Click(); }));
     connect(Oprogramie1, &QAction::triggered, this, handler([this] { Oprogramie1Click(); }));

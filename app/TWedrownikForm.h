@@ -8,6 +8,7 @@
 
 class CMatryca;
 class OknaProgramu;
+class PlikiMatrycy;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -39,11 +40,18 @@ public:
     QPushButton* LosujButton = nullptr;
     QPushButton* CzyscMatryceButton = nullptr;
     QMenu* Plik1 = nullptr;
+    QAction* Otworz1 = nullptr;
+    QAction* ZapiszJako1 = nullptr;
+    QAction* ZapiszTrase1 = nullptr;
+    QAction* ZapiszObraz1 = nullptr;
     QAction* Zakocz1 = nullptr;
     QMenu* Ustawienia1 = nullptr;
     QAction* Matrycymiast1 = nullptr;
     QMenu* Pomoc1 = nullptr;
     QAction* Oprogramie1 = nullptr;
+
+    // Opening and saving the cities, the route and the picture.
+    PlikiMatrycy* Pliki = nullptr;
 
     // The snapshot of the current search.
     CPunkty Miasta;

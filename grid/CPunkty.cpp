@@ -14,6 +14,15 @@ std::uint64_t odstep(std::int32_t a, std::int32_t b) {
 
 } // namespace
 
+float Odleglosc(TPunkt a, TPunkt b) {
+    // Squares in 64 bits: on grids wider than 32768 cells they no longer fit
+    // in 32. Each is exact; their sum is exact in double for any grid the
+    // control accepts, and cannot wrap for any points at all.
+    const std::uint64_t dx = odstep(a.x, b.x);
+    const std::uint64_t dy = odstep(a.y, b.y);
+    return static_cast<float>(std::sqrt(static_cast<double>(dx * dx) + static_cast<double>(dy * dy)));
+}
+
 void CPunkty::LoadFromCMatryca(const CMatryca* matryca) {
     Clear();
     const int wiersze = matryca->GetRowCount();
@@ -32,16 +41,8 @@ std::unique_ptr<TablicaOdleglosci> CPunkty::CreateOdleglosci(std::uint64_t budze
     auto tablica = std::make_unique<TablicaOdleglosci>(n);
     for (int i = 0; i < n; ++i) {
         float* wiersz = (*tablica)[i];
-        for (int j = 0; j < n; ++j) {
-            // Squares in 64 bits: on grids wider than 32768 cells they no
-            // longer fit in 32. Each is exact; their sum is exact in double
-            // for any grid the control accepts, and cannot wrap for any
-            // points at all.
-            const std::uint64_t dx = odstep(Punkty[i].x, Punkty[j].x);
-            const std::uint64_t dy = odstep(Punkty[i].y, Punkty[j].y);
-            const double s = static_cast<double>(dx * dx) + static_cast<double>(dy * dy);
-            wiersz[j] = static_cast<float>(std::sqrt(s));
-        }
+        for (int j = 0; j < n; ++j)
+            wiersz[j] = Odleglosc(Punkty[i], Punkty[j]);
     }
     return tablica;
 }

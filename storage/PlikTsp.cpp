@@ -1,12 +1,11 @@
 #include "storage/PlikTsp.h"
 
+#include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <charconv>
 #include <climits>
@@ -179,18 +178,6 @@ QByteArray wczytajPlik(const QString& sciezka) {
     return wczytajOgraniczone(plik, sciezka);
 }
 
-void zapiszAtomowo(const QString& sciezka, const QByteArray& dane) {
-    // The temporary file replaces the old one only when everything was
-    // written, so a failed save leaves the old file whole.
-    QSaveFile plik(sciezka);
-    const bool zapisany = plik.open(QIODevice::WriteOnly) && plik.write(dane) == dane.size() && plik.commit();
-    if (!zapisany) {
-        plik.cancelWriting();
-        throw UserError(QStringLiteral("Cannot create file ")
-                        + QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath()));
-    }
-}
-
 struct MiastoZPliku {
     int id;
     long long x;
@@ -325,6 +312,7 @@ MapaTsp PlikTsp::CzytajTsp(const QByteArray& tekstPliku, const QString& nazwa) {
     MapaTsp mapa;
     mapa.RowCount = zKomentarza ? siatka->first : int(maxY - minY + 1);
     mapa.ColumnCount = zKomentarza ? siatka->second : int(maxX - minX + 1);
+    mapa.SiatkaZPliku = zKomentarza;
     mapa.Miasta.reserve(miasta.size());
     for (const MiastoZPliku& m : miasta)
         mapa.Miasta.push_back({m.id, int(mapa.RowCount - 1 - (m.y - minY)), int(m.x - minX)});
@@ -344,7 +332,7 @@ QByteArray PlikTsp::TekstTsp(const MapaTsp& mapa, const QString& nazwa) {
 }
 
 void PlikTsp::ZapiszTsp(const QString& sciezka, const MapaTsp& mapa) {
-    zapiszAtomowo(sciezka, TekstTsp(mapa, QFileInfo(sciezka).completeBaseName()));
+    ZapiszAtomowo(sciezka, TekstTsp(mapa, QFileInfo(sciezka).completeBaseName()));
 }
 
 std::vector<int> PlikTsp::WczytajTour(const QString& sciezka) { return CzytajTour(wczytajPlik(sciezka), sciezka); }
@@ -432,5 +420,5 @@ QByteArray PlikTsp::TekstTour(const std::vector<int>& ids, double dlugosc, const
 }
 
 void PlikTsp::ZapiszTour(const QString& sciezka, const std::vector<int>& ids, double dlugosc) {
-    zapiszAtomowo(sciezka, TekstTour(ids, dlugosc, QFileInfo(sciezka).completeBaseName()));
+    ZapiszAtomowo(sciezka, TekstTour(ids, dlugosc, QFileInfo(sciezka).completeBaseName()));
 }

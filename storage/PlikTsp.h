@@ -21,6 +21,8 @@ struct MapaTsp {
     int RowCount = 0;
     int ColumnCount = 0;
     std::vector<MiastoTsp> Miasta;
+    // The grid is the one the file's COMMENT names, not the cities' extent.
+    bool SiatkaZPliku = false;
 };
 
 // TSPLIB files of cities (.tsp) and of routes (.tour).

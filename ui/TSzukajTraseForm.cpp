@@ -45,6 +45,7 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     Label1 = new QLabel(QStringLiteral("Ilość losowań :"), UstawieniaLosoweGroup);
     IleLosowanEdit = new QLineEdit(QStringLiteral("1000"), UstawieniaLosoweGroup);
     auto* losowe = new QGridLayout(UstawieniaLosoweGroup);
+    Label1->setBuddy(IleLosowanEdit);
     losowe->addWidget(Label1, 0, 0);
     losowe->addWidget(IleLosowanEdit, 0, 1);
     losowe->setRowStretch(1, 1);
@@ -65,6 +66,7 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
                                                       {Label5, PMutacjiEdit}};
     int wiersz = 0;
     for (const auto& [etykieta, pole] : wiersze) {
+        etykieta->setBuddy(pole);
         genetyczne->addWidget(etykieta, wiersz, 0);
         genetyczne->addWidget(pole, wiersz, 1);
         ++wiersz;

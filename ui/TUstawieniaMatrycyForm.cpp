@@ -55,6 +55,7 @@ TUstawieniaMatrycyForm::TUstawieniaMatrycyForm(CMatryca& matryca, QWidget* paren
                                                       {Label6, SzerokoscSiatkiEdit}};
     int wiersz = 0;
     for (const auto& [etykieta, pole] : wiersze) {
+        etykieta->setBuddy(pole);
         pola->addWidget(etykieta, wiersz, 0);
         pola->addWidget(pole, wiersz, 1);
         ++wiersz;

@@ -1,10 +1,13 @@
 #include "app/OknaProgramu.h"
+#include "app/PlikiMatrycy.h"
+#include "storage/PlikTsp.h"
 #include "grid/CMatryca.h"
 #include "tests/support/ModalHelper.h"
 #include "toolkit/core/DecimalConvert.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -273,4 +276,20 @@ TEST_F(DrogaWyszukiwania, ASearchFinishedEarlyDrawsNothingAndLeavesTheSummary) {
     // The summary still shows the permutation search of before.
     szukaj({wybierz(0), czytajPodsumowanie()});
     EXPECT_EQ(podsumowanie, poPermutacjach);
+}
+
+TEST_F(DrogaWyszukiwania, RouteSavedAfterASearchHoldsTheDrawnRouteAndItsLength) {
+    postawMiasta(piecMiast);
+    szukaj({wybierz(0), czytajPodsumowanie()});
+    const QString sciezka = dir.filePath("trasa.tour");
+    glowne.Pliki->ZapiszTrase(sciezka);
+
+    std::vector<int> oczekiwana;
+    for (int miasto : trasaNaMatrycy())
+        oczekiwana.push_back(miasto + 1);
+    EXPECT_EQ(PlikTsp::WczytajTour(sciezka), oczekiwana);
+    QFile plik(sciezka);
+    ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(plik.readAll().contains(
+        QStringLiteral("COMMENT : Długość trasy %1\n").arg(double(okna.ObliczForm.Watek->NajkrotszaDroga), 0, 'f', 4).toUtf8()));
 }

@@ -1,8 +1,9 @@
 #include "storage/PlikTsp.h"
-#include "toolkit/core/UserError.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,21 +11,11 @@
 namespace {
 
 QString bladCzytania(const QByteArray& tekst) {
-    try {
-        PlikTsp::CzytajTsp(tekst, QStringLiteral("a.tsp"));
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QStringLiteral("(przeczytany)");
+    return errorMessage([&] { PlikTsp::CzytajTsp(tekst, QStringLiteral("a.tsp")); });
 }
 
 QString bladTrasy(const QByteArray& tekst) {
-    try {
-        PlikTsp::CzytajTour(tekst, QStringLiteral("a.tour"));
-    } catch (const UserError& e) {
-        return e.message();
-    }
-    return QStringLiteral("(przeczytany)");
+    return errorMessage([&] { PlikTsp::CzytajTour(tekst, QStringLiteral("a.tour")); });
 }
 
 std::vector<std::tuple<int, int, int>> miasta(const MapaTsp& mapa) {
@@ -94,12 +85,8 @@ TEST(PlikTspCzytanie, InputBeyondTheSizeBoundIsRefusedUnread) {
     QByteArray duzy(PlikTsp::MaksRozmiarPliku + 1, '\n');
     QBuffer bufor(&duzy);
     ASSERT_TRUE(bufor.open(QIODevice::ReadOnly));
-    try {
-        PlikTsp::WczytajTsp(bufor, QStringLiteral("-"));
-        FAIL() << "a file beyond the bound was read";
-    } catch (const UserError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("-: plik jest większy niż 64 MiB"));
-    }
+    EXPECT_EQ(errorMessage([&] { PlikTsp::WczytajTsp(bufor, QStringLiteral("-")); }),
+              "-: plik jest większy niż 64 MiB");
 }
 
 TEST(PlikTspZapis, WrittenFileNamesItsGridAndReadsBackToTheSameCells) {
@@ -117,6 +104,7 @@ TEST(PlikTspZapis, WrittenFileNamesItsGridAndReadsBackToTheSameCells) {
     const MapaTsp odczytana = PlikTsp::WczytajTsp(sciezka);
     EXPECT_EQ(odczytana.RowCount, 7);
     EXPECT_EQ(odczytana.ColumnCount, 9);
+    EXPECT_TRUE(odczytana.SiatkaZPliku);
     EXPECT_EQ(miasta(odczytana), miasta(mapa));
 }
 
@@ -126,17 +114,17 @@ TEST(PlikTspZapis, GridCommentThatCitiesDoNotFitIsIgnored) {
                                             QStringLiteral("a.tsp"));
     EXPECT_EQ(mapa.RowCount, 2);
     EXPECT_EQ(mapa.ColumnCount, 5);
+    EXPECT_FALSE(mapa.SiatkaZPliku);
 }
 
 TEST(PlikTspZapis, FailedWriteReportsTheFile) {
     QTemporaryDir katalog;
     const QString sciezka = katalog.filePath(QStringLiteral("brak/m.tour"));
-    try {
-        PlikTsp::ZapiszTour(sciezka, {1, 2}, 2.0);
-        FAIL() << "a write into a missing folder succeeded";
-    } catch (const UserError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Cannot create file ") + sciezka);
-    }
+    EXPECT_EQ(errorMessage([&] { PlikTsp::ZapiszTour(sciezka, {1, 2}, 2.0); }), "Cannot create file " + sciezka);
+    // A folder in the file's place is not replaced.
+    EXPECT_EQ(errorMessage([&] { PlikTsp::ZapiszTour(katalog.path(), {1, 2}, 2.0); }),
+              "Cannot create file " + katalog.path());
+    EXPECT_TRUE(QFileInfo(katalog.path()).isDir());
 }
 
 TEST(PlikTour, WrittenRouteReadsBack) {

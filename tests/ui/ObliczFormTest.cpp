@@ -1,4 +1,5 @@
 #include "tests/ui/OknaWyszukiwania.h"
+#include "toolkit/gui/QtTranslations.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -194,6 +195,23 @@ TEST_F(Oblicz, TicksDuringAPauseLeaveTheWorkerParked) {
                                              },
                                              answerBox(nullptr, QMessageBox::Yes)}),
               WynikModalny::Przerwano);
+}
+
+TEST_F(Oblicz, UnderAPolishLocaleTheQuestionAnswersTakAndNie) {
+    const auto tlumaczenia = installQtTranslations(QLocale(QLocale::Polish, QLocale::Poland));
+    ASSERT_NE(tlumaczenia, nullptr);
+    bezKonca();
+    QStringList przyciski;
+    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {[&](QWidget*) { kliknijPozniej(okno.ZakonczButton); },
+                                             [&](QWidget* w) {
+                                                 auto* pytanie = qobject_cast<QMessageBox*>(w);
+                                                 ASSERT_NE(pytanie, nullptr);
+                                                 przyciski = {pytanie->button(QMessageBox::Yes)->text(),
+                                                              pytanie->button(QMessageBox::No)->text()};
+                                                 pytanie->button(QMessageBox::Yes)->click();
+                                             }}),
+              WynikModalny::Przerwano);
+    EXPECT_EQ(przyciski, QStringList({"&Tak", "&Nie"}));
 }
 
 TEST_F(Oblicz, SearchEndingWhileTheQuestionIsOpenAndRefusedClosesWithOneAtTheNextTick) {

@@ -1,0 +1,182 @@
+#include "app/OknaProgramu.h"
+#include "app/PlikiMatrycy.h"
+#include "grid/CMatryca.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/TestHelpers.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PlikiTest : public ::testing::Test {
+protected:
+    PlikiTest() {
+        glowne.PlikKonfiguracji = dir.filePath("Config.cfg");
+        glowne.show();
+    }
+    ~PlikiTest() override {
+        glowne.hide();
+        EXPECT_TRUE(noVisibleTopLevels());
+    }
+
+    QString plik(const QString& nazwa, const QByteArray& tekst) {
+        const QString sciezka = dir.filePath(nazwa);
+        QFile f(sciezka);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tekst);
+        return sciezka;
+    }
+
+    // The cities as the user sees them: rows, columns and city cells.
+    QString stan() const {
+        const CMatryca& m = *glowne.MatrycaMiast;
+        QString wynik = QStringLiteral("%1x%2:").arg(m.GetRowCount()).arg(m.GetColumnCount());
+        for (int w = 0; w < m.GetRowCount(); ++w)
+            for (int k = 0; k < m.GetColumnCount(); ++k)
+                if (m.GetCell(w, k))
+                    wynik += QStringLiteral(" %1,%2").arg(w).arg(k);
+        return wynik;
+    }
+
+    void narysujTrase(const std::vector<TPunkt>& miasta) {
+        for (const TPunkt& p : miasta)
+            glowne.MatrycaMiast->SetCell(p.y, p.x, true);
+        glowne.Miasta.LoadFromCMatryca(glowne.MatrycaMiast);
+        std::vector<int> trasa(miasta.size());
+        for (std::size_t k = 0; k < trasa.size(); ++k)
+            trasa[k] = int(k);
+        glowne.RysujTrase(trasa.data());
+    }
+
+    void upusc(const QString& sciezka) {
+        QMimeData dane;
+        dane.setUrls({QUrl::fromLocalFile(sciezka)});
+        // Qt delivers a drop only to the widget that took the drag's entry.
+        QDragEnterEvent wejscie(QPoint(100, 100), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&glowne, &wejscie);
+        ASSERT_TRUE(wejscie.isAccepted());
+        QDropEvent upuszczenie(QPointF(100, 100), Qt::CopyAction, &dane, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&glowne, &upuszczenie);
+    }
+
+    QTemporaryDir dir;
+    OknaProgramu okna;
+    TWedrownikForm& glowne = okna.WedrownikForm;
+};
+
+} // namespace
+
+TEST_F(PlikiTest, OpenFromTheMenuGrowsTheGridReplacesTheCitiesAndRemembersTheFolder) {
+    narysujTrase({{1, 1}, {3, 3}, {1, 3}});
+    okna.PodsumowanieForm.PermutacjeNajkrotsza = 5.0;
+    const QString sciezka = plik("duza.tsp", "NAME : duza\nTYPE : TSP\nEDGE_WEIGHT_TYPE : EUC_2D\nDIMENSION : 3\n"
+                                             "NODE_COORD_SECTION\n1 39 0\n2 0 9\n3 5.2 4.4\nEOF\n");
+    ModalHelper helper;
+    QStringList filtry;
+    helper.next([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        filtry = dialog->nameFilters();
+        // Typed, as a user does: the file list fills in later.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(sciezka);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides its override
+    });
+    glowne.Otworz1->trigger();
+    EXPECT_EQ(helper.pending(), 0);
+    EXPECT_EQ(filtry, QStringList{"Pliki TSPLIB (*.tsp)"});
+    EXPECT_EQ(stan(), "25x40: 0,0 5,5 9,39");
+    EXPECT_EQ(glowne.MatrycaMiast->GetBestPunkty()->Count(), 0);
+    EXPECT_EQ(glowne.StatusPanel0->text(), "  Wielkość matrycy miast : 25 X 40");
+    EXPECT_EQ(glowne.StatusPanel1->text(), "  Ilość miast na matrycy : 3");
+    EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajkrotsza, -1.0);
+    EXPECT_EQ(glowne.Pliki->Folder(), dir.path());
+}
+
+TEST_F(PlikiTest, EachBadFileLeavesEverythingAsItWasAndShowsItsMessage) {
+    narysujTrase({{1, 1}, {3, 3}, {1, 3}});
+    okna.PodsumowanieForm.PermutacjeNajkrotsza = 5.0;
+    const QString przed = stan();
+    const QString naglowek = "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n";
+    const std::pair<QString, QString> przypadki[] = {
+        {plik("geo.tsp", "EDGE_WEIGHT_TYPE : GEO\n"),
+         dir.filePath("geo.tsp") + ":1: EDGE_WEIGHT_TYPE GEO nie jest obsługiwany (tylko EUC_2D, CEIL_2D i ATT)"},
+        {plik("tekst.tsp", (naglowek + "1 0 0\n2 a 1\n").toUtf8()), dir.filePath("tekst.tsp") + ":4: 'a' nie jest liczbą."},
+        {plik("jedno.tsp", (naglowek + "1 0 0\n").toUtf8()),
+         dir.filePath("jedno.tsp") + ":3: za mało miast: 1 (potrzeba co najmniej dwóch)"},
+        {plik("ogromna.tsp", (naglowek + "1 0 0\n2 100000 100000\n").toUtf8()),
+         "Zbyt duża matryca miast: 100001 X 100001."},
+        {dir.filePath("brak.tsp"), "Cannot open file " + dir.filePath("brak.tsp") + "."},
+    };
+    for (const auto& [sciezka, komunikat] : przypadki) {
+        ModalHelper helper;
+        SeenBox blad;
+        helper.next(answerBox(&blad, QMessageBox::Ok));
+        upusc(sciezka);
+        ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
+        EXPECT_EQ(blad.text, komunikat) << qPrintable(blad.text);
+        EXPECT_EQ(blad.icon, QMessageBox::Critical);
+        EXPECT_EQ(stan(), przed);
+        EXPECT_EQ(glowne.MatrycaMiast->GetBestPunkty()->Count(), 3);
+        EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajkrotsza, 5.0);
+    }
+}
+
+TEST_F(PlikiTest, SaveThenOpenGivesTheSameGridAndCells) {
+    glowne.MatrycaMiast->SetRowCount(13);
+    glowne.MatrycaMiast->SetColumnCount(17);
+    for (TPunkt p : std::vector<TPunkt>{{2, 3}, {7, 1}, {10, 10}, {0, 5}})
+        glowne.MatrycaMiast->SetCell(p.y, p.x, true);
+    const QString zapisany = stan();
+    const QString sciezka = dir.filePath("m.tsp");
+    glowne.Pliki->ZapiszJako(sciezka);
+
+    glowne.MatrycaMiast->SetRowCount(30);
+    glowne.MatrycaMiast->Losuj(8);
+    glowne.Pliki->Otworz(sciezka);
+    EXPECT_EQ(stan(), zapisany);
+}
+
+TEST_F(PlikiTest, FailedSaveReportsTheFileAndKeepsTheOldOneWhole) {
+    // A name so long that no temporary file can be made beside it.
+    const QString sciezka = plik(QString(250, 'x') + ".tsp", "stary");
+    glowne.MatrycaMiast->SetCell(1, 1, true);
+    EXPECT_EQ(errorMessage([&] { glowne.Pliki->ZapiszJako(sciezka); }), "Cannot create file " + sciezka);
+    QFile stary(sciezka);
+    ASSERT_TRUE(stary.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stary.readAll(), "stary");
+}
+
+TEST_F(PlikiTest, PictureHasTheControlsSizeAndTheRouteInItsColour) {
+    narysujTrase({{1, 1}, {20, 1}, {20, 20}});
+    const QString sciezka = dir.filePath("m.png");
+    glowne.Pliki->ZapiszObraz(sciezka);
+    const QImage obraz(sciezka);
+    EXPECT_EQ(obraz.size(), glowne.MatrycaMiast->size());
+    // Halfway along the first segment, from (17, 17) to (226, 17); below
+    // the closing diagonal, nothing.
+    EXPECT_EQ(obraz.pixelColor(120, 17), QColor(0, 0x80, 0));
+    EXPECT_EQ(obraz.pixelColor(60, 150), QColor(Qt::white));
+}
+
+TEST_F(PlikiTest, SavingARouteWithoutOneSaysSoAndAsksNothing) {
+    glowne.MatrycaMiast->SetCell(1, 1, true);
+    ModalHelper helper;
+    SeenBox blad;
+    helper.next(answerBox(&blad, QMessageBox::Ok));
+    glowne.ZapiszTrase1->trigger();
+    ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
+    EXPECT_EQ(blad.text, "Brak trasy do zapisania.");
+}
