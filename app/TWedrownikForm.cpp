@@ -151,6 +151,7 @@ void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
         podsumowanie.PermutacjeNajdluzsza = -1.0;
         podsumowanie.LosowoNajkrotsza = -1.0;
         podsumowanie.GenetycznieNajkrotsza = -1.0;
+        podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
     }
 }
 
@@ -219,6 +220,7 @@ void TWedrownikForm::SzukajEditClick() {
         break;
     case MetodaSzukania::Genetycznie:
         podsumowanie.GenetycznieNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.GenetycznieZbieznosc = wynik.Zbieznosc;
         break;
     default:
         return;

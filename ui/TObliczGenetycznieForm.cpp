@@ -84,7 +84,7 @@ void TObliczGenetycznieForm::UsunObliczenia() {
 WynikObliczen TObliczGenetycznieForm::Wynik() const {
     if (!Genetyk)
         return {};
-    return {Genetyk->Najlepszy.Geny, Genetyk->Najlepszy.Droga, -1.0};
+    return {Genetyk->Najlepszy.Geny, Genetyk->Najlepszy.Droga, -1.0, Genetyk->Zbieznosc};
 }
 
 void TObliczGenetycznieForm::Wyswietl() {
