@@ -63,7 +63,8 @@ void WykresZbieznosci::Pokaz(const SeriaZbieznosci& seria) {
         najwiecej = najmniej + 1.0;
     OsPokolen->setRange(0.0, std::max(1.0, dotad.back().x()));
     OsDlugosci->setRange(najmniej, najwiecej);
-    OsDlugosci->applyNiceNumbers();
+    for (QValueAxis* os : {OsPokolen, OsDlugosci})
+        os->applyNiceNumbers();
 }
 
 void WykresZbieznosci::Wyczysc() {
