@@ -165,6 +165,7 @@ void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
         podsumowanie.PermutacjeNajdluzsza = -1.0;
         podsumowanie.LosowoNajkrotsza = -1.0;
         podsumowanie.GenetycznieNajkrotsza = -1.0;
+        podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
     }
 }
 
@@ -233,6 +234,7 @@ void TWedrownikForm::SzukajEditClick() {
         break;
     case MetodaSzukania::Genetycznie:
         podsumowanie.GenetycznieNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.GenetycznieZbieznosc = wynik.Zbieznosc;
         break;
     default:
         return;

@@ -277,9 +277,60 @@ void CGenetyk::Mutacja() {
     }
 }
 
-void CGenetyk::PokazPostep() {
+double CGenetyk::NajkrotszaWPopulacji() const {
+    double najkrotsza = Populacja.empty() ? 0.0 : Populacja.front().Droga;
+    for (const CGenotyp& g : Populacja)
+        najkrotsza = std::min(najkrotsza, g.Droga);
+    return najkrotsza;
+}
+
+void CGenetyk::Zapisz(StanGenetyka& stan) const {
+    stan.IlePokolen = IlePokolen;
+    stan.NrPokolenia = pokazanePokolenie_;
+    stan.Droga = Najlepszy.Droga;
+    // Copied into the buffer's own storage: no allocation once it has grown.
+    stan.Geny.assign(Najlepszy.Geny.cbegin(), Najlepszy.Geny.cend());
+    stan.Zbieznosc = Zbieznosc;
+    stan.Wstrzymany = false;
+}
+
+void CGenetyk::Opublikuj(bool wstrzymany) {
+    Zapisz(stan_.back());
+    stan_.back().Wstrzymany = wstrzymany;
+    stan_.publish();
+    nieopublikowany_ = false;
+}
+
+void CGenetyk::PokazPostep(int nrPokolenia) {
+    Zbieznosc.Dodaj(NajkrotszaWPopulacji());
+    pokazanePokolenie_ = nrPokolenia;
+    if (!pierwszyZapisany_) {
+        Zapisz(pierwszy_);
+        pierwszyZapisany_ = true;
+        pierwszyGotowy_.store(true, std::memory_order_release);
+    } else if (stan_.taken()) {
+        // The reader keeps up at its own pace; between its takes the search
+        // only notes that there is something newer.
+        Opublikuj(false);
+    } else {
+        nieopublikowany_ = true;
+    }
     if (Wyswietl)
         callOnOwnerThread(Wyswietl);
+}
+
+const StanGenetyka* CGenetyk::NowyStan() {
+    if (!pierwszyOdebrany_) {
+        if (!pierwszyGotowy_.load(std::memory_order_acquire))
+            return nullptr;
+        pierwszyOdebrany_ = true;
+        odebrany_ = &pierwszy_;
+        return odebrany_;
+    }
+    if (!stan_.take())
+        return nullptr;
+    odebrany_ = &stan_.front();
+    return odebrany_;
 }
 
 void CGenetyk::Execute() {
@@ -289,15 +340,20 @@ void CGenetyk::Execute() {
     Inicjuj();
     Ocen();
     ZapamietajNajlepszy();
-    PokazPostep();
+    PokazPostep(0);
     NrPokolenia = 0;
-    while (NrPokolenia < IlePokolen && !checkpoint()) {
+    // A paused search shows where it stopped, not where the reader last
+    // looked.
+    const auto przedPauza = [this] { Opublikuj(true); };
+    while (NrPokolenia < IlePokolen && !checkpoint(przedPauza)) {
         Selekcja();
         Krzyzowanie();
         Mutacja();
         Ocen();
         ZapamietajNajlepszy();
-        PokazPostep();
+        PokazPostep(NrPokolenia);
         ++NrPokolenia;
     }
+    if (nieopublikowany_)
+        Opublikuj(false);
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "search/CGenotyp.h"
+#include "search/SeriaZbieznosci.h"
+#include "search/StanGenetyka.h"
 #include "search/TablicaOdleglosci.h"
 #include "toolkit/core/HoldableThread.h"
+#include "toolkit/core/LatestValue.h"
 #include "toolkit/core/MemoryBudget.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,9 +18,10 @@
 // generations by roulette-wheel selection, partially-mapped crossover and
 // swap mutation. The best route ever seen is kept in Najlepszy.
 //
-// Created held: the owner sets Odleglosci, UstawRozmiar, the probabilities,
-// IlePokolen and Wyswietl, connects QThread::finished to its end handler and
-// calls release().
+// Created held: the owner sets Odleglosci, UstawRozmiar, the probabilities
+// and IlePokolen, connects QThread::finished to its end handler and calls
+// release(). While it runs, the search hands out its state for display
+// (NowyStan) without ever waiting for the one who shows it.
 class CGenetyk : public HoldableThread {
     Q_OBJECT
 
@@ -39,10 +44,24 @@ public:
     // Seeds the search in place of the clock, for repeatable runs.
     std::optional<std::uint32_t> Ziarno;
 
-    // The display step: run on the owner's thread, synchronously, once after
-    // the initial population and once after every generation. While it runs
-    // the search is stopped, so it may read the members above.
+    // The convergence of this run; read it once the search has ended.
+    SeriaZbieznosci Zbieznosc;
+
+    // An optional synchronous display step, for a caller that must see every
+    // generation: run on the owner's thread once after the initial population
+    // and once after every generation, while the search waits, so it may read
+    // the members above. It costs the search that wait every generation.
     std::function<void()> Wyswietl;
+
+    // For one reader on another thread, while the search runs and after: the
+    // state of the first display step (generation 0) first, then always the
+    // newest one published since; null when there is nothing new. The state
+    // stays valid until the next call. The search publishes whenever the
+    // reader has taken its last state, before it waits on a pause, and at its
+    // end, so the last state is always that of its last display step.
+    const StanGenetyka* NowyStan();
+    // The state NowyStan last returned; a default state before the first.
+    const StanGenetyka& OdebranyStan() const { return *odebrany_; }
 
     // The most memory the distance table and the two populations may take
     // together; UstawRozmiar refuses a larger size before anything changes.
@@ -67,10 +86,27 @@ protected:
 private:
     double LosujPrawdopodobienstwo();
     const TablicaOdleglosci* Tablica() const;
-    void PokazPostep();
+    void PokazPostep(int nrPokolenia);
+    double NajkrotszaWPopulacji() const;
+    void Zapisz(StanGenetyka& stan) const;
+    void Opublikuj(bool wstrzymany);
 
     // For each city, its position in a child's crossed segment, or -1: the
     // repair of a crossover looks cities up here instead of scanning.
     std::vector<int> PozycjaWOdcinku1;
     std::vector<int> PozycjaWOdcinku2;
+
+    // Written by the search thread only.
+    int pokazanePokolenie_ = 0;
+    bool nieopublikowany_ = false;
+    bool pierwszyZapisany_ = false;
+    // The first state is written once, before pierwszyGotowy_ is set, and
+    // never again; every later one goes through stan_.
+    StanGenetyka pierwszy_;
+    std::atomic<bool> pierwszyGotowy_{false};
+    LatestValue<StanGenetyka> stan_;
+    // Read by the reader only.
+    bool pierwszyOdebrany_ = false;
+    StanGenetyka brakStanu_;
+    const StanGenetyka* odebrany_ = &brakStanu_;
 };

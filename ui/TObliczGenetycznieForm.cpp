@@ -6,6 +6,7 @@
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
+#include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
 #include <QCheckBox>
@@ -14,6 +15,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// 33 displays a second: as fast as the eye follows, a small share of the
+// interface thread.
+constexpr int OkresWyswietlania = 30;
+// The chart is redrawn at most 10 times a second: enough to watch the curve
+// fall, while each redraw of its 4,000 points costs the interface thread far
+// more than the labels do.
+constexpr int OkresWykresu = 100;
+constexpr int WysokoscWykresu = 240;
+
+} // namespace
 
 TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* parent)
     : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
@@ -44,7 +58,15 @@ TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* 
     uklad->addLayout(UkladPrzyciskow());
     // Fixed border: the size is taken once, so that growing numbers do not
     // resize the window.
-    setFixedSize(sizeHint().expandedTo(QSize(300, 160)));
+    const QSize gora = sizeHint().expandedTo(QSize(300, 160));
+    // The chart goes below everything else, which keeps its place.
+    Wykres = new WykresZbieznosci(this);
+    Wykres->setFixedHeight(WysokoscWykresu);
+    uklad->addWidget(Wykres);
+    setFixedSize(gora.width(), gora.height() + WysokoscWykresu + uklad->spacing());
+
+    Timer.setInterval(OkresWyswietlania);
+    connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
 
     connect(RysujTraseCheck, &QCheckBox::toggled, this, handler([this] { RysujTraseCheckClick(); }));
 }
@@ -62,6 +84,8 @@ void TObliczGenetycznieForm::PrzygotujObliczenia() {
     IlePokolenLabel->clear();
     NrPokoleniaLabel->clear();
     NajkrotszaDrogaLabel->clear();
+    Wykres->Wyczysc();
+    odswiezenieWykresu_.invalidate();
 
     UsunObliczenia();
     Genetyk = std::make_unique<CGenetyk>();
@@ -70,7 +94,6 @@ void TObliczGenetycznieForm::PrzygotujObliczenia() {
     Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
     Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
     Genetyk->IlePokolen = StrToInt(Ustawienia.IlePokolen);
-    Genetyk->Wyswietl = [this] { Wyswietl(); };
     connect(Genetyk.get(), &QThread::finished, this, &TObliczGenetycznieForm::PoZakonczeniuThreada);
     OstatniaDroga = -1.0;
 }
@@ -84,20 +107,50 @@ void TObliczGenetycznieForm::UsunObliczenia() {
 WynikObliczen TObliczGenetycznieForm::Wynik() const {
     if (!Genetyk)
         return {};
-    return {Genetyk->Najlepszy.Geny, Genetyk->Najlepszy.Droga, -1.0};
+    return {Genetyk->Najlepszy.Geny, Genetyk->Najlepszy.Droga, -1.0, Genetyk->Zbieznosc};
 }
 
-void TObliczGenetycznieForm::Wyswietl() {
-    if (!Genetyk)
+void TObliczGenetycznieForm::PoUruchomieniu() {
+    Timer.start();
+}
+
+void TObliczGenetycznieForm::ZatrzymajWyswietlanie() {
+    Timer.stop();
+}
+
+void TObliczGenetycznieForm::Wyswietl(const StanGenetyka& stan) {
+    IlePokolenLabel->setText(QString::number(stan.IlePokolen));
+    NrPokoleniaLabel->setText(QString::number(stan.NrPokolenia));
+    if (stan.Droga < OstatniaDroga || OstatniaDroga == -1.0) {
+        OstatniaDroga = stan.Droga;
+        NajkrotszaDrogaLabel->setText(FormatOneDecimal(stan.Droga));
+        if (RysujTraseCheck->isChecked() && int(stan.Geny.size()) == oknoGlowne_.ListaMiast().Count())
+            oknoGlowne_.RysujTrase(stan.Geny.data());
+    }
+    if (!odswiezenieWykresu_.isValid() || odswiezenieWykresu_.elapsed() >= OkresWykresu || stan.Wstrzymany) {
+        Wykres->Pokaz(stan.Zbieznosc);
+        odswiezenieWykresu_.start();
+    }
+}
+
+void TObliczGenetycznieForm::TimerTimer() {
+    if (!Genetyk) {
+        Timer.stop();
         return;
-    const CGenetyk& genetyk = *Genetyk;
-    IlePokolenLabel->setText(QString::number(genetyk.IlePokolen));
-    NrPokoleniaLabel->setText(QString::number(genetyk.NrPokolenia));
-    if (genetyk.Najlepszy.Droga < OstatniaDroga || OstatniaDroga == -1.0) {
-        OstatniaDroga = genetyk.Najlepszy.Droga;
-        NajkrotszaDrogaLabel->setText(FormatOneDecimal(genetyk.Najlepszy.Droga));
-        if (RysujTraseCheck->isChecked())
-            oknoGlowne_.RysujTrase(genetyk.Najlepszy.Geny.data());
+    }
+    if (const StanGenetyka* stan = Genetyk->NowyStan())
+        Wyswietl(*stan);
+}
+
+void TObliczGenetycznieForm::PokazKoniec() {
+    Timer.stop();
+    if (!Genetyk || !Genetyk->hasEnded())
+        return;
+    // The first state, if no tick came to show it, and then the last, each
+    // with its whole chart.
+    while (const StanGenetyka* stan = Genetyk->NowyStan()) {
+        odswiezenieWykresu_.invalidate();
+        Wyswietl(*stan);
     }
 }
 
@@ -106,6 +159,7 @@ void TObliczGenetycznieForm::PoZakonczeniuThreada() {
     // notification of an earlier run is ignored.
     if (!Genetyk || sender() != Genetyk.get() || !Trwa || !Genetyk->hasEnded())
         return;
+    PokazKoniec();
     Trwa = false;
     done(WynikModalny::OK);
 }

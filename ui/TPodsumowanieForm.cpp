@@ -3,6 +3,7 @@
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
 #include <QGridLayout>
@@ -12,6 +13,9 @@
 #include <QShowEvent>
 
 namespace {
+
+constexpr QSize Rozmiar(424, 334);
+constexpr int WysokoscWykresu = 260;
 
 // A value above -1 is a length; -1, anything below it and NaN show nothing.
 QString TekstDlugosci(double wartosc) {
@@ -54,14 +58,18 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     wiersze(GroupBox3, {{Label4, GenetycznieNajkrotszaLabel}});
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
+    GenetycznieWykres = new WykresZbieznosci(this);
+    GenetycznieWykres->setFixedHeight(WysokoscWykresu);
+    GenetycznieWykres->hide();
 
     auto* uklad = new QGridLayout(this);
     uklad->addWidget(GroupBox1, 0, 0);
     uklad->addWidget(GroupBox2, 1, 0);
     uklad->addWidget(GroupBox3, 2, 0);
     uklad->addWidget(Button1, 1, 1, Qt::AlignVCenter);
+    uklad->addWidget(GenetycznieWykres, 3, 0, 1, 2);
     uklad->setColumnStretch(0, 1);
-    setFixedSize(424, 334);
+    setFixedSize(Rozmiar);
 
     connect(Button1, &QPushButton::clicked, this, [this] { done(WynikModalny::OK); });
 }
@@ -77,4 +85,11 @@ void TPodsumowanieForm::FormShow() {
     PermutacjeNajdluzszaLabel->setText(TekstDlugosci(PermutacjeNajdluzsza));
     LosowoNajkrotszaLabel->setText(TekstDlugosci(LosowoNajkrotsza));
     GenetycznieNajkrotszaLabel->setText(TekstDlugosci(GenetycznieNajkrotsza));
+
+    // The window grows below the three groups to make room for the chart.
+    const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
+    if (wykres)
+        GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
+    GenetycznieWykres->setVisible(wykres);
+    setFixedSize(Rozmiar + QSize(0, wykres ? WysokoscWykresu : 0));
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "search/SeriaZbieznosci.h"
+
 #include <QDialog>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class WykresZbieznosci;
 
 // The summary: the route lengths found by each method since the grid last
 // changed. The main window writes the four values; -1 marks a method not run.
@@ -18,6 +21,9 @@ public:
     double PermutacjeNajdluzsza = 0.0;
     double LosowoNajkrotsza = 0.0;
     double GenetycznieNajkrotsza = 0.0;
+    // The convergence of the genetic run whose length GenetycznieNajkrotsza
+    // holds; drawn under it while that length is shown.
+    SeriaZbieznosci GenetycznieZbieznosc;
 
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -31,6 +37,7 @@ public:
     QLabel* Label4 = nullptr;
     QLabel* GenetycznieNajkrotszaLabel = nullptr;
     QPushButton* Button1 = nullptr;
+    WykresZbieznosci* GenetycznieWykres = nullptr;
 
     void FormShow();
 

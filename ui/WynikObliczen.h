@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/SeriaZbieznosci.h"
+
 #include <vector>
 
 // What a finished search hands back: its best route (city numbers) and the
@@ -8,4 +10,6 @@ struct WynikObliczen {
     std::vector<int> Trasa;
     double NajkrotszaDroga = -1.0;
     double NajdluzszaDroga = -1.0;
+    // The convergence of a genetic run; empty for the other methods.
+    SeriaZbieznosci Zbieznosc;
 };

@@ -4,12 +4,14 @@
 #include "grid/CMatryca.h"
 #include "tests/support/ModalHelper.h"
 #include "toolkit/core/DecimalConvert.h"
+#include "ui/WykresZbieznosci.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -106,6 +108,7 @@ protected:
                     const TPodsumowanieForm& p = okna.PodsumowanieForm;
                     podsumowanie = {p.PermutacjeNajkrotszaLabel->text(), p.PermutacjeNajdluzszaLabel->text(),
                                     p.LosowoNajkrotszaLabel->text(), p.GenetycznieNajkrotszaLabel->text()};
+                    punktyWykresu = p.GenetycznieWykres->isVisible() ? p.GenetycznieWykres->NajlepszeDotad->count() : 0;
                     okna.PodsumowanieForm.Button1->click();
                 }};
     }
@@ -154,6 +157,7 @@ protected:
     OknaProgramu okna;
     TWedrownikForm& glowne = okna.WedrownikForm;
     QStringList podsumowanie;
+    qsizetype punktyWykresu = 0;
     const std::vector<TPunkt> piecMiast{{1, 1}, {8, 2}, {3, 9}, {12, 12}, {20, 4}};
 };
 
@@ -191,6 +195,13 @@ TEST_F(DrogaWyszukiwania, GeneticSearchDrawsItsBestRoute) {
     // The table holds single-precision distances.
     EXPECT_GE(genetyk.Najlepszy.Droga, najkrotszaTrasa() - 1e-4);
     EXPECT_EQ(podsumowanie, QStringList({"", "", "", FormatOneDecimal(genetyk.Najlepszy.Droga)}));
+    // The summary draws the run's convergence: the initial population and
+    // each of the 30 generations.
+    EXPECT_EQ(punktyWykresu, 31);
+
+    kliknijKomorke(20, 20);
+    szukaj({wybierz(1), czytajPodsumowanie()});
+    EXPECT_EQ(punktyWykresu, 0);
 }
 
 TEST_F(DrogaWyszukiwania, TheSummaryKeepsEveryMethodUntilTheGridChanges) {

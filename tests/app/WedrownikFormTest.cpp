@@ -144,7 +144,9 @@ TEST_F(OknoGlowneTest, RysujTraseDrawsTheCitiesInRouteOrder) {
 TEST_F(OknoGlowneTest, GridChangeResetsTheSummaryValues) {
     okna.PodsumowanieForm.LosowoNajkrotsza = 12.5;
     okna.PodsumowanieForm.PermutacjeNajkrotsza = 3.0;
+    okna.PodsumowanieForm.GenetycznieZbieznosc.Dodaj(40.0);
     grid().SetCell(1, 1, true);
+    EXPECT_TRUE(okna.PodsumowanieForm.GenetycznieZbieznosc.Pusta());
     EXPECT_EQ(okna.PodsumowanieForm.LosowoNajkrotsza, -1.0);
     EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajkrotsza, -1.0);
     EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajdluzsza, -1.0);

@@ -188,3 +188,91 @@ TEST(GenetykWatek, Destruction_IsCleanWhetherRunningHeldOrNeverStarted) {
         EXPECT_EQ(p.wyswietlenia, 0);
     }
 }
+
+namespace {
+
+// Every state a reader takes, checked whole as it is taken.
+struct Odczyty {
+    std::vector<StanGenetyka> stany;
+    bool cale = true;
+
+    void zbierz(CGenetyk& g, const TablicaOdleglosci& tablica, int n) {
+        while (const StanGenetyka* s = g.NowyStan()) {
+            cale &= isPermutation(s->Geny, n) && s->Droga == dlugosc(tablica, s->Geny)
+                    && s->Zbieznosc.IlePokolen() >= s->NrPokolenia + 1
+                    && s->Zbieznosc.NajlepszeDotad().back().y() == s->Droga;
+            stany.push_back(*s);
+        }
+    }
+};
+
+} // namespace
+
+TEST(GenetykWatek, PublishedStates_StartAtGenerationZeroEndWithTheLastAndAreNeverTorn) {
+    const int pokolenia = 20000;
+    Przebieg p(30, 12, pokolenia, 0.3, 0.1);
+    p.g->Wyswietl = nullptr;
+    Odczyty odczyty;
+    p.g->release();
+    // Read while the search runs, as a window does, then after its end.
+    EXPECT_TRUE(waitUntil([&] {
+        odczyty.zbierz(*p.g, *p.tablica, 12);
+        return p.g->hasEnded();
+    }));
+    p.g->waitForEnd();
+    odczyty.zbierz(*p.g, *p.tablica, 12);
+
+    const auto& stany = odczyty.stany;
+    ASSERT_GE(stany.size(), 2u);
+    EXPECT_TRUE(odczyty.cale);
+    EXPECT_EQ(stany.front().NrPokolenia, 0);
+    EXPECT_EQ(stany.front().Zbieznosc.IlePokolen(), 1);
+    for (std::size_t i = 1; i < stany.size(); ++i) {
+        EXPECT_GE(stany[i].NrPokolenia, stany[i - 1].NrPokolenia);
+        EXPECT_LE(stany[i].Droga, stany[i - 1].Droga);
+    }
+    const StanGenetyka& ostatni = stany.back();
+    EXPECT_EQ(ostatni.IlePokolen, pokolenia);
+    EXPECT_EQ(ostatni.NrPokolenia, pokolenia - 1);
+    EXPECT_EQ(ostatni.Droga, p.g->Najlepszy.Droga);
+    EXPECT_EQ(ostatni.Geny, p.g->Najlepszy.Geny);
+    EXPECT_EQ(ostatni.Zbieznosc.IlePokolen(), pokolenia + 1);
+    EXPECT_EQ(p.g->Zbieznosc.IlePokolen(), pokolenia + 1);
+    EXPECT_EQ(p.g->OdebranyStan().NrPokolenia, pokolenia - 1);
+
+    // A reader that first looks after the end still sees the first state,
+    // then the last.
+    Przebieg krotki(10, 8, 50, 0.3, 0.1);
+    krotki.g->Wyswietl = nullptr;
+    krotki.g->release();
+    krotki.g->waitForEnd();
+    Odczyty poKoncu;
+    poKoncu.zbierz(*krotki.g, *krotki.tablica, 8);
+    ASSERT_EQ(poKoncu.stany.size(), 2u);
+    EXPECT_EQ(poKoncu.stany[0].NrPokolenia, 0);
+    EXPECT_EQ(poKoncu.stany[1].NrPokolenia, 49);
+    EXPECT_EQ(poKoncu.stany[1].Droga, krotki.g->Najlepszy.Droga);
+}
+
+TEST(GenetykWatek, APause_PublishesTheGenerationTheSearchStoppedAt) {
+    Przebieg p(20, 10, 1000, 0.3, 0.1);
+    p.dodatkowo = [](CGenetyk& gen, int wyswietlenie) {
+        if (wyswietlenie == 5)
+            gen.hold();
+    };
+    p.g->release();
+    ASSERT_TRUE(waitUntil([&] { return p.wyswietlenia == 6; }));
+    // Nothing was taken before the pause: only the pause itself can bring
+    // the newest state out.
+    Odczyty odczyty;
+    ASSERT_TRUE(waitUntil([&] {
+        odczyty.zbierz(*p.g, *p.tablica, 10);
+        return !odczyty.stany.empty() && odczyty.stany.back().Wstrzymany;
+    }));
+    EXPECT_EQ(odczyty.stany.back().NrPokolenia, 4);
+    EXPECT_EQ(odczyty.stany.back().Droga, p.drogi.back());
+    EXPECT_TRUE(odczyty.cale);
+    p.g->release();
+    p.g->waitForEnd();
+    EXPECT_EQ(p.wyswietlenia, 1001);
+}

@@ -1,13 +1,16 @@
 #include "tests/ui/OknaWyszukiwania.h"
 #include "toolkit/core/DecimalConvert.h"
+#include "ui/WykresZbieznosci.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -59,15 +62,15 @@ protected:
     TObliczGenetycznieForm& okno = okna.genetyczne;
 };
 
-// A search that never runs, holding a best route set by the test.
-std::unique_ptr<CGenetyk> najlepszy(double droga, std::vector<int> geny, int pokolenie) {
-    auto genetyk = std::make_unique<CGenetyk>();
-    genetyk->IlePokolen = 10;
-    genetyk->NrPokolenia = pokolenie;
-    genetyk->Najlepszy.Ilosc = int(geny.size());
-    genetyk->Najlepszy.Geny = std::move(geny);
-    genetyk->Najlepszy.Droga = droga;
-    return genetyk;
+// A state of a search as the window is handed it.
+StanGenetyka stan(double droga, std::vector<int> geny, int pokolenie) {
+    StanGenetyka s;
+    s.IlePokolen = 10;
+    s.NrPokolenia = pokolenie;
+    s.Droga = droga;
+    s.Geny = std::move(geny);
+    s.Zbieznosc.Dodaj(droga);
+    return s;
 }
 
 } // namespace
@@ -87,6 +90,13 @@ TEST_F(Genetycznie, ACompleteRunClosesWithOneAndKeepsItsResult) {
     EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, 6));
     EXPECT_DOUBLE_EQ(okno.OstatniaDroga, genetyk.Najlepszy.Droga);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
+    // The chart: the initial population and five generations, down to the
+    // best length found.
+    EXPECT_EQ(okno.Wykres->NajlepszeDotad->count(), 6);
+    EXPECT_EQ(okno.Wykres->NajlepszeDotad->points().back().y(), genetyk.Najlepszy.Droga);
+    EXPECT_EQ(okno.Wykres->OsPokolen->titleText(), "Pokolenie");
+    EXPECT_EQ(okno.Wykres->OsDlugosci->titleText(), "Długość trasy");
+    EXPECT_GE(okno.Wykres->geometry().top(), okno.ZakonczButton->geometry().bottom());
 }
 
 TEST_F(Genetycznie, DrawsEveryImprovementWhileChecked) {
@@ -96,6 +106,8 @@ TEST_F(Genetycznie, DrawsEveryImprovementWhileChecked) {
     EXPECT_EQ(uruchom({}), 1);
     const auto& narysowane = okna.glowne.narysowane;
     ASSERT_FALSE(narysowane.empty());
+    // The first display is the initial population's best route.
+    EXPECT_NEAR(okna.glowne.Dlugosc(narysowane.front()), okno.Genetyk->Zbieznosc.NajlepszeDotad().front().y(), 1e-9);
     for (std::size_t i = 1; i < narysowane.size(); ++i)
         EXPECT_LT(okna.glowne.Dlugosc(narysowane[i]), okna.glowne.Dlugosc(narysowane[i - 1]));
     EXPECT_EQ(narysowane.back(), okno.Genetyk->Najlepszy.Geny);
@@ -108,22 +120,19 @@ TEST_F(Genetycznie, DisplayStepShowsOnlyImprovementsAndRedrawsAfterTheBoxIsTicke
     okna.glowne.UstawTrojkat();
     auto& narysowane = okna.glowne.narysowane;
     okno.RysujTraseCheck->setChecked(true);
-    okno.Genetyk = najlepszy(20.0, {0, 1, 2}, 3);
     okno.OstatniaDroga = -1.0;
-    okno.Wyswietl();
+    okno.Wyswietl(stan(20.0, {0, 1, 2}, 3));
     EXPECT_EQ(wartosci(), QStringList({"10", "3", "20,0"}));
     EXPECT_EQ(narysowane.size(), 1u);
+    EXPECT_EQ(okno.Wykres->NajlepszeDotad->points(), QList<QPointF>({{0, 20}}));
 
     // An equal length rewrites nothing and draws nothing.
     okno.NajkrotszaDrogaLabel->setText("bez zmian");
-    okno.Genetyk->NrPokolenia = 4;
-    okno.Wyswietl();
+    okno.Wyswietl(stan(20.0, {0, 1, 2}, 4));
     EXPECT_EQ(wartosci(), QStringList({"10", "4", "bez zmian"}));
     EXPECT_EQ(narysowane.size(), 1u);
 
-    okno.Genetyk->Najlepszy.Droga = 15.04;
-    okno.Genetyk->Najlepszy.Geny = {0, 2, 1};
-    okno.Wyswietl();
+    okno.Wyswietl(stan(15.04, {0, 2, 1}, 5));
     EXPECT_EQ(okno.NajkrotszaDrogaLabel->text(), "15,0");
     ASSERT_EQ(narysowane.size(), 2u);
     EXPECT_EQ(narysowane.back(), std::vector<int>({0, 2, 1}));
@@ -131,8 +140,7 @@ TEST_F(Genetycznie, DisplayStepShowsOnlyImprovementsAndRedrawsAfterTheBoxIsTicke
     // Unticked: the label follows, the grid does not.
     okno.RysujTraseCheck->setChecked(false);
     EXPECT_DOUBLE_EQ(okno.OstatniaDroga, 15.04);
-    okno.Genetyk->Najlepszy.Droga = 14.0;
-    okno.Wyswietl();
+    okno.Wyswietl(stan(14.0, {1, 2, 0}, 6));
     EXPECT_EQ(okno.NajkrotszaDrogaLabel->text(), "14,0");
     EXPECT_EQ(narysowane.size(), 2u);
 
@@ -140,9 +148,32 @@ TEST_F(Genetycznie, DisplayStepShowsOnlyImprovementsAndRedrawsAfterTheBoxIsTicke
     QTest::mouseClick(okno.RysujTraseCheck, Qt::LeftButton, {}, QPoint(6, okno.RysujTraseCheck->height() / 2));
     EXPECT_TRUE(okno.RysujTraseCheck->isChecked());
     EXPECT_EQ(okno.OstatniaDroga, -1.0);
-    okno.Wyswietl();
-    EXPECT_EQ(narysowane.size(), 3u);
-    okno.Genetyk.reset();
+    okno.Wyswietl(stan(14.0, {1, 2, 0}, 7));
+    ASSERT_EQ(narysowane.size(), 3u);
+    EXPECT_EQ(narysowane.back(), std::vector<int>({1, 2, 0}));
+}
+
+TEST_F(Genetycznie, TickingTheBoxMidRunDrawsTheCurrentBestRoute) {
+    okna.glowne.UstawMiasta(12);
+    bezKonca();
+    std::vector<int> narysowana;
+    EXPECT_EQ(uruchom({[&](QWidget*) {
+                           ASSERT_TRUE(waitUntil([&] { return !okno.NrPokoleniaLabel->text().isEmpty(); }));
+                           EXPECT_TRUE(okna.glowne.narysowane.empty());
+                           QTest::mouseClick(okno.RysujTraseCheck, Qt::LeftButton, {},
+                                             QPoint(6, okno.RysujTraseCheck->height() / 2));
+                           ASSERT_TRUE(waitUntil([&] { return !okna.glowne.narysowane.empty(); }));
+                           narysowana = okna.glowne.narysowane.back();
+                           // What is drawn is the length shown.
+                           EXPECT_EQ(FormatOneDecimal(okna.glowne.Dlugosc(narysowana)),
+                                     okno.NajkrotszaDrogaLabel->text());
+                           kliknijPozniej(okno.ZakonczButton);
+                       },
+                       answerBox(nullptr, QMessageBox::Yes)}),
+              7);
+    EXPECT_TRUE(isPermutation(narysowana, 12));
+    EXPECT_EQ(okna.glowne.narysowane.back(), okno.Genetyk->Najlepszy.Geny);
+    okno.RysujTraseCheck->setChecked(false);
 }
 
 TEST_F(Genetycznie, TheDialogsDefaultProbabilitiesWorkUnderAnyLocale) {

@@ -28,6 +28,7 @@ struct Metoda<TObliczForm> {
     static QStringList wartosci(OknaWyszukiwania& o) { return {o.oblicz.ProcentLabel->text()}; }
     // The body set its end flag, however it was ended.
     static bool cialoSkonczone(OknaWyszukiwania& o) { return o.oblicz.Watek->Zakonczony.load(); }
+    static bool pokazujeWstrzymanie(OknaWyszukiwania&) { return true; }
 };
 
 template <>
@@ -43,6 +44,9 @@ struct Metoda<TObliczGenetycznieForm> {
         return {g.IlePokolenLabel->text(), g.NrPokoleniaLabel->text(), g.NajkrotszaDrogaLabel->text()};
     }
     static bool cialoSkonczone(OknaWyszukiwania& o) { return o.genetyczne.Genetyk->hasEnded(); }
+    // The window shows the state the search stopped at, which comes on its
+    // next tick after the pause.
+    static bool pokazujeWstrzymanie(OknaWyszukiwania& o) { return o.genetyczne.Genetyk->OdebranyStan().Wstrzymany; }
 };
 
 template <class Okno>
@@ -73,6 +77,7 @@ protected:
             EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
             EXPECT_TRUE(M::watek(okna)->isHeld());
             ASSERT_TRUE(waitUntil([&] { return M::watek(okna)->parkedThreads() == 1; }));
+            ASSERT_TRUE(waitUntil([&] { return M::pokazujeWstrzymanie(okna); }));
             kliknijPozniej(okno.ZakonczButton);
         };
     }

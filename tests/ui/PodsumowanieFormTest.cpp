@@ -1,8 +1,11 @@
 #include "tests/support/ModalHelper.h"
 #include "ui/TPodsumowanieForm.h"
+#include "ui/WykresZbieznosci.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineSeries>
+#include <QValueAxis>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -22,6 +25,10 @@ protected:
         helper.next([this](QWidget*) {
             teksty = {okno.PermutacjeNajkrotszaLabel->text(), okno.PermutacjeNajdluzszaLabel->text(),
                       okno.LosowoNajkrotszaLabel->text(), okno.GenetycznieNajkrotszaLabel->text()};
+            wykres = okno.GenetycznieWykres->isVisible() ? okno.GenetycznieWykres->NajlepszeDotad->points() : QList<QPointF>{};
+            if (okno.GenetycznieWykres->isVisible())
+                wykresPonizej = okno.GenetycznieWykres->geometry().top() >= okno.GroupBox3->geometry().bottom();
+            rozmiar = okno.size();
             okno.Button1->click();
         });
         return okno.exec();
@@ -36,6 +43,9 @@ protected:
 
     TPodsumowanieForm okno{nullptr};
     QStringList teksty;
+    QList<QPointF> wykres;
+    bool wykresPonizej = false;
+    QSize rozmiar;
 };
 
 } // namespace
@@ -65,4 +75,25 @@ TEST_F(Podsumowanie, ShowingTwiceShowsTheSameTexts) {
     pokaz();
     EXPECT_EQ(teksty, pierwsze);
     EXPECT_EQ(teksty, QStringList({"12,0", "20,0", "", "11,5"}));
+}
+
+TEST_F(Podsumowanie, TheGeneticRunsChartStandsUnderItsGroupWhileItsLengthIsShown) {
+    SeriaZbieznosci seria;
+    for (double d : {30.0, 25.0, 27.0, 21.0})
+        seria.Dodaj(d);
+    okno.GenetycznieZbieznosc = seria;
+    ustaw(-1.0, -1.0, -1.0, 21.0);
+    pokaz();
+    EXPECT_EQ(wykres, seria.NajlepszeDotad());
+    EXPECT_TRUE(wykresPonizej);
+    EXPECT_EQ(rozmiar.width(), 424);
+    EXPECT_GT(rozmiar.height(), 334);
+    EXPECT_EQ(okno.GenetycznieWykres->OsPokolen->titleText(), "Pokolenie");
+    EXPECT_EQ(okno.GenetycznieWykres->OsDlugosci->titleText(), "Długość trasy");
+
+    // Without a genetic result the window is as it was, chart or no chart.
+    ustaw(-1.0, -1.0, 5.0, -1.0);
+    pokaz();
+    EXPECT_TRUE(wykres.isEmpty());
+    EXPECT_EQ(rozmiar, QSize(424, 334));
 }

@@ -30,6 +30,16 @@ public:
         return waitWhileHeld();
     }
 
+    // The same, running beforeWait() first when the worker is about to wait:
+    // the last chance to hand out what it has done before a pause.
+    template <class BeforeWait>
+    bool checkpoint(BeforeWait&& beforeWait) {
+        if (holds_.load(std::memory_order_acquire) == 0)
+            return finishRequested();
+        beforeWait();
+        return waitWhileHeld();
+    }
+
 private:
     bool waitWhileHeld();
 

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <utility>
 
 // A worker thread that is created held, can be held and released any number
 // of times (holds nest), asked to finish, and waited for. The thread starts
@@ -56,6 +57,10 @@ protected:
 
     // For the body: waits while held; true when the body must stop.
     bool checkpoint() { return gate_.checkpoint(); }
+    template <class BeforeWait>
+    bool checkpoint(BeforeWait&& beforeWait) {
+        return gate_.checkpoint(std::forward<BeforeWait>(beforeWait));
+    }
 
     // For the body: runs fn on the thread that owns this object and waits
     // until it has returned. While fn runs the body is stopped, so fn may read

@@ -1,0 +1,114 @@
+// The genetic search run through its progress window, as the user starts it
+// from the main window, against the bare search on the same cities, in
+// alternation within one run. Reports both rates and their ratio.
+
+#include "app/OknaProgramu.h"
+#include "grid/CMatryca.h"
+#include "search/CGenetyk.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kMiasta = 50;
+constexpr int kPopulacja = 100;
+
+// Answers the modal windows of one search: the search dialog with the
+// genetic method and its settings, then the summary with "OK".
+class Uzytkownik : public QObject {
+public:
+    Uzytkownik(OknaProgramu& okna, int pokolenia) : okna_(okna), pokolenia_(pokolenia) {
+        connect(&zegar_, &QTimer::timeout, this, [this] { Dzialaj(); });
+        zegar_.start(5);
+    }
+
+private:
+    void Dzialaj() {
+        QWidget* okno = QApplication::activeModalWidget();
+        if (okno == &okna_.SzukajTraseForm && !wybrano_) {
+            wybrano_ = true;
+            TSzukajTraseForm& dialog = okna_.SzukajTraseForm;
+            dialog.SetSzukajGroupItemIndex(2);
+            dialog.IlePokolenEdit->setText(QString::number(pokolenia_));
+            dialog.LicznoscPopulacjiEdit->setText(QString::number(kPopulacja));
+            QMetaObject::invokeMethod(dialog.SzukajButton, &QPushButton::click, Qt::QueuedConnection);
+        } else if (okno == &okna_.PodsumowanieForm) {
+            okna_.PodsumowanieForm.Button1->click();
+        }
+    }
+
+    OknaProgramu& okna_;
+    int pokolenia_;
+    bool wybrano_ = false;
+    QTimer zegar_;
+};
+
+// Arg: 1 with "Rysuj trasę" checked. Arg 2: generations per run.
+void BM_GenetykOknoStosunek(benchmark::State& state) {
+    const bool rysuj = state.range(0) != 0;
+    const int pokolenia = int(state.range(1));
+    OknaProgramu okna;
+    TWedrownikForm& glowne = okna.WedrownikForm;
+    glowne.show();
+    glowne.MatrycaMiast->Losuj(kMiasta);
+    okna.ObliczGenetycznieForm.RysujTraseCheck->setChecked(rysuj);
+
+    CPunkty miasta;
+    miasta.LoadFromCMatryca(glowne.MatrycaMiast);
+    const OdleglosciSlot tablica = miasta.CreateOdleglosci();
+
+    double golySek = 0.0;
+    double oknoSek = 0.0;
+    for (auto _ : state) {
+        QElapsedTimer czas;
+        czas.start();
+        {
+            CGenetyk gen;
+            gen.Odleglosci = &tablica;
+            gen.UstawRozmiar(kPopulacja, kMiasta);
+            gen.PKrzyzowania = 0.3;
+            gen.PMutacji = 0.1;
+            gen.IlePokolen = pokolenia;
+            gen.release();
+            gen.waitForEnd();
+            benchmark::DoNotOptimize(gen.Najlepszy.Droga);
+        }
+        const double goly = double(czas.nsecsElapsed()) * 1e-9;
+
+        czas.restart();
+        {
+            Uzytkownik uzytkownik(okna, pokolenia);
+            glowne.SzukajEditClick();
+        }
+        const double okno = double(czas.nsecsElapsed()) * 1e-9;
+        if (!okna.ObliczGenetycznieForm.Genetyk || okna.ObliczGenetycznieForm.Genetyk->NrPokolenia != pokolenia) {
+            state.SkipWithError("the window did not run the whole search");
+            break;
+        }
+        golySek += goly;
+        oknoSek += okno;
+        state.SetIterationTime(okno);
+    }
+    const double przebiegi = double(state.iterations());
+    state.counters["goly_pok/s"] = przebiegi * pokolenia / golySek;
+    state.counters["okno_pok/s"] = przebiegi * pokolenia / oknoSek;
+    state.counters["stosunek"] = golySek / oknoSek;
+    glowne.hide();
+}
+
+} // namespace
+
+BENCHMARK(BM_GenetykOknoStosunek)
+    ->ArgNames({"rysuj", "pokolenia"})
+    ->Args({0, 100000})
+    ->Args({1, 100000})
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
