@@ -36,12 +36,6 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // A record with a correct checksum from the given values.
 QByteArray record(const std::vector<std::int32_t>& ints, const QStringList& texts) {
     CPamiec pamiec;

@@ -32,13 +32,7 @@ protected:
         EXPECT_TRUE(noVisibleTopLevels());
     }
 
-    QString plik(const QString& nazwa, const QByteArray& tekst) {
-        const QString sciezka = dir.filePath(nazwa);
-        QFile f(sciezka);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(tekst);
-        return sciezka;
-    }
+    QString plik(const QString& nazwa, const QByteArray& tekst) { return writeFile(dir.filePath(nazwa), tekst); }
 
     // The cities as the user sees them: rows, columns and city cells.
     QString stan() const {

@@ -2,6 +2,7 @@
 
 #include "storage/PlikTsp.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -42,13 +43,7 @@ const QByteArray kProstokat = "NAME: prostokat\nTYPE : TSP\nDIMENSION: 4\nEDGE_W
 
 class WedrownikCli : public ::testing::Test {
 protected:
-    QString plik(const QString& nazwa, const QByteArray& tresc) {
-        const QString sciezka = katalog_.filePath(nazwa);
-        QFile f(sciezka);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(tresc);
-        return sciezka;
-    }
+    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
     QTemporaryDir katalog_;
 };
 

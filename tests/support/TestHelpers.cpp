@@ -2,6 +2,10 @@
 
 #include "toolkit/core/UserError.h"
 
+#include <QFile>
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
@@ -33,4 +37,11 @@ QByteArray withChecksum(const QByteArray& record) {
     for (int k = 0; k < 4; ++k)
         result[k] = char((sum >> (8 * k)) & 0xFF);
     return result + record;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    EXPECT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
+    return path;
 }

@@ -17,3 +17,7 @@ bool isPermutation(const std::vector<int>& route, int n);
 // The record preceded by its checksum as the settings file stores it: the
 // sum of its bytes taken as signed, in 32 little-endian bits.
 QByteArray withChecksum(const QByteArray& record);
+
+// Writes bytes to a new file at path and returns the path; a failure fails
+// the running test.
+QString writeFile(const QString& path, const QByteArray& bytes);
