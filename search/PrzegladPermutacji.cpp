@@ -355,6 +355,7 @@ bool PrzegladPermutacji::Szukaj(const std::function<bool()>& przerwij, std::atom
     krokKontroli = std::max(krokKontroli, 1);
     pokryte_ = 0;
     odwiedzone_ = 0;
+    kroki_ = 0;
     std::iota(najlepsza_.begin(), najlepsza_.end(), 0);
     najkrotsza_ = najdluzsza_ = SumaTrasy(odleglosci_, najlepsza_.data(), n_);
     oglos(nrPermutacji);
@@ -504,6 +505,7 @@ bool PrzegladPermutacji::przejdz(Granice& granice, const std::function<bool()>& 
     nastepny[1] = 1;
     int doKontroli = krokKontroli;
     for (;;) {
+        ++kroki_;
         if (--doKontroli == 0) {
             doKontroli = krokKontroli;
             oglos(nrPermutacji);

@@ -75,6 +75,9 @@ public:
     // Routes evaluated or skipped, the identity included (modulo 2^64).
     std::uint64_t Pokryte() const { return std::uint64_t(pokryte_); }
     std::uint64_t Odwiedzone() const { return odwiedzone_; }
+    // Steps of the walk so far: a measure of its work that does not depend
+    // on the machine, read by przerwij to cap a walk.
+    std::uint64_t Kroki() const { return kroki_; }
     Ograniczenie UzyteOgraniczenie() const { return ograniczenie_; }
     Cel UzytyCel() const { return cel_; }
 
@@ -113,6 +116,7 @@ private:
     float najdluzsza_ = 0.0f;
     Liczba128 pokryte_ = 0;
     std::uint64_t odwiedzone_ = 0;
+    std::uint64_t kroki_ = 0;
 
     // Per-search working space: route, prefix sums, next candidate per
     // position, cities in use, subtree sizes.

@@ -1,5 +1,6 @@
 #include "search/TObliczThread.h"
 
+#include "search/PermutacjeDokladne.h"
 #include "search/PokrycieTras.h"
 #include "search/LosowaLiczba.h"
 #include "search/LosowaTrasa.h"
@@ -8,8 +9,6 @@
 
 #include <numeric>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 TObliczThread::TObliczThread() = default;
 
@@ -58,8 +57,10 @@ void TObliczThread::Permutacje() {
     ProcentPokrycia = -1;
     if (!tablicaPasuje())
         return;
-    if (PrzegladPermutacji::Domyslne(IloscMiast) == PrzegladPermutacji::Ograniczenie::Lagrange) {
-        PermutacjeNaDwochWatkach();
+    // Past what the route counter counts, the walks that skip subtrees;
+    // past PokrycieTras's reach, one walk with the simplest bound.
+    if (IlePermutacji == 0 && IloscMiast <= PokrycieTras::kNajwiecejMiast) {
+        PermutacjeDokladnie();
         return;
     }
     PrzegladPermutacji przeglad(**Odleglosci, IloscMiast);
@@ -74,43 +75,12 @@ void TObliczThread::Permutacje() {
     NajdluzszaDroga = przeglad.NajdluzszaDroga();
 }
 
-void TObliczThread::PermutacjeNaDwochWatkach() {
-    using Ograniczenie = PrzegladPermutacji::Ograniczenie;
-    using Cel = PrzegladPermutacji::Cel;
-    const TablicaOdleglosci& odleglosci = **Odleglosci;
-    PrzegladPermutacji krotsza(odleglosci, IloscMiast, Ograniczenie::Lagrange, Cel::Najkrotsza);
-    PrzegladPermutacji dluzsza(odleglosci, IloscMiast, Ograniczenie::Lagrange, Cel::Najdluzsza);
-    PokrycieTras pokrycie(IloscMiast, 2, ProcentPokrycia);
-    krotsza.UstawPokrycie(&pokrycie, 0);
-    dluzsza.UstawPokrycie(&pokrycie, 1);
-    // Both pass the same gate: a hold stops both, a finish ends both.
-    const auto przerwij = [this] { return checkpoint(); };
-    std::atomic<std::uint32_t> nrDluzszej{0};
-    // Nothing may leave the helper thread; a walk it could not finish is
-    // done again here.
-    std::atomic<bool> pomocnikSkonczyl{false};
-    {
-        std::optional<std::jthread> pomocnik;
-        try {
-            pomocnik.emplace([&] {
-                try {
-                    dluzsza.Szukaj(przerwij, nrDluzszej);
-                    pomocnikSkonczyl = true;
-                } catch (...) {
-                }
-            });
-        } catch (const std::system_error&) {
-            // No second thread to be had: one after the other, then.
-        }
-        krotsza.Szukaj(przerwij, NrPermutacji);
-    }
-    if (!pomocnikSkonczyl)
-        dluzsza.Szukaj(przerwij, nrDluzszej);
-    // Each walk is exact for its own result whatever the other did, so the
-    // results never depend on how the threads ran.
-    NajlepszaTrasa = krotsza.NajlepszaTrasa();
-    NajkrotszaDroga = krotsza.NajkrotszaDroga();
-    NajdluzszaDroga = std::max(krotsza.NajdluzszaDroga(), dluzsza.NajdluzszaDroga());
+void TObliczThread::PermutacjeDokladnie() {
+    WynikPermutacji wynik = PermutacjeDokladne(**Odleglosci, IloscMiast, [this] { return checkpoint(); },
+                                               NrPermutacji, ProcentPokrycia);
+    NajlepszaTrasa = std::move(wynik.trasa);
+    NajkrotszaDroga = wynik.najkrotsza;
+    NajdluzszaDroga = wynik.najdluzsza;
 }
 
 void TObliczThread::Losowo() {

@@ -56,8 +56,8 @@ protected:
 
 private:
     void Permutacje();
-    // Two walks on two threads, one for each result.
-    void PermutacjeNaDwochWatkach();
+    // From 14 cities on: see PermutacjeDokladne.
+    void PermutacjeDokladnie();
     void Losowo();
     // A table is in the slot and holds at least IloscMiast >= 1 cities.
     bool tablicaPasuje() const;

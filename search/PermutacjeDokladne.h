@@ -1,0 +1,35 @@
+#pragma once
+
+#include "search/TablicaOdleglosci.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+struct WynikPermutacji {
+    std::vector<int> trasa;
+    float najkrotsza = 0.0f;
+    float najdluzsza = 0.0f;
+};
+
+// The permutation search from 14 cities on: two walks with the Lagrangian
+// bound, one for the shortest route and one for the longest, on two
+// threads. Up to ProgramDynamiczny::kNajwiecejMiast cities a walk that has
+// taken more steps than the dynamic programme would take work (routes tied
+// by the thousand, as on a row or a diagonal of cells) gives way to that
+// programme, which is exact however many routes tie. Every part is exact on
+// its own, so the results never depend on how the threads ran.
+//
+// przerwij is polled on both threads; true there ends the search with a
+// consistent best so far (a route and its own length). nrPermutacji and
+// procent receive the progress as PrzegladPermutacji and PokrycieTras give
+// it. limitKrokow replaces the step limit (tests force either way).
+WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int iloscMiast,
+                                   const std::function<bool()>& przerwij, std::atomic<std::uint32_t>& nrPermutacji,
+                                   std::atomic<int>& procent, std::optional<std::uint64_t> limitKrokow = {});
+
+// The steps after which a walk on n cities gives way, when the programme
+// fits in memory; none otherwise.
+std::optional<std::uint64_t> LimitKrokow(int iloscMiast);

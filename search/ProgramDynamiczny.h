@@ -1,0 +1,56 @@
+#pragma once
+
+#include "search/TablicaOdleglosci.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Held-Karp over the single-precision prefix sums themselves. A route's sum
+// is built by additions x -> fl(x + d), each never decreasing in x, so among
+// the paths that start at city 0, visit one set of cities and end at one
+// city, the least (greatest) prefix sum leads to the least (greatest) final
+// sums: the table of those prefix sums gives exactly the shortest and the
+// longest single-precision route sums, however many routes tie in exact
+// arithmetic. A second, backward table of the greatest prefix sums that can
+// still end at the shortest sum then leads straight to the first shortest
+// route in lexicographic order.
+//
+// One table of (n-1) 2^(n-2) floats, for every set of the cities 1..n-1 and
+// every city of that set (805 MB at 25 cities), reused by the three passes.
+class ProgramDynamiczny {
+public:
+    static constexpr int kNajwiecejMiast = 25;
+
+    // Bytes the table takes for n cities.
+    static double Rozmiar(int iloscMiast);
+
+    // Allocates the table; may throw std::bad_alloc. 3 <= n <= kNajwiecejMiast.
+    ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast);
+
+    // Each pass polls przerwij now and then, and returns false when it
+    // asked to stop. Wykonane() is then the share of the pass done.
+    bool Najkrotsza(const std::function<bool()>& przerwij, float& wynik);
+    bool Najdluzsza(const std::function<bool()>& przerwij, float& wynik);
+    // The first route in lexicographic order whose sum is najkrotsza, the
+    // result of Najkrotsza.
+    bool PierwszaNajkrotsza(const std::function<bool()>& przerwij, float najkrotsza, std::vector<int>& trasa);
+
+    double Wykonane() const { return wykonane_; }
+
+private:
+    template <class Lepsza>
+    bool wPrzod(const std::function<bool()>& przerwij, Lepsza lepsza, float& wynik);
+    bool wstecz(const std::function<bool()>& przerwij, float najkrotsza);
+    bool przerwac(const std::function<bool()>& przerwij, std::uint32_t zbior, bool wstecz);
+
+    const TablicaOdleglosci& odleglosci_;
+    int n_;
+    std::uint32_t wszystkie_;  // bit c-1 for city c
+    std::vector<float> tablica_;
+    // The backward pass's thresholds and cities of the next step.
+    std::vector<float> progi_;
+    std::vector<int> nastepne_;
+    float najwiekszaOdleglosc_ = 0.0f;
+    double wykonane_ = 0.0;
+};
