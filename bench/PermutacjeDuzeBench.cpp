@@ -129,7 +129,31 @@ void BM_HeldKarpStosunek(benchmark::State& state) {
     state.counters["stosunek_najmniejszy"] = *std::min_element(stosunki.begin(), stosunki.end());
 }
 
+// Args: cities, layout (0 one row, 1 a diagonal, 2 a block two cells wide):
+// routes of equal real length by the million, told apart only by rounding.
+void BM_PermutacjeRemisy(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const int uklad = int(state.range(1));
+    Komorki miasta;
+    for (int i = 0; i < n; ++i)
+        miasta.emplace_back(uklad == 2 ? i % 2 : i, uklad == 0 ? 0 : uklad == 1 ? i : i / 2);
+    const OdleglosciSlot slot = std::make_unique<TablicaOdleglosci>(TablicaDla(miasta));
+    double szczyt = 0.0;
+    for (auto _ : state) {
+        wyzerujSzczytPamieci();
+        state.SetIterationTime(czasWatku(slot));
+        szczyt = std::max(szczyt, szczytPamieciMB());
+    }
+    state.counters["szczyt_MB"] = szczyt;
+}
+
 } // namespace
+
+BENCHMARK(BM_PermutacjeRemisy)
+    ->ArgsProduct({{21, 23, 25}, {0, 1, 2}})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Long ones: one pass each, so that a filter can leave them out.
 BENCHMARK(BM_PermutacjeDuze)

@@ -85,11 +85,12 @@ std::optional<std::uint64_t> LimitKrokow(int iloscMiast) {
     if (iloscMiast < 3 || iloscMiast > ProgramDynamiczny::kNajwiecejMiast ||
         ProgramDynamiczny::Rozmiar(iloscMiast) > double(memoryBudget()))
         return std::nullopt;
-    // A step of the walk costs about as much as a thousand of the
-    // programme's, which does (n-1)^2 2^(n-2) of them in one pass; below
-    // some forty milliseconds of walking it is not worth stopping.
+    // One pass of the programme makes (n-1)^2 2^(n-2) additions, on two
+    // threads; a step of the walk costs about as much as four thousand of
+    // them. Below some forty milliseconds of walking it is not worth
+    // stopping.
     const double m = iloscMiast - 1;
-    const double kroki = m * m * std::ldexp(1.0, iloscMiast - 2) / 1024.0;
+    const double kroki = m * m * std::ldexp(1.0, iloscMiast - 2) / 4096.0;
     return std::max<std::uint64_t>(20000, std::uint64_t(kroki));
 }
 

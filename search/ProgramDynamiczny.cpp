@@ -2,8 +2,13 @@
 
 #include <bit>
 #include <algorithm>
+#include <atomic>
+#include <barrier>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -98,20 +103,65 @@ double ProgramDynamiczny::Rozmiar(int iloscMiast) {
 ProgramDynamiczny::ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast)
     : odleglosci_(odleglosci), n_(iloscMiast), wszystkie_((std::uint32_t(1) << (iloscMiast - 1)) - 1) {
     tablica_.resize(poczatek(wszystkie_) + std::size_t(n_ - 1));
-    progi_.resize(std::size_t(n_));
-    nastepne_.resize(std::size_t(n_));
     for (int i = 0; i < n_; ++i)
         for (int j = 0; j < n_; ++j)
             najwiekszaOdleglosc_ = std::max(najwiekszaOdleglosc_, std::fabs(odleglosci[i][j]));
 }
 
-bool ProgramDynamiczny::przerwac(const std::function<bool()>& przerwij, std::uint32_t zbior, bool wstecz) {
-    // About a thousand sets take well under a millisecond at 25 cities.
-    if ((zbior & 0x3FFu) != 0)
+// Sets of k cities depend only on sets of k-1 (forward) or k+1 (backward):
+// each layer is split between two threads, which meet before the next one.
+template <class Krok>
+bool ProgramDynamiczny::warstwami(const std::function<bool()>& przerwij, bool wstecz, Krok krok) {
+    const int m = n_ - 1;
+    const double wszystkieZbiory = double(wszystkie_);
+    std::atomic<std::uint64_t> zrobione{0};
+    std::atomic<bool> stop{false};
+    const auto watek = [&](int numer, int ileWatkow, auto&& poWarstwie) {
+        Brudnopis brudnopis{std::size_t(n_)};
+        std::uint32_t doPytania = 0;
+        for (int w = 0; w < m; ++w) {
+            const int k = wstecz ? m - w : w + 1;
+            std::uint32_t indeks = 0;
+            // The sets of k cities in increasing order (Gosper's hack).
+            for (std::uint32_t zbior = (std::uint32_t(1) << k) - 1; zbior <= wszystkie_ && !stop.load(std::memory_order_relaxed);
+                 ++indeks) {
+                if (int(indeks % std::uint32_t(ileWatkow)) == numer) {
+                    krok(zbior, brudnopis);
+                    // About a thousand sets take about a millisecond at 25 cities.
+                    if (++doPytania == 1024) {
+                        doPytania = 0;
+                        wykonane_.store(double(zrobione.fetch_add(1024) + 1024) / wszystkieZbiory,
+                                        std::memory_order_relaxed);
+                        if (przerwij())
+                            stop = true;
+                    }
+                }
+                const std::uint32_t najnizszy = zbior & (~zbior + 1);
+                const std::uint32_t r = zbior + najnizszy;
+                zbior = (((r ^ zbior) >> 2) / najnizszy) | r;
+            }
+            poWarstwie();
+            if (stop)
+                return;
+        }
+    };
+    std::optional<std::barrier<>> spotkanie;
+    spotkanie.emplace(2);
+    {
+        std::optional<std::jthread> pomocnik;
+        try {
+            pomocnik.emplace([&] { watek(1, 2, [&] { spotkanie->arrive_and_wait(); }); });
+        } catch (const std::system_error&) {
+        }
+        if (pomocnik)
+            watek(0, 2, [&] { spotkanie->arrive_and_wait(); });
+        else
+            watek(0, 1, [] {});
+    }
+    if (stop)
         return false;
-    const double ile = double(wszystkie_) + 1.0;
-    wykonane_ = (wstecz ? ile - zbior : double(zbior)) / ile;
-    return przerwij();
+    wykonane_.store(1.0, std::memory_order_relaxed);
+    return true;
 }
 
 template <class Lepsza>
@@ -119,13 +169,11 @@ bool ProgramDynamiczny::wPrzod(const std::function<bool()>& przerwij, Lepsza lep
     const TablicaOdleglosci& T = odleglosci_;
     float* const F = tablica_.data();
     const float najgorsza = lepsza(0.0f, 1.0f) ? kNieskonczonosc : -kNieskonczonosc;
-    std::size_t baza = 0;  // entries of the sets below zbior
-    for (std::uint32_t zbior = 1; zbior <= wszystkie_; baza += std::size_t(std::popcount(zbior)), ++zbior) {
-        if (przerwac(przerwij, zbior, false))
-            return false;
+    const bool zrobione = warstwami(przerwij, false, [&](std::uint32_t zbior, Brudnopis&) {
+        float* const wpisy = F + poczatek(zbior);
         if (std::has_single_bit(zbior)) {
-            F[baza] = T[std::countr_zero(zbior) + 1][0];
-            continue;
+            wpisy[0] = T[std::countr_zero(zbior) + 1][0];
+            return;
         }
         int r = 0;
         for (std::uint32_t j = zbior; j != 0; j &= j - 1, ++r) {
@@ -140,9 +188,11 @@ bool ProgramDynamiczny::wPrzod(const std::function<bool()>& przerwij, Lepsza lep
                 if (lepsza(s, najlepsza))
                     najlepsza = s;
             }
-            F[baza + std::size_t(r)] = najlepsza;
+            wpisy[r] = najlepsza;
         }
-    }
+    });
+    if (!zrobione)
+        return false;
     const float* ostatnie = F + poczatek(wszystkie_);
     wynik = najgorsza;
     for (int c = 1; c < n_; ++c) {
@@ -150,7 +200,6 @@ bool ProgramDynamiczny::wPrzod(const std::function<bool()>& przerwij, Lepsza lep
         if (lepsza(s, wynik))
             wynik = s;
     }
-    wykonane_ = 1.0;
     return true;
 }
 
@@ -168,45 +217,44 @@ bool ProgramDynamiczny::wstecz(const std::function<bool()>& przerwij, float najk
     const TablicaOdleglosci& T = odleglosci_;
     float* const G = tablica_.data();
     const Prog koniec(najkrotsza);
-    for (std::uint32_t zbior = wszystkie_; zbior != 0; --zbior) {
-        if (przerwac(przerwij, zbior, true))
-            return false;
+    return warstwami(przerwij, true, [&](std::uint32_t zbior, Brudnopis& brudnopis) {
         float* const wpisy = G + poczatek(zbior);
         const std::uint32_t wolne = wszystkie_ & ~zbior;
         if (wolne == 0) {
             int r = 0;
             for (std::uint32_t j = zbior; j != 0; j &= j - 1, ++r)
                 wpisy[r] = koniec.najwiekszyPoprzednik(T[0][std::countr_zero(j) + 1]);
-            continue;
+            return;
         }
         // The thresholds of the next cities k, then for each city c the
         // route may now end at: prog - d is within a float or two of the
         // exact value, so only the few k near the greatest of those are
         // worked out exactly.
+        float* const progi = brudnopis.progi.data();
+        int* const nastepne = brudnopis.nastepne.data();
         int ile = 0;
         for (std::uint32_t k = wolne; k != 0; k &= k - 1, ++ile) {
             const int bitK = std::countr_zero(k);
             const std::uint32_t z = zbior | (std::uint32_t(1) << bitK);
-            nastepne_[std::size_t(ile)] = bitK + 1;
-            progi_[std::size_t(ile)] = G[poczatek(z) + std::size_t(miejsce(z, bitK))];
+            nastepne[ile] = bitK + 1;
+            progi[ile] = G[poczatek(z) + std::size_t(miejsce(z, bitK))];
         }
         int r = 0;
         for (std::uint32_t j = zbior; j != 0; j &= j - 1, ++r) {
             const int c = std::countr_zero(j) + 1;
             float przyblizony = -kNieskonczonosc;
             for (int i = 0; i < ile; ++i)
-                przyblizony = std::max(przyblizony, progi_[std::size_t(i)] - T[nastepne_[std::size_t(i)]][c]);
+                przyblizony = std::max(przyblizony, progi[i] - T[nastepne[i]][c]);
             const float zapas = kZapas * (std::fabs(przyblizony) + najwiekszaOdleglosc_);
             float najwiekszy = -kNieskonczonosc;
             for (int i = 0; i < ile; ++i) {
-                const float d = T[nastepne_[std::size_t(i)]][c];
-                if (progi_[std::size_t(i)] - d >= przyblizony - zapas)
-                    najwiekszy = std::max(najwiekszy, Prog(progi_[std::size_t(i)]).najwiekszyPoprzednik(d));
+                const float d = T[nastepne[i]][c];
+                if (progi[i] - d >= przyblizony - zapas)
+                    najwiekszy = std::max(najwiekszy, Prog(progi[i]).najwiekszyPoprzednik(d));
             }
             wpisy[r] = najwiekszy;
         }
-    }
-    return true;
+    });
 }
 
 bool ProgramDynamiczny::PierwszaNajkrotsza(const std::function<bool()>& przerwij, float najkrotsza,

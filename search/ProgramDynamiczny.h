@@ -2,6 +2,7 @@
 
 #include "search/TablicaOdleglosci.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -28,29 +29,35 @@ public:
     // Allocates the table; may throw std::bad_alloc. 3 <= n <= kNajwiecejMiast.
     ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast);
 
-    // Each pass polls przerwij now and then, and returns false when it
-    // asked to stop. Wykonane() is then the share of the pass done.
+    // Each pass runs on two threads (one when no second can be had), polls
+    // przerwij on both now and then, and returns false when it asked to
+    // stop. Wykonane() is the share of the current pass done.
     bool Najkrotsza(const std::function<bool()>& przerwij, float& wynik);
     bool Najdluzsza(const std::function<bool()>& przerwij, float& wynik);
     // The first route in lexicographic order whose sum is najkrotsza, the
     // result of Najkrotsza.
     bool PierwszaNajkrotsza(const std::function<bool()>& przerwij, float najkrotsza, std::vector<int>& trasa);
 
-    double Wykonane() const { return wykonane_; }
+    double Wykonane() const { return wykonane_.load(std::memory_order_relaxed); }
 
 private:
+    // Each thread's working space in the backward pass.
+    struct Brudnopis {
+        explicit Brudnopis(std::size_t n) : progi(n), nastepne(n) {}
+        std::vector<float> progi;
+        std::vector<int> nastepne;
+    };
+
+    template <class Krok>
+    bool warstwami(const std::function<bool()>& przerwij, bool wstecz, Krok krok);
     template <class Lepsza>
     bool wPrzod(const std::function<bool()>& przerwij, Lepsza lepsza, float& wynik);
     bool wstecz(const std::function<bool()>& przerwij, float najkrotsza);
-    bool przerwac(const std::function<bool()>& przerwij, std::uint32_t zbior, bool wstecz);
 
     const TablicaOdleglosci& odleglosci_;
     int n_;
     std::uint32_t wszystkie_;  // bit c-1 for city c
     std::vector<float> tablica_;
-    // The backward pass's thresholds and cities of the next step.
-    std::vector<float> progi_;
-    std::vector<int> nastepne_;
     float najwiekszaOdleglosc_ = 0.0f;
-    double wykonane_ = 0.0;
+    std::atomic<double> wykonane_{0.0};
 };

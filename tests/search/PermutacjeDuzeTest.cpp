@@ -3,8 +3,12 @@
 
 #include "tests/search/TObliczThreadTest.h"
 
+#include "search/PermutacjeDokladne.h"
 #include "search/PokrycieTras.h"
+#include "search/ProgramDynamiczny.h"
 #include "search/PrzegladPermutacji.h"
+#include "search/SumaTrasy.h"
+#include "reference/PermutacjeDoslowne.h"
 #include "tests/support/ModalHelper.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +67,22 @@ Komorki uklad(int szerokosc, int n) {
     return miasta;
 }
 
+Komorki przekatna(int n) {
+    Komorki miasta;
+    for (int i = 0; i < n; ++i)
+        miasta.emplace_back(i, i);
+    return miasta;
+}
+
+// The search with the walks capped at limit steps (0: the dynamic
+// programme from the start).
+Wynik dokladnie(const TablicaOdleglosci& tablica, std::uint64_t limit, const std::function<bool()>& przerwij) {
+    std::atomic<std::uint32_t> nr{0};
+    std::atomic<int> procent{0};
+    WynikPermutacji w = PermutacjeDokladne(tablica, tablica.Count(), przerwij, nr, procent, limit);
+    return {w.trasa, w.najkrotsza, w.najdluzsza, nr.load()};
+}
+
 } // namespace
 
 TEST(PermutacjeDuze, LagrangianBoundMatchesCompletionTables) {
@@ -84,11 +104,41 @@ TEST(PermutacjeDuze, LagrangianBoundMatchesCompletionTables) {
         const TablicaOdleglosci tablica = TablicaDla(miasta);
         porownaj(przeszukaj(tablica, O::Lagrange), przeszukaj(tablica, O::HeldKarp), std::to_string(miasta.size()));
     }
-    Komorki przekatna;
-    for (int i = 0; i < 14; ++i)
-        przekatna.emplace_back(i, i);
-    const TablicaOdleglosci tablica = TablicaDla(przekatna);
+    const TablicaOdleglosci tablica = TablicaDla(przekatna(14));
     porownaj(przeszukaj(tablica, O::Lagrange), przeszukaj(tablica, O::HeldKarp), "przekatna");
+}
+
+TEST(PermutacjeDuze, DynamicProgrammeMatchesLiteralSearchAndTables) {
+    const auto nigdy = [] { return false; };
+    for (const Komorki& miasta : {LosoweKomorki(9, 25, 25, 1), LosoweKomorki(10, 25, 25, 2), uklad(9, 9),
+                                  przekatna(9), uklad(3, 9), uklad(2, 10)}) {
+        const TablicaOdleglosci tablica = TablicaDla(miasta);
+        const int n = tablica.Count();
+        const WynikDoslowny wzor = PermutacjeDoslownie(tablica, n);
+        ProgramDynamiczny program(tablica, n);
+        Wynik w;
+        ASSERT_TRUE(program.Najdluzsza(nigdy, w.najdluzsza));
+        ASSERT_TRUE(program.Najkrotsza(nigdy, w.najkrotsza));
+        ASSERT_TRUE(program.PierwszaNajkrotsza(nigdy, w.najkrotsza, w.trasa));
+        w.nr = wzor.nrPermutacji;
+        porownaj(w, {wzor.trasa, wzor.najkrotsza, wzor.najdluzsza, wzor.nrPermutacji}, std::to_string(n));
+    }
+    // From the start, through the search as the worker runs it, against the
+    // tables (their memory of searched subtrees copes with ties up to 18).
+    for (const Komorki& miasta : {uklad(16, 16), przekatna(15), uklad(4, 18), LosoweKomorki(17, 25, 25, 4)}) {
+        const TablicaOdleglosci tablica = TablicaDla(miasta);
+        porownaj(dokladnie(tablica, 0, nigdy), przeszukaj(tablica, O::HeldKarp), std::to_string(miasta.size()));
+    }
+}
+
+TEST(PermutacjeDuze, FinishDuringDynamicProgrammeKeepsAConsistentBest) {
+    const TablicaOdleglosci tablica = TablicaDla(przekatna(21));
+    int pytania = 0;
+    // Well into the first pass: each question comes after a thousand sets.
+    const Wynik w = dokladnie(tablica, 0, [&] { return ++pytania > 100; });
+    ASSERT_TRUE(isPermutation(w.trasa, 21));
+    EXPECT_EQ(bity(w.najkrotsza), bity(SumaTrasy(tablica, w.trasa.data(), 21)));
+    EXPECT_GT(pytania, 100);
 }
 
 TEST(PermutacjeDuze, TwoThreadsPastTwentyCitiesMatchTablesAndOneWalk) {
@@ -106,6 +156,28 @@ TEST(PermutacjeDuze, TwoThreadsPastTwentyCitiesMatchTablesAndOneWalk) {
             if (n == 21 && kSkala == 1)
                 porownaj(watki, przeszukaj(*slot, O::HeldKarp), opis);
         }
+    // A row (whole-number sums: the first shortest route is the identity)
+    // and a diagonal (every sum rounds), where the walks give way to the
+    // dynamic programme.
+    for (int n : {21, 25}) {
+        if (kSkala > 1 && n > 21)
+            break;
+        for (bool wiersz : {true, false}) {
+            const OdleglosciSlot slot = slotDla(wiersz ? uklad(n, n) : przekatna(n));
+            const Wynik w = wynikWatku(slot);
+            const std::string opis = "n=" + std::to_string(n) + (wiersz ? " wiersz" : " przekatna");
+            EXPECT_EQ(w.nr, pelnyLicznik(n)) << opis;
+            ASSERT_TRUE(isPermutation(w.trasa, n)) << opis;
+            EXPECT_EQ(bity(w.najkrotsza), bity(SumaTrasy(*slot, w.trasa.data(), n))) << opis;
+            std::vector<int> identycznosc(static_cast<std::size_t>(n));
+            std::iota(identycznosc.begin(), identycznosc.end(), 0);
+            if (wiersz) {
+                EXPECT_EQ(w.trasa, identycznosc) << opis;
+                EXPECT_EQ(w.najkrotsza, float(2 * (n - 1))) << opis;
+            }
+            EXPECT_LE(w.najkrotsza, SumaTrasy(*slot, identycznosc.data(), n)) << opis;
+        }
+    }
     for (std::uint32_t ziarno = 1; ziarno <= std::uint32_t(kSkala > 1 ? 1 : 2); ++ziarno) {
         const OdleglosciSlot slot = slotDla(LosoweKomorki(21, 25, 25, ziarno));
         porownaj(wynikWatku(slot), przeszukaj(*slot, O::HeldKarp), "ziarno=" + std::to_string(ziarno));
@@ -115,10 +187,7 @@ TEST(PermutacjeDuze, TwoThreadsPastTwentyCitiesMatchTablesAndOneWalk) {
 TEST(PermutacjeDuze, HoldStopsBothThreadsAndFinishKeepsAConsistentBest) {
     // A diagonal of 30 cities: routes of equal real length beyond counting,
     // told apart only by rounding, keep both walks busy.
-    Komorki przekatna;
-    for (int i = 0; i < 30; ++i)
-        przekatna.emplace_back(i, i);
-    const OdleglosciSlot slot = slotDla(przekatna);
+    const OdleglosciSlot slot = slotDla(przekatna(30));
     TObliczThread watek;
     skonfiguruj(watek, slot, 1);
     watek.release();
