@@ -48,28 +48,52 @@ CGenetyk::~CGenetyk() {
 }
 
 void CGenetyk::UstawRozmiar(int licznosc, int iloscMiast) {
+    zamowiony_ = false;
     const int n = std::max(iloscMiast, 0);
     const int licz = std::max(licznosc, 0);
-    if (licz == LicznoscPopulacji && n == IloscMiast)
+    if (licz == LicznoscPopulacji && n == IloscMiast && Populacja.size() == std::size_t(licz))
         return;
+    sprawdzRozmiar(licz, n);
+    LicznoscPopulacji = licz;
+    IloscMiast = n;
+    zbudujPopulacje([] { return false; });
+}
+
+void CGenetyk::ZamowRozmiar(int licznosc, int iloscMiast) {
+    const int n = std::max(iloscMiast, 0);
+    const int licz = std::max(licznosc, 0);
+    sprawdzRozmiar(licz, n);
+    LicznoscPopulacji = licz;
+    IloscMiast = n;
+    zamowiony_ = true;
+}
+
+void CGenetyk::sprawdzRozmiar(int licz, int n) const {
     // Refused up front, before anything changes: the table the search reads
     // and the two populations with every individual's real cost.
     const TablicaOdleglosci* tablica = Tablica();
     const double pamiecTablicy = tablica ? double(tablica->Count()) * tablica->Count() * sizeof(float) : 0.0;
     requireMemory(2.0 * licz * pamiecOsobnika(n) + pamiecTablicy, BudzetPamieci);
-    LicznoscPopulacji = licz;
-    IloscMiast = n;
-    Populacja.assign(static_cast<std::size_t>(licz), CGenotyp{});
-    NowaPopulacja.assign(static_cast<std::size_t>(licz), CGenotyp{});
-    for (CGenotyp& g : Populacja)
-        g.UstawIlosc(n);
-    for (CGenotyp& g : NowaPopulacja)
-        g.UstawIlosc(n);
+}
+
+template <class Przerwij>
+bool CGenetyk::zbudujPopulacje(Przerwij przerwij) {
+    const int n = IloscMiast;
+    const std::size_t licz = static_cast<std::size_t>(LicznoscPopulacji);
     Najlepszy.UstawIlosc(n);
     Dziecko1.UstawIlosc(n);
     Dziecko2.UstawIlosc(n);
     PozycjaWOdcinku1.assign(static_cast<std::size_t>(n), -1);
     PozycjaWOdcinku2.assign(static_cast<std::size_t>(n), -1);
+    Populacja.assign(licz, CGenotyp{});
+    NowaPopulacja.assign(licz, CGenotyp{});
+    for (std::vector<CGenotyp>* populacja : {&Populacja, &NowaPopulacja})
+        for (CGenotyp& g : *populacja) {
+            if (przerwij())
+                return false;
+            g.UstawIlosc(n);
+        }
+    return true;
 }
 
 const TablicaOdleglosci* CGenetyk::Tablica() const {
@@ -337,6 +361,25 @@ void CGenetyk::Execute() {
     const TablicaOdleglosci* t = Tablica();
     if (!t || t->Count() < IloscMiast)
         return;
+    if (zamowiony_) {
+        // Millions of individuals are built and freed here, not on the
+        // thread of the window waiting for them.
+        struct Zwolnienie {
+            CGenetyk& g;
+            ~Zwolnienie() {
+                g.Populacja = {};
+                g.NowaPopulacja = {};
+            }
+        } zwolnienie{*this};
+        Przerwanie przerwac(*this, IloscMiast);
+        if (zbudujPopulacje(przerwac))
+            Przeszukaj();
+        return;
+    }
+    Przeszukaj();
+}
+
+void CGenetyk::Przeszukaj() {
     Inicjuj();
     Ocen();
     ZapamietajNajlepszy();

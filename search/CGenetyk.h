@@ -68,6 +68,11 @@ public:
     std::uint64_t BudzetPamieci = memoryBudget();
 
     void UstawRozmiar(int licznosc, int iloscMiast);
+    // Refuses a size as UstawRozmiar does, and keeps it; the search thread
+    // builds the populations when it starts and frees them when it ends, so
+    // that a window never waits for millions of individuals. Only Najlepszy
+    // and Zbieznosc outlive the search then.
+    void ZamowRozmiar(int licznosc, int iloscMiast);
 
     double DlugoscTrasy(const CGenotyp& g) const;
     void Inicjuj();
@@ -84,6 +89,12 @@ protected:
     void Execute() override;
 
 private:
+    void sprawdzRozmiar(int licz, int n) const;
+    // Allocates every individual for LicznoscPopulacji and IloscMiast;
+    // false when przerwij stopped it first.
+    template <class Przerwij>
+    bool zbudujPopulacje(Przerwij przerwij);
+    void Przeszukaj();
     double LosujPrawdopodobienstwo();
     const TablicaOdleglosci* Tablica() const;
     void PokazPostep(int nrPokolenia);
@@ -96,6 +107,7 @@ private:
     std::vector<int> PozycjaWOdcinku1;
     std::vector<int> PozycjaWOdcinku2;
 
+    bool zamowiony_ = false;
     // Written by the search thread only.
     int pokazanePokolenie_ = 0;
     bool nieopublikowany_ = false;

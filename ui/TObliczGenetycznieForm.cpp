@@ -90,7 +90,7 @@ void TObliczGenetycznieForm::PrzygotujObliczenia() {
     UsunObliczenia();
     Genetyk = std::make_unique<CGenetyk>();
     Genetyk->Odleglosci = &oknoGlowne_.SlotOdleglosci();
-    Genetyk->UstawRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.ListaMiast().Count());
+    Genetyk->ZamowRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.ListaMiast().Count());
     Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
     Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
     Genetyk->IlePokolen = StrToInt(Ustawienia.IlePokolen);

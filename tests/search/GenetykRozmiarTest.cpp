@@ -92,3 +92,25 @@ TEST(GenetykZakonczenie, AfterAFinishRequestNoStepChangesThePopulation) {
     }
     EXPECT_EQ(gen.Najlepszy.Geny, najlepszy);
 }
+
+TEST(GenetykRozmiar, AnOrderedPopulationIsBuiltAndFreedByTheSearchThread) {
+    const OdleglosciSlot tablica = genetyk_test::tablicaLosowa(8, 3);
+    CGenetyk gen;
+    gen.Odleglosci = &tablica;
+    gen.BudzetPamieci = 1000;
+    EXPECT_EQ(errorMessage([&] { gen.ZamowRozmiar(1000, 8); }), "Za mało pamięci");
+    EXPECT_EQ(gen.LicznoscPopulacji, 0);
+    gen.BudzetPamieci = memoryBudget();
+    gen.ZamowRozmiar(50, 8);
+    EXPECT_TRUE(gen.Populacja.empty());
+    gen.IlePokolen = 5;
+    gen.PKrzyzowania = 0.3;
+    gen.PMutacji = 0.1;
+    gen.release();
+    gen.waitForEnd();
+    EXPECT_TRUE(gen.Populacja.empty());
+    EXPECT_TRUE(gen.NowaPopulacja.empty());
+    ASSERT_TRUE(isPermutation(gen.Najlepszy.Geny, 8));
+    EXPECT_DOUBLE_EQ(gen.Najlepszy.Droga, gen.DlugoscTrasy(gen.Najlepszy));
+    EXPECT_EQ(gen.NrPokolenia, 5);
+}
