@@ -99,6 +99,11 @@ WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int ilos
                                    std::atomic<int>& procent, std::optional<std::uint64_t> limitKrokow) {
     const int n = iloscMiast;
     const std::optional<std::uint64_t> limit = limitKrokow ? limitKrokow : LimitKrokow(n);
+    // A step of the walk after the longest route runs a longer ascent and
+    // costs two to three of the other's.
+    std::optional<std::uint64_t> limitDluzszej = limit;
+    if (limitDluzszej)
+        *limitDluzszej /= 2;
     PokrycieTras pokrycie(n, 2, procent);
     WynikPermutacji wynik;
     Przebieg krotszy;
@@ -117,7 +122,7 @@ WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int ilos
             try {
                 pomocnik.emplace([&] {
                     try {
-                        dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limit);
+                        dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limitDluzszej);
                         pomocnikSkonczyl = true;
                     } catch (...) {
                     }
@@ -128,7 +133,7 @@ WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int ilos
             krotszy = przejdz(krotsza, przerwij, nrPermutacji, limit);
         }
         if (!pomocnikSkonczyl)
-            dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limit);
+            dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limitDluzszej);
         wynik.trasa = krotsza.NajlepszaTrasa();
         wynik.najkrotsza = krotsza.NajkrotszaDroga();
         wynik.najdluzsza = std::max(krotsza.NajdluzszaDroga(), dluzsza.NajdluzszaDroga());

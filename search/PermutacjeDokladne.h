@@ -30,6 +30,7 @@ WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int ilos
                                    const std::function<bool()>& przerwij, std::atomic<std::uint32_t>& nrPermutacji,
                                    std::atomic<int>& procent, std::optional<std::uint64_t> limitKrokow = {});
 
-// The steps after which a walk on n cities gives way, when the programme
-// fits in memory; none otherwise.
+// The steps after which the walk after the shortest route on n cities gives
+// way (the walk after the longest, half as many), when the programme fits in
+// memory; none otherwise.
 std::optional<std::uint64_t> LimitKrokow(int iloscMiast);

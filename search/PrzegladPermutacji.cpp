@@ -187,6 +187,9 @@ struct GraniceLagrange {
 
     static constexpr int kIteracjePierwszego = 120;
     static constexpr int kIteracje = 12;
+    // The bound on the longest completion gains more from a longer ascent:
+    // on random cities its walk takes about half the time with it.
+    static constexpr int kIteracjeDluzszej = 40;
 
     // A bound on a sum of whole steps may be raised to the next step.
     double naSiatke(double w) const { return krokSum > 0.0 ? std::ceil(w / krokSum) * krokSum : w; }
@@ -219,11 +222,12 @@ struct GraniceLagrange {
             if (!uzyte[v] && v != c)
                 wezly[std::size_t(k++)] = v;
         const int iteracje = poziom == 0 ? kIteracjePierwszego : kIteracje;
+        const int iteracjeDluzszej = poziom == 0 ? kIteracjePierwszego : kIteracjeDluzszej;
         std::copy(karyKrotszej + poziom * nn, karyKrotszej + (poziom + 1) * nn, kandydatKrotszej.begin());
         std::copy(karyDluzszej + poziom * nn, karyDluzszej + (poziom + 1) * nn, kandydatDluzszej.begin());
         if (krotsza && !krotszaWPamieci && krotszaMozliwa(p, k, iteracje, najkrotsza))
             return false;
-        return !(dluzsza && !dluzszaWPamieci && dluzszaMozliwa(p, k, iteracje, najdluzsza));
+        return !(dluzsza && !dluzszaWPamieci && dluzszaMozliwa(p, k, iteracjeDluzszej, najdluzsza));
     }
     bool krotszaMozliwa(float p, int k, int iteracje, float najkrotsza) {
         // Rounding can only lower a sum by zapasDolny, so a completion of at
