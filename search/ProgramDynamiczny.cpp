@@ -22,7 +22,7 @@ constexpr float kZapas = 0x1p-18f;
 // two halves of 12 bits, each looked up in a table of such counts.
 class Poczatki {
 public:
-    Poczatki() {
+    constexpr Poczatki() {
         for (std::uint32_t x = 1; x < kRozmiar; ++x)
             jedynki_[x] = jedynki_[x - 1] + std::uint32_t(std::popcount(x - 1));
     }
@@ -39,7 +39,7 @@ private:
     std::uint32_t jedynki_[kRozmiar] = {};
 };
 
-const Poczatki poczatek;
+constexpr Poczatki poczatek;
 
 // The entry of a city within its set's entries: the set's cities below it.
 int miejsce(std::uint32_t zbior, int bit) {
@@ -58,11 +58,11 @@ float wyzej(float x) {
 }
 float nizej(float x) { return -wyzej(-x); }
 
-// The greatest float x with fl(x + d) <= prog, for a finite prog: rounding
-// to nearest never decreases as x grows, so the x that qualify are all those
-// up to it. fl(x + d) <= prog while x + d stays below the midpoint between
-// prog and the next float up, or reaches it and the tie goes to an even
-// prog; the caller gives that midpoint and the tie's direction.
+// For a threshold prog: the greatest float x with fl(x + d) <= prog.
+// Rounding to nearest never decreases as x grows, so the x that qualify are
+// all those up to it. fl(x + d) <= prog while x + d stays below the midpoint
+// between prog and the next float up, or reaches it and the tie goes to an
+// even prog; both are worked out once per threshold.
 struct Prog {
     float prog;
     double srodek;
@@ -123,8 +123,8 @@ bool ProgramDynamiczny::warstwami(const std::function<bool()>& przerwij, bool ws
             const int k = wstecz ? m - w : w + 1;
             std::uint32_t indeks = 0;
             // The sets of k cities in increasing order (Gosper's hack).
-            for (std::uint32_t zbior = (std::uint32_t(1) << k) - 1; zbior <= wszystkie_ && !stop.load(std::memory_order_relaxed);
-                 ++indeks) {
+            for (std::uint32_t zbior = (std::uint32_t(1) << k) - 1;
+                 zbior <= wszystkie_ && !stop.load(std::memory_order_relaxed); ++indeks) {
                 if (int(indeks % std::uint32_t(ileWatkow)) == numer) {
                     krok(zbior, brudnopis);
                     // About a thousand sets take about a millisecond at 25 cities.
@@ -145,16 +145,16 @@ bool ProgramDynamiczny::warstwami(const std::function<bool()>& przerwij, bool ws
                 return;
         }
     };
-    std::optional<std::barrier<>> spotkanie;
-    spotkanie.emplace(2);
+    std::barrier<> spotkanie(2);
     {
         std::optional<std::jthread> pomocnik;
         try {
-            pomocnik.emplace([&] { watek(1, 2, [&] { spotkanie->arrive_and_wait(); }); });
+            pomocnik.emplace([&] { watek(1, 2, [&] { spotkanie.arrive_and_wait(); }); });
         } catch (const std::system_error&) {
+            // No second thread to be had: every set on this one.
         }
         if (pomocnik)
-            watek(0, 2, [&] { spotkanie->arrive_and_wait(); });
+            watek(0, 2, [&] { spotkanie.arrive_and_wait(); });
         else
             watek(0, 1, [] {});
     }
