@@ -16,6 +16,9 @@ constexpr float kNieskonczonosc = std::numeric_limits<float>::infinity();
 // Far above the few float steps between prog - d in float and the exact
 // greatest predecessor, relative to the magnitudes involved.
 constexpr float kZapas = 0x1p-18f;
+// A set takes at most some microseconds at 25 cities (n^2 steps), so a hold
+// or a finish is seen within about a millisecond.
+constexpr std::uint32_t kZbioryMiedzyPytaniami = 256;
 
 // Where the entries of a set start: one entry per city of every smaller set,
 // that is the number of ones in the binary forms of 0 .. zbior-1. Split into
@@ -127,10 +130,10 @@ bool ProgramDynamiczny::warstwami(const std::function<bool()>& przerwij, bool ws
                  zbior <= wszystkie_ && !stop.load(std::memory_order_relaxed); ++indeks) {
                 if (int(indeks % std::uint32_t(ileWatkow)) == numer) {
                     krok(zbior, brudnopis);
-                    // About a thousand sets take about a millisecond at 25 cities.
-                    if (++doPytania == 1024) {
+                    if (++doPytania == kZbioryMiedzyPytaniami) {
                         doPytania = 0;
-                        wykonane_.store(double(zrobione.fetch_add(1024) + 1024) / wszystkieZbiory,
+                        wykonane_.store(double(zrobione.fetch_add(kZbioryMiedzyPytaniami) + kZbioryMiedzyPytaniami) /
+                                            wszystkieZbiory,
                                         std::memory_order_relaxed);
                         if (przerwij())
                             stop = true;
