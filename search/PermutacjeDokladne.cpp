@@ -98,7 +98,14 @@ WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int ilos
                                    const std::function<bool()>& przerwij, std::atomic<std::uint32_t>& nrPermutacji,
                                    std::atomic<int>& procent, std::optional<std::uint64_t> limitKrokow) {
     const int n = iloscMiast;
-    const std::optional<std::uint64_t> limit = limitKrokow ? limitKrokow : LimitKrokow(n);
+    // The programme's sums stay exact for any finite distances; an infinite
+    // or undefined one leaves the walks alone.
+    bool skonczone = true;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            skonczone = skonczone && std::isfinite(odleglosci[i][j]);
+    const std::optional<std::uint64_t> limit =
+        !skonczone ? std::nullopt : limitKrokow ? limitKrokow : LimitKrokow(n);
     // A step of the walk after the longest route runs a longer ascent and
     // costs two to three of the other's.
     std::optional<std::uint64_t> limitDluzszej = limit;
