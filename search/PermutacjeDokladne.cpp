@@ -17,9 +17,8 @@ namespace {
 using Ograniczenie = PrzegladPermutacji::Ograniczenie;
 using Cel = PrzegladPermutacji::Cel;
 
-// What a walk left: done, stopped at its step limit, or asked to stop.
+// What a walk left: whether it stopped at its step limit, and what it covered.
 struct Przebieg {
-    bool skonczony = false;
     bool nadLimitem = false;
     Liczba128 pokryte = 0;
 };
@@ -35,7 +34,7 @@ Przebieg przejdz(PrzegladPermutacji& przeglad, const std::function<bool()>& prze
         }
         return przerwij();
     };
-    przebieg.skonczony = przeglad.Szukaj(zLimitem, nr);
+    przeglad.Szukaj(zLimitem, nr);
     przebieg.pokryte = przeglad.Pokryte();
     return przebieg;
 }

@@ -8,7 +8,6 @@
 #include "search/SumaTrasy.h"
 
 #include <numeric>
-#include <optional>
 
 TObliczThread::TObliczThread() = default;
 
@@ -63,12 +62,8 @@ void TObliczThread::Permutacje() {
         PermutacjeDokladnie();
         return;
     }
+    // Up to 13 cities the counter tells the progress; past 33 nothing does.
     PrzegladPermutacji przeglad(**Odleglosci, IloscMiast);
-    std::optional<PokrycieTras> pokrycie;
-    if (IlePermutacji == 0) {
-        pokrycie.emplace(IloscMiast, 1, ProcentPokrycia);
-        przeglad.UstawPokrycie(&*pokrycie, 0);
-    }
     przeglad.Szukaj([this] { return checkpoint(); }, NrPermutacji);
     NajlepszaTrasa = przeglad.NajlepszaTrasa();
     NajkrotszaDroga = przeglad.NajkrotszaDroga();
