@@ -17,8 +17,9 @@ namespace {
 using Ograniczenie = PrzegladPermutacji::Ograniczenie;
 using Cel = PrzegladPermutacji::Cel;
 
-// What a walk left: whether it stopped at its step limit, and what it covered.
+// What a walk left: done, stopped at its step limit, or asked to stop.
 struct Przebieg {
+    bool skonczony = false;
     bool nadLimitem = false;
     Liczba128 pokryte = 0;
 };
@@ -34,7 +35,7 @@ Przebieg przejdz(PrzegladPermutacji& przeglad, const std::function<bool()>& prze
         }
         return przerwij();
     };
-    przeglad.Szukaj(zLimitem, nr);
+    przebieg.skonczony = przeglad.Szukaj(zLimitem, nr);
     przebieg.pokryte = przeglad.Pokryte();
     return przebieg;
 }
@@ -145,7 +146,9 @@ WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int ilos
         wynik.najdluzsza = std::max(krotsza.NajdluzszaDroga(), dluzsza.NajdluzszaDroga());
     }
     // The walks' memory is given back before the programme takes its own.
-    if (!krotszy.nadLimitem && !dluzszy.nadLimitem)
+    // A walk asked to stop means the whole search was: no programme then.
+    const auto zatrzymany = [](const Przebieg& p) { return !p.skonczony && !p.nadLimitem; };
+    if ((!krotszy.nadLimitem && !dluzszy.nadLimitem) || zatrzymany(krotszy) || zatrzymany(dluzszy))
         return wynik;
     std::optional<Dokonczenie> dokonczenie;
     try {
