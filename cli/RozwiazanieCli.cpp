@@ -135,7 +135,7 @@ QByteArray RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
         if (dokladna) {
             najdluzsza = watek.NajdluzszaDroga;
             if (!przerwany)
-                trasy = dziesietnie(PokrycieTras::Silnia(n - 1));
+                trasy = dziesietnie(Silnia(n - 1));
         } else {
             trasy = QString::number(qint64(watek.NrLosowania.load()) + 1);
         }

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -22,16 +23,22 @@ float wGore(double x) {
 
 } // namespace
 
+double GraniceDopelnien::Rozmiar(int iloscMiast) {
+    return 2.0 * std::ldexp(double(iloscMiast) * sizeof(float), iloscMiast - 1);
+}
+
 GraniceDopelnien::GraniceDopelnien(const TablicaOdleglosci& odleglosci, int iloscMiast)
     : odleglosci_(odleglosci), n_(iloscMiast) {
-    const std::size_t rozmiar = (std::size_t(1) << (n_ - 1)) * std::size_t(n_);
+    if (n_ < 2 || n_ > kNajwiecejMiast || n_ > odleglosci.Count())
+        throw std::invalid_argument("GraniceDopelnien: city count out of range");
+    const std::size_t rozmiar = std::size_t(WszystkieMiasta(n_) + 1) * std::size_t(n_);
     najkrotsze_.assign(rozmiar, 0.0f);
     najdluzsze_.assign(rozmiar, 0.0f);
 }
 
 bool GraniceDopelnien::Zbuduj(const std::function<bool()>& przerwij) {
     const TablicaOdleglosci& T = odleglosci_;
-    const std::uint32_t wszystkie = (std::uint32_t(1) << (n_ - 1)) - 1;
+    const ZbiorMiast wszystkie = WszystkieMiasta(n_);
     for (std::uint32_t zbior = 0; zbior <= wszystkie; ++zbior) {
         if ((zbior & 0xFFu) == 0 && przerwij())
             return false;
@@ -49,7 +56,7 @@ bool GraniceDopelnien::Zbuduj(const std::function<bool()>& przerwij) {
                 for (std::uint32_t reszta = zbior; reszta != 0; reszta &= reszta - 1) {
                     const int bit = std::countr_zero(reszta);
                     const int nastepne = bit + 1;
-                    const std::uint32_t bez = zbior & ~(std::uint32_t(1) << bit);
+                    const std::uint32_t bez = zbior & ~BitMiasta(bit + 1);
                     const double krok = T[nastepne][koniec];
                     const double k = krok + najkrotsze_[indeks(bez, nastepne)];
                     const double d = krok + najdluzsze_[indeks(bez, nastepne)];
@@ -68,7 +75,7 @@ bool GraniceDopelnien::Zbuduj(const std::function<bool()>& przerwij) {
 
 template <class Lepsza>
 void GraniceDopelnien::odtworz(const std::vector<float>& tablica, Lepsza lepsza, int* trasa) const {
-    std::uint32_t zbior = (std::uint32_t(1) << (n_ - 1)) - 1;
+    ZbiorMiast zbior = WszystkieMiasta(n_);
     int koniec = 0;
     trasa[0] = 0;
     for (int pozycja = 1; pozycja < n_; ++pozycja) {
@@ -76,7 +83,7 @@ void GraniceDopelnien::odtworz(const std::vector<float>& tablica, Lepsza lepsza,
         double wartoscWybranego = 0.0;
         for (std::uint32_t reszta = zbior; reszta != 0; reszta &= reszta - 1) {
             const int bit = std::countr_zero(reszta);
-            const std::uint32_t bez = zbior & ~(std::uint32_t(1) << bit);
+            const std::uint32_t bez = zbior & ~BitMiasta(bit + 1);
             const double w = double(odleglosci_[bit + 1][koniec]) + tablica[indeks(bez, bit + 1)];
             if (wybrane < 0 || lepsza(w, wartoscWybranego)) {
                 wybrane = bit + 1;
@@ -84,7 +91,7 @@ void GraniceDopelnien::odtworz(const std::vector<float>& tablica, Lepsza lepsza,
             }
         }
         trasa[pozycja] = wybrane;
-        zbior &= ~(std::uint32_t(1) << (wybrane - 1));
+        zbior &= ~BitMiasta(wybrane);
         koniec = wybrane;
     }
 }

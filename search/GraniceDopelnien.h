@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/TablicaOdleglosci.h"
+#include "search/ZbiorMiast.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,12 +18,14 @@
 // longest up), so they stay true bounds. Two tables of 2^(n-1) x n entries.
 class GraniceDopelnien {
 public:
-    // Chosen by default up to here (84 MB at 20 cities, built in a blink).
-    static constexpr int kNajwiecejDomyslnie = 20;
     // Above this the tables outgrow 1 GiB (772 MB at 23 cities).
     static constexpr int kNajwiecejMiast = 23;
 
-    // Allocates both tables; may throw std::bad_alloc.
+    // Bytes both tables take for n cities.
+    static double Rozmiar(int iloscMiast);
+
+    // Allocates both tables; may throw std::bad_alloc. 2 <= n <=
+    // kNajwiecejMiast, or std::invalid_argument.
     GraniceDopelnien(const TablicaOdleglosci& odleglosci, int iloscMiast);
 
     // Fills the tables, polling przerwij now and then; false when it asked
@@ -30,8 +33,8 @@ public:
     bool Zbuduj(const std::function<bool()>& przerwij);
 
     int IloscMiast() const { return n_; }
-    float Najkrotsze(std::uint32_t zbior, int koniec) const { return najkrotsze_[indeks(zbior, koniec)]; }
-    float Najdluzsze(std::uint32_t zbior, int koniec) const { return najdluzsze_[indeks(zbior, koniec)]; }
+    float Najkrotsze(ZbiorMiast zbior, int koniec) const { return najkrotsze_[indeks(zbior, koniec)]; }
+    float Najdluzsze(ZbiorMiast zbior, int koniec) const { return najdluzsze_[indeks(zbior, koniec)]; }
 
     // A route (from city 0) that follows the tables' choices towards the
     // shortest, or the longest, tour: optimal up to the tables' rounding.
@@ -39,7 +42,7 @@ public:
     void TrasaNajdluzsza(int* trasa) const;
 
 private:
-    std::size_t indeks(std::uint32_t zbior, int koniec) const {
+    std::size_t indeks(ZbiorMiast zbior, int koniec) const {
         return std::size_t(zbior) * std::size_t(n_) + std::size_t(koniec);
     }
     template <class Lepsza>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/ZbiorMiast.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -26,17 +28,21 @@ public:
             throw std::bad_alloc();
     }
 
-    void Wyczysc() { std::memset(sloty_.get(), 0, (std::size_t(1) << bity_) * sizeof(Slot)); }
+    // Bytes the slots take for 2^bity subtrees.
+    static double Rozmiar(int bity) { return double(std::size_t(1) << bity) * double(sizeof(Slot)); }
+    std::size_t Sloty() const { return std::size_t(1) << bity_; }
 
-    float Najmniejsza(std::uint32_t reszta, int koniec) const {
+    void Wyczysc() { std::memset(sloty_.get(), 0, Sloty() * sizeof(Slot)); }
+
+    float Najmniejsza(ZbiorMiast reszta, int koniec) const {
         const Slot& s = slot(reszta, koniec);
         return s.koniec == koniec && s.reszta == reszta ? s.najmniejsza : std::numeric_limits<float>::infinity();
     }
-    float Najwieksza(std::uint32_t reszta, int koniec) const {
+    float Najwieksza(ZbiorMiast reszta, int koniec) const {
         const Slot& s = slot(reszta, koniec);
         return s.koniec == koniec && s.reszta == reszta ? s.najwieksza : -std::numeric_limits<float>::infinity();
     }
-    void Zapisz(std::uint32_t reszta, int koniec, float suma) {
+    void Zapisz(ZbiorMiast reszta, int koniec, float suma) {
         Slot& s = slot(reszta, koniec);
         if (s.koniec != koniec || s.reszta != reszta)
             s = Slot{reszta, koniec, suma, suma};
@@ -49,7 +55,7 @@ public:
 private:
     // koniec 0 marks an empty slot: the walk never ends a prefix at city 0.
     struct Slot {
-        std::uint32_t reszta;
+        ZbiorMiast reszta;
         std::int32_t koniec;
         float najmniejsza;
         float najwieksza;
@@ -57,13 +63,13 @@ private:
     struct Zwolnij {
         void operator()(Slot* s) const { std::free(s); }
     };
-    Slot& slot(std::uint32_t reszta, int koniec) {
+    Slot& slot(ZbiorMiast reszta, int koniec) {
         return sloty_[indeks(reszta, koniec)];
     }
-    const Slot& slot(std::uint32_t reszta, int koniec) const {
+    const Slot& slot(ZbiorMiast reszta, int koniec) const {
         return sloty_[indeks(reszta, koniec)];
     }
-    std::size_t indeks(std::uint32_t reszta, int koniec) const {
+    std::size_t indeks(ZbiorMiast reszta, int koniec) const {
         const std::uint64_t h = (std::uint64_t(reszta) << 6 | std::uint64_t(koniec)) * 0x9E3779B97F4A7C15ull;
         return std::size_t(h >> (64 - bity_));
     }

@@ -1,16 +1,17 @@
 #include "search/PermutacjeDokladne.h"
 
 #include "search/PokrycieTras.h"
+#include "search/Pomocnik.h"
 #include "search/ProgramDynamiczny.h"
 #include "search/PrzegladPermutacji.h"
+#include "search/Silnia.h"
+#include "search/ZasiegiPrzegladu.h"
 #include "toolkit/core/MemoryBudget.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <new>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -22,6 +23,7 @@ struct Przebieg {
     bool skonczony = false;
     bool nadLimitem = false;
     Liczba128 pokryte = 0;
+    bool zatrzymany() const { return !skonczony && !nadLimitem; }
 };
 
 // Runs one walk, capped at limit steps.
@@ -41,26 +43,27 @@ Przebieg przejdz(PrzegladPermutacji& przeglad, const std::function<bool()>& prze
 }
 
 // The dynamic programme's part of the search, reporting its progress as the
-// routes left by the walk covered in proportion.
+// routes left by the walk covered in proportion, short of all of them until
+// the part is done.
 class Dokonczenie {
 public:
-    Dokonczenie(const TablicaOdleglosci& odleglosci, int n, const std::function<bool()>& przerwij,
-                PokrycieTras& pokrycie)
-        : program_(odleglosci, n), przerwij_(przerwij), pokrycie_(pokrycie),
-          wszystkie_(PokrycieTras::Silnia(n - 1)) {}
+    Dokonczenie(const TablicaOdleglosci& odleglosci, int n, MemoryAccount& konto,
+                const std::function<bool()>& przerwij, PokrycieTras& pokrycie)
+        : program_(odleglosci, n, konto), przerwij_(przerwij), pokrycie_(pokrycie), wszystkie_(Silnia(n - 1)) {}
 
     // Passes of the programme for walk przeglad, which covered pokryte.
     void Zacznij(int przeglad, Liczba128 pokryte, int przebiegi) {
         przeglad_ = przeglad;
-        pokryte_ = pokryte;
+        pokryte_ = std::min(pokryte, wszystkie_ - 1);
         przebiegi_ = przebiegi;
         przebieg_ = 0;
     }
     std::function<bool()> Przerwij() {
         return [this] {
-            const double czesc = (przebieg_ + program_.Wykonane()) / przebiegi_;
-            const Liczba128 reszta = wszystkie_ - std::min(pokryte_, wszystkie_);
-            pokrycie_.Zglos(przeglad_, pokryte_ + Liczba128(double(reszta) * std::min(czesc, 1.0)));
+            const double czesc = std::min((przebieg_ + program_.Wykonane()) / przebiegi_, 1.0);
+            const Liczba128 reszta = wszystkie_ - 1 - pokryte_;
+            const Liczba128 dalej = std::min(reszta, Liczba128(std::floor(double(reszta) * czesc)));
+            pokrycie_.Zglos(przeglad_, pokryte_ + dalej);
             return przerwij_();
         };
     }
@@ -79,11 +82,53 @@ private:
     int przebieg_ = 0;
 };
 
+bool skonczoneOdleglosci(const TablicaOdleglosci& T, int n) {
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (!std::isfinite(T[i][j]))
+                return false;
+    return true;
+}
+
+// Both walks, the one after the longest route on a second thread when one
+// can be had.
+struct Przebiegi {
+    WynikPermutacji wynik;
+    Przebieg krotszy;
+    Przebieg dluzszy;
+};
+
+Przebiegi obaPrzeglady(const TablicaOdleglosci& odleglosci, int n, const std::function<bool()>& przerwij,
+                       std::atomic<std::uint32_t>& nrPermutacji, PokrycieTras& pokrycie, MemoryAccount& konto,
+                       std::optional<std::uint64_t> limit) {
+    // A step of the walk after the longest route runs a longer ascent and
+    // costs two to three of the other's.
+    std::optional<std::uint64_t> limitDluzszej = limit;
+    if (limitDluzszej)
+        *limitDluzszej /= 2;
+    Przebiegi p;
+    PrzegladPermutacji krotsza(odleglosci, n, Ograniczenie::Lagrange, Cel::Najkrotsza, &konto);
+    PrzegladPermutacji dluzsza(odleglosci, n, Ograniczenie::Lagrange, Cel::Najdluzsza, &konto);
+    krotsza.UstawPokrycie(&pokrycie, 0);
+    dluzsza.UstawPokrycie(&pokrycie, 1);
+    std::atomic<std::uint32_t> nrDluzszej{0};
+    {
+        Pomocnik pomocnik([&] { p.dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limitDluzszej); });
+        p.krotszy = przejdz(krotsza, przerwij, nrPermutacji, limit);
+        if (!pomocnik.Dziala())
+            p.dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limitDluzszej);
+        pomocnik.Dolacz();
+    }
+    p.wynik.trasa = krotsza.NajlepszaTrasa();
+    p.wynik.najkrotsza = krotsza.NajkrotszaDroga();
+    p.wynik.najdluzsza = std::max(krotsza.NajdluzszaDroga(), dluzsza.NajdluzszaDroga());
+    return p;
+}
+
 } // namespace
 
-std::optional<std::uint64_t> LimitKrokow(int iloscMiast) {
-    if (iloscMiast < 3 || iloscMiast > ProgramDynamiczny::kNajwiecejMiast ||
-        ProgramDynamiczny::Rozmiar(iloscMiast) > double(memoryBudget()))
+std::optional<std::uint64_t> LimitKrokow(int iloscMiast, double budzet) {
+    if (!Uzyta(CzescPrzegladu::ProgramDynamiczny, iloscMiast) || ProgramDynamiczny::Rozmiar(iloscMiast) > budzet)
         return std::nullopt;
     // One pass of the programme makes (n-1)^2 2^(n-2) additions, on two
     // threads; a step of the walk costs about as much as four thousand of
@@ -96,90 +141,67 @@ std::optional<std::uint64_t> LimitKrokow(int iloscMiast) {
 
 WynikPermutacji PermutacjeDokladne(const TablicaOdleglosci& odleglosci, int iloscMiast,
                                    const std::function<bool()>& przerwij, std::atomic<std::uint32_t>& nrPermutacji,
-                                   std::atomic<int>& procent, std::optional<std::uint64_t> limitKrokow) {
+                                   std::atomic<int>& procent, std::optional<std::uint64_t> limitKrokow,
+                                   std::optional<std::uint64_t> budzet) {
     const int n = iloscMiast;
+    MemoryAccount konto(budzet.value_or(memoryBudget()));
     // The programme's sums stay exact for any finite distances; an infinite
     // or undefined one leaves the walks alone.
-    bool skonczone = true;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            skonczone = skonczone && std::isfinite(odleglosci[i][j]);
-    const std::optional<std::uint64_t> limit =
-        !skonczone ? std::nullopt : limitKrokow ? limitKrokow : LimitKrokow(n);
-    // A step of the walk after the longest route runs a longer ascent and
-    // costs two to three of the other's.
-    std::optional<std::uint64_t> limitDluzszej = limit;
-    if (limitDluzszej)
-        *limitDluzszej /= 2;
+    std::optional<std::uint64_t> limit;
+    if (skonczoneOdleglosci(odleglosci, n) && Obslugiwana(CzescPrzegladu::ProgramDynamiczny, n) && n >= 3) {
+        limit = LimitKrokow(n, konto.left());
+        if (limitKrokow)
+            limit = limitKrokow;
+    }
     PokrycieTras pokrycie(n, 2, procent);
-    WynikPermutacji wynik;
-    Przebieg krotszy;
-    Przebieg dluzszy;
-    {
-        PrzegladPermutacji krotsza(odleglosci, n, Ograniczenie::Lagrange, Cel::Najkrotsza);
-        PrzegladPermutacji dluzsza(odleglosci, n, Ograniczenie::Lagrange, Cel::Najdluzsza);
-        krotsza.UstawPokrycie(&pokrycie, 0);
-        dluzsza.UstawPokrycie(&pokrycie, 1);
-        std::atomic<std::uint32_t> nrDluzszej{0};
-        // Nothing may leave the helper thread; a walk it could not finish
-        // is done again here.
-        std::atomic<bool> pomocnikSkonczyl{false};
-        {
-            std::optional<std::jthread> pomocnik;
-            try {
-                pomocnik.emplace([&] {
-                    try {
-                        dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limitDluzszej);
-                        pomocnikSkonczyl = true;
-                    } catch (...) {
-                    }
-                });
-            } catch (const std::system_error&) {
-                // No second thread to be had: one after the other, then.
-            }
-            krotszy = przejdz(krotsza, przerwij, nrPermutacji, limit);
+    for (;;) {
+        Przebiegi p = obaPrzeglady(odleglosci, n, przerwij, nrPermutacji, pokrycie, konto, limit);
+        // A walk asked to stop means the whole search was: no programme then.
+        if (p.krotszy.zatrzymany() || p.dluzszy.zatrzymany())
+            return std::move(p.wynik);
+        if (!p.krotszy.nadLimitem && !p.dluzszy.nadLimitem) {
+            pokrycie.Koniec();
+            return std::move(p.wynik);
         }
-        if (!pomocnikSkonczyl)
-            dluzszy = przejdz(dluzsza, przerwij, nrDluzszej, limitDluzszej);
-        wynik.trasa = krotsza.NajlepszaTrasa();
-        wynik.najkrotsza = krotsza.NajkrotszaDroga();
-        wynik.najdluzsza = std::max(krotsza.NajdluzszaDroga(), dluzsza.NajdluzszaDroga());
+        // The walks' memory has been given back before the programme takes
+        // its own.
+        std::optional<Dokonczenie> dokonczenie;
+        try {
+            if (konto.left() >= ProgramDynamiczny::Rozmiar(n))
+                dokonczenie.emplace(odleglosci, n, konto, przerwij, pokrycie);
+        } catch (const std::bad_alloc&) {
+        }
+        if (!dokonczenie) {
+            // No room after all: the walks again, to their end. The share
+            // of routes covered holds until they pass it.
+            limit.reset();
+            continue;
+        }
+        WynikPermutacji& wynik = p.wynik;
+        ProgramDynamiczny& program = dokonczenie->Program();
+        if (p.dluzszy.nadLimitem) {
+            dokonczenie->Zacznij(1, p.dluzszy.pokryte, 1);
+            float najdluzsza = 0.0f;
+            if (!program.Najdluzsza(dokonczenie->Przerwij(), najdluzsza))
+                return std::move(wynik);
+            wynik.najdluzsza = najdluzsza;
+            dokonczenie->Koniec();
+        }
+        if (p.krotszy.nadLimitem) {
+            dokonczenie->Zacznij(0, p.krotszy.pokryte, 2);
+            float najkrotsza = 0.0f;
+            std::vector<int> trasa;
+            if (!program.Najkrotsza(dokonczenie->Przerwij(), najkrotsza))
+                return std::move(wynik);
+            dokonczenie->NastepnyPrzebieg();
+            if (!program.PierwszaNajkrotsza(dokonczenie->Przerwij(), najkrotsza, trasa))
+                return std::move(wynik);
+            wynik.trasa = std::move(trasa);
+            wynik.najkrotsza = najkrotsza;
+            nrPermutacji = std::uint32_t(Silnia(n - 1) - 1);
+            dokonczenie->Koniec();
+        }
+        pokrycie.Koniec();
+        return std::move(wynik);
     }
-    // The walks' memory is given back before the programme takes its own.
-    // A walk asked to stop means the whole search was: no programme then.
-    const auto zatrzymany = [](const Przebieg& p) { return !p.skonczony && !p.nadLimitem; };
-    if ((!krotszy.nadLimitem && !dluzszy.nadLimitem) || zatrzymany(krotszy) || zatrzymany(dluzszy))
-        return wynik;
-    std::optional<Dokonczenie> dokonczenie;
-    try {
-        dokonczenie.emplace(odleglosci, n, przerwij, pokrycie);
-    } catch (const std::bad_alloc&) {
-        // No room after all: the walks again, to their end.
-        return PermutacjeDokladne(odleglosci, n, przerwij, nrPermutacji, procent,
-                                  std::numeric_limits<std::uint64_t>::max());
-    }
-    ProgramDynamiczny& program = dokonczenie->Program();
-    if (dluzszy.nadLimitem) {
-        dokonczenie->Zacznij(1, dluzszy.pokryte, 1);
-        float najdluzsza = 0.0f;
-        if (!program.Najdluzsza(dokonczenie->Przerwij(), najdluzsza))
-            return wynik;
-        wynik.najdluzsza = najdluzsza;
-        dokonczenie->Koniec();
-    }
-    if (krotszy.nadLimitem) {
-        dokonczenie->Zacznij(0, krotszy.pokryte, 2);
-        float najkrotsza = 0.0f;
-        std::vector<int> trasa;
-        if (!program.Najkrotsza(dokonczenie->Przerwij(), najkrotsza))
-            return wynik;
-        dokonczenie->NastepnyPrzebieg();
-        if (!program.PierwszaNajkrotsza(dokonczenie->Przerwij(), najkrotsza, trasa))
-            return wynik;
-        wynik.trasa = std::move(trasa);
-        wynik.najkrotsza = najkrotsza;
-        nrPermutacji = std::uint32_t(PokrycieTras::Silnia(n - 1) - 1);
-        dokonczenie->Koniec();
-    }
-    return wynik;
 }

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "search/Silnia.h"
+
 #include <atomic>
-#include <cstdint>
 #include <mutex>
 #include <vector>
 
-// Route counts past 20! need more than 64 bits; 100 times 32! still fits.
-__extension__ using Liczba128 = unsigned __int128;
-
 // How much of a permutation search is done: the share of the (n-1)! routes
 // that every walk of the search has covered, evaluated or skipped, as a
-// whole percent rounded down, kept at 99 at most until every walk is
-// complete. Walks on several threads report here; the percentage is what a
-// progress window reads.
+// whole percent rounded down, kept at 99 at most until the search says it
+// is complete. Walks on several threads report here; the percentage is what a
+// progress window reads, and it never falls: a walk that starts over counts
+// again only once it passes what it had covered before.
 class PokrycieTras {
 public:
     // Above this many cities 100 (n-1)! overflows 128 bits: no percentage.
@@ -21,9 +20,9 @@ public:
     // procent receives the percentage, or -1 when none can be given.
     PokrycieTras(int iloscMiast, int ilePrzegladow, std::atomic<int>& procent);
 
-    static Liczba128 Silnia(int k);
-
     void Zglos(int przeglad, Liczba128 pokryte);
+    // The search has its results: 100.
+    void Koniec();
 
 private:
     std::atomic<int>& procent_;

@@ -1,14 +1,14 @@
 #include "search/ProgramDynamiczny.h"
 
+#include "search/Pomocnik.h"
+
 #include <bit>
 #include <algorithm>
 #include <atomic>
 #include <barrier>
 #include <cmath>
 #include <limits>
-#include <optional>
-#include <system_error>
-#include <thread>
+#include <stdexcept>
 
 namespace {
 
@@ -43,10 +43,12 @@ private:
 };
 
 constexpr Poczatki poczatek;
+// Two halves of 12 bits: sets of up to 24 cities besides city 0.
+static_assert(ProgramDynamiczny::kNajwiecejMiast - 1 <= 24);
 
 // The entry of a city within its set's entries: the set's cities below it.
-int miejsce(std::uint32_t zbior, int bit) {
-    return std::popcount(zbior & ((std::uint32_t(1) << bit) - 1));
+int miejsce(ZbiorMiast zbior, int bit) {
+    return std::popcount(zbior & (BitMiasta(bit + 1) - 1));
 }
 
 // The neighbouring floats, inline: the backward pass takes them billions of
@@ -103,8 +105,12 @@ double ProgramDynamiczny::Rozmiar(int iloscMiast) {
     return m < 1 ? 0.0 : std::ldexp(double(m) * sizeof(float), m - 1);
 }
 
-ProgramDynamiczny::ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast)
-    : odleglosci_(odleglosci), n_(iloscMiast), wszystkie_((std::uint32_t(1) << (iloscMiast - 1)) - 1) {
+ProgramDynamiczny::ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast, MemoryAccount& konto)
+    : odleglosci_(odleglosci), n_(iloscMiast) {
+    if (n_ < 3 || n_ > kNajwiecejMiast || n_ > odleglosci.Count())
+        throw std::invalid_argument("ProgramDynamiczny: city count out of range");
+    wszystkie_ = WszystkieMiasta(n_);
+    udzial_ = konto.take(Rozmiar(n_));
     tablica_.resize(poczatek(wszystkie_) + std::size_t(n_ - 1));
     for (int i = 0; i < n_; ++i)
         for (int j = 0; j < n_; ++j)
@@ -119,47 +125,59 @@ bool ProgramDynamiczny::warstwami(const std::function<bool()>& przerwij, bool ws
     const double wszystkieZbiory = double(wszystkie_);
     std::atomic<std::uint64_t> zrobione{0};
     std::atomic<bool> stop{false};
-    const auto watek = [&](int numer, int ileWatkow, auto&& poWarstwie) {
-        Brudnopis brudnopis{std::size_t(n_)};
-        std::uint32_t doPytania = 0;
-        for (int w = 0; w < m; ++w) {
-            const int k = wstecz ? m - w : w + 1;
-            std::uint32_t indeks = 0;
-            // The sets of k cities in increasing order (Gosper's hack).
-            for (std::uint32_t zbior = (std::uint32_t(1) << k) - 1;
-                 zbior <= wszystkie_ && !stop.load(std::memory_order_relaxed); ++indeks) {
-                if (int(indeks % std::uint32_t(ileWatkow)) == numer) {
-                    krok(zbior, brudnopis);
-                    if (++doPytania == kZbioryMiedzyPytaniami) {
-                        doPytania = 0;
-                        wykonane_.store(double(zrobione.fetch_add(kZbioryMiedzyPytaniami) + kZbioryMiedzyPytaniami) /
-                                            wszystkieZbiory,
-                                        std::memory_order_relaxed);
-                        if (przerwij())
-                            stop = true;
-                    }
-                }
-                const std::uint32_t najnizszy = zbior & (~zbior + 1);
-                const std::uint32_t r = zbior + najnizszy;
-                zbior = (((r ^ zbior) >> 2) / najnizszy) | r;
+    std::barrier<> spotkanie(2);
+    const auto watek = [&](int numer, int ileWatkow) {
+        // However this thread ends, it leaves the meeting point, so that the
+        // other one never waits for it there.
+        struct Odejscie {
+            std::barrier<>* spotkanie;
+            ~Odejscie() {
+                if (spotkanie)
+                    spotkanie->arrive_and_drop();
             }
-            poWarstwie();
-            if (stop)
-                return;
+        } odejscie{ileWatkow > 1 ? &spotkanie : nullptr};
+        try {
+            Brudnopis brudnopis{std::size_t(n_)};
+            std::uint32_t doPytania = 0;
+            for (int w = 0; w < m; ++w) {
+                const int k = wstecz ? m - w : w + 1;
+                std::uint32_t indeks = 0;
+                // The sets of k cities in increasing order (Gosper's hack).
+                for (ZbiorMiast zbior = WszystkieMiasta(k + 1);
+                     zbior <= wszystkie_ && !stop.load(std::memory_order_relaxed); ++indeks) {
+                    if (int(indeks % std::uint32_t(ileWatkow)) == numer) {
+                        krok(zbior, brudnopis);
+                        if (++doPytania == kZbioryMiedzyPytaniami) {
+                            doPytania = 0;
+                            wykonane_.store(double(zrobione.fetch_add(kZbioryMiedzyPytaniami) +
+                                                   kZbioryMiedzyPytaniami) /
+                                                wszystkieZbiory,
+                                            std::memory_order_relaxed);
+                            if (przerwij())
+                                stop = true;
+                        }
+                    }
+                    const ZbiorMiast najnizszy = zbior & (~zbior + 1);
+                    const ZbiorMiast r = zbior + najnizszy;
+                    zbior = (((r ^ zbior) >> 2) / najnizszy) | r;
+                }
+                if (odejscie.spotkanie)
+                    spotkanie.arrive_and_wait();
+                if (stop)
+                    return;
+            }
+        } catch (...) {
+            stop = true;
+            throw;
         }
     };
-    std::barrier<> spotkanie(2);
     {
-        std::optional<std::jthread> pomocnik;
-        try {
-            pomocnik.emplace([&] { watek(1, 2, [&] { spotkanie.arrive_and_wait(); }); });
-        } catch (const std::system_error&) {
-            // No second thread to be had: every set on this one.
-        }
-        if (pomocnik)
-            watek(0, 2, [&] { spotkanie.arrive_and_wait(); });
+        Pomocnik pomocnik([&] { watek(1, 2); });
+        if (pomocnik.Dziala())
+            watek(0, 2);
         else
-            watek(0, 1, [] {});
+            watek(0, 1);
+        pomocnik.Dolacz();
     }
     if (stop)
         return false;
@@ -182,7 +200,7 @@ bool ProgramDynamiczny::wPrzod(const std::function<bool()>& przerwij, Lepsza lep
         for (std::uint32_t j = zbior; j != 0; j &= j - 1, ++r) {
             const int bitJ = std::countr_zero(j);
             const float* doJ = T[bitJ + 1];
-            const std::uint32_t bez = zbior & ~(std::uint32_t(1) << bitJ);
+            const std::uint32_t bez = zbior & ~BitMiasta(bitJ + 1);
             const float* poprzednie = F + poczatek(bez);
             float najlepsza = najgorsza;
             int q = 0;
@@ -238,7 +256,7 @@ bool ProgramDynamiczny::wstecz(const std::function<bool()>& przerwij, float najk
         int ile = 0;
         for (std::uint32_t k = wolne; k != 0; k &= k - 1, ++ile) {
             const int bitK = std::countr_zero(k);
-            const std::uint32_t z = zbior | (std::uint32_t(1) << bitK);
+            const std::uint32_t z = zbior | BitMiasta(bitK + 1);
             nastepne[ile] = bitK + 1;
             progi[ile] = G[poczatek(z) + std::size_t(miejsce(z, bitK))];
         }
@@ -275,7 +293,7 @@ bool ProgramDynamiczny::PierwszaNajkrotsza(const std::function<bool()>& przerwij
             const int bit = c - 1;
             if ((zbior >> bit) & 1u)
                 continue;
-            const std::uint32_t z = zbior | (std::uint32_t(1) << bit);
+            const std::uint32_t z = zbior | BitMiasta(bit + 1);
             const float s = suma + T[c][poprzednie];
             if (s <= tablica_[poczatek(z) + std::size_t(miejsce(z, bit))]) {
                 wybrane = c;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "search/TablicaOdleglosci.h"
+#include "search/ZbiorMiast.h"
+#include "toolkit/core/MemoryBudget.h"
 
 #include <atomic>
 #include <cstdint>
@@ -26,12 +28,16 @@ public:
     // Bytes the table takes for n cities.
     static double Rozmiar(int iloscMiast);
 
-    // Allocates the table; may throw std::bad_alloc. 3 <= n <= kNajwiecejMiast.
-    ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast);
+    // Takes the table's share of konto ("Za mało pamięci" when it is not
+    // left) and allocates the table; may throw std::bad_alloc. Any other
+    // size than 3 <= n <= kNajwiecejMiast is refused with
+    // std::invalid_argument.
+    ProgramDynamiczny(const TablicaOdleglosci& odleglosci, int iloscMiast, MemoryAccount& konto);
 
     // Each pass runs on two threads (one when no second can be had), polls
     // przerwij on both now and then, and returns false when it asked to
-    // stop. Wykonane() is the share of the current pass done.
+    // stop. Whatever either thread throws is raised here once both have
+    // stopped. Wykonane() is the share of the current pass done.
     bool Najkrotsza(const std::function<bool()>& przerwij, float& wynik);
     bool Najdluzsza(const std::function<bool()>& przerwij, float& wynik);
     // The first route in lexicographic order whose sum is najkrotsza, the
@@ -56,7 +62,8 @@ private:
 
     const TablicaOdleglosci& odleglosci_;
     int n_;
-    std::uint32_t wszystkie_;  // bit c-1 for city c
+    ZbiorMiast wszystkie_;
+    MemoryAccount::Share udzial_;
     std::vector<float> tablica_;
     float najwiekszaOdleglosc_ = 0.0f;
     std::atomic<double> wykonane_{0.0};

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "search/PokrycieTras.h"
+#include "search/PrzejsciePermutacji.h"
 #include "search/TablicaOdleglosci.h"
+#include "toolkit/core/MemoryBudget.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class GraniceDopelnien;
@@ -16,12 +18,9 @@ class RelaksacjaLagrange;
 // The exhaustive search over every route that starts with city 0, with the
 // results of evaluating them one by one in lexicographic order: the first
 // shortest route, its length and the greatest length, all as the
-// single-precision sums of SumaTrasy.
-//
-// A depth-first walk in that order carries the prefix sums, which are exactly
-// the values a route's own sum passes through. A subtree is skipped when
-// bounds that stay safe under single-precision rounding prove that none of
-// its routes can change the results; skipped routes still count as covered.
+// single-precision sums of SumaTrasy. A subtree is skipped when bounds that
+// stay safe under single-precision rounding prove that none of its routes
+// can change the results; skipped routes still count as covered.
 class PrzegladPermutacji {
 public:
     // The bound that decides which subtrees to skip.
@@ -38,19 +37,22 @@ public:
     // honours this; the others always settle both.
     enum class Cel { Oba, Najkrotsza, Najdluzsza };
 
-    // The bound chosen when none is asked for: the tables up to 20 cities,
-    // the Lagrangian bound up to PokrycieTras::kNajwiecejMiast, Proste above.
-    static Ograniczenie Domyslne(int iloscMiast);
+    // The bound of a single walk over n cities, as the table of the search's
+    // parts gives it.
+    static Ograniczenie OgraniczenieDla(int iloscMiast);
 
-    // Allocates everything the search needs. The bound asked for is lowered
-    // when it does not apply: Brak for a table with negative or non-finite
-    // entries; HeldKarp above GraniceDopelnien::kNajwiecejMiast cities or
-    // when its tables cannot be allocated becomes Lagrange, and Lagrange
-    // above PokrycieTras::kNajwiecejMiast or without memory becomes Proste.
+    // Allocates everything the search needs, each large table counted
+    // against konto first (against an account of its own when none is
+    // given). The bound asked for is lowered when it does not apply: Brak
+    // for a table with negative or non-finite entries; HeldKarp past the
+    // tables' reach or without memory for them becomes Lagrange, and
+    // Lagrange past its reach or without memory becomes Proste. The memory
+    // of searched subtrees is left out, or made smaller, when the account
+    // cannot pay for it.
     PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int iloscMiast, Ograniczenie ograniczenie,
-                       Cel cel = Cel::Oba);
+                       Cel cel = Cel::Oba, MemoryAccount* konto = nullptr);
     PrzegladPermutacji(const TablicaOdleglosci& odleglosci, int iloscMiast)
-        : PrzegladPermutacji(odleglosci, iloscMiast, Domyslne(iloscMiast)) {}
+        : PrzegladPermutacji(odleglosci, iloscMiast, OgraniczenieDla(iloscMiast)) {}
     ~PrzegladPermutacji();
 
     PrzegladPermutacji(const PrzegladPermutacji&) = delete;
@@ -64,30 +66,28 @@ public:
                 int krokKontroli = 4096);
 
     // Reports the routes covered to pokrycie as walk number przeglad.
-    void UstawPokrycie(PokrycieTras* pokrycie, int przeglad) {
-        pokrycie_ = pokrycie;
-        przeglad_ = przeglad;
-    }
+    void UstawPokrycie(PokrycieTras* pokrycie, int przeglad) { przejscie_.UstawPokrycie(pokrycie, przeglad); }
 
-    const std::vector<int>& NajlepszaTrasa() const { return najlepsza_; }
-    float NajkrotszaDroga() const { return najkrotsza_; }
-    float NajdluzszaDroga() const { return najdluzsza_; }
-    // Routes evaluated or skipped, the identity included (modulo 2^64).
-    std::uint64_t Pokryte() const { return std::uint64_t(pokryte_); }
-    std::uint64_t Odwiedzone() const { return odwiedzone_; }
+    const std::vector<int>& NajlepszaTrasa() const { return przejscie_.NajlepszaTrasa(); }
+    float NajkrotszaDroga() const { return przejscie_.NajkrotszaDroga(); }
+    float NajdluzszaDroga() const { return przejscie_.NajdluzszaDroga(); }
+    // Routes evaluated or skipped, the identity included (modulo 2^128).
+    Liczba128 Pokryte() const { return przejscie_.Pokryte(); }
+    std::uint64_t Odwiedzone() const { return przejscie_.Odwiedzone(); }
     // Steps of the walk so far: a measure of its work that does not depend
     // on the machine, read by przerwij to cap a walk.
-    std::uint64_t Kroki() const { return kroki_; }
+    std::uint64_t Kroki() const { return przejscie_.Kroki(); }
     Ograniczenie UzyteOgraniczenie() const { return ograniczenie_; }
     Cel UzytyCel() const { return cel_; }
+    // Slots of the memory of searched subtrees the walk keeps (0: none).
+    std::size_t SlotyPamieci() const;
 
 private:
-    template <class Granice>
-    bool przejdz(Granice& granice, const std::function<bool()>& przerwij,
-                 std::atomic<std::uint32_t>& nrPermutacji, int krokKontroli);
+    void przygotujHeldaKarpa(MemoryAccount& konto);
+    void przygotujLagrange(MemoryAccount& konto);
+    void przygotujProste();
     bool szukajZLagrange(const std::function<bool()>& przerwij, std::atomic<std::uint32_t>& nrPermutacji,
                          int krokKontroli);
-    void oglos(std::atomic<std::uint32_t>& nrPermutacji) const;
 
     const TablicaOdleglosci& odleglosci_;
     int n_;
@@ -97,7 +97,17 @@ private:
     // single-precision additions; 1 when every sum is exact.
     double zapasDolny_ = 1.0;
     double zapasGorny_ = 1.0;
+    // When every route sum is exact: the step all sums are multiples of.
+    double krokSum_ = 0.0;
+
+    // Declared before the tables it pays for, so that it outlives them.
+    std::optional<MemoryAccount> wlasneKonto_;
+    MemoryAccount::Share udzialGranic_;
+    MemoryAccount::Share udzialPamieci_;
+
     std::unique_ptr<GraniceDopelnien> granice_;
+    std::vector<float> pamiecKrotszej_;
+    std::vector<float> pamiecDluzszej_;
     // Lagrangian bounds on the shortest and on the longest completion;
     // penalties per depth of the walk for each.
     std::unique_ptr<RelaksacjaLagrange> relaksacjaKrotszej_;
@@ -106,29 +116,12 @@ private:
     std::vector<double> karyDluzszej_;
     std::unique_ptr<PamiecPoddrzew> pamiecPoddrzew_;
     bool pamiecCzysta_ = true;
-    // When every route sum is exact: the step all sums are multiples of.
-    double krokSum_ = 0.0;
-    PokrycieTras* pokrycie_ = nullptr;
-    int przeglad_ = 0;
-
-    std::vector<int> najlepsza_;
-    float najkrotsza_ = 0.0f;
-    float najdluzsza_ = 0.0f;
-    Liczba128 pokryte_ = 0;
-    std::uint64_t odwiedzone_ = 0;
-    std::uint64_t kroki_ = 0;
-
-    // Per-search working space: route, prefix sums, next candidate per
-    // position, cities in use, subtree sizes.
-    std::vector<int> trasa_;
-    std::vector<float> sumy_;
-    std::vector<int> nastepny_;
-    std::vector<unsigned char> uzyte_;
-    std::vector<Liczba128> silnia_;
+    // The cheapest and the dearest edge into each city, and their sums per
+    // level of the walk.
     std::vector<double> najtanszeWejscie_;
     std::vector<double> najdrozszeWejscie_;
     std::vector<double> sumaTanszych_;
     std::vector<double> sumaDrozszych_;
-    std::vector<float> pamiecKrotszej_;
-    std::vector<float> pamiecDluzszej_;
+
+    PrzejsciePermutacji przejscie_;
 };

@@ -1,11 +1,12 @@
 #include "search/TObliczThread.h"
 
 #include "search/PermutacjeDokladne.h"
-#include "search/PokrycieTras.h"
 #include "search/LosowaLiczba.h"
 #include "search/LosowaTrasa.h"
 #include "search/PrzegladPermutacji.h"
+#include "search/Silnia.h"
 #include "search/SumaTrasy.h"
+#include "search/ZasiegiPrzegladu.h"
 
 #include <numeric>
 
@@ -23,12 +24,7 @@ float TObliczThread::DlugoscTrasy(const int* trasa) const {
 }
 
 std::uint32_t TObliczThread::Silnia(int n) {
-    if (n >= 14)
-        return 0;
-    std::uint32_t wynik = 1;
-    for (int k = 2; k < n; ++k)
-        wynik *= std::uint32_t(k);
-    return wynik;
+    return n >= 14 ? 0 : std::uint32_t(::Silnia(n - 1));
 }
 
 void TObliczThread::Execute() {
@@ -56,13 +52,12 @@ void TObliczThread::Permutacje() {
     ProcentPokrycia = -1;
     if (!tablicaPasuje())
         return;
-    // Past what the route counter counts, the walks that skip subtrees;
-    // past PokrycieTras's reach, one walk with the simplest bound.
-    if (IlePermutacji == 0 && IloscMiast <= PokrycieTras::kNajwiecejMiast) {
+    if (Uzyta(CzescPrzegladu::Lagrange, IloscMiast)) {
         PermutacjeDokladnie();
         return;
     }
-    // Up to 13 cities the counter tells the progress; past 33 nothing does.
+    // One walk: with the tables while the route counter tells the progress,
+    // with the simplest bound past every other part's reach.
     PrzegladPermutacji przeglad(**Odleglosci, IloscMiast);
     przeglad.Szukaj([this] { return checkpoint(); }, NrPermutacji);
     NajlepszaTrasa = przeglad.NajlepszaTrasa();
