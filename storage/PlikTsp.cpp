@@ -39,7 +39,7 @@ public:
 
     [[noreturn]] void blad(const QString& co) const { bladW(numer_ > 0 ? numer_ : 1, co); }
     [[noreturn]] void bladW(int linia, const QString& co) const {
-        throw UserError(QStringLiteral("%1:%2: %3").arg(nazwa_).arg(linia).arg(co));
+        throw UserError(nazwa_ + QLatin1Char(':') + QString::number(linia) + QStringLiteral(": ") + co);
     }
 
 private:
@@ -161,9 +161,7 @@ QByteArray wczytajOgraniczone(QIODevice& plik, const QString& nazwa) {
             break;
         dane += kawalek;
         if (dane.size() > PlikTsp::MaksRozmiarPliku)
-            throw UserError(QStringLiteral("%1: plik jest większy niż %2 MiB")
-                                .arg(nazwa)
-                                .arg(PlikTsp::MaksRozmiarPliku >> 20));
+            throw UserError(nazwa + QStringLiteral(": plik jest większy niż %1 MiB").arg(PlikTsp::MaksRozmiarPliku >> 20));
     }
     const auto* plikDyskowy = qobject_cast<QFileDevice*>(&plik);
     if (plikDyskowy && plikDyskowy->error() != QFileDevice::NoError)
