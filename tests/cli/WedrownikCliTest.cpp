@@ -220,6 +220,21 @@ TEST_F(WedrownikCli, InterruptWhileAPipeSendsNothingPrintsNoRoute) {
     EXPECT_TRUE(proces.readAllStandardError().contains("no route"));
 }
 
+TEST(WedrownikCliBiblioteki, RunsOnQtCoreAlone) {
+    QProcess proces;
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", "-"});
+    ASSERT_TRUE(proces.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return lapieCtrlC(proces.processId()); }));
+    QFile mapy(QStringLiteral("/proc/%1/maps").arg(proces.processId()));
+    ASSERT_TRUE(mapy.open(QIODevice::ReadOnly));
+    const QByteArray zaladowane = mapy.readAll();
+    EXPECT_TRUE(zaladowane.contains("libQt6Core"));
+    EXPECT_FALSE(zaladowane.contains("libQt6Gui"));
+    EXPECT_FALSE(zaladowane.contains("libQt6Widgets"));
+    proces.kill();
+    proces.waitForFinished();
+}
+
 TEST_F(WedrownikCli, AnswerThatCannotReachStandardOutputExitsWithFour) {
     const QString dobry = plik("p.tsp", kProstokat);
     QProcess pelny;
