@@ -1,7 +1,7 @@
 #include "app/PlikiMatrycy.h"
 
 #include "grid/CMatryca.h"
-#include "grid/CPunkty.h"
+#include "search/CPunkty.h"
 #include "storage/PlikTsp.h"
 #include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"

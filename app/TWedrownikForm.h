@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/CPunkty.h"
+#include "search/CPunkty.h"
 #include "search/TablicaOdleglosci.h"
 #include "ui/OknoGlowne.h"
 

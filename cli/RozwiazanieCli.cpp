@@ -1,35 +1,43 @@
 #include "cli/RozwiazanieCli.h"
 
-#include "grid/CPunkty.h"
+#include "cli/WejscieCli.h"
+#include "cli/WyjatkiCli.h"
 #include "search/CGenetyk.h"
+#include "search/CPunkty.h"
 #include "search/PokrycieTras.h"
 #include "search/TObliczThread.h"
-#include "storage/PlikTsp.h"
 #include "toolkit/core/HoldableThread.h"
 #include "toolkit/core/UserError.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTimer>
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 
 namespace {
 
-MapaTsp wczytaj(const QString& plik) {
-    if (plik == QStringLiteral("-")) {
-        QFile wejscie;
-        if (!wejscie.open(stdin, QIODevice::ReadOnly))
-            throw UserError(QStringLiteral("Cannot open file -"));
-        return PlikTsp::WczytajTsp(wejscie, plik);
+// What a search leaves behind: its best route, when it reached a complete
+// one, with the length of exactly that route.
+struct Odpowiedz {
+    std::vector<int> trasa;
+    double dlugosc = 0.0;
+    std::optional<double> najdluzsza;
+    QString trasy;
+    bool przerwany = false;
+};
+
+bool jestTrasa(const std::vector<int>& trasa, int n) {
+    if (int(trasa.size()) != n)
+        return false;
+    std::vector<bool> byla(std::size_t(n), false);
+    for (int miasto : trasa) {
+        if (miasto < 0 || miasto >= n || byla[std::size_t(miasto)])
+            return false;
+        byla[std::size_t(miasto)] = true;
     }
-    return PlikTsp::WczytajTsp(plik);
+    return true;
 }
 
 QString dziesietnie(Liczba128 x) {
@@ -57,17 +65,99 @@ void czekaj(HoldableThread& watek, const std::atomic<bool>& przerwano, const std
             petla.quit();
     });
     zegar.start(100);
+    if (przerwano.load())
+        watek.requestFinish();
     watek.release();
     if (!watek.hasEnded())
         petla.exec();
     watek.waitForEnd();
 }
 
+Odpowiedz genetycznie(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosci, int n,
+                      const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep) {
+    CGenetyk genetyk;
+    genetyk.Odleglosci = &odleglosci;
+    try {
+        // Built on the search thread, where Ctrl+C stops even a population
+        // of millions part way.
+        genetyk.ZamowRozmiar(zadanie.populacja, n);
+    } catch (const UserError&) {
+        throw UserError(QStringLiteral("--population ") + QString::number(zadanie.populacja)
+                        + QStringLiteral(": too large for memory"));
+    }
+    genetyk.PKrzyzowania = zadanie.krzyzowanie;
+    genetyk.PMutacji = zadanie.mutacja;
+    genetyk.IlePokolen = zadanie.pokolenia;
+    genetyk.Ziarno = zadanie.ziarno;
+    czekaj(genetyk, przerwano, [&] {
+        if (!postep || !genetyk.NowyStan())
+            return;
+        const StanGenetyka& stan = genetyk.OdebranyStan();
+        // The first state is the initial population's: generation 0.
+        postep(QStringLiteral("generation ") + QString::number(stan.Zbieznosc.IlePokolen() - 1)
+               + QStringLiteral(" of ") + QString::number(stan.IlePokolen));
+    });
+    while (genetyk.NowyStan()) {
+    }
+    Odpowiedz odpowiedz;
+    odpowiedz.przerwany = genetyk.finishRequested();
+    const SeriaZbieznosci& zbieznosc = genetyk.OdebranyStan().Zbieznosc;
+    if (!zbieznosc.Pusta())
+        odpowiedz.trasy = QString::number(zbieznosc.IlePokolen() * qint64(zadanie.populacja));
+    // Length 0 marks a best route not yet chosen.
+    if (genetyk.Najlepszy.Droga > 0.0 && jestTrasa(genetyk.Najlepszy.Geny, n)) {
+        odpowiedz.trasa = genetyk.Najlepszy.Geny;
+        odpowiedz.dlugosc = genetyk.DlugoscTrasy(genetyk.Najlepszy);
+    }
+    return odpowiedz;
+}
+
+Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosci, int n,
+                                const std::atomic<bool>& przerwano,
+                                const std::function<void(const QString&)>& postep) {
+    TObliczThread watek;
+    watek.Odleglosci = &odleglosci;
+    watek.IloscMiast = n;
+    const bool dokladna = zadanie.metoda == ZadanieCli::Metoda::Dokladna;
+    if (!dokladna) {
+        watek.IleLosowan = zadanie.losowania;
+        watek.Ziarno = zadanie.ziarno;
+    }
+    watek.Tryb = dokladna ? TrybObliczen::Permutacje : TrybObliczen::Losowo;
+    czekaj(watek, przerwano, [&] {
+        if (!postep)
+            return;
+        if (!dokladna)
+            postep(QString::number(watek.NrLosowania.load()) + QStringLiteral(" of ")
+                   + QString::number(watek.IleLosowan) + QStringLiteral(" routes"));
+        else if (watek.ProcentPokrycia.load() >= 0)
+            postep(QString::number(watek.ProcentPokrycia.load()) + QStringLiteral(" %"));
+        else if (watek.IlePermutacji.load() > 0)
+            postep(QString::number(quint64(watek.NrPermutacji.load()) * 100 / watek.IlePermutacji.load())
+                   + QStringLiteral(" %"));
+    });
+    Odpowiedz odpowiedz;
+    odpowiedz.przerwany = watek.finishRequested();
+    if (jestTrasa(watek.NajlepszaTrasa, n)) {
+        odpowiedz.trasa = watek.NajlepszaTrasa;
+        odpowiedz.dlugosc = watek.DlugoscTrasy(odpowiedz.trasa.data());
+    }
+    if (!dokladna) {
+        // The identity route is evaluated too.
+        odpowiedz.trasy = QString::number(qint64(watek.NrLosowania.load()) + 1);
+    } else if (!odpowiedz.przerwany) {
+        // Only a search that saw every route knows the longest.
+        odpowiedz.najdluzsza = watek.NajdluzszaDroga;
+        odpowiedz.trasy = dziesietnie(Silnia(n - 1));
+    }
+    return odpowiedz;
+}
+
 } // namespace
 
-QByteArray RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
-                                   const std::function<void(const QString&)>& postep, bool& przerwany) {
-    const MapaTsp mapa = wczytaj(zadanie_.plik);
+WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
+                                 const std::function<void(const QString&)>& postep) {
+    const MapaTsp mapa = WczytajWejscie(zadanie_.plik, przerwano);
     // Numbered as the window numbers marked cells, row by row, so that the
     // lengths are the ones it shows for the same cells.
     std::vector<MiastoTsp> miasta = mapa.Miasta;
@@ -77,106 +167,34 @@ QByteArray RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
     CPunkty punkty;
     for (const MiastoTsp& m : miasta)
         punkty.Add(TPunkt{m.Kolumna, m.Wiersz});
-    const OdleglosciSlot odleglosci = punkty.CreateOdleglosci();
+    // Tens of thousands of cities take seconds here.
+    const OdleglosciSlot odleglosci = punkty.CreateOdleglosci(memoryBudget(), [&] { return przerwano.load(); });
+    if (!odleglosci)
+        throw PrzerwanoBezTrasy{};
     const int n = punkty.Count();
 
     QElapsedTimer zegar;
     zegar.start();
-    std::vector<int> trasa;
-    double najkrotsza = 0.0;
-    std::optional<double> najdluzsza;
-    QString trasy;
-    przerwany = false;
-
-    if (zadanie_.metoda == ZadanieCli::Metoda::Genetyczna) {
-        CGenetyk genetyk;
-        genetyk.Odleglosci = &odleglosci;
-        try {
-            genetyk.UstawRozmiar(zadanie_.populacja, n);
-        } catch (const std::bad_alloc&) {
-            throw UserError(QStringLiteral("--population %1: too large for memory").arg(zadanie_.populacja));
-        }
-        genetyk.PKrzyzowania = zadanie_.krzyzowanie;
-        genetyk.PMutacji = zadanie_.mutacja;
-        genetyk.IlePokolen = zadanie_.pokolenia;
-        genetyk.Ziarno = zadanie_.ziarno;
-        czekaj(genetyk, przerwano, [&] {
-            if (postep)
-                postep(QStringLiteral("generation %1 of %2").arg(genetyk.NrPokolenia).arg(genetyk.IlePokolen));
-        });
-        trasa = genetyk.Najlepszy.Geny;
-        najkrotsza = genetyk.Najlepszy.Droga;
-        przerwany = genetyk.finishRequested();
-        trasy = QString::number(qint64(genetyk.NrPokolenia + 1) * zadanie_.populacja);
-    } else {
-        TObliczThread watek;
-        watek.Odleglosci = &odleglosci;
-        watek.IloscMiast = n;
-        const bool dokladna = zadanie_.metoda == ZadanieCli::Metoda::Dokladna;
-        if (!dokladna) {
-            watek.IleLosowan = zadanie_.losowania;
-            watek.Ziarno = zadanie_.ziarno;
-        }
-        watek.Tryb = dokladna ? 1 : 2;
-        czekaj(watek, przerwano, [&] {
-            if (!postep)
-                return;
-            if (!dokladna)
-                postep(QStringLiteral("%1 of %2 routes").arg(watek.NrLosowania.load()).arg(watek.IleLosowan));
-            else if (watek.ProcentPokrycia.load() >= 0)
-                postep(QStringLiteral("%1 %").arg(watek.ProcentPokrycia.load()));
-            else if (watek.IlePermutacji.load() > 0)
-                postep(QStringLiteral("%1 %").arg(
-                    quint64(watek.NrPermutacji.load()) * 100 / watek.IlePermutacji.load()));
-        });
-        trasa = watek.NajlepszaTrasa;
-        najkrotsza = watek.NajkrotszaDroga;
-        przerwany = watek.finishRequested();
-        if (dokladna) {
-            najdluzsza = watek.NajdluzszaDroga;
-            if (!przerwany)
-                trasy = dziesietnie(Silnia(n - 1));
-        } else {
-            trasy = QString::number(qint64(watek.NrLosowania.load()) + 1);
-        }
+    const Odpowiedz odpowiedz = zadanie_.metoda == ZadanieCli::Metoda::Genetyczna
+                                    ? genetycznie(zadanie_, odleglosci, n, przerwano, postep)
+                                    : permutacjamiLubLosowo(zadanie_, odleglosci, n, przerwano, postep);
+    if (odpowiedz.trasa.empty()) {
+        if (odpowiedz.przerwany)
+            throw PrzerwanoBezTrasy{};
+        // A worker that failed (out of memory) ends without a route; once
+        // workers report their failure, its reason belongs in this message.
+        throw BladWyszukiwania(QStringLiteral("the search ended without a route"));
     }
-    const double sekundy = double(zegar.nsecsElapsed()) * 1e-9;
 
-    std::vector<int> ids;
-    for (int miasto : trasa)
-        if (miasto >= 0 && miasto < n)
-            ids.push_back(miasta[std::size_t(miasto)].Id);
-    if (!zadanie_.tour.isEmpty() && int(ids.size()) == n)
-        PlikTsp::ZapiszTour(zadanie_.tour, ids, najkrotsza);
-
-    const QString metoda = ZadanieCli::NazwaMetody(zadanie_.metoda);
-    if (zadanie_.json) {
-        QJsonObject wynik;
-        wynik[QStringLiteral("method")] = metoda;
-        wynik[QStringLiteral("cities")] = n;
-        wynik[QStringLiteral("shortest")] = najkrotsza;
-        if (najdluzsza)
-            wynik[QStringLiteral("longest")] = *najdluzsza;
-        QJsonArray lista;
-        for (int id : ids)
-            lista.append(id);
-        wynik[QStringLiteral("route")] = lista;
-        wynik[QStringLiteral("seconds")] = sekundy;
-        if (!trasy.isEmpty())
-            wynik[QStringLiteral("routes")] = trasy.toDouble();
-        wynik[QStringLiteral("finished")] = !przerwany;
-        return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
-    }
-    QString tekst = QStringLiteral("method %1\ncities %2\nshortest %3\n").arg(metoda).arg(n).arg(najkrotsza, 0, 'f', 4);
-    if (najdluzsza)
-        tekst += QStringLiteral("longest %1\n").arg(*najdluzsza, 0, 'f', 4);
-    tekst += QStringLiteral("route");
-    for (int id : ids)
-        tekst += QStringLiteral(" %1").arg(id);
-    tekst += QStringLiteral("\nseconds %1\n").arg(sekundy, 0, 'f', 3);
-    if (!trasy.isEmpty())
-        tekst += QStringLiteral("routes %1\n").arg(trasy);
-    if (przerwany)
-        tekst += QStringLiteral("finished early\n");
-    return tekst.toUtf8();
+    WynikCli wynik;
+    wynik.metoda = ZadanieCli::NazwaMetody(zadanie_.metoda);
+    wynik.miasta = n;
+    for (int miasto : odpowiedz.trasa)
+        wynik.trasa.push_back(miasta[std::size_t(miasto)].Id);
+    wynik.dlugosc = odpowiedz.dlugosc;
+    wynik.najdluzsza = odpowiedz.najdluzsza;
+    wynik.sekundy = double(zegar.nsecsElapsed()) * 1e-9;
+    wynik.trasy = odpowiedz.trasy;
+    wynik.przerwany = odpowiedz.przerwany;
+    return wynik;
 }

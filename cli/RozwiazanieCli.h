@@ -1,24 +1,24 @@
 #pragma once
 
+#include "cli/WynikCli.h"
 #include "cli/ZadanieCli.h"
-
-#include <QByteArray>
 
 #include <atomic>
 #include <functional>
 
-// Runs one search of the command line: reads the cities, solves, writes the
-// answer. Input errors raise UserError ("FILE:LINE: what is wrong").
+// Runs one search of the command line: reads the cities, builds the distance
+// table, solves.
 class RozwiazanieCli {
 public:
     explicit RozwiazanieCli(const ZadanieCli& zadanie) : zadanie_(zadanie) {}
 
-    // przerwano is polled every 100 ms; once true the search ends and the
-    // best route so far is written. postep, when given, receives a progress
-    // line now and then. Returns the text for standard output; sets
-    // przerwany when the search was ended early.
-    QByteArray Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
-                       bool& przerwany);
+    // przerwano (Ctrl+C) is looked at every 100 ms at most, in every stage;
+    // once it is set the search ends and its best complete route so far is
+    // the answer. postep, when given, receives a progress line now and then.
+    // Raises UserError for bad input ("FILE:LINE: what is wrong"),
+    // PrzerwanoBezTrasy when przerwano came before the first complete route,
+    // and BladWyszukiwania when the search ended by itself without one.
+    WynikCli Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep);
 
 private:
     const ZadanieCli& zadanie_;

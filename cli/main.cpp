@@ -1,32 +1,34 @@
+#include "cli/CtrlC.h"
+#include "cli/KodWyjscia.h"
 #include "cli/RozwiazanieCli.h"
+#include "cli/WyjatkiCli.h"
+#include "storage/PlikTsp.h"
+#include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
-#include <atomic>
-#include <csignal>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <new>
+#include <optional>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int kBladWejscia = 2;
-constexpr int kPrzerwano = 130;
-
-// Set by the Ctrl+C handler: a lock-free atomic is all a signal handler may
-// touch, and it must be reachable from a plain function.
-std::atomic<bool> przerwanoSygnalem{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-extern "C" void naSygnal(int) {
-    przerwanoSygnalem.store(true);
+void powiedz(const QString& tekst) {
+    QTextStream(stderr) << tekst << '\n';
 }
 
 int blad(const QString& tekst) {
-    QTextStream(stderr) << tekst << '\n';
-    return kBladWejscia;
+    powiedz(tekst);
+    return KodWyjscia::BladWejscia;
 }
 
 std::optional<int> liczba(const QCommandLineParser& parser, const QString& nazwa, int od) {
@@ -46,9 +48,27 @@ std::optional<double> prawdopodobienstwo(const QCommandLineParser& parser, const
     return wartosc;
 }
 
+// Standard output takes the answer whole or the failure is reported: a full
+// disk or a descriptor not open for writing shows only when the buffer is
+// flushed, some file systems only on close.
+bool wypisz(const QByteArray& tekst) {
+    const bool zapisany = std::fwrite(tekst.constData(), 1, std::size_t(tekst.size()), stdout)
+                              == std::size_t(tekst.size())
+                          && std::fflush(stdout) == 0 && std::fclose(stdout) == 0;
+    if (!zapisany)
+        powiedz(QStringLiteral("cannot write standard output: ") + QString::fromLocal8Bit(std::strerror(errno)));
+    return zapisany;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // A closed standard output would be taken by the next file opened, and
+    // the answer written into it: refused before anything is opened.
+    if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        std::fputs("cannot write standard output: it is closed\n", stderr);
+        return KodWyjscia::BladWyjscia;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wedrownik-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
@@ -62,8 +82,17 @@ int main(int argc, char** argv) {
         "program's own, Euclidean in cell units summed in single precision, so the\n"
         "lengths equal what the window program shows for the same cells, whatever the\n"
         "file's EDGE_WEIGHT_TYPE. The exact method gives the shortest and the longest\n"
-        "route. Ctrl+C ends the search and prints the best route so far (exit 130).\n"
-        "Bad usage or input: exit 2."));
+        "route. Ctrl+C ends the search and prints the best route so far, with its own\n"
+        "length and \"finished early\"; before the first complete route it prints none.\n"
+        "\n"
+        "Exit codes:\n"
+        "  0    done\n"
+        "  2    bad usage or input (also a --tour file that cannot be written)\n"
+        "  3    the search itself failed (out of memory)\n"
+        "  4    standard output could not be written\n"
+        "  5    the route was printed, but the --tour file could not be written\n"
+        "  130  interrupted by Ctrl+C\n"
+        "When several apply, the first of 4, 5 and 130."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("solve"), QStringLiteral("The command: solve."));
@@ -90,7 +119,7 @@ int main(int argc, char** argv) {
     if (!parser.parse(QCoreApplication::arguments()))
         return blad(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+        parser.showHelp(KodWyjscia::Gotowe);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
@@ -108,7 +137,7 @@ int main(int argc, char** argv) {
     else if (metoda == QStringLiteral("genetic"))
         zadanie.metoda = ZadanieCli::Metoda::Genetyczna;
     else
-        return blad(QStringLiteral("--method %1: expected exact, random or genetic").arg(metoda));
+        return blad(QStringLiteral("--method ") + metoda + QStringLiteral(": expected exact, random or genetic"));
 
     const auto losowania = liczba(parser, QStringLiteral("draws"), 1);
     const auto pokolenia = liczba(parser, QStringLiteral("generations"), 1);
@@ -138,24 +167,60 @@ int main(int argc, char** argv) {
     zadanie.tour = parser.value(QStringLiteral("tour"));
     zadanie.json = parser.isSet(QStringLiteral("json"));
 
-    std::signal(SIGINT, naSygnal);
-    const bool terminal = isatty(fileno(stderr)) == 1;
+    // A tour that could not be written is found out now, not after the search.
+    if (!zadanie.tour.isEmpty()) {
+        const QString wejscie = QFileInfo(zadanie.plik).canonicalFilePath();
+        if (zadanie.plik != QStringLiteral("-") && !wejscie.isEmpty()
+            && wejscie == QFileInfo(zadanie.tour).canonicalFilePath())
+            return blad(QStringLiteral("--tour ") + zadanie.tour + QStringLiteral(": that is the input file"));
+        try {
+            SprawdzZapis(zadanie.tour);
+        } catch (const UserError& e) {
+            return blad(QStringLiteral("--tour: ") + e.message());
+        }
+    }
+
+    const std::atomic<bool>& przerwano = PrzechwycCtrlC();
+    const bool terminal = isatty(STDERR_FILENO) == 1;
     std::function<void(const QString&)> postep;
     if (terminal)
         postep = [](const QString& linia) { QTextStream(stderr) << '\r' << linia << "\x1b[K" << Qt::flush; };
-
-    bool przerwany = false;
-    QByteArray wynik;
-    try {
-        wynik = RozwiazanieCli(zadanie).Uruchom(przerwanoSygnalem, postep, przerwany);
-    } catch (const UserError& e) {
+    const auto wyczyscPostep = [terminal] {
         if (terminal)
-            QTextStream(stderr) << '\r' << "\x1b[K";
+            QTextStream(stderr) << '\r' << "\x1b[K" << Qt::flush;
+    };
+
+    WynikCli wynik;
+    try {
+        wynik = RozwiazanieCli(zadanie).Uruchom(przerwano, postep);
+    } catch (const UserError& e) {
+        wyczyscPostep();
         return blad(e.message());
+    } catch (const PrzerwanoBezTrasy&) {
+        wyczyscPostep();
+        powiedz(QStringLiteral("interrupted before the first complete route: no route to print"));
+        return KodWyjscia::Przerwano;
+    } catch (const BladWyszukiwania& e) {
+        wyczyscPostep();
+        powiedz(e.komunikat());
+        return KodWyjscia::BladWyszukiwania;
+    } catch (const std::bad_alloc&) {
+        wyczyscPostep();
+        powiedz(QStringLiteral("out of memory"));
+        return KodWyjscia::BladWyszukiwania;
     }
-    if (terminal)
-        QTextStream(stderr) << '\r' << "\x1b[K" << Qt::flush;
-    std::fwrite(wynik.constData(), 1, std::size_t(wynik.size()), stdout);
-    std::fflush(stdout);
-    return przerwany || przerwanoSygnalem.load() ? kPrzerwano : 0;
+    wyczyscPostep();
+
+    int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
+    if (!zadanie.tour.isEmpty()) {
+        try {
+            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc);
+        } catch (const UserError& e) {
+            powiedz(QStringLiteral("--tour: ") + e.message());
+            kod = KodWyjscia::BladTour;
+        }
+    }
+    if (!wypisz(wynik.Wydruk(zadanie.json)))
+        kod = KodWyjscia::BladWyjscia;
+    return kod;
 }

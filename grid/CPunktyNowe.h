@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/Punkt.h"
+#include "search/Punkt.h"
 
 #include <vector>
 

@@ -1,39 +1,21 @@
 #include "storage/CPamiec.h"
 
+#include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <stdexcept>
-
-#include <unistd.h>
 
 namespace {
 
 QString pelnaNazwa(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
-
-// Written data that the system holds in memory only counts once it has
-// reached the disk; file systems without a sync have nothing to lose.
-bool zsynchronizowany(const QFileDevice& plik) {
-    if (::fsync(plik.handle()) == 0)
-        return true;
-    return errno == EINVAL || errno == ENOSYS || errno == ENOTSUP;
-}
-
-QByteArray zawartosc(const QString& path) {
-    QFile plik(path);
-    if (!plik.open(QIODevice::ReadOnly))
-        return {};
-    return plik.read(CPamiec::NajwiekszyPlik + 1);
 }
 
 } // namespace
@@ -122,41 +104,11 @@ std::int32_t CPamiec::Checksum(int from, int to) const {
 }
 
 void CPamiec::SaveToFile(const QString& path) const {
-    const UserError blad(QStringLiteral("Cannot create file ") + pelnaNazwa(path));
-    // A directory, a device, a pipe, or a link to one of them is not ours to
-    // replace; a link to a regular file has that file replaced.
-    const QFileInfo cel(path);
-    if (cel.exists() && !cel.isFile())
-        throw blad;
-    // In a folder the program may not write into, the file is written in
-    // place. A failure there has already cut the old file short, so its bytes
-    // are kept to be put back.
-    const bool istnial = cel.exists();
-    const QByteArray stare = istnial ? zawartosc(path) : QByteArray();
-
     CPamiec naglowek;
     naglowek.WriteInt(Checksum(0, kursor_));
-    bool zapisany = false;
-    {
-        // Otherwise QSaveFile writes a temporary file and renames it over the
-        // old one only when everything went well.
-        QSaveFile plik(path);
-        plik.setDirectWriteFallback(true);
-        zapisany = plik.open(QIODevice::WriteOnly)
-                   && plik.write(reinterpret_cast<const char*>(naglowek.Memory()), 4) == 4
-                   && plik.write(reinterpret_cast<const char*>(bufor_.data()), kursor_) == kursor_
-                   && plik.flush() && zsynchronizowany(plik) && plik.commit();
-        if (!zapisany)
-            plik.cancelWriting();
-    }
-    if (!zapisany) {
-        if (istnial && zawartosc(path) != stare) {
-            QFile wMiejscu(path);
-            if (wMiejscu.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                wMiejscu.write(stare);
-        }
-        throw blad;
-    }
+    QByteArray dane(reinterpret_cast<const char*>(naglowek.Memory()), 4);
+    dane.append(reinterpret_cast<const char*>(bufor_.data()), kursor_);
+    ZapiszAtomowo(path, dane);
 }
 
 bool CPamiec::LoadFromFile(const QString& path) {

@@ -39,11 +39,10 @@ public:
     // as long as an edit box holds stays well below it.
     static constexpr int NajwiekszyPlik = 256 * 1024;
 
-    // Writes the checksum of the data before the cursor, then that data.
-    // Replaces a missing or regular file (or the one a link points to)
-    // atomically, or in place when its folder is read-only. On any failure,
-    // and for anything but a regular file, the old file stays as it was and
-    // "Cannot create file %s" is raised.
+    // Writes the checksum of the data before the cursor, then that data, as
+    // ZapiszAtomowo writes every file: on any failure, and for anything but a
+    // regular file, the old file stays as it was and "Cannot create file %s"
+    // is raised.
     void SaveToFile(const QString& path) const;
 
     // False when the file does not exist, is shorter than 4 bytes or its

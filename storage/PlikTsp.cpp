@@ -10,6 +10,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -21,11 +22,14 @@ const QString komentarzSiatki = QStringLiteral("Wedrownik, matryca %1 X %2");
 // Splits the text into lines, trimmed, numbered from 1.
 class Linie {
 public:
-    Linie(const QByteArray& tekst, const QString& nazwa) : tekst_(tekst), nazwa_(nazwa) {}
+    Linie(const QByteArray& tekst, const QString& nazwa, const std::function<void()>& kontrola = {})
+        : tekst_(tekst), nazwa_(nazwa), kontrola_(kontrola) {}
 
     bool nastepna(QByteArray& linia) {
         if (pozycja_ >= tekst_.size())
             return false;
+        if (kontrola_ && numer_ % 4096 == 0)
+            kontrola_();
         qsizetype koniec = tekst_.indexOf('\n', pozycja_);
         if (koniec < 0)
             koniec = tekst_.size();
@@ -39,12 +43,13 @@ public:
 
     [[noreturn]] void blad(const QString& co) const { bladW(numer_ > 0 ? numer_ : 1, co); }
     [[noreturn]] void bladW(int linia, const QString& co) const {
-        throw UserError(QStringLiteral("%1:%2: %3").arg(nazwa_).arg(linia).arg(co));
+        throw UserError(nazwa_ + QLatin1Char(':') + QString::number(linia) + QStringLiteral(": ") + co);
     }
 
 private:
     const QByteArray& tekst_;
     QString nazwa_;
+    std::function<void()> kontrola_;
     qsizetype pozycja_ = 0;
     int numer_ = 0;
 };
@@ -161,9 +166,8 @@ QByteArray wczytajOgraniczone(QIODevice& plik, const QString& nazwa) {
             break;
         dane += kawalek;
         if (dane.size() > PlikTsp::MaksRozmiarPliku)
-            throw UserError(QStringLiteral("%1: plik jest większy niż %2 MiB")
-                                .arg(nazwa)
-                                .arg(PlikTsp::MaksRozmiarPliku >> 20));
+            throw UserError(nazwa + QStringLiteral(": plik jest większy niż ")
+                            + QString::number(PlikTsp::MaksRozmiarPliku >> 20) + QStringLiteral(" MiB"));
     }
     const auto* plikDyskowy = qobject_cast<QFileDevice*>(&plik);
     if (plikDyskowy && plikDyskowy->error() != QFileDevice::NoError)
@@ -201,12 +205,12 @@ std::optional<std::pair<int, int>> siatkaZKomentarza(const QByteArray& wartosc) 
 
 MapaTsp PlikTsp::WczytajTsp(const QString& sciezka) { return CzytajTsp(wczytajPlik(sciezka), sciezka); }
 
-MapaTsp PlikTsp::WczytajTsp(QIODevice& plik, const QString& nazwa) {
-    return CzytajTsp(wczytajOgraniczone(plik, nazwa), nazwa);
+MapaTsp PlikTsp::WczytajTsp(QIODevice& plik, const QString& nazwa, const std::function<void()>& kontrola) {
+    return CzytajTsp(wczytajOgraniczone(plik, nazwa), nazwa, kontrola);
 }
 
-MapaTsp PlikTsp::CzytajTsp(const QByteArray& tekstPliku, const QString& nazwa) {
-    Linie linie(tekstPliku, nazwa);
+MapaTsp PlikTsp::CzytajTsp(const QByteArray& tekstPliku, const QString& nazwa, const std::function<void()>& kontrola) {
+    Linie linie(tekstPliku, nazwa, kontrola);
     enum class Sekcja { Zadna, Miasta, Inna } sekcja = Sekcja::Zadna;
     bool bylaSekcjaMiast = false;
     bool bylTyp = false;

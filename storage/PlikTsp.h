@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QIODevice;
@@ -75,8 +76,11 @@ public:
 
     static MapaTsp WczytajTsp(const QString& sciezka);
     // nazwa stands for the file in error messages ("-" for standard input).
-    static MapaTsp WczytajTsp(QIODevice& plik, const QString& nazwa);
-    static MapaTsp CzytajTsp(const QByteArray& tekst, const QString& nazwa);
+    // kontrola, when given, is called every few thousand lines (a million
+    // cities take a second or more); it may raise to end the reading.
+    static MapaTsp WczytajTsp(QIODevice& plik, const QString& nazwa, const std::function<void()>& kontrola = {});
+    static MapaTsp CzytajTsp(const QByteArray& tekst, const QString& nazwa,
+                             const std::function<void()>& kontrola = {});
 
     static QByteArray TekstTsp(const MapaTsp& mapa, const QString& nazwa);
     static void ZapiszTsp(const QString& sciezka, const MapaTsp& mapa);

@@ -1,6 +1,6 @@
 #include "ui/TObliczGenetycznieForm.h"
 
-#include "grid/CPunkty.h"
+#include "search/CPunkty.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/gui/FormFont.h"

@@ -9,12 +9,19 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QDir>
+#include <QPoint>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +47,48 @@ Wynik uruchom(const QStringList& argumenty, const QByteArray& wejscie = {}) {
 // one crossing both long diagonals, 4 + 5 + 4 + 5 = 18, the longest.
 const QByteArray kProstokat = "NAME: prostokat\nTYPE : TSP\nDIMENSION: 4\nEDGE_WEIGHT_TYPE : EUC_2D\n"
                               "NODE_COORD_SECTION\n1 0 0\n2 3 0\n3 3 4\n4 0 4\nEOF\n";
+
+// The program catches Ctrl+C: its mask of caught signals in /proc says so.
+// It does so after checking its arguments and before reading its input.
+bool lapieCtrlC(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QRegularExpressionMatch m = QRegularExpression("SigCgt:\\s*([0-9a-f]+)").match(f.readAll());
+    return m.hasMatch() && (m.captured(1).toULongLong(nullptr, 16) & (1ull << (SIGINT - 1))) != 0;
+}
+
+// A pseudo-terminal to stand for a user's terminal: the program shows its
+// progress only on one.
+class Terminal {
+public:
+    Terminal() : glowny_(::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK)) {
+        EXPECT_GE(glowny_, 0);
+        EXPECT_EQ(::grantpt(glowny_), 0);
+        EXPECT_EQ(::unlockpt(glowny_), 0);
+    }
+    ~Terminal() { ::close(glowny_); }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    QString sciezka() const {
+        char nazwa[128] = {};
+        EXPECT_EQ(::ptsname_r(glowny_, nazwa, sizeof nazwa), 0);
+        return QString::fromLocal8Bit(nazwa);
+    }
+    // Everything written to the terminal so far.
+    const QByteArray& odczytaj() {
+        char kawalek[4096];
+        ssize_t ile = 0;
+        while ((ile = ::read(glowny_, kawalek, sizeof kawalek)) > 0)
+            bufor_.append(kawalek, ile);
+        return bufor_;
+    }
+
+private:
+    int glowny_;
+    QByteArray bufor_;
+};
 
 class WedrownikCli : public ::testing::Test {
 protected:
@@ -119,30 +168,112 @@ TEST_F(WedrownikCli, BadUsageAndMalformedInputExitWithTwo) {
     }
 }
 
-TEST_F(WedrownikCli, InterruptPrintsTheBestRouteSoFarWithCode130) {
-    // Thirty cities on a diagonal: equal real lengths beyond counting keep
-    // the exact search busy far longer than this test.
-    QByteArray tresc = "NAME: przekatna\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
-    for (int i = 0; i < 30; ++i)
-        tresc += QByteArray::number(i + 1) + ' ' + QByteArray::number(i) + ' ' + QByteArray::number(i) + '\n';
+TEST_F(WedrownikCli, InterruptAfterTheFirstRoutePrintsThatRouteWithItsOwnLength) {
+    // Two hundred cities on a 20 x 10 lattice, 10 cells apart, and more
+    // generations than this test waits for.
+    QByteArray tresc = "NAME: krata\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    std::vector<QPoint> miejsca;
+    for (int k = 0; k < 200; ++k) {
+        miejsca.emplace_back(k % 20 * 10, k / 20 * 10);
+        tresc += QByteArray::number(k + 1) + ' ' + QByteArray::number(miejsca.back().x()) + ' '
+                 + QByteArray::number(miejsca.back().y()) + '\n';
+    }
+    Terminal terminal;
     QProcess proces;
-    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", plik("d.tsp", tresc)});
+    proces.setStandardErrorFile(terminal.sciezka());
+    proces.start(QStringLiteral(WEDROWNIK_CLI),
+                 {"solve", plik("k.tsp", tresc), "--method", "genetic", "--generations", "2000000000", "--json"});
     ASSERT_TRUE(proces.waitForStarted());
-    // Once the program catches SIGINT (its mask in /proc shows it), Ctrl+C
-    // must end the search, not the process.
-    const QString status = QStringLiteral("/proc/%1/status").arg(proces.processId());
-    ASSERT_TRUE(waitUntil([&] {
-        QFile f(status);
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        const QRegularExpressionMatch m = QRegularExpression("SigCgt:\\s*([0-9a-f]+)").match(f.readAll());
-        return m.hasMatch() && (m.captured(1).toULongLong(nullptr, 16) & (1ull << (SIGINT - 1))) != 0;
-    }));
+    // The progress shows a generation once the first population is judged.
+    ASSERT_TRUE(waitUntil([&] { return terminal.odczytaj().contains("generation"); }, 60000));
     ::kill(pid_t(proces.processId()), SIGINT);
     ASSERT_TRUE(proces.waitForFinished(60000));
     EXPECT_EQ(proces.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(proces.exitCode(), 130);
-    const QString wyjscie = QString::fromUtf8(proces.readAllStandardOutput());
-    EXPECT_TRUE(QRegularExpression("\nroute( [0-9]+){30}\n").match(wyjscie).hasMatch()) << wyjscie.toStdString();
-    EXPECT_TRUE(wyjscie.contains("finished early"));
+    const QJsonObject o = QJsonDocument::fromJson(proces.readAllStandardOutput()).object();
+    EXPECT_FALSE(o["finished"].toBool(true));
+    std::vector<int> trasa;
+    for (const QJsonValue& id : o["route"].toArray())
+        trasa.push_back(id.toInt() - 1);
+    ASSERT_TRUE(isPermutation(trasa, 200));
+    // Summed as the genetic search sums: single-precision steps, in double,
+    // the closing step last.
+    double dlugosc = 0.0;
+    for (std::size_t k = 0; k < trasa.size(); ++k) {
+        const QPoint d = miejsca[std::size_t(trasa[(k + 1) % trasa.size()])] - miejsca[std::size_t(trasa[k])];
+        dlugosc += double(float(std::sqrt(double(d.x() * d.x() + d.y() * d.y()))));
+    }
+    EXPECT_DOUBLE_EQ(o["shortest"].toDouble(), dlugosc);
+}
+
+TEST_F(WedrownikCli, InterruptWhileAPipeSendsNothingPrintsNoRoute) {
+    QProcess proces;
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", "-"});
+    ASSERT_TRUE(proces.waitForStarted());
+    // The pipe stays open and empty: the program waits in its read.
+    ASSERT_TRUE(waitUntil([&] { return lapieCtrlC(proces.processId()); }));
+    ::kill(pid_t(proces.processId()), SIGINT);
+    ASSERT_TRUE(proces.waitForFinished(30000)) << "the read did not end on Ctrl+C";
+    EXPECT_EQ(proces.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(proces.exitCode(), 130);
+    EXPECT_TRUE(proces.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(proces.readAllStandardError().contains("no route"));
+}
+
+TEST(WedrownikCliBiblioteki, RunsOnQtCoreAlone) {
+    QProcess proces;
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", "-"});
+    ASSERT_TRUE(proces.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return lapieCtrlC(proces.processId()); }));
+    QFile mapy(QStringLiteral("/proc/%1/maps").arg(proces.processId()));
+    ASSERT_TRUE(mapy.open(QIODevice::ReadOnly));
+    const QByteArray zaladowane = mapy.readAll();
+    EXPECT_TRUE(zaladowane.contains("libQt6Core"));
+    EXPECT_FALSE(zaladowane.contains("libQt6Gui"));
+    EXPECT_FALSE(zaladowane.contains("libQt6Widgets"));
+    proces.kill();
+    proces.waitForFinished();
+}
+
+TEST_F(WedrownikCli, AnswerThatCannotReachStandardOutputExitsWithFour) {
+    const QString dobry = plik("p.tsp", kProstokat);
+    QProcess pelny;
+    pelny.setStandardOutputFile(QStringLiteral("/dev/full"));
+    pelny.start(QStringLiteral(WEDROWNIK_CLI), {"solve", dobry});
+    ASSERT_TRUE(pelny.waitForFinished(60000));
+    EXPECT_EQ(pelny.exitCode(), 4);
+    EXPECT_FALSE(pelny.readAllStandardError().isEmpty());
+
+    QProcess zamkniety;
+    zamkniety.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    zamkniety.start(QStringLiteral(WEDROWNIK_CLI), {"solve", dobry});
+    ASSERT_TRUE(zamkniety.waitForFinished(60000));
+    EXPECT_EQ(zamkniety.exitCode(), 4);
+}
+
+TEST_F(WedrownikCli, TourThatCannotBeWrittenIsRefusedFirstOrReportedAfterTheAnswer) {
+    const QString wejscie = plik("p.tsp", kProstokat);
+    for (const QString& tour : {katalog_.filePath("brak/p.tour"), katalog_.path(), wejscie}) {
+        const Wynik w = uruchom({"solve", wejscie, "--tour", tour});
+        EXPECT_EQ(w.kod, 2) << tour.toStdString();
+        EXPECT_TRUE(w.wyjscie.isEmpty());
+        EXPECT_TRUE(w.bledy.contains(tour)) << w.bledy.toStdString();
+    }
+    EXPECT_EQ(PlikTsp::WczytajTsp(wejscie).Miasta.size(), 4u) << "the input file was overwritten";
+
+    // The folder goes away while the program waits for its input, after the
+    // check: the answer is printed all the same.
+    ASSERT_TRUE(QDir(katalog_.path()).mkdir("znika"));
+    const QString tour = katalog_.filePath("znika/p.tour");
+    QProcess proces;
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", "-", "--tour", tour});
+    ASSERT_TRUE(proces.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return lapieCtrlC(proces.processId()); }));
+    ASSERT_TRUE(QDir(katalog_.filePath("znika")).removeRecursively());
+    proces.write(kProstokat);
+    proces.closeWriteChannel();
+    ASSERT_TRUE(proces.waitForFinished(60000));
+    EXPECT_EQ(proces.exitCode(), 5);
+    EXPECT_TRUE(proces.readAllStandardOutput().contains("\nshortest 14.0000\n"));
+    EXPECT_TRUE(QString::fromUtf8(proces.readAllStandardError()).contains(tour));
 }

@@ -1,4 +1,4 @@
-#include "grid/CPunkty.h"
+#include "search/CPunkty.h"
 #include "tests/grid/SiatkaTestowa.h"
 #include "tests/support/TestHelpers.h"
 
@@ -129,4 +129,19 @@ TEST(CPunkty, SquaresBeyond32BitsAreExact) {
     skrajne.Add({INT32_MAX, INT32_MAX});
     const auto skrajna = skrajne.CreateOdleglosci();
     EXPECT_NEAR((*skrajna)[0][1], 4294967295.0 * std::sqrt(2.0), 1e4);
+}
+
+TEST(CPunkty, AnInterruptedBuildGivesNoTable) {
+    CPunkty miasta;
+    for (int k = 0; k < 3; ++k)
+        miasta.Add({k, k});
+    int pytania = 0;
+    EXPECT_EQ(miasta.CreateOdleglosci(memoryBudget(), [&] { return ++pytania == 2; }), nullptr);
+    // Asked before every row, so a table of tens of thousands of rows stops
+    // within one row's work.
+    pytania = 0;
+    const auto tablica = miasta.CreateOdleglosci(memoryBudget(), [&] { return ++pytania > 3; });
+    ASSERT_NE(tablica, nullptr);
+    EXPECT_EQ(pytania, 3);
+    EXPECT_EQ((*tablica)[2][0], static_cast<float>(std::sqrt(8.0)));
 }

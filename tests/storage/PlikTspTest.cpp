@@ -81,6 +81,17 @@ TEST(PlikTspCzytanie, EachBadFileNamesItsLine) {
         EXPECT_EQ(bladCzytania(tekst), komunikat) << tekst.toStdString();
 }
 
+TEST(PlikTspCzytanie, AFileNameHoldingPlaceMarkersIsQuotedAsItIs) {
+    // Markers such as %1 and %2 in a name are text, not places for the line
+    // number or the message.
+    const QString nazwa = QStringLiteral("a%2b%1%3.tsp");
+    EXPECT_EQ(errorMessage([&] { PlikTsp::CzytajTsp("1 0 0\n", nazwa); }), nazwa + ":1: dane poza sekcją");
+    QByteArray duzy(PlikTsp::MaksRozmiarPliku + 1, '\n');
+    QBuffer bufor(&duzy);
+    ASSERT_TRUE(bufor.open(QIODevice::ReadOnly));
+    EXPECT_EQ(errorMessage([&] { PlikTsp::WczytajTsp(bufor, nazwa); }), nazwa + ": plik jest większy niż 64 MiB");
+}
+
 TEST(PlikTspCzytanie, InputBeyondTheSizeBoundIsRefusedUnread) {
     QByteArray duzy(PlikTsp::MaksRozmiarPliku + 1, '\n');
     QBuffer bufor(&duzy);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/CMatryca.h"
-#include "grid/CPunkty.h"
+#include "search/CPunkty.h"
 #include "tests/support/ModalHelper.h"
 #include "ui/OknoGlowne.h"
 #include "ui/TObliczForm.h"

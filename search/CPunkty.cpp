@@ -1,6 +1,4 @@
-#include "grid/CPunkty.h"
-
-#include "grid/CMatryca.h"
+#include "search/CPunkty.h"
 
 #include <cmath>
 #include <cstdint>
@@ -23,23 +21,16 @@ float Odleglosc(TPunkt a, TPunkt b) {
     return static_cast<float>(std::sqrt(static_cast<double>(dx * dx) + static_cast<double>(dy * dy)));
 }
 
-void CPunkty::LoadFromCMatryca(const CMatryca* matryca) {
-    Clear();
-    const int wiersze = matryca->GetRowCount();
-    const int kolumny = matryca->GetColumnCount();
-    for (int wiersz = 0; wiersz < wiersze; ++wiersz)
-        for (int kolumna = 0; kolumna < kolumny; ++kolumna)
-            if (matryca->GetCell(wiersz, kolumna))
-                Add(TPunkt{kolumna, wiersz});
-}
-
-std::unique_ptr<TablicaOdleglosci> CPunkty::CreateOdleglosci(std::uint64_t budzet) const {
+std::unique_ptr<TablicaOdleglosci> CPunkty::CreateOdleglosci(std::uint64_t budzet,
+                                                             const std::function<bool()>& przerwij) const {
     const int n = Count();
     if (n <= 0)
         return nullptr;
     requireMemory(double(n) * double(n) * sizeof(float), budzet);
-    auto tablica = std::make_unique<TablicaOdleglosci>(n);
+    auto tablica = std::make_unique<TablicaOdleglosci>(n, TablicaOdleglosci::Niewypelniona{});
     for (int i = 0; i < n; ++i) {
+        if (przerwij && przerwij())
+            return nullptr;
         float* wiersz = (*tablica)[i];
         for (int j = 0; j < n; ++j)
             wiersz[j] = Odleglosc(Punkty[i], Punkty[j]);

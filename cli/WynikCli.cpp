@@ -1,0 +1,38 @@
+#include "cli/WynikCli.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+QByteArray WynikCli::Wydruk(bool json) const {
+    if (json) {
+        QJsonObject wynik;
+        wynik[QStringLiteral("method")] = metoda;
+        wynik[QStringLiteral("cities")] = miasta;
+        wynik[QStringLiteral("shortest")] = dlugosc;
+        if (najdluzsza)
+            wynik[QStringLiteral("longest")] = *najdluzsza;
+        QJsonArray lista;
+        for (int id : trasa)
+            lista.append(id);
+        wynik[QStringLiteral("route")] = lista;
+        wynik[QStringLiteral("seconds")] = sekundy;
+        if (!trasy.isEmpty())
+            wynik[QStringLiteral("routes")] = trasy.toDouble();
+        wynik[QStringLiteral("finished")] = !przerwany;
+        return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
+    }
+    QString tekst = QStringLiteral("method ") + metoda + QStringLiteral("\ncities ") + QString::number(miasta)
+                    + QStringLiteral("\nshortest ") + QString::number(dlugosc, 'f', 4) + QLatin1Char('\n');
+    if (najdluzsza)
+        tekst += QStringLiteral("longest ") + QString::number(*najdluzsza, 'f', 4) + QLatin1Char('\n');
+    tekst += QStringLiteral("route");
+    for (int id : trasa)
+        tekst += QLatin1Char(' ') + QString::number(id);
+    tekst += QStringLiteral("\nseconds ") + QString::number(sekundy, 'f', 3) + QLatin1Char('\n');
+    if (!trasy.isEmpty())
+        tekst += QStringLiteral("routes ") + trasy + QLatin1Char('\n');
+    if (przerwany)
+        tekst += QStringLiteral("finished early\n");
+    return tekst.toUtf8();
+}

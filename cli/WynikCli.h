@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The answer of one search as the command line prints it.
+struct WynikCli {
+    QString metoda;
+    int miasta = 0;
+    // The route, by the cities' ids in the file, and the length of exactly
+    // that route.
+    std::vector<int> trasa;
+    double dlugosc = 0.0;
+    // Known only when an exact search has run to its end.
+    std::optional<double> najdluzsza;
+    double sekundy = 0.0;
+    // Routes evaluated, when known, in decimal: it may pass 64 bits.
+    QString trasy;
+    bool przerwany = false;
+
+    // Lines "key value", or one JSON object on one line.
+    QByteArray Wydruk(bool json) const;
+};
