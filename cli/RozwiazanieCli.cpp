@@ -101,13 +101,16 @@ QByteArray RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
         genetyk.IlePokolen = zadanie_.pokolenia;
         genetyk.Ziarno = zadanie_.ziarno;
         czekaj(genetyk, przerwano, [&] {
-            if (postep)
-                postep(QStringLiteral("generation %1 of %2").arg(genetyk.NrPokolenia).arg(genetyk.IlePokolen));
+            if (postep) {
+                genetyk.NowyStan();
+                const int pokolenie = genetyk.OdebranyStan().NrPokolenia;
+                postep(QStringLiteral("generation %1 of %2").arg(pokolenie).arg(genetyk.IlePokolen));
+            }
         });
-        trasa = genetyk.Najlepszy.Geny;
-        najkrotsza = genetyk.Najlepszy.Droga;
+        trasa = genetyk.Najlepszy().Geny;
+        najkrotsza = genetyk.Najlepszy().Droga;
         przerwany = genetyk.finishRequested();
-        trasy = QString::number(qint64(genetyk.NrPokolenia + 1) * zadanie_.populacja);
+        trasy = QString::number(qint64(genetyk.NrPokolenia() + 1) * zadanie_.populacja);
     } else {
         TObliczThread watek;
         watek.Odleglosci = &odleglosci;

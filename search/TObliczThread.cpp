@@ -6,6 +6,7 @@
 #include "search/LosowaTrasa.h"
 #include "search/PrzegladPermutacji.h"
 #include "search/SumaTrasy.h"
+#include "search/WymaganaTablica.h"
 
 #include <numeric>
 
@@ -33,20 +34,13 @@ std::uint32_t TObliczThread::Silnia(int n) {
 
 void TObliczThread::Execute() {
     Zakonczony = false;
-    try {
-        if (Tryb == TrybObliczen::Permutacje)
-            Permutacje();
-        else if (Tryb == TrybObliczen::Losowo)
-            Losowo();
-    } catch (...) {
-        // Nothing may leave the thread; the results stay as they were.
-    }
+    // An error ends the body here, Zakonczony still false: a search that
+    // failed has no result, and its owner learns why from failure().
+    if (Tryb == TrybObliczen::Permutacje)
+        Permutacje();
+    else if (Tryb == TrybObliczen::Losowo)
+        Losowo();
     Zakonczony = true;
-}
-
-bool TObliczThread::tablicaPasuje() const {
-    const TablicaOdleglosci* odleglosci = Odleglosci ? Odleglosci->get() : nullptr;
-    return odleglosci && IloscMiast >= 1 && IloscMiast <= odleglosci->Count();
 }
 
 void TObliczThread::Permutacje() {
@@ -54,8 +48,7 @@ void TObliczThread::Permutacje() {
     NrPermutacji = 0;
     NajlepszaTrasa.clear();
     ProcentPokrycia = -1;
-    if (!tablicaPasuje())
-        return;
+    WymaganaTablica(Odleglosci, IloscMiast);
     // Past what the route counter counts, the walks that skip subtrees;
     // past PokrycieTras's reach, one walk with the simplest bound.
     if (IlePermutacji == 0 && IloscMiast <= PokrycieTras::kNajwiecejMiast) {
@@ -81,8 +74,7 @@ void TObliczThread::PermutacjeDokladnie() {
 void TObliczThread::Losowo() {
     NajlepszaTrasa.clear();
     NrLosowania = 0;
-    if (!tablicaPasuje())
-        return;
+    WymaganaTablica(Odleglosci, IloscMiast);
     const std::size_t n = std::size_t(IloscMiast);
     std::vector<int> d(n);
     std::vector<int> r(n);

@@ -129,9 +129,9 @@ protected:
             const CGenetyk& genetyk = *okna.genetyczne.Genetyk;
             ASSERT_TRUE(genetyk.hasEnded());
             EXPECT_FALSE(okna.genetyczne.Trwa);
-            EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, n));
+            EXPECT_TRUE(isPermutation(genetyk.Najlepszy().Geny, n));
             if (wynik == 1) {
-                EXPECT_EQ(genetyk.NrPokolenia, genetyk.IlePokolen);
+                EXPECT_EQ(genetyk.NrPokolenia(), genetyk.IlePokolen);
             }
         } else {
             const TObliczThread& watek = *okna.oblicz.Watek;
