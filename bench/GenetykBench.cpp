@@ -39,7 +39,7 @@ void BM_GenetykPokolenie(benchmark::State& state) {
         gen.Ocen();
         gen.ZapamietajNajlepszy();
     }
-    benchmark::DoNotOptimize(gen.Najlepszy.Droga);
+    benchmark::DoNotOptimize(gen.Najlepszy().Droga);
     state.SetItemsProcessed(state.iterations());
 }
 
@@ -54,7 +54,7 @@ void BM_GenetykPrzebieg(benchmark::State& state) {
         gen.IlePokolen = pokolenia;
         gen.release();
         gen.waitForEnd();
-        benchmark::DoNotOptimize(gen.Najlepszy.Droga);
+        benchmark::DoNotOptimize(gen.Najlepszy().Droga);
     }
     state.SetItemsProcessed(state.iterations() * pokolenia);
 }

@@ -78,7 +78,7 @@ void BM_GenetykOknoStosunek(benchmark::State& state) {
             gen.IlePokolen = pokolenia;
             gen.release();
             gen.waitForEnd();
-            benchmark::DoNotOptimize(gen.Najlepszy.Droga);
+            benchmark::DoNotOptimize(gen.Najlepszy().Droga);
         }
         const double goly = double(czas.nsecsElapsed()) * 1e-9;
 
@@ -88,7 +88,7 @@ void BM_GenetykOknoStosunek(benchmark::State& state) {
             glowne.SzukajEditClick();
         }
         const double okno = double(czas.nsecsElapsed()) * 1e-9;
-        if (!okna.ObliczGenetycznieForm.Genetyk || okna.ObliczGenetycznieForm.Genetyk->NrPokolenia != pokolenia) {
+        if (!okna.ObliczGenetycznieForm.Genetyk || okna.ObliczGenetycznieForm.Genetyk->NrPokolenia() != pokolenia) {
             state.SkipWithError("the window did not run the whole search");
             break;
         }

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -97,6 +98,8 @@ Odpowiedz genetycznie(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosc
         postep(QStringLiteral("generation ") + QString::number(stan.Zbieznosc.IlePokolen() - 1)
                + QStringLiteral(" of ") + QString::number(stan.IlePokolen));
     });
+    if (const std::optional<QString> blad = genetyk.failure())
+        throw BladWyszukiwania(*blad);
     while (genetyk.NowyStan()) {
     }
     Odpowiedz odpowiedz;
@@ -105,9 +108,9 @@ Odpowiedz genetycznie(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosc
     if (!zbieznosc.Pusta())
         odpowiedz.trasy = QString::number(zbieznosc.IlePokolen() * qint64(zadanie.populacja));
     // Length 0 marks a best route not yet chosen.
-    if (genetyk.Najlepszy.Droga > 0.0 && jestTrasa(genetyk.Najlepszy.Geny, n)) {
-        odpowiedz.trasa = genetyk.Najlepszy.Geny;
-        odpowiedz.dlugosc = genetyk.DlugoscTrasy(genetyk.Najlepszy);
+    if (genetyk.Najlepszy().Droga > 0.0 && jestTrasa(genetyk.Najlepszy().Geny, n)) {
+        odpowiedz.trasa = genetyk.Najlepszy().Geny;
+        odpowiedz.dlugosc = genetyk.DlugoscTrasy(genetyk.Najlepszy());
     }
     return odpowiedz;
 }
@@ -136,6 +139,8 @@ Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot&
             postep(QString::number(quint64(watek.NrPermutacji.load()) * 100 / watek.IlePermutacji.load())
                    + QStringLiteral(" %"));
     });
+    if (const std::optional<QString> blad = watek.failure())
+        throw BladWyszukiwania(*blad);
     Odpowiedz odpowiedz;
     odpowiedz.przerwany = watek.finishRequested();
     if (jestTrasa(watek.NajlepszaTrasa, n)) {
@@ -148,7 +153,8 @@ Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot&
     } else if (!odpowiedz.przerwany) {
         // Only a search that saw every route knows the longest.
         odpowiedz.najdluzsza = watek.NajdluzszaDroga;
-        odpowiedz.trasy = dziesietnie(Silnia(n - 1));
+        // (n-1)! wraps past 128 bits from 36 cities on.
+        odpowiedz.trasy = n <= 35 ? dziesietnie(Silnia(n - 1)) : QString::number(std::tgamma(double(n)), 'g', 17);
     }
     return odpowiedz;
 }

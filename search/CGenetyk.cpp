@@ -1,11 +1,13 @@
 #include "search/CGenetyk.h"
 
 #include "search/LosowaLiczba.h"
+#include "search/WymaganaTablica.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -16,30 +18,38 @@ double pamiecOsobnika(int n) {
     return double(sizeof(CGenotyp)) + geny;
 }
 
-// The finish polls of one long step, once per individual: at the first, then
-// about every 2^14 genes of work. A step that sees a finish stops where it
-// is, and every later step stops at its first individual, so a finish is
-// seen within moments at any population size; every individual is still a
-// whole route.
-class Przerwanie {
+} // namespace
+
+// The polls of one long step, once per individual: at the first, then about
+// every 2^14 genes of work. On the search's own thread a poll waits while the
+// search is held, so a pause takes effect within moments at any population
+// size. A step that sees a finish stops where it is, and every later step
+// stops at its first individual; every individual is still a whole route,
+// but the generation is not one and is neither shown nor counted.
+class CGenetyk::Przerwanie {
 public:
-    Przerwanie(const HoldableThread& watek, int geny) : watek_(watek), krok_(std::int64_t(geny) + 1) {}
+    Przerwanie(CGenetyk& genetyk, int geny)
+        : genetyk_(genetyk), naWatkuSzukania_(QThread::currentThread() == &genetyk),
+          krok_(std::int64_t(geny) + 1) {}
 
     bool operator()() {
         praca_ -= krok_;
         if (praca_ > 0)
             return false;
         praca_ = std::int64_t(1) << 14;
-        return watek_.finishRequested();
+        // Steps driven by hand on another thread, with the search created
+        // held and never started, must not wait for that hold.
+        const bool koniec = naWatkuSzukania_ ? genetyk_.PunktKontrolny() : genetyk_.finishRequested();
+        genetyk_.krokPrzerwany_ = genetyk_.krokPrzerwany_ || koniec;
+        return koniec;
     }
 
 private:
-    const HoldableThread& watek_;
+    CGenetyk& genetyk_;
+    bool naWatkuSzukania_;
     std::int64_t krok_;
     std::int64_t praca_ = 0;
 };
-
-} // namespace
 
 CGenetyk::CGenetyk() = default;
 
@@ -51,20 +61,20 @@ void CGenetyk::UstawRozmiar(int licznosc, int iloscMiast) {
     zamowiony_ = false;
     const int n = std::max(iloscMiast, 0);
     const int licz = std::max(licznosc, 0);
-    if (licz == LicznoscPopulacji && n == IloscMiast && Populacja.size() == std::size_t(licz))
+    if (licz == licznoscPopulacji_ && n == iloscMiast_ && populacja_.size() == std::size_t(licz))
         return;
     sprawdzRozmiar(licz, n);
-    LicznoscPopulacji = licz;
-    IloscMiast = n;
-    zbudujPopulacje([] { return false; });
+    licznoscPopulacji_ = licz;
+    iloscMiast_ = n;
+    zbudujPopulacje();
 }
 
 void CGenetyk::ZamowRozmiar(int licznosc, int iloscMiast) {
     const int n = std::max(iloscMiast, 0);
     const int licz = std::max(licznosc, 0);
     sprawdzRozmiar(licz, n);
-    LicznoscPopulacji = licz;
-    IloscMiast = n;
+    licznoscPopulacji_ = licz;
+    iloscMiast_ = n;
     zamowiony_ = true;
 }
 
@@ -76,23 +86,26 @@ void CGenetyk::sprawdzRozmiar(int licz, int n) const {
     requireMemory(2.0 * licz * pamiecOsobnika(n) + pamiecTablicy, BudzetPamieci);
 }
 
-template <class Przerwij>
-bool CGenetyk::zbudujPopulacje(Przerwij przerwij) {
-    const int n = IloscMiast;
-    const std::size_t licz = static_cast<std::size_t>(LicznoscPopulacji);
-    Najlepszy.UstawIlosc(n);
-    Dziecko1.UstawIlosc(n);
-    Dziecko2.UstawIlosc(n);
-    PozycjaWOdcinku1.assign(static_cast<std::size_t>(n), -1);
-    PozycjaWOdcinku2.assign(static_cast<std::size_t>(n), -1);
-    Populacja.assign(licz, CGenotyp{});
-    NowaPopulacja.assign(licz, CGenotyp{});
-    for (std::vector<CGenotyp>* populacja : {&Populacja, &NowaPopulacja})
-        for (CGenotyp& g : *populacja) {
-            if (przerwij())
+bool CGenetyk::zbudujPopulacje() {
+    const int n = iloscMiast_;
+    const std::size_t licz = static_cast<std::size_t>(licznoscPopulacji_);
+    najlepszy_.UstawIlosc(n);
+    dziecko1_.UstawIlosc(n);
+    dziecko2_.UstawIlosc(n);
+    pozycjaWOdcinku1_.assign(static_cast<std::size_t>(n), -1);
+    pozycjaWOdcinku2_.assign(static_cast<std::size_t>(n), -1);
+    // Reserved whole, filled one individual at a time: even the objects of
+    // millions take long enough to write that a pause must be heard meanwhile.
+    Przerwanie przerwac(*this, n);
+    for (std::vector<CGenotyp>* populacja : {&populacja_, &nowaPopulacja_}) {
+        populacja->clear();
+        populacja->reserve(licz);
+        for (std::size_t i = 0; i < licz; ++i) {
+            if (przerwac())
                 return false;
-            g.UstawIlosc(n);
+            populacja->emplace_back().UstawIlosc(n);
         }
+    }
     return true;
 }
 
@@ -123,14 +136,14 @@ void CGenetyk::Inicjuj() {
         UstawZiarno(*Ziarno);
     else
         ZiarnoZCzasu();
-    const int n = IloscMiast;
+    const int n = iloscMiast_;
     // The (r+1)-th unused city in increasing order is element r of the list
     // of remaining cities kept sorted: the same city for the same draw as a
     // walk over used-flags.
     std::vector<int> pozostale;
     pozostale.reserve(static_cast<std::size_t>(n));
     Przerwanie przerwac(*this, n);
-    for (CGenotyp& g : Populacja) {
+    for (CGenotyp& g : populacja_) {
         if (przerwac())
             return;
         g.UstawIlosc(n);
@@ -146,22 +159,29 @@ void CGenetyk::Inicjuj() {
 }
 
 void CGenetyk::Ocen() {
-    Przerwanie przerwac(*this, IloscMiast);
+    // Every pass polls: at ten million individuals one pass takes longer
+    // than a pause may wait.
+    Przerwanie przerwac(*this, iloscMiast_);
     double najdluzsza = 0.0;
-    for (CGenotyp& g : Populacja) {
+    najkrotszaWPokoleniu_ = populacja_.empty() ? 0.0 : std::numeric_limits<double>::infinity();
+    for (CGenotyp& g : populacja_) {
         if (przerwac())
             return;
         g.Droga = DlugoscTrasy(g);
-        if (g.Droga > najdluzsza)
-            najdluzsza = g.Droga;
+        najdluzsza = std::max(najdluzsza, g.Droga);
+        najkrotszaWPokoleniu_ = std::min(najkrotszaWPokoleniu_, g.Droga);
     }
     double suma = 0.0;
-    for (CGenotyp& g : Populacja) {
+    for (CGenotyp& g : populacja_) {
+        if (przerwac())
+            return;
         g.Przystosowanie = (najdluzsza + 1.0) - g.Droga;
         suma += g.Przystosowanie;
     }
     double dystrybuanta = 0.0;
-    for (CGenotyp& g : Populacja) {
+    for (CGenotyp& g : populacja_) {
+        if (przerwac())
+            return;
         g.Prawdopodobienstwo = g.Przystosowanie / suma;
         dystrybuanta += g.Prawdopodobienstwo;
         g.Dystrybuanta = dystrybuanta;
@@ -169,46 +189,50 @@ void CGenetyk::Ocen() {
 }
 
 void CGenetyk::ZapamietajNajlepszy() {
-    if (Populacja.empty())
-        return;
-    Przerwanie przerwac(*this, IloscMiast);
-    if (przerwac())
-        return;
-    if (Najlepszy.Droga == 0.0)
-        Najlepszy = Populacja.front();
-    for (const CGenotyp& g : Populacja) {
+    // The best is found first and copied once at the end: a pause inside
+    // the scan then shows the best of the last display step, not a newer
+    // one that its convergence does not yet hold.
+    Przerwanie przerwac(*this, iloscMiast_);
+    const CGenotyp* najlepszy = nullptr;
+    double najkrotsza = najlepszy_.Droga;
+    for (const CGenotyp& g : populacja_) {
         if (przerwac())
             return;
-        if (g.Droga < Najlepszy.Droga)
-            Najlepszy = g;
+        // Droga 0 means that none is stored yet: the first individual is.
+        if ((najkrotsza == 0.0 && !najlepszy) || g.Droga < najkrotsza) {
+            najlepszy = &g;
+            najkrotsza = g.Droga;
+        }
     }
+    if (najlepszy)
+        najlepszy_ = *najlepszy;
 }
 
 void CGenetyk::Selekcja() {
-    if (Populacja.empty())
+    if (populacja_.empty())
         return;
-    NowaPopulacja.resize(Populacja.size());
-    Przerwanie przerwac(*this, IloscMiast);
-    for (CGenotyp& slot : NowaPopulacja) {
+    nowaPopulacja_.resize(populacja_.size());
+    Przerwanie przerwac(*this, iloscMiast_);
+    for (CGenotyp& slot : nowaPopulacja_) {
         if (przerwac())
             return;
         const double x = LosujPrawdopodobienstwo();
         // The first individual whose cumulative value exceeds x. Rounding can
         // leave the last cumulative value below x; the last individual then
         // takes the draw rather than nobody.
-        auto wybrany = std::upper_bound(Populacja.cbegin(), Populacja.cend(), x,
+        auto wybrany = std::upper_bound(populacja_.cbegin(), populacja_.cend(), x,
                                         [](double wartosc, const CGenotyp& g) { return wartosc < g.Dystrybuanta; });
-        if (wybrany == Populacja.cend())
+        if (wybrany == populacja_.cend())
             --wybrany;
         slot = *wybrany;
     }
-    Populacja.swap(NowaPopulacja);
+    populacja_.swap(nowaPopulacja_);
 }
 
 void CGenetyk::Krzyzowanie() {
     int oczekujacy = -1;
-    Przerwanie przerwac(*this, IloscMiast);
-    for (int i = 0; i < static_cast<int>(Populacja.size()); ++i) {
+    Przerwanie przerwac(*this, iloscMiast_);
+    for (int i = 0; i < static_cast<int>(populacja_.size()); ++i) {
         if (przerwac())
             return;
         if (!(LosujPrawdopodobienstwo() < PKrzyzowania))
@@ -223,8 +247,8 @@ void CGenetyk::Krzyzowanie() {
 }
 
 void CGenetyk::Krzyzuj(int a, int b) {
-    int c1 = LosowaLiczba(IloscMiast);
-    int c2 = LosowaLiczba(IloscMiast);
+    int c1 = LosowaLiczba(iloscMiast_);
+    int c2 = LosowaLiczba(iloscMiast_);
     if (c2 < c1)
         std::swap(c1, c2);
     if (c1 == c2)
@@ -233,25 +257,25 @@ void CGenetyk::Krzyzuj(int a, int b) {
 }
 
 void CGenetyk::KrzyzujOdcinek(int a, int b, int c1, int c2) {
-    const int n = IloscMiast;
-    const int licznosc = static_cast<int>(Populacja.size());
+    const int n = iloscMiast_;
+    const int licznosc = static_cast<int>(populacja_.size());
     if (a < 0 || a >= licznosc || b < 0 || b >= licznosc || c1 < 0 || c2 > n || c1 >= c2)
         return;
     const auto rozmiar = static_cast<std::size_t>(n);
-    std::vector<int>& A = Populacja[static_cast<std::size_t>(a)].Geny;
-    std::vector<int>& B = Populacja[static_cast<std::size_t>(b)].Geny;
+    std::vector<int>& A = populacja_[static_cast<std::size_t>(a)].Geny;
+    std::vector<int>& B = populacja_[static_cast<std::size_t>(b)].Geny;
     if (A.size() != rozmiar || B.size() != rozmiar)
         return;
-    Dziecko1.UstawIlosc(n);
-    Dziecko2.UstawIlosc(n);
-    if (PozycjaWOdcinku1.size() != rozmiar) {
-        PozycjaWOdcinku1.assign(rozmiar, -1);
-        PozycjaWOdcinku2.assign(rozmiar, -1);
+    dziecko1_.UstawIlosc(n);
+    dziecko2_.UstawIlosc(n);
+    if (pozycjaWOdcinku1_.size() != rozmiar) {
+        pozycjaWOdcinku1_.assign(rozmiar, -1);
+        pozycjaWOdcinku2_.assign(rozmiar, -1);
     }
-    int* d1 = Dziecko1.Geny.data();
-    int* d2 = Dziecko2.Geny.data();
-    int* poz1 = PozycjaWOdcinku1.data();
-    int* poz2 = PozycjaWOdcinku2.data();
+    int* d1 = dziecko1_.Geny.data();
+    int* d2 = dziecko2_.Geny.data();
+    int* poz1 = pozycjaWOdcinku1_.data();
+    int* poz2 = pozycjaWOdcinku2_.data();
 
     for (int j = c1; j < c2; ++j) {
         d1[j] = B[static_cast<std::size_t>(j)];
@@ -282,14 +306,14 @@ void CGenetyk::KrzyzujOdcinek(int a, int b, int c1, int c2) {
         poz1[d1[j]] = -1;
         poz2[d2[j]] = -1;
     }
-    Populacja[static_cast<std::size_t>(a)] = Dziecko1;
-    Populacja[static_cast<std::size_t>(b)] = Dziecko2;
+    populacja_[static_cast<std::size_t>(a)] = dziecko1_;
+    populacja_[static_cast<std::size_t>(b)] = dziecko2_;
 }
 
 void CGenetyk::Mutacja() {
-    const int n = IloscMiast;
+    const int n = iloscMiast_;
     Przerwanie przerwac(*this, 1);
-    for (CGenotyp& g : Populacja) {
+    for (CGenotyp& g : populacja_) {
         if (przerwac())
             return;
         if (!(LosujPrawdopodobienstwo() < PMutacji))
@@ -301,20 +325,13 @@ void CGenetyk::Mutacja() {
     }
 }
 
-double CGenetyk::NajkrotszaWPopulacji() const {
-    double najkrotsza = Populacja.empty() ? 0.0 : Populacja.front().Droga;
-    for (const CGenotyp& g : Populacja)
-        najkrotsza = std::min(najkrotsza, g.Droga);
-    return najkrotsza;
-}
-
 void CGenetyk::Zapisz(StanGenetyka& stan) const {
     stan.IlePokolen = IlePokolen;
     stan.NrPokolenia = pokazanePokolenie_;
-    stan.Droga = Najlepszy.Droga;
+    stan.Droga = najlepszy_.Droga;
     // Copied into the buffer's own storage: no allocation once it has grown.
-    stan.Geny.assign(Najlepszy.Geny.cbegin(), Najlepszy.Geny.cend());
-    stan.Zbieznosc = Zbieznosc;
+    stan.Geny.assign(najlepszy_.Geny.cbegin(), najlepszy_.Geny.cend());
+    stan.Zbieznosc = zbieznosc_;
     stan.Wstrzymany = false;
 }
 
@@ -326,7 +343,7 @@ void CGenetyk::Opublikuj(bool wstrzymany) {
 }
 
 void CGenetyk::PokazPostep(int nrPokolenia) {
-    Zbieznosc.Dodaj(NajkrotszaWPopulacji());
+    zbieznosc_.Dodaj(najkrotszaWPokoleniu_);
     pokazanePokolenie_ = nrPokolenia;
     if (!pierwszyZapisany_) {
         Zapisz(pierwszy_);
@@ -339,8 +356,16 @@ void CGenetyk::PokazPostep(int nrPokolenia) {
     } else {
         nieopublikowany_ = true;
     }
-    if (Wyswietl)
-        callOnOwnerThread(Wyswietl);
+}
+
+bool CGenetyk::PunktKontrolny() {
+    // A paused search shows where it stopped, not where the reader last
+    // looked: the last display step, whose best route and convergence stay
+    // as they were until the next one. Before the first there is nothing.
+    return checkpoint([this] {
+        if (pierwszyZapisany_)
+            Opublikuj(true);
+    });
 }
 
 const StanGenetyka* CGenetyk::NowyStan() {
@@ -358,21 +383,21 @@ const StanGenetyka* CGenetyk::NowyStan() {
 }
 
 void CGenetyk::Execute() {
-    const TablicaOdleglosci* t = Tablica();
-    if (!t || t->Count() < IloscMiast)
-        return;
+    WymaganaTablica(Odleglosci, iloscMiast_);
     if (zamowiony_) {
         // Millions of individuals are built and freed here, not on the
-        // thread of the window waiting for them.
+        // thread of the window waiting for them, and freed however the
+        // search ends.
         struct Zwolnienie {
             CGenetyk& g;
             ~Zwolnienie() {
-                g.Populacja = {};
-                g.NowaPopulacja = {};
+                // Not "= {}": that assigns an empty list and keeps the
+                // buffers.
+                g.populacja_ = std::vector<CGenotyp>();
+                g.nowaPopulacja_ = std::vector<CGenotyp>();
             }
         } zwolnienie{*this};
-        Przerwanie przerwac(*this, IloscMiast);
-        if (zbudujPopulacje(przerwac))
+        if (zbudujPopulacje())
             Przeszukaj();
         return;
     }
@@ -383,19 +408,20 @@ void CGenetyk::Przeszukaj() {
     Inicjuj();
     Ocen();
     ZapamietajNajlepszy();
+    if (krokPrzerwany_)
+        return;
     PokazPostep(0);
-    NrPokolenia = 0;
-    // A paused search shows where it stopped, not where the reader last
-    // looked.
-    const auto przedPauza = [this] { Opublikuj(true); };
-    while (NrPokolenia < IlePokolen && !checkpoint(przedPauza)) {
+    nrPokolenia_ = 0;
+    while (nrPokolenia_ < IlePokolen && !PunktKontrolny()) {
         Selekcja();
         Krzyzowanie();
         Mutacja();
         Ocen();
         ZapamietajNajlepszy();
-        PokazPostep(NrPokolenia);
-        ++NrPokolenia;
+        if (krokPrzerwany_)
+            break;
+        PokazPostep(nrPokolenia_);
+        ++nrPokolenia_;
     }
     if (nieopublikowany_)
         Opublikuj(false);

@@ -6,6 +6,7 @@
 #include "search/PrzegladPermutacji.h"
 #include "search/Silnia.h"
 #include "search/SumaTrasy.h"
+#include "search/WymaganaTablica.h"
 #include "search/ZasiegiPrzegladu.h"
 
 #include <numeric>
@@ -29,20 +30,13 @@ std::uint32_t TObliczThread::Silnia(int n) {
 
 void TObliczThread::Execute() {
     Zakonczony = false;
-    try {
-        if (Tryb == TrybObliczen::Permutacje)
-            Permutacje();
-        else if (Tryb == TrybObliczen::Losowo)
-            Losowo();
-    } catch (...) {
-        // Nothing may leave the thread; the results stay as they were.
-    }
+    // An error ends the body here, Zakonczony still false: a search that
+    // failed has no result, and its owner learns why from failure().
+    if (Tryb == TrybObliczen::Permutacje)
+        Permutacje();
+    else if (Tryb == TrybObliczen::Losowo)
+        Losowo();
     Zakonczony = true;
-}
-
-bool TObliczThread::tablicaPasuje() const {
-    const TablicaOdleglosci* odleglosci = Odleglosci ? Odleglosci->get() : nullptr;
-    return odleglosci && IloscMiast >= 1 && IloscMiast <= odleglosci->Count();
 }
 
 void TObliczThread::Permutacje() {
@@ -50,8 +44,7 @@ void TObliczThread::Permutacje() {
     NrPermutacji = 0;
     NajlepszaTrasa.clear();
     ProcentPokrycia = -1;
-    if (!tablicaPasuje())
-        return;
+    WymaganaTablica(Odleglosci, IloscMiast);
     if (Uzyta(CzescPrzegladu::Lagrange, IloscMiast)) {
         PermutacjeDokladnie();
         return;
@@ -76,8 +69,7 @@ void TObliczThread::PermutacjeDokladnie() {
 void TObliczThread::Losowo() {
     NajlepszaTrasa.clear();
     NrLosowania = 0;
-    if (!tablicaPasuje())
-        return;
+    WymaganaTablica(Odleglosci, IloscMiast);
     const std::size_t n = std::size_t(IloscMiast);
     std::vector<int> d(n);
     std::vector<int> r(n);

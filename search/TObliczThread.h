@@ -30,7 +30,8 @@ public:
     // Seeds the random search in place of the clock, for repeatable runs.
     std::optional<std::uint32_t> Ziarno;
 
-    // Results, valid once Zakonczony is true.
+    // Results, valid once Zakonczony is true. A search that fails leaves
+    // Zakonczony false and ends with failure() set.
     std::vector<int> NajlepszaTrasa;
     float NajkrotszaDroga = 0.0f;
     float NajdluzszaDroga = 0.0f;
@@ -59,6 +60,4 @@ private:
     // From 14 cities on: see PermutacjeDokladne.
     void PermutacjeDokladnie();
     void Losowo();
-    // A table is in the slot and holds at least IloscMiast >= 1 cities.
-    bool tablicaPasuje() const;
 };

@@ -99,11 +99,13 @@ void TObliczForm::TimerTimer() {
         const auto wszystkie = static_cast<std::uint32_t>(std::max(0, Watek->IleLosowan));
         ProcentLabel->setText(TekstProcentu(zrobione, wszystkie));
     }
+    // Once the search is over, the worker is left held and reclaimed when
+    // it is destroyed.
     if (Watek->Zakonczony.load()) {
-        // The search is over; the worker is left held and reclaimed when it
-        // is destroyed.
         Trwa = false;
         done(WynikModalny::OK);
+    } else if (PokazNiepowodzenie()) {
+        done(WynikModalny::Przerwano);
     } else {
         Watek->release();
     }

@@ -107,7 +107,7 @@ void TObliczGenetycznieForm::UsunObliczenia() {
 WynikObliczen TObliczGenetycznieForm::Wynik() const {
     if (!Genetyk)
         return {};
-    return {Genetyk->Najlepszy.Geny, Genetyk->Najlepszy.Droga, -1.0, Genetyk->Zbieznosc};
+    return {Genetyk->Najlepszy().Geny, Genetyk->Najlepszy().Droga, -1.0, Genetyk->Zbieznosc()};
 }
 
 void TObliczGenetycznieForm::PoUruchomieniu() {
@@ -159,6 +159,11 @@ void TObliczGenetycznieForm::PoZakonczeniuThreada() {
     // notification of an earlier run is ignored.
     if (!Genetyk || sender() != Genetyk.get() || !Trwa || !Genetyk->hasEnded())
         return;
+    // A failed search shows nothing more than it showed while it ran.
+    if (PokazNiepowodzenie()) {
+        done(WynikModalny::Przerwano);
+        return;
+    }
     PokazKoniec();
     Trwa = false;
     done(WynikModalny::OK);

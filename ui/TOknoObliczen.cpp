@@ -13,6 +13,7 @@
 #include <QShowEvent>
 
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -40,6 +41,7 @@ void TOknoObliczen::FormShow() {
     WstrzymajButton->setText(WstrzymajTekst);
     // A run finished early must not leave its flag to the next one.
     Trwa = false;
+    niepowodzenie_ = false;
     PrzygotujObliczenia();
     Trwa = true;
     BiezacyWatek()->release();
@@ -67,9 +69,12 @@ void TOknoObliczen::ZakonczButtonClick() {
 
 void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
     if (!Trwa) {
-        // Only the search's own end closes with OK; any other close without
-        // a running search is a cancel.
-        if (wynik != WynikModalny::OK)
+        // Only the search's own end closes with OK; a failed search closes
+        // as a finished one, any other close without a running search is a
+        // cancel.
+        if (niepowodzenie_)
+            wynik = WynikModalny::Przerwano;
+        else if (wynik != WynikModalny::OK)
             wynik = WynikModalny::Anuluj;
         ZatrzymajWyswietlanie();
         return;
@@ -77,7 +82,9 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
     QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
                         QStringLiteral("Czy na pewno chcesz zakończyć obliczanie?"),
                         QMessageBox::Yes | QMessageBox::No, this);
-    if (pytanie.exec() != QMessageBox::Yes) {
+    // A search that failed while the question was open has nothing to go
+    // back to, whatever the answer.
+    if (pytanie.exec() != QMessageBox::Yes && !niepowodzenie_) {
         zamknij = false;
         return;
     }
@@ -90,10 +97,25 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
             watek->release();
         // Serves the worker's pending calls and its end notification meanwhile.
         watek->waitForEnd();
+        PokazNiepowodzenie();
     }
     // The search has ended; an end notification still queued is stale.
     Trwa = false;
     wynik = WynikModalny::Przerwano;
+}
+
+bool TOknoObliczen::PokazNiepowodzenie() {
+    if (niepowodzenie_)
+        return true;
+    HoldableThread* watek = BiezacyWatek();
+    const std::optional<QString> blad = watek ? watek->failure() : std::nullopt;
+    if (!blad)
+        return false;
+    niepowodzenie_ = true;
+    Trwa = false;
+    ZatrzymajWyswietlanie();
+    Application::reportError(*blad);
+    return true;
 }
 
 void TOknoObliczen::FormDestroy() {

@@ -11,8 +11,9 @@ class QPushButton;
 // A progress window: it starts a search on a worker thread when shown, lets
 // the user pause and resume it, and closes with WynikModalny::OK once the
 // search has run to its end, or with WynikModalny::Przerwano when the user
-// confirms finishing it early. Every way of closing it — a modal result, the
-// close box, Esc — passes through FormClose.
+// confirms finishing it early or the search fails (its error shown in the
+// standard error box). Every way of closing it — a modal result, the close
+// box, Esc — passes through FormClose.
 class TOknoObliczen : public QDialog {
     Q_OBJECT
 
@@ -56,6 +57,11 @@ protected:
     virtual void PoUruchomieniu() {}
     virtual void ZatrzymajWyswietlanie() {}
 
+    // For the window's check of its worker's end: when the worker has ended
+    // with an error, shows it (once per run), stops the display and returns
+    // true; the window must then close with WynikModalny::Przerwano.
+    bool PokazNiepowodzenie();
+
     // The two buttons in a row, "Wstrzymaj" left and "Zakończ" right, for
     // the bottom of the window.
     QLayout* UkladPrzyciskow();
@@ -71,4 +77,7 @@ private:
     // end notification that saw the end) is decided by the answer, as part
     // of the one close in progress.
     bool zamykanie_ = false;
+    // The current run's worker failed and its error has been shown: the
+    // window has nothing left to show and closes as after a confirmed finish.
+    bool niepowodzenie_ = false;
 };

@@ -190,11 +190,11 @@ TEST_F(DrogaWyszukiwania, GeneticSearchDrawsItsBestRoute) {
     okna.SzukajTraseForm.LicznoscPopulacjiEdit->setText("8");
     szukaj({wybierz(2), czytajPodsumowanie()});
     const CGenetyk& genetyk = *okna.ObliczGenetycznieForm.Genetyk;
-    EXPECT_EQ(genetyk.NrPokolenia, 30);
-    EXPECT_EQ(trasaNaMatrycy(), genetyk.Najlepszy.Geny);
+    EXPECT_EQ(genetyk.NrPokolenia(), 30);
+    EXPECT_EQ(trasaNaMatrycy(), genetyk.Najlepszy().Geny);
     // The table holds single-precision distances.
-    EXPECT_GE(genetyk.Najlepszy.Droga, najkrotszaTrasa() - 1e-4);
-    EXPECT_EQ(podsumowanie, QStringList({"", "", "", FormatOneDecimal(genetyk.Najlepszy.Droga)}));
+    EXPECT_GE(genetyk.Najlepszy().Droga, najkrotszaTrasa() - 1e-4);
+    EXPECT_EQ(podsumowanie, QStringList({"", "", "", FormatOneDecimal(genetyk.Najlepszy().Droga)}));
     // The summary draws the run's convergence: the initial population and
     // each of the 30 generations.
     EXPECT_EQ(punktyWykresu, 31);

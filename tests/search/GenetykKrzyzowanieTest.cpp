@@ -9,12 +9,12 @@ namespace {
 void ustawPopulacje(CGenetyk& gen, const std::vector<std::vector<int>>& trasy) {
     gen.UstawRozmiar(static_cast<int>(trasy.size()), static_cast<int>(trasy.front().size()));
     for (std::size_t i = 0; i < trasy.size(); ++i)
-        gen.Populacja[i].Geny = trasy[i];
+        gen.Populacja()[i].Geny = trasy[i];
 }
 
-std::vector<std::vector<int>> trasyPopulacji(const CGenetyk& gen) {
+std::vector<std::vector<int>> trasyPopulacji(CGenetyk& gen) {
     std::vector<std::vector<int>> trasy;
-    for (const CGenotyp& g : gen.Populacja)
+    for (const CGenotyp& g : gen.Populacja())
         trasy.push_back(g.Geny);
     return trasy;
 }
@@ -25,8 +25,8 @@ TEST(GenetykKrzyzowanie, KrzyzujOdcinek_GivesTheWorkedExample) {
     CGenetyk gen;
     ustawPopulacje(gen, {{0, 1, 2, 3, 4, 5}, {3, 5, 1, 0, 2, 4}});
     gen.KrzyzujOdcinek(0, 1, 1, 3);
-    EXPECT_EQ(gen.Populacja[0].Geny, (std::vector<int>{0, 5, 1, 3, 4, 2}));
-    EXPECT_EQ(gen.Populacja[1].Geny, (std::vector<int>{3, 1, 2, 0, 5, 4}));
+    EXPECT_EQ(gen.Populacja()[0].Geny, (std::vector<int>{0, 5, 1, 3, 4, 2}));
+    EXPECT_EQ(gen.Populacja()[1].Geny, (std::vector<int>{3, 1, 2, 0, 5, 4}));
 }
 
 TEST(GenetykKrzyzowanie, KrzyzujOdcinek_MatchesTheStepByStepRepairOnRandomParents) {
@@ -52,11 +52,11 @@ TEST(GenetykKrzyzowanie, KrzyzujOdcinek_MatchesTheStepByStepRepairOnRandomParent
         gen.KrzyzujOdcinek(2, 0, c1, c2);
 
         const Dzieci oczekiwane = krzyzujWprost(A, B, c1, c2);
-        ASSERT_EQ(gen.Populacja[2].Geny, oczekiwane.pierwsze) << "n=" << n << " c1=" << c1 << " c2=" << c2;
-        ASSERT_EQ(gen.Populacja[0].Geny, oczekiwane.drugie) << "n=" << n << " c1=" << c1 << " c2=" << c2;
-        ASSERT_TRUE(isPermutation(gen.Populacja[2].Geny, n));
-        ASSERT_TRUE(isPermutation(gen.Populacja[0].Geny, n));
-        ASSERT_EQ(gen.Populacja[1].Geny, obok);
+        ASSERT_EQ(gen.Populacja()[2].Geny, oczekiwane.pierwsze) << "n=" << n << " c1=" << c1 << " c2=" << c2;
+        ASSERT_EQ(gen.Populacja()[0].Geny, oczekiwane.drugie) << "n=" << n << " c1=" << c1 << " c2=" << c2;
+        ASSERT_TRUE(isPermutation(gen.Populacja()[2].Geny, n));
+        ASSERT_TRUE(isPermutation(gen.Populacja()[0].Geny, n));
+        ASSERT_EQ(gen.Populacja()[1].Geny, obok);
     }
 }
 
@@ -64,14 +64,14 @@ TEST(GenetykKrzyzowanie, EmptySegmentOrOneCity_LeavesTheParents) {
     CGenetyk gen;
     ustawPopulacje(gen, {{0, 1, 2, 3}, {3, 2, 1, 0}});
     gen.KrzyzujOdcinek(0, 1, 2, 2);
-    EXPECT_EQ(gen.Populacja[0].Geny, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(gen.Populacja[1].Geny, (std::vector<int>{3, 2, 1, 0}));
+    EXPECT_EQ(gen.Populacja()[0].Geny, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(gen.Populacja()[1].Geny, (std::vector<int>{3, 2, 1, 0}));
 
     // Out-of-range slots or segments are refused, not followed.
     gen.KrzyzujOdcinek(0, 2, 0, 2);
     gen.KrzyzujOdcinek(0, 1, -1, 2);
     gen.KrzyzujOdcinek(0, 1, 1, 5);
-    EXPECT_EQ(gen.Populacja[0].Geny, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(gen.Populacja()[0].Geny, (std::vector<int>{0, 1, 2, 3}));
 
     // With one city both segment ends are always 0.
     CGenetyk jedno;
@@ -79,8 +79,8 @@ TEST(GenetykKrzyzowanie, EmptySegmentOrOneCity_LeavesTheParents) {
     UstawZiarno(5);
     for (int i = 0; i < 50; ++i)
         jedno.Krzyzuj(0, 1);
-    EXPECT_EQ(jedno.Populacja[0].Geny, std::vector<int>{0});
-    EXPECT_EQ(jedno.Populacja[1].Geny, std::vector<int>{0});
+    EXPECT_EQ(jedno.Populacja()[0].Geny, std::vector<int>{0});
+    EXPECT_EQ(jedno.Populacja()[1].Geny, std::vector<int>{0});
 }
 
 TEST(GenetykKrzyzowanie, Krzyzuj_DrawsTheSegmentEndsBelowN) {
@@ -100,8 +100,8 @@ TEST(GenetykKrzyzowanie, Krzyzuj_DrawsTheSegmentEndsBelowN) {
         ustawPopulacje(gen, {A, B});
         UstawZiarno(ziarno);
         gen.Krzyzuj(0, 1);
-        ASSERT_EQ(gen.Populacja[0].Geny, oczekiwane.pierwsze);
-        ASSERT_EQ(gen.Populacja[1].Geny, oczekiwane.drugie);
+        ASSERT_EQ(gen.Populacja()[0].Geny, oczekiwane.pierwsze);
+        ASSERT_EQ(gen.Populacja()[1].Geny, oczekiwane.drugie);
     }
 }
 
@@ -135,7 +135,7 @@ TEST(GenetykKrzyzowanie, Krzyzowanie_PairsParticipantsInOrderAndLeavesAnOddLastO
     UstawZiarno(99);
     gen.Krzyzowanie();
     EXPECT_EQ(trasyPopulacji(gen), oczekiwane);
-    EXPECT_EQ(gen.Populacja[4].Geny, trasy[4]);
+    EXPECT_EQ(gen.Populacja()[4].Geny, trasy[4]);
     EXPECT_NE(trasyPopulacji(gen), trasy);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 
 using namespace genetyk_test;
 
@@ -16,10 +18,26 @@ struct Probka {
         gen.Odleglosci = &tablica;
         gen.UstawRozmiar(licznosc, n);
         std::mt19937 los(ziarno);
-        for (CGenotyp& g : gen.Populacja)
+        for (CGenotyp& g : gen.Populacja())
             g.Geny = losowaPermutacja(n, los);
     }
 };
+
+// One generation's steps in the order the search runs them.
+void pokolenie(CGenetyk& gen) {
+    gen.Selekcja();
+    gen.Krzyzowanie();
+    gen.Mutacja();
+    gen.Ocen();
+    gen.ZapamietajNajlepszy();
+}
+
+// The initial population as the search makes it.
+void poczatek(CGenetyk& gen) {
+    gen.Inicjuj();
+    gen.Ocen();
+    gen.ZapamietajNajlepszy();
+}
 
 // Roulette wheel read literally: individual 0 below its cumulative value,
 // else the first j with D[j-1] <= x < D[j]; -1 when no interval holds x.
@@ -57,13 +75,13 @@ TEST(GenetykOcena, Ocen_GivesFitnessAboveTheLongestRouteAndACumulativeWheel) {
     p.gen.Ocen();
 
     double najdluzsza = 0.0;
-    for (const CGenotyp& g : p.gen.Populacja) {
+    for (const CGenotyp& g : p.gen.Populacja()) {
         EXPECT_EQ(g.Droga, dlugosc(*p.tablica, g.Geny));
         najdluzsza = std::max(najdluzsza, g.Droga);
     }
     double suma = 0.0;
     double poprzednia = 0.0;
-    for (const CGenotyp& g : p.gen.Populacja) {
+    for (const CGenotyp& g : p.gen.Populacja()) {
         EXPECT_DOUBLE_EQ(g.Przystosowanie, najdluzsza + 1.0 - g.Droga);
         EXPECT_GE(g.Przystosowanie, 1.0);
         suma += g.Prawdopodobienstwo;
@@ -71,38 +89,38 @@ TEST(GenetykOcena, Ocen_GivesFitnessAboveTheLongestRouteAndACumulativeWheel) {
         poprzednia = g.Dystrybuanta;
     }
     EXPECT_NEAR(suma, 1.0, 1e-12);
-    EXPECT_NEAR(p.gen.Populacja.back().Dystrybuanta, 1.0, 1e-12);
-    EXPECT_DOUBLE_EQ(p.gen.Populacja.front().Dystrybuanta, p.gen.Populacja.front().Prawdopodobienstwo);
+    EXPECT_NEAR(p.gen.Populacja().back().Dystrybuanta, 1.0, 1e-12);
+    EXPECT_DOUBLE_EQ(p.gen.Populacja().front().Dystrybuanta, p.gen.Populacja().front().Prawdopodobienstwo);
 }
 
 TEST(GenetykOcena, ZapamietajNajlepszy_KeepsTheFirstOfEqualRoutesAndOnlyStrictImprovements) {
     Probka p(4, 6, 1);
-    p.gen.Populacja[0].Droga = 30.0;
-    p.gen.Populacja[1].Droga = 20.0;
-    p.gen.Populacja[2].Droga = 20.0;
-    p.gen.Populacja[3].Droga = 25.0;
+    p.gen.Populacja()[0].Droga = 30.0;
+    p.gen.Populacja()[1].Droga = 20.0;
+    p.gen.Populacja()[2].Droga = 20.0;
+    p.gen.Populacja()[3].Droga = 25.0;
     p.gen.ZapamietajNajlepszy();
-    EXPECT_EQ(p.gen.Najlepszy.Droga, 20.0);
-    EXPECT_EQ(p.gen.Najlepszy.Geny, p.gen.Populacja[1].Geny);
+    EXPECT_EQ(p.gen.Najlepszy().Droga, 20.0);
+    EXPECT_EQ(p.gen.Najlepszy().Geny, p.gen.Populacja()[1].Geny);
 
-    const std::vector<int> zapamietany = p.gen.Najlepszy.Geny;
-    for (CGenotyp& g : p.gen.Populacja)
+    const std::vector<int> zapamietany = p.gen.Najlepszy().Geny;
+    for (CGenotyp& g : p.gen.Populacja())
         g.Droga = 20.0;
     p.gen.ZapamietajNajlepszy();
-    EXPECT_EQ(p.gen.Najlepszy.Geny, zapamietany);
+    EXPECT_EQ(p.gen.Najlepszy().Geny, zapamietany);
 
-    p.gen.Populacja[3].Droga = 19.5;
+    p.gen.Populacja()[3].Droga = 19.5;
     p.gen.ZapamietajNajlepszy();
-    EXPECT_EQ(p.gen.Najlepszy.Geny, p.gen.Populacja[3].Geny);
+    EXPECT_EQ(p.gen.Najlepszy().Geny, p.gen.Populacja()[3].Geny);
 }
 
 TEST(GenetykSelekcja, PicksTheSameIndividualsAsTheLiteralWheel) {
     Probka p(200, 12, 21);
     p.gen.Ocen();
     std::vector<double> D;
-    for (const CGenotyp& g : p.gen.Populacja)
+    for (const CGenotyp& g : p.gen.Populacja())
         D.push_back(g.Dystrybuanta);
-    const auto przed = p.gen.Populacja;
+    const auto przed = p.gen.Populacja();
 
     UstawZiarno(1234);
     std::vector<int> oczekiwane;
@@ -113,23 +131,23 @@ TEST(GenetykSelekcja, PicksTheSameIndividualsAsTheLiteralWheel) {
     UstawZiarno(1234);
     p.gen.Selekcja();
     for (int i = 0; i < 200; ++i)
-        ASSERT_EQ(p.gen.Populacja[i].Geny, przed[oczekiwane[i]].Geny) << "slot " << i;
+        ASSERT_EQ(p.gen.Populacja()[i].Geny, przed[oczekiwane[i]].Geny) << "slot " << i;
 }
 
 TEST(GenetykSelekcja, DrawBeyondTheLastCumulativeValueTakesTheLastIndividual) {
     Probka p(3, 5, 2);
-    p.gen.Populacja[0].Geny = {0, 1, 2, 3, 4};
-    p.gen.Populacja[1].Geny = {1, 0, 2, 3, 4};
-    p.gen.Populacja[2].Geny = {2, 1, 0, 3, 4};
+    p.gen.Populacja()[0].Geny = {0, 1, 2, 3, 4};
+    p.gen.Populacja()[1].Geny = {1, 0, 2, 3, 4};
+    p.gen.Populacja()[2].Geny = {2, 1, 0, 3, 4};
     // A wheel whose rounding fell short: draws from 0.5 up find no interval.
-    p.gen.Populacja[0].Dystrybuanta = 0.2;
-    p.gen.Populacja[1].Dystrybuanta = 0.4;
-    p.gen.Populacja[2].Dystrybuanta = 0.5;
-    const auto przed = p.gen.Populacja;
+    p.gen.Populacja()[0].Dystrybuanta = 0.2;
+    p.gen.Populacja()[1].Dystrybuanta = 0.4;
+    p.gen.Populacja()[2].Dystrybuanta = 0.5;
+    const auto przed = p.gen.Populacja();
 
     int pozaKolem = 0;
     for (unsigned ziarno = 1; ziarno <= 40; ++ziarno) {
-        p.gen.Populacja = przed;
+        p.gen.Populacja() = przed;
         UstawZiarno(ziarno);
         std::vector<int> oczekiwane;
         for (int i = 0; i < 3; ++i) {
@@ -141,7 +159,7 @@ TEST(GenetykSelekcja, DrawBeyondTheLastCumulativeValueTakesTheLastIndividual) {
         UstawZiarno(ziarno);
         p.gen.Selekcja();
         for (int i = 0; i < 3; ++i)
-            ASSERT_EQ(p.gen.Populacja[i].Geny, przed[oczekiwane[i]].Geny);
+            ASSERT_EQ(p.gen.Populacja()[i].Geny, przed[oczekiwane[i]].Geny);
     }
     EXPECT_GT(pozaKolem, 0);
 }
@@ -149,7 +167,7 @@ TEST(GenetykSelekcja, DrawBeyondTheLastCumulativeValueTakesTheLastIndividual) {
 TEST(GenetykMutacja, SwapsTwoDrawnPositionsOfTheChosenIndividuals) {
     Probka p(30, 9, 5);
     p.gen.PMutacji = 0.5;
-    const auto przed = p.gen.Populacja;
+    const auto przed = p.gen.Populacja();
 
     UstawZiarno(42);
     std::vector<std::vector<int>> oczekiwane;
@@ -167,7 +185,7 @@ TEST(GenetykMutacja, SwapsTwoDrawnPositionsOfTheChosenIndividuals) {
     UstawZiarno(42);
     p.gen.Mutacja();
     for (std::size_t i = 0; i < przed.size(); ++i)
-        ASSERT_EQ(p.gen.Populacja[i].Geny, oczekiwane[i]);
+        ASSERT_EQ(p.gen.Populacja()[i].Geny, oczekiwane[i]);
     EXPECT_GT(zamienione, 0);
     EXPECT_LT(zamienione, 30);
 }
@@ -180,14 +198,14 @@ TEST(GenetykOperatory, PopulationOfOne_SelectionCopiesItCrossoverNeverPairsMutat
     int zmienione = 0;
     for (int pokolenie = 0; pokolenie < 50; ++pokolenie) {
         p.gen.Ocen();
-        EXPECT_EQ(p.gen.Populacja[0].Dystrybuanta, 1.0);
-        const std::vector<int> przed = p.gen.Populacja[0].Geny;
+        EXPECT_EQ(p.gen.Populacja()[0].Dystrybuanta, 1.0);
+        const std::vector<int> przed = p.gen.Populacja()[0].Geny;
         p.gen.Selekcja();
-        ASSERT_EQ(p.gen.Populacja[0].Geny, przed);
+        ASSERT_EQ(p.gen.Populacja()[0].Geny, przed);
         p.gen.Krzyzowanie();
-        ASSERT_EQ(p.gen.Populacja[0].Geny, przed);
+        ASSERT_EQ(p.gen.Populacja()[0].Geny, przed);
         p.gen.Mutacja();
-        const std::vector<int>& po = p.gen.Populacja[0].Geny;
+        const std::vector<int>& po = p.gen.Populacja()[0].Geny;
         ASSERT_TRUE(isPermutation(po, 7));
         int rozne = 0;
         for (int i = 0; i < 7; ++i)
@@ -223,15 +241,15 @@ TEST(GenetykInicjuj, DrawsEachCityAsTheWalkOverUnusedCitiesDoes) {
     p.gen.Inicjuj();
     UstalZiarnoZamiastCzasu(std::nullopt);
     for (int i = 0; i < 25; ++i) {
-        ASSERT_EQ(p.gen.Populacja[i].Geny, oczekiwane[i]) << "individual " << i;
-        ASSERT_TRUE(isPermutation(p.gen.Populacja[i].Geny, n));
+        ASSERT_EQ(p.gen.Populacja()[i].Geny, oczekiwane[i]) << "individual " << i;
+        ASSERT_TRUE(isPermutation(p.gen.Populacja()[i].Geny, n));
     }
 }
 
 TEST(GenetykOperatory, DegenerateSizes_DoNotBreak) {
     CGenetyk pusty;
     pusty.UstawRozmiar(0, 5);
-    EXPECT_TRUE(pusty.Populacja.empty());
+    EXPECT_TRUE(pusty.Populacja().empty());
     pusty.PKrzyzowania = 1.0;
     pusty.PMutacji = 1.0;
     pusty.Inicjuj();
@@ -240,7 +258,7 @@ TEST(GenetykOperatory, DegenerateSizes_DoNotBreak) {
     pusty.Selekcja();
     pusty.Krzyzowanie();
     pusty.Mutacja();
-    EXPECT_EQ(pusty.Najlepszy.Geny, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(pusty.Najlepszy().Geny, (std::vector<int>{0, 1, 2, 3, 4}));
 
     Probka jedno(3, 1, 6);
     jedno.gen.PKrzyzowania = 1.0;
@@ -253,14 +271,48 @@ TEST(GenetykOperatory, DegenerateSizes_DoNotBreak) {
         jedno.gen.Krzyzowanie();
         jedno.gen.Mutacja();
     }
-    for (const CGenotyp& g : jedno.gen.Populacja)
+    for (const CGenotyp& g : jedno.gen.Populacja())
         EXPECT_EQ(g.Geny, std::vector<int>{0});
-    EXPECT_EQ(jedno.gen.DlugoscTrasy(jedno.gen.Populacja[0]), 0.0);
+    EXPECT_EQ(jedno.gen.DlugoscTrasy(jedno.gen.Populacja()[0]), 0.0);
 
     CGenetyk bezMiast;
     bezMiast.UstawRozmiar(2, 0);
     bezMiast.PMutacji = 1.0;
     bezMiast.Mutacja();
     bezMiast.Krzyzuj(0, 1);
-    EXPECT_EQ(bezMiast.DlugoscTrasy(bezMiast.Populacja[0]), 0.0);
+    EXPECT_EQ(bezMiast.DlugoscTrasy(bezMiast.Populacja()[0]), 0.0);
+}
+
+TEST(GenetykOperatory, TwoCities_AllRoutesEqualSoTheFirstInitialRouteStaysBest) {
+    Probka p(5, 2, 11);
+    p.gen.PKrzyzowania = 0.3;
+    p.gen.PMutacji = 0.1;
+    p.gen.Ziarno = 11;
+    poczatek(p.gen);
+    const std::vector<int> pierwszy = p.gen.Populacja()[0].Geny;
+    for (int k = 0; k < 20; ++k) {
+        pokolenie(p.gen);
+        ASSERT_EQ(p.gen.Najlepszy().Geny, pierwszy) << k;
+        for (const CGenotyp& osobnik : p.gen.Populacja()) {
+            ASSERT_EQ(osobnik.Przystosowanie, 1.0);
+            ASSERT_EQ(osobnik.Prawdopodobienstwo, 1.0 / 5);
+        }
+    }
+}
+
+TEST(GenetykOperatory, NoCrossoverNorMutation_OnlyInitialRoutesAndTheBestNeverChanges) {
+    Probka p(20, 10, 12);
+    p.gen.Ziarno = 12;
+    poczatek(p.gen);
+    std::set<std::vector<int>> poczatkowe;
+    for (const CGenotyp& osobnik : p.gen.Populacja())
+        poczatkowe.insert(osobnik.Geny);
+    const CGenotyp najlepszy = p.gen.Najlepszy();
+    for (int k = 0; k < 30; ++k) {
+        pokolenie(p.gen);
+        for (const CGenotyp& osobnik : p.gen.Populacja())
+            ASSERT_EQ(poczatkowe.count(osobnik.Geny), 1u) << k;
+        ASSERT_EQ(p.gen.Najlepszy().Geny, najlepszy.Geny);
+        ASSERT_EQ(p.gen.Najlepszy().Droga, najlepszy.Droga);
+    }
 }

@@ -180,7 +180,7 @@ TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
     EXPECT_TRUE(waitUntil([&] { return konce == 3; }));
 }
 
-TEST(TObliczThreadSterowanie, MissingTableOrUnknownModeEndsWithoutAResult) {
+TEST(TObliczThreadSterowanie, MissingTableFailsAndUnknownModeEndsWithoutAResult) {
     const OdleglosciSlot pusty;
     const OdleglosciSlot maly = slotDla({{0, 0}, {1, 1}});
     for (int tryb : {1, 2}) {
@@ -191,7 +191,9 @@ TEST(TObliczThreadSterowanie, MissingTableOrUnknownModeEndsWithoutAResult) {
         bezTablicy.Tryb = tryb;
         bezTablicy.release();
         bezTablicy.waitForEnd();
-        EXPECT_TRUE(bezTablicy.Zakonczony);
+        // Not a finished search: nothing may read a result from it.
+        EXPECT_FALSE(bezTablicy.Zakonczony) << tryb;
+        EXPECT_EQ(bezTablicy.failure(), QStringLiteral("Brak odległości między miastami")) << tryb;
         EXPECT_TRUE(bezTablicy.NajlepszaTrasa.empty());
 
         TObliczThread zaDuzo;
@@ -199,13 +201,14 @@ TEST(TObliczThreadSterowanie, MissingTableOrUnknownModeEndsWithoutAResult) {
         zaDuzo.IloscMiast = 3;  // more cities than the table holds
         zaDuzo.release();
         zaDuzo.waitForEnd();
-        EXPECT_TRUE(zaDuzo.Zakonczony);
-        EXPECT_TRUE(zaDuzo.NajlepszaTrasa.empty());
+        EXPECT_FALSE(zaDuzo.Zakonczony) << tryb;
+        EXPECT_NE(zaDuzo.failure(), std::nullopt) << tryb;
     }
     TObliczThread bezTrybu;
     skonfiguruj(bezTrybu, maly, 3);
     bezTrybu.release();
     bezTrybu.waitForEnd();
     EXPECT_TRUE(bezTrybu.Zakonczony);
+    EXPECT_EQ(bezTrybu.failure(), std::nullopt);
     EXPECT_TRUE(bezTrybu.NajlepszaTrasa.empty());
 }

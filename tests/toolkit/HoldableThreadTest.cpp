@@ -1,11 +1,17 @@
 #include "tests/support/ModalHelper.h"
 #include "toolkit/core/HoldableThread.h"
+#include "toolkit/core/UserError.h"
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,7 +47,44 @@ protected:
     }
 };
 
+// Runs a body given by the test.
+class Runner : public HoldableThread {
+public:
+    explicit Runner(std::function<void()> body) : body_(std::move(body)) {}
+    ~Runner() override { finishAndWait(); }
+
+protected:
+    void Execute() override { body_(); }
+
+private:
+    std::function<void()> body_;
+};
+
 } // namespace
+
+TEST(HoldableThread, WhatTheBodyThrowsEndsItAndIsKeptAsTheErrorBoxWouldShowIt) {
+    const std::vector<std::pair<std::function<void()>, QString>> przypadki{
+        {[] { throw UserError("Zbyt duża liczba punktów"); }, "Zbyt duża liczba punktów"},
+        {[] { throw std::bad_alloc(); }, "Za mało pamięci"},
+        {[] { throw std::runtime_error("disk full"); }, "disk full"},
+        {[] { throw 42; }, "Nieznany błąd"},
+    };
+    for (const auto& [body, message] : przypadki) {
+        Runner runner(body);
+        bool notified = false;
+        QObject::connect(&runner, &QThread::finished, &runner, [&] { notified = true; });
+        EXPECT_EQ(runner.failure(), std::nullopt);
+        runner.release();
+        runner.waitForEnd();
+        EXPECT_TRUE(runner.hasEnded());
+        EXPECT_EQ(runner.failure(), message);
+        ASSERT_TRUE(waitUntil([&] { return notified; }));
+    }
+    Runner fine([] {});
+    fine.release();
+    fine.waitForEnd();
+    EXPECT_EQ(fine.failure(), std::nullopt);
+}
 
 TEST(HoldableThread, IsCreatedHeldAndStartsOnRelease) {
     Counter counter;

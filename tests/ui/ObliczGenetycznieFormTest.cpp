@@ -81,19 +81,19 @@ TEST_F(Genetycznie, ACompleteRunClosesWithOneAndKeepsItsResult) {
     const CGenetyk& genetyk = *okno.Genetyk;
     EXPECT_TRUE(genetyk.hasEnded());
     EXPECT_FALSE(okno.Trwa);
-    EXPECT_EQ(genetyk.LicznoscPopulacji, 4);
-    EXPECT_EQ(genetyk.IloscMiast, 6);
+    EXPECT_EQ(genetyk.LicznoscPopulacji(), 4);
+    EXPECT_EQ(genetyk.IloscMiast(), 6);
     EXPECT_DOUBLE_EQ(genetyk.PKrzyzowania, 0.3);
     EXPECT_DOUBLE_EQ(genetyk.PMutacji, 0.1);
     // The last display step comes before the last count.
-    EXPECT_EQ(wartosci(), QStringList({"5", "4", FormatOneDecimal(genetyk.Najlepszy.Droga)}));
-    EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, 6));
-    EXPECT_DOUBLE_EQ(okno.OstatniaDroga, genetyk.Najlepszy.Droga);
+    EXPECT_EQ(wartosci(), QStringList({"5", "4", FormatOneDecimal(genetyk.Najlepszy().Droga)}));
+    EXPECT_TRUE(isPermutation(genetyk.Najlepszy().Geny, 6));
+    EXPECT_DOUBLE_EQ(okno.OstatniaDroga, genetyk.Najlepszy().Droga);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
     // The chart: the initial population and five generations, down to the
     // best length found.
     EXPECT_EQ(okno.Wykres->NajlepszeDotad->count(), 6);
-    EXPECT_EQ(okno.Wykres->NajlepszeDotad->points().back().y(), genetyk.Najlepszy.Droga);
+    EXPECT_EQ(okno.Wykres->NajlepszeDotad->points().back().y(), genetyk.Najlepszy().Droga);
     EXPECT_EQ(okno.Wykres->OsPokolen->titleText(), "Pokolenie");
     EXPECT_EQ(okno.Wykres->OsDlugosci->titleText(), "Długość trasy");
     EXPECT_GE(okno.Wykres->geometry().top(), okno.ZakonczButton->geometry().bottom());
@@ -107,11 +107,11 @@ TEST_F(Genetycznie, DrawsEveryImprovementWhileChecked) {
     const auto& narysowane = okna.glowne.narysowane;
     ASSERT_FALSE(narysowane.empty());
     // The first display is the initial population's best route.
-    EXPECT_NEAR(okna.glowne.Dlugosc(narysowane.front()), okno.Genetyk->Zbieznosc.NajlepszeDotad().front().y(), 1e-9);
+    EXPECT_NEAR(okna.glowne.Dlugosc(narysowane.front()), okno.Genetyk->Zbieznosc().NajlepszeDotad().front().y(), 1e-9);
     for (std::size_t i = 1; i < narysowane.size(); ++i)
         EXPECT_LT(okna.glowne.Dlugosc(narysowane[i]), okna.glowne.Dlugosc(narysowane[i - 1]));
-    EXPECT_EQ(narysowane.back(), okno.Genetyk->Najlepszy.Geny);
-    EXPECT_EQ(okno.NajkrotszaDrogaLabel->text(), FormatOneDecimal(okno.Genetyk->Najlepszy.Droga));
+    EXPECT_EQ(narysowane.back(), okno.Genetyk->Najlepszy().Geny);
+    EXPECT_EQ(okno.NajkrotszaDrogaLabel->text(), FormatOneDecimal(okno.Genetyk->Najlepszy().Droga));
     // The box keeps its state for the next run.
     EXPECT_TRUE(okno.RysujTraseCheck->isChecked());
 }
@@ -172,7 +172,7 @@ TEST_F(Genetycznie, TickingTheBoxMidRunDrawsTheCurrentBestRoute) {
                        answerBox(nullptr, QMessageBox::Yes)}),
               7);
     EXPECT_TRUE(isPermutation(narysowana, 12));
-    EXPECT_EQ(okna.glowne.narysowane.back(), okno.Genetyk->Najlepszy.Geny);
+    EXPECT_EQ(okna.glowne.narysowane.back(), okno.Genetyk->Najlepszy().Geny);
     okno.RysujTraseCheck->setChecked(false);
 }
 

@@ -4,6 +4,7 @@
 #include "tests/ui/OknaWyszukiwania.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -191,4 +192,33 @@ TYPED_TEST(OknoObliczen, SettingsThatFailToConvertOpenTheWindowWithoutASearch) {
     EXPECT_FALSE(okno.Trwa);
     EXPECT_TRUE(okno.Wynik().Trasa.empty());
     EXPECT_TRUE(okna.glowne.narysowane.empty());
+}
+
+TYPED_TEST(OknoObliczen, AFailedSearchShowsItsErrorAndClosesAsAFinishedOneWithNothingDrawn) {
+    using M = Metoda<TypeParam>;
+    auto& okna = this->okna;
+    TOknoObliczen& okno = this->okno;
+    // A table of two cities for six: the worker fails as it starts.
+    okna.glowne.odleglosci = std::make_unique<TablicaOdleglosci>(2);
+    ModalHelper helper;
+    SeenBox blad;
+    // The error may come before or after the window is first seen.
+    helper.next([&](QWidget* w) {
+        if (qobject_cast<QMessageBox*>(w))
+            answerBox(&blad, QMessageBox::Ok)(w);
+        else
+            helper.next(answerBox(&blad, QMessageBox::Ok));
+    });
+    EXPECT_EQ(M::krotko(okna), WynikModalny::Przerwano);
+    EXPECT_EQ(helper.pending(), 0);
+    EXPECT_EQ(blad.text, "Brak odległości między miastami.");
+    EXPECT_EQ(blad.icon, int(QMessageBox::Critical));
+    EXPECT_EQ(blad.caption, QCoreApplication::applicationName());
+    EXPECT_FALSE(okno.Trwa);
+    EXPECT_TRUE(M::watek(okna)->hasEnded());
+    EXPECT_TRUE(okna.glowne.narysowane.empty());
+
+    // The next run, with its table, runs to its end.
+    okna.glowne.UstawMiasta(6);
+    EXPECT_EQ(this->uruchom(M::krotko, {}), WynikModalny::OK);
 }

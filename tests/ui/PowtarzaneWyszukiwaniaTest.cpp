@@ -129,13 +129,15 @@ protected:
             const CGenetyk& genetyk = *okna.genetyczne.Genetyk;
             ASSERT_TRUE(genetyk.hasEnded());
             EXPECT_FALSE(okna.genetyczne.Trwa);
-            EXPECT_TRUE(isPermutation(genetyk.Najlepszy.Geny, n));
+            EXPECT_TRUE(isPermutation(genetyk.Najlepszy().Geny, n));
             if (wynik == 1) {
-                EXPECT_EQ(genetyk.NrPokolenia, genetyk.IlePokolen);
+                EXPECT_EQ(genetyk.NrPokolenia(), genetyk.IlePokolen);
             }
         } else {
             const TObliczThread& watek = *okna.oblicz.Watek;
-            ASSERT_TRUE(watek.hasEnded());
+            // The window closes on Zakonczony, the body's last step; the
+            // thread's own end follows a moment later.
+            ASSERT_TRUE(waitUntil([&] { return watek.hasEnded(); }));
             EXPECT_TRUE(watek.Zakonczony.load());
             EXPECT_TRUE(isPermutation(watek.NajlepszaTrasa, n));
             EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);

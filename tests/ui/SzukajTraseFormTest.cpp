@@ -184,7 +184,7 @@ TEST_F(SzukajTrase, EachMethodIgnoresTheOtherMethodsSettings) {
     EXPECT_EQ(szukaj(2), 1);
     ASSERT_NE(okna.genetyczne.Genetyk, nullptr);
     EXPECT_EQ(okna.genetyczne.Genetyk->IlePokolen, 3);
-    EXPECT_EQ(okna.genetyczne.Genetyk->LicznoscPopulacji, 4);
+    EXPECT_EQ(okna.genetyczne.Genetyk->LicznoscPopulacji(), 4);
 }
 
 TEST_F(SzukajTrase, SettingsTravelThroughTheMemoryBufferAsFiveTexts) {

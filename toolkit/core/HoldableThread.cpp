@@ -1,5 +1,7 @@
 #include "toolkit/core/HoldableThread.h"
 
+#include "toolkit/core/ExceptionMessage.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMetaObject>
@@ -28,12 +30,24 @@ void HoldableThread::run() {
     // Waits while held; a finish request that came first is the body's to
     // see at its first poll, so the body always runs and reports its end.
     gate_.checkpoint();
-    Execute();
+    try {
+        Execute();
+    } catch (...) {
+        // Turned into a message only when the owner asks: the thread's own
+        // memory may be what ran out.
+        failure_ = std::current_exception();
+    }
     // Notified under the lock: the owner may destroy this object as soon as
     // it sees the flag, and its join is invisible to thread checkers.
     std::lock_guard lock(endMutex_);
     ended_.store(true, std::memory_order_release);
     endSignal_.notify_all();
+}
+
+std::optional<QString> HoldableThread::failure() const {
+    if (!hasEnded() || !failure_)
+        return std::nullopt;
+    return describeException(failure_);
 }
 
 void HoldableThread::waitForEnd() {

@@ -2,12 +2,15 @@
 
 #include "toolkit/core/Gate.h"
 
+#include <QString>
 #include <QThread>
 
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 // A worker thread that is created held, can be held and released any number
@@ -17,7 +20,8 @@
 //
 // Derived classes put their body in Execute() and must call finishAndWait()
 // first thing in their own destructor: the body uses the derived members, so
-// it must have ended before they are destroyed.
+// it must have ended before they are destroyed. Whatever the body throws ends
+// it and is kept for the owner (failure()); nothing leaves the thread.
 class HoldableThread : public QThread {
     Q_OBJECT
 
@@ -37,8 +41,13 @@ public:
     void requestFinish() { gate_.requestFinish(); }
     bool finishRequested() const { return gate_.finishRequested(); }
 
-    // True once Execute() has returned.
+    // True once Execute() has returned or thrown.
     bool hasEnded() const { return ended_.load(std::memory_order_acquire); }
+
+    // Once the body has ended: the message of the error that ended it, as
+    // the standard error box shows errors; none when it returned normally
+    // or has not ended yet.
+    std::optional<QString> failure() const;
 
     // Blocks until the body has ended. On the thread that owns this object it
     // keeps serving queued calls (the worker's synchronous calls and its end
@@ -75,6 +84,8 @@ private:
     Gate gate_{1};
     std::atomic<bool> started_{false};
     std::atomic<bool> ended_{false};
+    // Written by the body's thread before ended_, read only after it.
+    std::exception_ptr failure_;
     std::mutex endMutex_;
     std::condition_variable endSignal_;
     std::mutex callMutex_;

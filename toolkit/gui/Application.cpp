@@ -1,12 +1,11 @@
 #include "toolkit/gui/Application.h"
 
-#include "toolkit/core/UserError.h"
+#include "toolkit/core/ExceptionMessage.h"
 #include "toolkit/gui/ErrorBox.h"
 
 #include <QThread>
 
 #include <exception>
-#include <new>
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -20,19 +19,10 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::reportException(std::exception_ptr error) {
-    QString message;
-    try {
-        std::rethrow_exception(error);
-    } catch (const UserError& e) {
-        message = e.message();
-    } catch (const std::bad_alloc&) {
-        message = QStringLiteral("Za mało pamięci");
-    } catch (const std::exception& e) {
-        message = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        message = QStringLiteral("Nieznany błąd");
-    }
+    reportError(describeException(error));
+}
 
+void Application::reportError(const QString& message) {
     auto* app = qobject_cast<Application*>(QCoreApplication::instance());
     // Only the user-interface thread may show a box; a second error raised
     // while the box is open is not stacked on top of the first.

@@ -18,6 +18,8 @@ public:
     // Shows the error of a handler; used by notify() and by code that calls
     // handlers outside the event loop.
     static void reportException(std::exception_ptr error);
+    // Shows an error that arose elsewhere, a worker's, in the same box.
+    static void reportError(const QString& message);
 
 private:
     bool reporting_ = false;

@@ -1,0 +1,10 @@
+#include "search/WymaganaTablica.h"
+
+#include "toolkit/core/UserError.h"
+
+const TablicaOdleglosci& WymaganaTablica(const OdleglosciSlot* slot, int iloscMiast) {
+    const TablicaOdleglosci* tablica = slot ? slot->get() : nullptr;
+    if (!tablica || iloscMiast < 1 || iloscMiast > tablica->Count())
+        throw UserError(QStringLiteral("Brak odległości między miastami"));
+    return *tablica;
+}
