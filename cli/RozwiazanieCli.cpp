@@ -133,11 +133,8 @@ Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot&
         if (!dokladna)
             postep(QString::number(watek.NrLosowania.load()) + QStringLiteral(" of ")
                    + QString::number(watek.IleLosowan) + QStringLiteral(" routes"));
-        else if (watek.ProcentPokrycia.load() >= 0)
-            postep(QString::number(watek.ProcentPokrycia.load()) + QStringLiteral(" %"));
-        else if (watek.IlePermutacji.load() > 0)
-            postep(QString::number(quint64(watek.NrPermutacji.load()) * 100 / watek.IlePermutacji.load())
-                   + QStringLiteral(" %"));
+        else if (const std::optional<int> procent = watek.ProcentPermutacji())
+            postep(QString::number(*procent) + QStringLiteral(" %"));
     });
     if (const std::optional<QString> blad = watek.failure())
         throw BladWyszukiwania(*blad);

@@ -1,14 +1,12 @@
 #include "reference/PermutacjeDoslowne.h"
 
+#include "search/SumaTrasy.h"
+
 #include <numeric>
 #include <utility>
 
 float DlugoscDoslowna(const TablicaOdleglosci& odleglosci, const int* trasa, int n) {
-    float s = 0.0f;
-    for (int i = 1; i < n; ++i)
-        s = s + odleglosci[trasa[i]][trasa[i - 1]];
-    s = s + odleglosci[trasa[0]][trasa[n - 1]];
-    return s;
+    return SumaTrasy(odleglosci, trasa, n);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "search/CGenetyk.h"
 
+#include "search/SumaTrasy.h"
+
 #include "search/LosowaLiczba.h"
 #include "search/WymaganaTablica.h"
 
@@ -118,13 +120,7 @@ double CGenetyk::DlugoscTrasy(const CGenotyp& g) const {
     const int n = static_cast<int>(g.Geny.size());
     if (!t || n < 1)
         return 0.0;
-    const TablicaOdleglosci& tablica = *t;
-    const int* geny = g.Geny.data();
-    double s = 0.0;
-    for (int i = 1; i < n; ++i)
-        s += tablica[geny[i]][geny[i - 1]];
-    s += tablica[geny[0]][geny[n - 1]];
-    return s;
+    return SumaTrasy<double>(*t, g.Geny.data(), n);
 }
 
 double CGenetyk::LosujPrawdopodobienstwo() {

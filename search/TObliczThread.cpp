@@ -28,6 +28,17 @@ std::uint32_t TObliczThread::Silnia(int n) {
     return n >= 14 ? 0 : std::uint32_t(::Silnia(n - 1));
 }
 
+std::optional<int> TObliczThread::ProcentPermutacji() const {
+    const int pokrycie = ProcentPokrycia.load();
+    if (pokrycie >= 0)
+        return pokrycie;
+    const std::uint32_t wszystkie = IlePermutacji.load();
+    if (wszystkie == 0)
+        return std::nullopt;
+    // Exact in 64 bits: 100 times any 32-bit count fits.
+    return int(std::uint64_t(NrPermutacji.load()) * 100u / wszystkie);
+}
+
 void TObliczThread::Execute() {
     Zakonczony = false;
     // An error ends the body here, Zakonczony still false: a search that

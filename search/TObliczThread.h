@@ -52,6 +52,10 @@ public:
     // (n-1)! for n <= 13, else 0.
     static std::uint32_t Silnia(int n);
 
+    // The permutation search's progress in whole percent, from the share of
+    // routes covered or from the route counter; none when neither tells.
+    std::optional<int> ProcentPermutacji() const;
+
 protected:
     void Execute() override;
 

@@ -89,11 +89,8 @@ void TObliczForm::TimerTimer() {
     // Holds nest, so a tick inside the user's pause leaves the worker paused.
     Watek->hold();
     if (Tryb == TrybObliczen::Permutacje) {
-        // Past 13 cities the count overflows 32 bits; the worker gives the
-        // share of routes covered instead.
-        const int pokrycie = Watek->ProcentPokrycia.load();
-        ProcentLabel->setText(pokrycie >= 0 ? QString::number(pokrycie) + QStringLiteral(" % ")
-                                            : TekstProcentu(Watek->NrPermutacji.load(), Watek->IlePermutacji.load()));
+        const std::optional<int> procent = Watek->ProcentPermutacji();
+        ProcentLabel->setText(procent ? TekstProcentu(std::uint32_t(*procent), 100) : TekstProcentu(0, 0));
     } else if (Tryb == TrybObliczen::Losowo) {
         const auto zrobione = static_cast<std::uint32_t>(std::max(0, Watek->NrLosowania.load()));
         const auto wszystkie = static_cast<std::uint32_t>(std::max(0, Watek->IleLosowan));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/SumaTrasy.h"
+
 // Helpers shared by the genetic search tests.
 
 #include "reference/MiastaTestowe.h"
@@ -23,11 +25,7 @@ inline OdleglosciSlot tablicaLosowa(int n, unsigned ziarno) {
 
 // The closed length summed as the search sums it: row = later city.
 inline double dlugosc(const TablicaOdleglosci& t, const std::vector<int>& g) {
-    double s = 0.0;
-    for (std::size_t i = 1; i < g.size(); ++i)
-        s += t[g[i]][g[i - 1]];
-    s += t[g[0]][g[g.size() - 1]];
-    return s;
+    return SumaTrasy<double>(t, g.data(), int(g.size()));
 }
 
 inline std::vector<int> losowaPermutacja(int n, std::mt19937& los) {
