@@ -1,6 +1,6 @@
 // Generations per second of the genetic search, without a display step.
 
-#include "search/CGenetyk.h"
+#include "search/genetyczne/CGenetyk.h"
 #include "search/LosowaLiczba.h"
 #include "reference/MiastaTestowe.h"
 

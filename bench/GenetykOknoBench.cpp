@@ -4,7 +4,7 @@
 
 #include "app/OknaProgramu.h"
 #include "grid/CMatryca.h"
-#include "search/CGenetyk.h"
+#include "search/genetyczne/CGenetyk.h"
 
 #include <QApplication>
 #include <QCheckBox>

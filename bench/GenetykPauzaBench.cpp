@@ -5,7 +5,7 @@
 // and each step of a generation.
 
 #include "reference/MiastaTestowe.h"
-#include "search/CGenetyk.h"
+#include "search/genetyczne/CGenetyk.h"
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,6 @@
 // Random routes per second of the random search worker.
 
-#include "search/TObliczThread.h"
+#include "search/permutacje/TObliczThread.h"
 #include "reference/MiastaTestowe.h"
 
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // 25 x 25 grid with fixed seeds, and on layouts full of equal-length routes.
 
 #include "bench/PrzeszukajWatkiem.h"
-#include "search/PrzegladPermutacji.h"
-#include "search/TObliczThread.h"
+#include "search/permutacje/PrzegladPermutacji.h"
+#include "search/permutacje/TObliczThread.h"
 #include "reference/MiastaTestowe.h"
 #include "reference/PermutacjeDoslowne.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/TObliczThread.h"
+#include "search/permutacje/TObliczThread.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,10 +2,10 @@
 
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
-#include "search/CGenetyk.h"
+#include "search/genetyczne/CGenetyk.h"
 #include "search/CPunkty.h"
-#include "search/PokrycieTras.h"
-#include "search/TObliczThread.h"
+#include "search/permutacje/PokrycieTras.h"
+#include "search/permutacje/TObliczThread.h"
 #include "toolkit/core/HoldableThread.h"
 #include "toolkit/core/UserError.h"
 

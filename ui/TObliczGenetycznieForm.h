@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/CGenetyk.h"
+#include "search/genetyczne/CGenetyk.h"
 #include "ui/TOknoObliczen.h"
 
 #include <QElapsedTimer>

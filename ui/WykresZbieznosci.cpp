@@ -1,6 +1,6 @@
 #include "ui/WykresZbieznosci.h"
 
-#include "search/SeriaZbieznosci.h"
+#include "search/genetyczne/SeriaZbieznosci.h"
 
 #include <QChart>
 #include <QLineSeries>

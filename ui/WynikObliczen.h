@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/SeriaZbieznosci.h"
+#include "search/genetyczne/SeriaZbieznosci.h"
 
 #include <vector>
 
