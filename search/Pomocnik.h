@@ -1,7 +1,6 @@
 #pragma once
 
 #include <exception>
-#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -14,33 +13,38 @@ public:
     template <class Praca>
     explicit Pomocnik(Praca&& praca) {
         try {
-            watek_.emplace([this, praca = std::forward<Praca>(praca)]() mutable {
+            watek_ = std::thread([this, praca = std::forward<Praca>(praca)]() mutable {
                 try {
                     praca();
                 } catch (...) {
                     blad_ = std::current_exception();
                 }
             });
+            dziala_ = true;
         } catch (const std::system_error&) {
             // No second thread to be had: the caller does the share itself.
         }
     }
     Pomocnik(const Pomocnik&) = delete;
     Pomocnik& operator=(const Pomocnik&) = delete;
-    ~Pomocnik() = default;  // a jthread joins
+    ~Pomocnik() {
+        if (watek_.joinable())
+            watek_.join();
+    }
 
     // The share runs on its own thread.
-    bool Dziala() const { return watek_.has_value(); }
+    bool Dziala() const { return dziala_; }
 
     // Waits for the share's end and raises what it threw.
     void Dolacz() {
-        if (watek_ && watek_->joinable())
-            watek_->join();
+        if (watek_.joinable())
+            watek_.join();
         if (blad_)
             std::rethrow_exception(std::exchange(blad_, nullptr));
     }
 
 private:
     std::exception_ptr blad_;
-    std::optional<std::jthread> watek_;
+    bool dziala_ = false;
+    std::thread watek_;
 };
