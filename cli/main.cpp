@@ -134,7 +134,8 @@ int main(int argc, char** argv) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve or length."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .tsp file, or - for standard input."));
-    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length: the .tour file."));
+    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length: the .tour file."),
+                                 QStringLiteral("[TOUR]"));
     parser.addOptions({
         {QStringLiteral("metric"), QStringLiteral("file (default) or grid."), QStringLiteral("M"),
          QStringLiteral("file")},
