@@ -1,9 +1,10 @@
 #include "cli/RozwiazanieCli.h"
 
+#include "cli/MiastaCli.h"
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
 #include "search/genetyczne/CGenetyk.h"
-#include "search/CPunkty.h"
+#include "search/TablicaZMetryki.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
 #include "toolkit/core/HoldableThread.h"
@@ -160,21 +161,25 @@ Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot&
 
 WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
                                  const std::function<void(const QString&)>& postep) {
-    const MapaTsp mapa = WczytajWejscie(zadanie_.plik, przerwano);
-    // Numbered as the window numbers marked cells, row by row, so that the
-    // lengths are the ones it shows for the same cells.
-    std::vector<MiastoTsp> miasta = mapa.Miasta;
-    std::sort(miasta.begin(), miasta.end(), [](const MiastoTsp& a, const MiastoTsp& b) {
-        return a.Wiersz != b.Wiersz ? a.Wiersz < b.Wiersz : a.Kolumna < b.Kolumna;
-    });
-    CPunkty punkty;
-    for (const MiastoTsp& m : miasta)
-        punkty.Add(TPunkt{m.Kolumna, m.Wiersz});
+    InstancjaTsp instancja = WczytajWejscie(zadanie_.plik, przerwano);
+    // In the window's cells they are numbered as the window numbers them,
+    // so that the lengths and the routes are the ones it shows.
+    const MiastaCli miasta = zadanie_.metrykaSiatki ? MiastaCli::NaSiatce(instancja, zadanie_.plik, true)
+                                                    : MiastaCli::WMetrycePliku(std::move(instancja));
+    const int n = miasta.metryka.Ilosc();
+
+    // Every method here reads the n x n table.
+    const std::uint64_t budzet = memoryBudget();
+    if (RozmiarTablicy(n) > double(budzet))
+        throw UserError(QStringLiteral("--method ") + ZadanieCli::NazwaMetody(zadanie_.metoda)
+                        + QStringLiteral(": a table of %1 x %2 distances (%3 GiB) does not fit in memory")
+                              .arg(n)
+                              .arg(n)
+                              .arg(RozmiarTablicy(n) / double(1 << 30), 0, 'f', 1));
     // Tens of thousands of cities take seconds here.
-    const OdleglosciSlot odleglosci = punkty.CreateOdleglosci(memoryBudget(), [&] { return przerwano.load(); });
+    const OdleglosciSlot odleglosci = TablicaZMetryki(miasta.metryka, budzet, [&] { return przerwano.load(); });
     if (!odleglosci)
         throw PrzerwanoBezTrasy{};
-    const int n = punkty.Count();
 
     QElapsedTimer zegar;
     zegar.start();
@@ -193,9 +198,19 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
     wynik.metoda = ZadanieCli::NazwaMetody(zadanie_.metoda);
     wynik.miasta = n;
     for (int miasto : odpowiedz.trasa)
-        wynik.trasa.push_back(miasta[std::size_t(miasto)].Id);
-    wynik.dlugosc = odpowiedz.dlugosc;
-    wynik.najdluzsza = odpowiedz.najdluzsza;
+        wynik.trasa.push_back(miasta.ids[std::size_t(miasto)]);
+    // The search measured in single precision; the route is measured again
+    // in the metric itself, exactly. In the cells the figures stay the ones
+    // each method shows in the window.
+    if (miasta.metryka.Calkowita()) {
+        wynik.dlugosc.wartosc = miasta.metryka.DlugoscCalkowita(odpowiedz.trasa);
+        if (odpowiedz.najdluzsza)
+            wynik.najdluzsza = DlugoscCli{std::int64_t(std::llround(*odpowiedz.najdluzsza))};
+    } else {
+        wynik.dlugosc.wartosc = odpowiedz.dlugosc;
+        if (odpowiedz.najdluzsza)
+            wynik.najdluzsza = DlugoscCli{*odpowiedz.najdluzsza};
+    }
     wynik.sekundy = double(zegar.nsecsElapsed()) * 1e-9;
     wynik.trasy = odpowiedz.trasy;
     wynik.przerwany = odpowiedz.przerwany;

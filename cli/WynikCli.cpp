@@ -9,9 +9,9 @@ QByteArray WynikCli::Wydruk(bool json) const {
         QJsonObject wynik;
         wynik[QStringLiteral("method")] = metoda;
         wynik[QStringLiteral("cities")] = miasta;
-        wynik[QStringLiteral("shortest")] = dlugosc;
+        wynik[QStringLiteral("shortest")] = dlugosc.Json();
         if (najdluzsza)
-            wynik[QStringLiteral("longest")] = *najdluzsza;
+            wynik[QStringLiteral("longest")] = najdluzsza->Json();
         QJsonArray lista;
         for (int id : trasa)
             lista.append(id);
@@ -23,9 +23,9 @@ QByteArray WynikCli::Wydruk(bool json) const {
         return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
     }
     QString tekst = QStringLiteral("method ") + metoda + QStringLiteral("\ncities ") + QString::number(miasta)
-                    + QStringLiteral("\nshortest ") + QString::number(dlugosc, 'f', 4) + QLatin1Char('\n');
+                    + QStringLiteral("\nshortest ") + dlugosc.Tekst() + QLatin1Char('\n');
     if (najdluzsza)
-        tekst += QStringLiteral("longest ") + QString::number(*najdluzsza, 'f', 4) + QLatin1Char('\n');
+        tekst += QStringLiteral("longest ") + najdluzsza->Tekst() + QLatin1Char('\n');
     tekst += QStringLiteral("route");
     for (int id : trasa)
         tekst += QLatin1Char(' ') + QString::number(id);

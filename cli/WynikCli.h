@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/DlugoscCli.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,9 +15,9 @@ struct WynikCli {
     // The route, by the cities' ids in the file, and the length of exactly
     // that route.
     std::vector<int> trasa;
-    double dlugosc = 0.0;
+    DlugoscCli dlugosc;
     // Known only when an exact search has run to its end.
-    std::optional<double> najdluzsza;
+    std::optional<DlugoscCli> najdluzsza;
     double sekundy = 0.0;
     // Routes evaluated, when known, in decimal: it may pass 64 bits.
     QString trasy;

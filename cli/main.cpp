@@ -1,5 +1,6 @@
 #include "cli/CtrlC.h"
 #include "cli/KodWyjscia.h"
+#include "cli/PomiarCli.h"
 #include "cli/RozwiazanieCli.h"
 #include "cli/WyjatkiCli.h"
 #include "storage/PlikTsp.h"
@@ -60,6 +61,24 @@ bool wypisz(const QByteArray& tekst) {
     return zapisany;
 }
 
+// The length command: nothing runs on another thread and nothing is
+// printed until the answer, so its failures are plain.
+int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
+    PomiarCli::Wynik wynik;
+    try {
+        wynik = PomiarCli(zadanie).Uruchom(przerwano);
+    } catch (const UserError& e) {
+        return blad(e.message());
+    } catch (const PrzerwanoBezTrasy&) {
+        powiedz(QStringLiteral("interrupted"));
+        return KodWyjscia::Przerwano;
+    } catch (const std::bad_alloc&) {
+        powiedz(QStringLiteral("out of memory"));
+        return KodWyjscia::BladWyszukiwania;
+    }
+    return wypisz(wynik.Wydruk(zadanie.json)) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -75,19 +94,37 @@ int main(int argc, char** argv) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Solves the travelling salesman problem for the cities of a TSPLIB .tsp file\n"
-        "(NODE_COORD_SECTION; EDGE_WEIGHT_TYPE EUC_2D, CEIL_2D or ATT).\n"
-        "Each city goes to a grid cell: column = x, row = maxY - y, after shifting to\n"
-        "non-negative coordinates and rounding to the nearest cell. Distances are the\n"
-        "program's own, Euclidean in cell units summed in single precision, so the\n"
-        "lengths equal what the window program shows for the same cells, whatever the\n"
-        "file's EDGE_WEIGHT_TYPE. The exact method gives the shortest and the longest\n"
-        "route. Ctrl+C ends the search and prints the best route so far, with its own\n"
-        "length and \"finished early\"; before the first complete route it prints none.\n"
+        "Solves the travelling salesman problem for the cities of a TSPLIB .tsp file,\n"
+        "or measures a route of a .tour file.\n"
+        "\n"
+        "  solve FILE.tsp              the route the --method finds\n"
+        "  length FILE.tsp TOUR.tour   the length of the route in TOUR.tour\n"
+        "\n"
+        "Files of TYPE TSP: EDGE_WEIGHT_TYPE EUC_2D, CEIL_2D, ATT or GEO with a\n"
+        "NODE_COORD_SECTION, or EXPLICIT with an EDGE_WEIGHT_SECTION in FULL_MATRIX,\n"
+        "UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW or LOWER_DIAG_ROW. City k is the file's\n"
+        "k-th; routes and .tour files give the file's ids.\n"
+        "\n"
+        "Metrics (--metric):\n"
+        "  file  TSPLIB's distances of the file's EDGE_WEIGHT_TYPE, whole numbers;\n"
+        "        lengths are summed exactly. The default.\n"
+        "  grid  the window's: each city in a grid cell (column = x, row = maxY - y,\n"
+        "        after shifting to non-negative coordinates and rounding), Euclidean\n"
+        "        distances in cells in single precision, cities numbered row by row,\n"
+        "        so that the lengths equal what the window shows for the same cells.\n"
+        "        Two cities in one cell are refused.\n"
+        "\n"
+        "The exact, random and genetic methods search an n x n table of distances in\n"
+        "single precision (whole distances below 2^24 are exact in it); the length\n"
+        "printed is measured again from the route in the metric itself. length builds\n"
+        "no table. The exact method gives the shortest and the longest route.\n"
+        "Ctrl+C ends the search and prints the best route so far, with its own length\n"
+        "and \"finished early\"; before the first complete route it prints none.\n"
         "\n"
         "Exit codes:\n"
         "  0    done\n"
-        "  2    bad usage or input (also a --tour file that cannot be written)\n"
+        "  2    bad usage or input (also a --tour file that cannot be written, or a\n"
+        "       table too large for memory)\n"
         "  3    the search itself failed (out of memory)\n"
         "  4    standard output could not be written\n"
         "  5    the route was printed, but the --tour file could not be written\n"
@@ -95,9 +132,13 @@ int main(int argc, char** argv) {
         "When several apply, the first of 4, 5 and 130."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("solve"), QStringLiteral("The command: solve."));
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve or length."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .tsp file, or - for standard input."));
+    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length: the .tour file."),
+                                 QStringLiteral("[TOUR]"));
     parser.addOptions({
+        {QStringLiteral("metric"), QStringLiteral("file (default) or grid."), QStringLiteral("M"),
+         QStringLiteral("file")},
         {QStringLiteral("method"), QStringLiteral("exact (default), random or genetic."), QStringLiteral("M"),
          QStringLiteral("exact")},
         {QStringLiteral("draws"), QStringLiteral("Random routes to draw (default 1000)."), QStringLiteral("N"),
@@ -124,11 +165,21 @@ int main(int argc, char** argv) {
         parser.showVersion();
 
     const QStringList argumenty = parser.positionalArguments();
-    if (argumenty.size() != 2 || argumenty[0] != QStringLiteral("solve"))
-        return blad(QStringLiteral("usage: wedrownik-cli solve FILE.tsp [options]; see --help"));
-
     ZadanieCli zadanie;
+    if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("solve")) {
+        zadanie.polecenie = ZadanieCli::Polecenie::Rozwiaz;
+    } else if (argumenty.size() == 3 && argumenty[0] == QStringLiteral("length")) {
+        zadanie.polecenie = ZadanieCli::Polecenie::Dlugosc;
+        zadanie.trasa = argumenty[2];
+    } else {
+        return blad(QStringLiteral(
+            "usage: wedrownik-cli solve FILE.tsp [options] or wedrownik-cli length FILE.tsp TOUR.tour; see --help"));
+    }
     zadanie.plik = argumenty[1];
+    const QString metryka = parser.value(QStringLiteral("metric"));
+    if (metryka != QStringLiteral("file") && metryka != QStringLiteral("grid"))
+        return blad(QStringLiteral("--metric ") + metryka + QStringLiteral(": expected file or grid"));
+    zadanie.metrykaSiatki = metryka == QStringLiteral("grid");
     const QString metoda = parser.value(QStringLiteral("method"));
     if (metoda == QStringLiteral("exact"))
         zadanie.metoda = ZadanieCli::Metoda::Dokladna;
@@ -166,6 +217,8 @@ int main(int argc, char** argv) {
     }
     zadanie.tour = parser.value(QStringLiteral("tour"));
     zadanie.json = parser.isSet(QStringLiteral("json"));
+    if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc && !zadanie.tour.isEmpty())
+        return blad(QStringLiteral("--tour: only solve writes a route"));
 
     // A tour that could not be written is found out now, not after the search.
     if (!zadanie.tour.isEmpty()) {
@@ -189,6 +242,9 @@ int main(int argc, char** argv) {
         if (terminal)
             QTextStream(stderr) << '\r' << "\x1b[K" << Qt::flush;
     };
+
+    if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc)
+        return zmierz(zadanie, przerwano);
 
     WynikCli wynik;
     try {
@@ -214,7 +270,7 @@ int main(int argc, char** argv) {
     int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
     if (!zadanie.tour.isEmpty()) {
         try {
-            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc);
+            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc.Liczba());
         } catch (const UserError& e) {
             powiedz(QStringLiteral("--tour: ") + e.message());
             kod = KodWyjscia::BladTour;

@@ -4,8 +4,9 @@
 #include <cstddef>
 #include <memory>
 
-// The n x n table of distances between the cities of one search, in cell
-// units: entry [i][j] is the distance between city i and city j.
+// The n x n table of distances between the cities of one search, in the
+// units of its metric (cells in the window): entry [i][j] is the distance
+// between city i and city j.
 class TablicaOdleglosci {
 public:
     // Every entry 0.

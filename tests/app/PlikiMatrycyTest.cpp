@@ -105,13 +105,15 @@ TEST_F(PlikiTest, EachBadFileLeavesEverythingAsItWasAndShowsItsMessage) {
     const QString przed = stan();
     const QString naglowek = "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n";
     const std::pair<QString, QString> przypadki[] = {
-        {plik("geo.tsp", "EDGE_WEIGHT_TYPE : GEO\n"),
-         dir.filePath("geo.tsp") + ":1: EDGE_WEIGHT_TYPE GEO nie jest obsługiwany (tylko EUC_2D, CEIL_2D i ATT)"},
+        {plik("man.tsp", "EDGE_WEIGHT_TYPE : MAN_2D\n"),
+         dir.filePath("man.tsp")
+             + ":1: EDGE_WEIGHT_TYPE MAN_2D nie jest obsługiwany (tylko EUC_2D, CEIL_2D, ATT, GEO i EXPLICIT)"},
         {plik("tekst.tsp", (naglowek + "1 0 0\n2 a 1\n").toUtf8()), dir.filePath("tekst.tsp") + ":4: 'a' nie jest liczbą."},
         {plik("jedno.tsp", (naglowek + "1 0 0\n").toUtf8()),
          dir.filePath("jedno.tsp") + ":3: za mało miast: 1 (potrzeba co najmniej dwóch)"},
         {plik("ogromna.tsp", (naglowek + "1 0 0\n2 100000 100000\n").toUtf8()),
-         "Zbyt duża matryca miast: 100001 X 100001."},
+         dir.filePath("ogromna.tsp") + ": miasta potrzebują siatki 100001 X 100001 (10000200001 komórek), a okno "
+                                       "mieści najwyżej 67108864; taki plik rozwiąże wedrownik-cli w metryce pliku."},
         {dir.filePath("brak.tsp"), "Cannot open file " + dir.filePath("brak.tsp") + "."},
     };
     for (const auto& [sciezka, komunikat] : przypadki) {

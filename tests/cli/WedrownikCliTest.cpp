@@ -1,6 +1,7 @@
 // wedrownik-cli run as a user runs it: a process with files and arguments.
 
 #include "storage/PlikTsp.h"
+#include "tests/cli/ProcesCli.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
@@ -24,24 +25,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Wynik {
-    int kod = -1;
-    QString wyjscie;
-    QString bledy;
-};
-
-Wynik uruchom(const QStringList& argumenty, const QByteArray& wejscie = {}) {
-    QProcess proces;
-    proces.start(QStringLiteral(WEDROWNIK_CLI), argumenty);
-    EXPECT_TRUE(proces.waitForStarted());
-    proces.write(wejscie);
-    proces.closeWriteChannel();
-    EXPECT_TRUE(proces.waitForFinished(120000));
-    EXPECT_EQ(proces.exitStatus(), QProcess::NormalExit);
-    return {proces.exitCode(), QString::fromUtf8(proces.readAllStandardOutput()),
-            QString::fromUtf8(proces.readAllStandardError())};
-}
 
 // A 3 x 4 rectangle: the perimeter, 14, is the shortest closed route; the
 // one crossing both long diagonals, 4 + 5 + 4 + 5 = 18, the longest.
@@ -101,14 +84,14 @@ protected:
 TEST_F(WedrownikCli, SolvesAFileAsTextAndFromStandardInputAsJson) {
     const Wynik tekst = uruchom({"solve", plik("p.tsp", kProstokat)});
     EXPECT_EQ(tekst.kod, 0) << tekst.bledy.toStdString();
-    EXPECT_TRUE(tekst.wyjscie.contains("\nshortest 14.0000\nlongest 18.0000\n")) << tekst.wyjscie.toStdString();
+    EXPECT_TRUE(tekst.wyjscie.contains("\nshortest 14\nlongest 18\n")) << tekst.wyjscie.toStdString();
     EXPECT_TRUE(QRegularExpression("\nroute [1-4] [1-4] [1-4] [1-4]\nseconds [0-9.]+\nroutes 6\n")
                     .match(tekst.wyjscie)
                     .hasMatch())
         << tekst.wyjscie.toStdString();
     EXPECT_TRUE(tekst.bledy.isEmpty()) << "no progress line off a terminal";
 
-    const Wynik json = uruchom({"solve", "-", "--json"}, kProstokat);
+    const Wynik json = uruchom({"solve", "-", "--json", "--metric", "grid"}, kProstokat);
     EXPECT_EQ(json.kod, 0);
     const QJsonObject o = QJsonDocument::fromJson(json.wyjscie.toUtf8()).object();
     EXPECT_EQ(o["method"].toString(), "exact");
@@ -147,14 +130,19 @@ TEST_F(WedrownikCli, BadUsageAndMalformedInputExitWithTwo) {
         EXPECT_EQ(w.kod, 2) << argumenty.join(' ').toStdString();
         EXPECT_FALSE(w.bledy.isEmpty());
     }
+    for (const QStringList& argumenty : {QStringList{"length", dobry}, QStringList{"solve", dobry, "--metric", "cells"},
+                                         QStringList{"length", dobry, dobry, "--tour", "x.tour"}}) {
+        const Wynik w = uruchom(argumenty);
+        EXPECT_EQ(w.kod, 2) << argumenty.join(' ').toStdString();
+        EXPECT_FALSE(w.bledy.isEmpty());
+    }
     const QByteArray naglowek = "NAME: x\nTYPE: TSP\n";
     const struct {
         QByteArray tresc;
         int linia;
     } przypadki[] = {
-        {naglowek + "EDGE_WEIGHT_TYPE: GEO\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 3},
-        {naglowek + "EDGE_WEIGHT_TYPE: EXPLICIT\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 3},
-        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 0.2 0.1\n", 6},
+        {naglowek + "EDGE_WEIGHT_TYPE: MAX_2D\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 3},
+        {naglowek + "EDGE_WEIGHT_TYPE: EXPLICIT\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 6},
         {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nEOF\n", 4},
         {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n", 5},
         {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 x 1\n", 6},
@@ -181,8 +169,8 @@ TEST_F(WedrownikCli, InterruptAfterTheFirstRoutePrintsThatRouteWithItsOwnLength)
     Terminal terminal;
     QProcess proces;
     proces.setStandardErrorFile(terminal.sciezka());
-    proces.start(QStringLiteral(WEDROWNIK_CLI),
-                 {"solve", plik("k.tsp", tresc), "--method", "genetic", "--generations", "2000000000", "--json"});
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", plik("k.tsp", tresc), "--metric", "grid", "--method",
+                                                 "genetic", "--generations", "2000000000", "--json"});
     ASSERT_TRUE(proces.waitForStarted());
     // The progress shows a generation once the first population is judged.
     ASSERT_TRUE(waitUntil([&] { return terminal.odczytaj().contains("generation"); }, 60000));
@@ -274,6 +262,6 @@ TEST_F(WedrownikCli, TourThatCannotBeWrittenIsRefusedFirstOrReportedAfterTheAnsw
     proces.closeWriteChannel();
     ASSERT_TRUE(proces.waitForFinished(60000));
     EXPECT_EQ(proces.exitCode(), 5);
-    EXPECT_TRUE(proces.readAllStandardOutput().contains("\nshortest 14.0000\n"));
+    EXPECT_TRUE(proces.readAllStandardOutput().contains("\nshortest 14\n"));
     EXPECT_TRUE(QString::fromUtf8(proces.readAllStandardError()).contains(tour));
 }

@@ -11,7 +11,7 @@
 namespace {
 
 QString bladCzytania(const QByteArray& tekst) {
-    return errorMessage([&] { PlikTsp::CzytajTsp(tekst, QStringLiteral("a.tsp")); });
+    return errorMessage([&] { PlikTsp::CzytajInstancje(CzytnikLinii::ZBajtow(tekst), QStringLiteral("a.tsp")); });
 }
 
 QString bladTrasy(const QByteArray& tekst) {
@@ -55,11 +55,15 @@ TEST(PlikTspCzytanie, NegativeAxesShiftToZeroOthersStay) {
 
 TEST(PlikTspCzytanie, EachBadFileNamesItsLine) {
     const QByteArray naglowek = "NAME : a\nEDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n";
+    const QByteArray jawne = "DIMENSION : 3\nEDGE_WEIGHT_TYPE : EXPLICIT\nEDGE_WEIGHT_FORMAT : FULL_MATRIX\n";
     const std::pair<QByteArray, QString> przypadki[] = {
-        {"EDGE_WEIGHT_TYPE : GEO\n", "a.tsp:1: EDGE_WEIGHT_TYPE GEO nie jest obsługiwany (tylko EUC_2D, CEIL_2D i ATT)"},
-        {"EDGE_WEIGHT_TYPE: EXPLICIT\nEDGE_WEIGHT_SECTION\n0 1\n", "a.tsp:1: EDGE_WEIGHT_TYPE EXPLICIT nie jest obsługiwany (tylko EUC_2D, CEIL_2D i ATT)"},
+        {"EDGE_WEIGHT_TYPE : MAN_2D\n",
+         "a.tsp:1: EDGE_WEIGHT_TYPE MAN_2D nie jest obsługiwany (tylko EUC_2D, CEIL_2D, ATT, GEO i EXPLICIT)"},
+        {"EDGE_WEIGHT_FORMAT : UPPER_COL\n",
+         "a.tsp:1: EDGE_WEIGHT_FORMAT UPPER_COL nie jest obsługiwany (tylko FUNCTION, FULL_MATRIX, UPPER_ROW, "
+         "LOWER_ROW, UPPER_DIAG_ROW i LOWER_DIAG_ROW)"},
+        {"NODE_COORD_TYPE : THREED_COORDS\n", "a.tsp:1: NODE_COORD_TYPE THREED_COORDS nie jest obsługiwany (tylko TWOD_COORDS)"},
         {"TYPE : ATSP\n", "a.tsp:1: TYPE ATSP nie jest obsługiwany (tylko TSP)"},
-        {naglowek + "1 0 0\n2 3 4\n3 2.9 4.2\n", "a.tsp:6: miasto 3 w tej samej komórce co miasto 2"},
         {"NAME : a\nEDGE_WEIGHT_TYPE : EUC_2D\n\n", "a.tsp:3: brak NODE_COORD_SECTION"},
         {"NODE_COORD_SECTION\n1 0 0\n2 1 1\n", "a.tsp:3: brak EDGE_WEIGHT_TYPE"},
         {naglowek + "1 0 0\nEOF\n", "a.tsp:5: za mało miast: 1 (potrzeba co najmniej dwóch)"},
@@ -76,6 +80,16 @@ TEST(PlikTspCzytanie, EachBadFileNamesItsLine) {
         {"1 0 0\n", "a.tsp:1: dane poza sekcją"},
         {"DIMENSION 3\n", "a.tsp:1: brak ':' po DIMENSION"},
         {"", "a.tsp:1: brak EDGE_WEIGHT_TYPE"},
+        {"EDGE_WEIGHT_FORMAT : LOWER_ROW\nEDGE_WEIGHT_SECTION\n1\n", "a.tsp:2: EDGE_WEIGHT_SECTION przed DIMENSION"},
+        {jawne + "EDGE_WEIGHT_SECTION\n0 1 2\n1 0 3\n2 4 0\n", "a.tsp:7: waga 4 miast 3 i 2 różni się od wagi 3 "
+                                                                "miast 2 i 3; macierz nie jest symetryczna"},
+        {jawne + "EDGE_WEIGHT_SECTION\n0 1 2 1 0 3\n2 3\nEOF\n", "a.tsp:4: EDGE_WEIGHT_SECTION: 8 wag, a "
+                                                                    "FULL_MATRIX dla DIMENSION 3 ma ich 9"},
+        {jawne + "EDGE_WEIGHT_SECTION\n0 1 2 1 0 3 2 3 0\n0\n", "a.tsp:6: więcej wag niż 9 (FULL_MATRIX dla DIMENSION 3)"},
+        {jawne + "EDGE_WEIGHT_SECTION\n0 -1 2 1 0 3 2 3 0\n", "a.tsp:5: waga -1 poza zakresem 0..1000000000"},
+        {"DIMENSION : 65536\nEDGE_WEIGHT_FORMAT : UPPER_ROW\nEDGE_WEIGHT_SECTION\n",
+         "a.tsp:3: 2147450880 wag UPPER_ROW dla DIMENSION 65536 nie zmieści się w pliku do 64 MiB"},
+        {"DIMENSION : 3\nEDGE_WEIGHT_TYPE : EXPLICIT\n", "a.tsp:2: brak EDGE_WEIGHT_SECTION"},
     };
     for (const auto& [tekst, komunikat] : przypadki)
         EXPECT_EQ(bladCzytania(tekst), komunikat) << tekst.toStdString();

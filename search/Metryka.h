@@ -1,0 +1,104 @@
+#pragma once
+
+#include "search/OdlegloscKomorek.h"
+#include "search/Punkt.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// How the distance between two cities is measured. Komorki is the window's:
+// Euclidean in cells, in single precision. The others are TSPLIB's, whole
+// numbers each: EUC_2D (nearest integer), CEIL_2D (ceiling), ATT
+// (pseudo-Euclidean), GEO (on TSPLIB's sphere, coordinates as degrees.minutes)
+// and an explicit table of weights.
+enum class RodzajMetryki { Komorki, Euc2d, Ceil2d, Att, Geo, Jawna };
+
+// The one distance function of two cities that every search measures with:
+// cities are 0..Ilosc()-1, distances symmetric, 0 from a city to itself.
+// The call is a switch over the kind, with nothing allocated and nothing
+// virtual, cheap enough for the innermost loop of a search.
+class Metryka {
+public:
+    // Cities in grid cells: x = column, y = row.
+    static Metryka Komorki(std::span<const TPunkt> komorki);
+    // Cities at plane (or, for GEO, latitude and longitude) coordinates as
+    // a file gives them; rodzaj is any kind but Komorki and Jawna.
+    static Metryka Wspolrzedne(RodzajMetryki rodzaj, std::vector<double> x, std::vector<double> y);
+    // n cities and the weights below the diagonal, row after row: the
+    // weight of (a, b), a > b, is at a * (a - 1) / 2 + b.
+    static Metryka Jawna(int n, std::vector<std::int32_t> wagiPodPrzekatna);
+
+    double operator()(int a, int b) const {
+        const std::size_t i = std::size_t(a);
+        const std::size_t j = std::size_t(b);
+        switch (rodzaj_) {
+        case RodzajMetryki::Komorki:
+            return OdlegloscKomorek(x_[i] - x_[j], y_[i] - y_[j]);
+        case RodzajMetryki::Euc2d:
+            return std::floor(std::sqrt(kwadrat(i, j)) + 0.5);
+        case RodzajMetryki::Ceil2d:
+            return std::ceil(std::sqrt(kwadrat(i, j)));
+        case RodzajMetryki::Att: {
+            const double r = std::sqrt(kwadrat(i, j) / 10.0);
+            const double t = std::floor(r + 0.5);
+            return t < r ? t + 1.0 : t;
+        }
+        case RodzajMetryki::Geo:
+            return i == j ? 0.0 : geo(i, j);
+        case RodzajMetryki::Jawna:
+            if (i == j)
+                return 0.0;
+            return i > j ? double(wagi_[i * (i - 1) / 2 + j]) : double(wagi_[j * (j - 1) / 2 + i]);
+        }
+        return 0.0;
+    }
+
+    int Ilosc() const { return n_; }
+    RodzajMetryki Rodzaj() const { return rodzaj_; }
+    // Whole distances, summed exactly in 64 bits.
+    bool Calkowita() const { return rodzaj_ != RodzajMetryki::Komorki; }
+
+    // The cities' coordinates, for spatial indexes; none for Jawna.
+    bool MaWspolrzedne() const { return rodzaj_ != RodzajMetryki::Jawna; }
+    const std::vector<double>& X() const { return x_; }
+    const std::vector<double>& Y() const { return y_; }
+
+    // The closed length of a route of every city, in route order. For the
+    // whole kinds it is exact; for Komorki it is summed in single precision,
+    // the figure the window's permutation and random searches show.
+    double Dlugosc(std::span<const int> trasa) const;
+    // The same for the whole kinds, in 64-bit integers.
+    std::int64_t DlugoscCalkowita(std::span<const int> trasa) const;
+
+private:
+    Metryka(RodzajMetryki rodzaj, int n) : rodzaj_(rodzaj), n_(n) {}
+
+    double kwadrat(std::size_t i, std::size_t j) const {
+        const double dx = x_[i] - x_[j];
+        const double dy = y_[i] - y_[j];
+        return dx * dx + dy * dy;
+    }
+    double geo(std::size_t i, std::size_t j) const;
+
+    RodzajMetryki rodzaj_;
+    int n_;
+    std::vector<double> x_;
+    std::vector<double> y_;
+    // GEO: latitude and longitude in radians, as TSPLIB converts them.
+    std::vector<double> szerokosc_;
+    std::vector<double> dlugosc_;
+    std::vector<std::int32_t> wagi_;
+};
+
+inline double Metryka::geo(std::size_t i, std::size_t j) const {
+    constexpr double RRR = 6378.388;
+    const double q1 = std::cos(dlugosc_[i] - dlugosc_[j]);
+    const double q2 = std::cos(szerokosc_[i] - szerokosc_[j]);
+    const double q3 = std::cos(szerokosc_[i] + szerokosc_[j]);
+    // Rounding can take the cosine a hair past 1 for cities at one point.
+    const double c = std::fmin(1.0, std::fmax(-1.0, 0.5 * ((1.0 + q1) * q2 - (1.0 - q1) * q3)));
+    return std::trunc(RRR * std::acos(c) + 1.0);
+}

@@ -1,0 +1,92 @@
+#include "storage/CzytanieTour.h"
+
+#include "storage/PlikTsp.h"
+#include "storage/SkladniaTsp.h"
+
+#include <climits>
+#include <optional>
+#include <unordered_set>
+
+namespace {
+
+// Some published tours close their section with more than one -1.
+bool sameKonce(QByteArrayView linia) {
+    PolaLinii pola(linia);
+    QByteArrayView pole;
+    while (pola.Nastepne(pole))
+        if (pole != "-1")
+            return false;
+    return true;
+}
+
+} // namespace
+
+TrasaTour CzytajTraseTour(CzytnikLinii& linie) {
+    bool wSekcji = false;
+    bool bylaSekcja = false;
+    bool zakonczona = false;
+    std::optional<long long> wymiar;
+    int liniaWymiaru = 0;
+    TrasaTour trasa;
+    std::unordered_set<int> ids;
+
+    QByteArrayView linia;
+    while (linie.Nastepna(linia)) {
+        if (linia.isEmpty())
+            continue;
+        if (!JestSlowem(linia)) {
+            if (!wSekcji) {
+                if (zakonczona && sameKonce(linia))
+                    continue;
+                linie.Blad(QStringLiteral("dane poza sekcją"));
+            }
+            PolaLinii pola(linia);
+            QByteArrayView pole;
+            while (pola.Nastepne(pole)) {
+                const long long id = CalkowitaLubBlad(linie, pole);
+                if (id == -1) {
+                    zakonczona = true;
+                    break;
+                }
+                if (id < 1 || id > INT_MAX)
+                    linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(id));
+                if (!ids.insert(int(id)).second)
+                    linie.Blad(QStringLiteral("miasto %1 powtórzone").arg(id));
+                if (trasa.Ids.size() >= std::size_t(PlikTsp::MaksLiczbaMiast))
+                    linie.Blad(QStringLiteral("więcej niż %1 miast").arg(PlikTsp::MaksLiczbaMiast));
+                trasa.Ids.push_back(int(id));
+                trasa.Linie.push_back(linie.Numer());
+            }
+            if (zakonczona)
+                wSekcji = false;
+            continue;
+        }
+
+        const WpisTsp wpis = WpisLinii(linie, linia);
+        wSekcji = false;
+        if (wpis.klucz == "EOF")
+            break;
+        if (wpis.klucz == "TOUR_SECTION") {
+            if (bylaSekcja)
+                linie.Blad(QStringLiteral("drugi TOUR_SECTION"));
+            bylaSekcja = wSekcji = true;
+        } else if (wpis.klucz == "TYPE") {
+            if (wpis.wartosc.compare(QByteArrayView("TOUR"), Qt::CaseInsensitive) != 0)
+                linie.Blad(QStringLiteral("TYPE %1 nie jest obsługiwany (tylko TOUR)").arg(Tekst(wpis.wartosc)));
+        } else if (wpis.klucz == "DIMENSION") {
+            wymiar = WymiarLubBlad(linie, wpis.wartosc, PlikTsp::MaksLiczbaMiast);
+            liniaWymiaru = linie.Numer();
+        } else if (JestSekcja(wpis.klucz)) {
+            linie.Blad(QStringLiteral("%1 w pliku trasy").arg(Tekst(wpis.klucz)));
+        }
+    }
+
+    if (!bylaSekcja)
+        linie.Blad(QStringLiteral("brak TOUR_SECTION"));
+    if (trasa.Ids.size() < 2)
+        ZaMaloMiast(linie, trasa.Ids.size());
+    if (wymiar && std::size_t(*wymiar) != trasa.Ids.size())
+        linie.BladW(liniaWymiaru,
+                    QStringLiteral("DIMENSION %1, a miast w TOUR_SECTION jest %2").arg(*wymiar).arg(trasa.Ids.size()));
+    return trasa;
+}

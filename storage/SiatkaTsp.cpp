@@ -1,0 +1,67 @@
+#include "storage/SiatkaTsp.h"
+
+#include "toolkit/core/UserError.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <unordered_map>
+
+namespace {
+
+const QString kRozwiazeCli = QStringLiteral("; taki plik rozwiąże wedrownik-cli w metryce pliku");
+
+[[noreturn]] void blad(const QString& nazwa, const QString& co) {
+    throw UserError(nazwa + QStringLiteral(": ") + co + kRozwiazeCli);
+}
+
+} // namespace
+
+MapaTsp NaSiatke(const InstancjaTsp& instancja, const QString& nazwa) {
+    if (!instancja.MaWspolrzedne())
+        blad(nazwa, QStringLiteral("plik nie podaje położenia miast, tylko odległości między nimi"));
+    const std::size_t n = instancja.Ids.size();
+    std::vector<long long> x(n), y(n);
+    long long minX = 0, minY = 0, maxX = LLONG_MIN, maxY = LLONG_MIN;
+    std::unordered_map<std::uint64_t, int> komorki;  // rounded (x, y) -> id
+    komorki.reserve(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        // Coordinates are within +-1e9: the cell fits 32 bits either way.
+        x[k] = std::llround(instancja.X[k]);
+        y[k] = std::llround(instancja.Y[k]);
+        const std::uint64_t komorka = (std::uint64_t(x[k] + 2'000'000'000) << 32) | std::uint64_t(y[k] + 2'000'000'000);
+        const auto [gdzie, nowa] = komorki.emplace(komorka, instancja.Ids[k]);
+        if (!nowa)
+            blad(nazwa, QStringLiteral("miasto %1 w tej samej komórce co miasto %2, a w oknie każde miasto "
+                                       "zajmuje własną komórkę")
+                            .arg(instancja.Ids[k])
+                            .arg(gdzie->second));
+        minX = std::min(minX, x[k]);
+        minY = std::min(minY, y[k]);
+        maxX = std::max(maxX, x[k]);
+        maxY = std::max(maxY, y[k]);
+    }
+
+    // Our own files name their grid: keep it, so cities away from the top
+    // and right edges come back to the same cells.
+    const auto& siatka = instancja.SiatkaZKomentarza;
+    const bool zKomentarza = siatka && minX >= 0 && minY >= 0 && maxX < siatka->second && maxY < siatka->first;
+    MapaTsp mapa;
+    mapa.RowCount = zKomentarza ? siatka->first : int(maxY - minY + 1);
+    mapa.ColumnCount = zKomentarza ? siatka->second : int(maxX - minX + 1);
+    mapa.SiatkaZPliku = zKomentarza;
+    mapa.Miasta.reserve(n);
+    for (std::size_t k = 0; k < n; ++k)
+        mapa.Miasta.push_back({instancja.Ids[k], int(mapa.RowCount - 1 - (y[k] - minY)), int(x[k] - minX)});
+    return mapa;
+}
+
+void SprawdzSiatkeOkna(const MapaTsp& mapa, const QString& nazwa) {
+    const std::int64_t komorek = std::int64_t(mapa.RowCount) * std::int64_t(mapa.ColumnCount);
+    if (komorek > MaksKomorekOkna)
+        blad(nazwa, QStringLiteral("miasta potrzebują siatki %1 X %2 (%3 komórek), a okno mieści najwyżej %4")
+                        .arg(mapa.RowCount)
+                        .arg(mapa.ColumnCount)
+                        .arg(komorek)
+                        .arg(MaksKomorekOkna));
+}

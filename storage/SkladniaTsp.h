@@ -1,0 +1,48 @@
+#pragma once
+
+#include "storage/CzytnikLinii.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// The line forms that TSPLIB's .tsp and .tour files share.
+
+// "KEY : value", "KEY: value" or a bare "KEY"; the key in upper case.
+struct WpisTsp {
+    QByteArray klucz;
+    QByteArrayView wartosc;
+};
+
+// A keyword line starts with a letter; data lines start with a digit or sign.
+bool JestSlowem(QByteArrayView linia);
+
+bool JestSekcja(QByteArrayView klucz);
+
+// Splits a keyword line, reporting what is neither a known key nor a known
+// section, and a key without its colon.
+WpisTsp WpisLinii(const CzytnikLinii& linie, QByteArrayView linia);
+
+// The whitespace-separated fields of a data line, one after another.
+class PolaLinii {
+public:
+    explicit PolaLinii(QByteArrayView linia) : reszta_(linia) {}
+    bool Nastepne(QByteArrayView& pole);
+
+private:
+    QByteArrayView reszta_;
+};
+
+std::optional<long long> Calkowita(QByteArrayView tekst);
+std::optional<double> Liczba(QByteArrayView tekst);
+
+// The number, or the error "'x' nie jest liczbą całkowitą" on the current line.
+long long CalkowitaLubBlad(const CzytnikLinii& linie, QByteArrayView tekst);
+// A DIMENSION within 0..MaksLiczbaMiast, or the error on the current line.
+long long WymiarLubBlad(const CzytnikLinii& linie, QByteArrayView tekst, long long maksimum);
+
+[[noreturn]] void ZaMaloMiast(const CzytnikLinii& linie, std::size_t ile);
+
+inline QString Tekst(QByteArrayView bajty) { return QString::fromUtf8(bajty); }

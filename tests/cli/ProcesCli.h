@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What one run of wedrownik-cli left.
+struct Wynik {
+    int kod = -1;
+    QString wyjscie;
+    QString bledy;
+};
+
+// Runs wedrownik-cli with the arguments, standard input and, when given, a
+// change made in the child before the program starts (a limit, say).
+Wynik uruchom(const QStringList& argumenty, const QByteArray& wejscie = {},
+              const std::function<void()>& wDziecku = {});
