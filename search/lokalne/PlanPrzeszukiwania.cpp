@@ -1,0 +1,14 @@
+#include "search/lokalne/PlanPrzeszukiwania.h"
+
+#include <algorithm>
+
+PlanPrzeszukiwania PlanPrzeszukiwania::Dla(int n) {
+    PlanPrzeszukiwania plan;
+    // Separate chains waste half the machine on a second opinion; worth it
+    // while one chain converges well within the time, not beyond.
+    plan.podzialTrasy = n > 12000;
+    plan.sasiedzi = n > 12000 ? 8 : 10;
+    plan.najdluzszyOdcinek = 30;
+    plan.rundWEpoce = std::max<long long>(1000, n / 4);
+    return plan;
+}

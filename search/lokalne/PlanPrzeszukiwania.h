@@ -1,0 +1,17 @@
+#pragma once
+
+// Which variant of the local search runs at which size, in one place.
+struct PlanPrzeszukiwania {
+    // Candidate neighbours per city.
+    int sasiedzi = 10;
+    // Longest of the three stretches a kick moves.
+    int najdluzszyOdcinek = 30;
+    // True: the threads share one route, each improving its own half (the
+    // halves move every epoch); false: each thread runs a chain of its own
+    // and the best chain wins.
+    bool podzialTrasy = false;
+    // Rounds each thread makes in one epoch of a shared route.
+    long long rundWEpoce = 0;
+
+    static PlanPrzeszukiwania Dla(int n);
+};
