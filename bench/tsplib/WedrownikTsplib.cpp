@@ -57,6 +57,16 @@ std::map<std::string, double> czytajOptima(const std::string& sciezka) {
     return optima;
 }
 
+bool jestPermutacja(const std::vector<int>& trasa, int n) {
+    std::vector<char> byla(std::size_t(n), 0);
+    for (const int c : trasa) {
+        if (c < 0 || c >= n || byla[std::size_t(c)])
+            return false;
+        byla[std::size_t(c)] = 1;
+    }
+    return int(trasa.size()) == n;
+}
+
 // The time each size class gets when none is given.
 double domyslnyCzas(int n) {
     if (n <= 1002)
@@ -103,6 +113,10 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             u.ziarno = ziarno;
             u.watki = watki;
             szukanie.Szukaj(u, [] { return false; });
+            if (!jestPermutacja(szukanie.Trasa(), n)) {
+                std::fprintf(stderr, "%s: the route is not a permutation\n", instancja.nazwa.c_str());
+                return 1;
+            }
             dlugosci.push_back(szukanie.Dlugosc());
             czasy.push_back(czytanie + sekundyOd(t1));
         }

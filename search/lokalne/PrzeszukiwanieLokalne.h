@@ -22,6 +22,7 @@
 #include <exception>
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -35,6 +36,8 @@ struct UstawieniaLokalne {
     long long limitRund = -1;
     std::uint64_t ziarno = 1;
     int watki = 2;
+    // In place of PlanPrzeszukiwania::Dla(n), for measurements and tests.
+    std::optional<PlanPrzeszukiwania> plan;
 };
 
 // Iterated local search for the shortest closed route: candidate neighbours,
@@ -110,7 +113,7 @@ void PrzeszukiwanieLokalne<D>::Szukaj(const UstawieniaLokalne& ustawienia, const
     ustawienia_ = ustawienia;
     ustawienia_.watki = std::max(1, ustawienia.watki);
     postep_.Zeruj();
-    plan_ = PlanPrzeszukiwania::Dla(n_);
+    plan_ = ustawienia.plan ? *ustawienia.plan : PlanPrzeszukiwania::Dla(n_);
     if (n_ <= NajwiecejMiastDokladnie) {
         Wynik(TrasaDokladnaMala(d_, n_), 0.0);
         return;
@@ -133,7 +136,8 @@ void PrzeszukiwanieLokalne<D>::Szukaj(const UstawieniaLokalne& ustawienia, const
         Wynik(poczatkowa, warunek.Sekundy());
         return;
     }
-    if (plan_.podzialTrasy && ustawienia_.watki > 1)
+    // A shared route needs stretches long enough for a kick each.
+    if (plan_.podzialTrasy && ustawienia_.watki > 1 && n_ >= 64 * ustawienia_.watki)
         Podzial(poczatkowa, przerwij, start);
     else
         Lancuchy(poczatkowa, przerwij, start);
