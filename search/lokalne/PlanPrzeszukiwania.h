@@ -2,8 +2,10 @@
 
 // Which variant of the local search runs at which size, in one place.
 struct PlanPrzeszukiwania {
-    // Candidate neighbours per city.
+    // Candidate neighbours per city: the nearest, and the nearest in each
+    // quadrant around it when the cities have coordinates.
     int sasiedzi = 10;
+    int wCwiartce = 2;
     // Longest of the three stretches a kick moves.
     int najdluzszyOdcinek = 30;
     // True: the threads share one route, each improving its own half (the

@@ -122,7 +122,7 @@ void PrzeszukiwanieLokalne<D>::Szukaj(const UstawieniaLokalne& ustawienia, const
     WarunekKonca warunek(przerwij, start, ustawienia_.limitSekund, koniec);
     const auto przerwijStart = [&warunek] { return warunek(); };
     std::vector<int> poczatkowa;
-    if (sasiedzi_.Zbuduj(d_, n_, wspolrzedne_, plan_.sasiedzi, przerwijStart))
+    if (sasiedzi_.Zbuduj(d_, n_, wspolrzedne_, plan_.sasiedzi, plan_.wCwiartce, przerwijStart))
         poczatkowa = TrasaZachlanna(sasiedzi_, n_, [this](int a, int b) { return double(d_(a, b)); }, przerwijStart);
     if (poczatkowa.empty()) {
         // Stopped before any route was made: the cities in their own order.

@@ -73,7 +73,7 @@ std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
         return t;
     }
     std::vector<Krawedz> krawedzie;
-    krawedzie.reserve(std::size_t(n) * std::size_t(sasiedzi.Ile()));
+    krawedzie.reserve(sasiedzi.Razem());
     for (int a = 0; a < n; ++a)
         for (const auto& s : sasiedzi.Dla(a))
             krawedzie.push_back({s.odleglosc, std::min(a, s.miasto), std::max(a, s.miasto)});

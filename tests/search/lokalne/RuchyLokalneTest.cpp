@@ -19,7 +19,7 @@ namespace {
 
 struct Uklad {
     explicit Uklad(int n, std::uint32_t ziarno) : punkty(MiastaLosowe(n, ziarno)), d{&punkty} {
-        sasiedzi.Zbuduj(d, n, punkty, 8, [] { return false; });
+        sasiedzi.Zbuduj(d, n, punkty, 8, 0, [] { return false; });
         std::vector<int> kolejnosc(static_cast<std::size_t>(n));
         std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
         std::shuffle(kolejnosc.begin(), kolejnosc.end(), std::mt19937(ziarno));
@@ -108,8 +108,8 @@ TEST(SasiedziKandydaci, MatchBruteForce_WithAndWithoutCoordinates) {
                           punkty[std::size_t(a)].y - punkty[std::size_t(b)].y);
     };
     SasiedziKandydaci zPlaszczyzny, zWierszy;
-    ASSERT_TRUE(zPlaszczyzny.Zbuduj(d, 300, punkty, 10, [] { return false; }));
-    ASSERT_TRUE(zWierszy.Zbuduj(d, 300, {}, 10, [] { return false; }));
+    ASSERT_TRUE(zPlaszczyzny.Zbuduj(d, 300, punkty, 10, 0, [] { return false; }));
+    ASSERT_TRUE(zWierszy.Zbuduj(d, 300, {}, 10, 2, [] { return false; }));
     for (int a = 0; a < 300; ++a) {
         std::vector<int> inne;
         for (int b = 0; b < 300; ++b)
@@ -125,9 +125,27 @@ TEST(SasiedziKandydaci, MatchBruteForce_WithAndWithoutCoordinates) {
         EXPECT_EQ(z1, inne) << "city " << a;
         EXPECT_EQ(z2, inne) << "city " << a;
     }
+    // Two clusters far apart: the quadrant neighbours bridge them, in order.
+    std::vector<PunktPlaszczyzny> skupiska;
+    for (int i = 0; i < 40; ++i)
+        skupiska.push_back({(i < 20 ? 0.0 : 1000.0) + (i % 5), double(i % 20 / 5)});
+    const auto ds = [&skupiska](int a, int b) {
+        return std::hypot(skupiska[std::size_t(a)].x - skupiska[std::size_t(b)].x,
+                          skupiska[std::size_t(a)].y - skupiska[std::size_t(b)].y);
+    };
+    SasiedziKandydaci mosty;
+    ASSERT_TRUE(mosty.Zbuduj(ds, 40, skupiska, 6, 2, [] { return false; }));
+    for (int a = 0; a < 40; ++a) {
+        const auto lista = mosty.Dla(a);
+        EXPECT_TRUE(std::any_of(lista.begin(), lista.end(), [a](const auto& s) { return (s.miasto < 20) != (a < 20); }))
+            << "city " << a;
+        EXPECT_TRUE(std::is_sorted(lista.begin(), lista.end(),
+                                   [](const auto& x, const auto& y) { return x.odleglosc < y.odleglosc; }));
+    }
+
     SasiedziKandydaci male;
-    ASSERT_TRUE(male.Zbuduj(d, 4, {}, 10, [] { return false; }));
-    EXPECT_EQ(male.Ile(), 3);
+    ASSERT_TRUE(male.Zbuduj(d, 4, {}, 10, 0, [] { return false; }));
+    EXPECT_EQ(male.Dla(0).size(), 3u);
 }
 
 }  // namespace
