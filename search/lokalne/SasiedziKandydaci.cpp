@@ -78,7 +78,7 @@ bool NajblizszeWPlaszczyznie(const std::vector<PunktPlaszczyzny>& punkty, int il
     std::vector<std::uint32_t> indeksy(std::size_t(std::max(ile + 1, wCwiartce)));
     std::vector<double> kwadraty(indeksy.size());
     for (int a = 0; a < n; ++a) {
-        if ((a & 1023) == 0 && przerwij())
+        if ((a & 255) == 0 && przerwij())
             return false;
         const double zapytanie[2] = {punkty[std::size_t(a)].x, punkty[std::size_t(a)].y};
         const std::size_t znalezione =
