@@ -2,21 +2,26 @@
 
 #include "search/lokalne/MiaraOdleglosci.h"
 #include "search/lokalne/OknoTrasy.h"
+#include "search/lokalne/SasiedziKandydaci.h"
 
 #include <algorithm>
 #include <array>
 #include <random>
 
-// The kick of iterated local search: a double bridge on three short stretches
-// that follow one another on the route, so the cities it touches are near
-// each other and the descent after it has little to repair. The stretches
-// A B C become C B A, each keeping its direction: four edges change, and no
-// sequential 3-opt move can put them back. Returns the length added and the
-// eight cities at the changed edges (the descent starts from them); false
-// when the view is too short for a kick.
+// The kick of iterated local search: a double bridge. Three stretches that
+// follow one another on the route, A B C, become C B A, each keeping its
+// direction: four edges change. The cuts fall after a random city and
+// after cities reached from it by a short random walk over the candidate
+// neighbours, so the four cuts are near each other in the plane while the
+// stretches between them may be long; a kick of three short stretches in a
+// row is easily put back by the descent, this one is not. When the walk
+// finds no cuts within najwiekszaRozpietosc positions, three short stretches
+// in a row (at most najdluzszyOdcinek each) do. Returns the length added and
+// the eight cities at the changed edges (the descent starts from them);
+// false when the view is too short for a kick.
 template <MiaraOdleglosci D>
-bool KopniecieLokalne(const D& d, OknoTrasy& okno, int najdluzszyOdcinek, std::mt19937_64& los, double& przyrost,
-                      std::array<int, 8>& dotkniete) {
+bool KopniecieLokalne(const D& d, const SasiedziKandydaci& sasiedzi, OknoTrasy& okno, int najdluzszyOdcinek,
+                      int najwiekszaRozpietosc, std::mt19937_64& los, double& przyrost, std::array<int, 8>& dotkniete) {
     const TrasaTablicowa& trasa = okno.Trasa();
     const int m = okno.Dlugosc();
     const bool cala = m == trasa.Rozmiar();
@@ -29,11 +34,43 @@ bool KopniecieLokalne(const D& d, OknoTrasy& okno, int najdluzszyOdcinek, std::m
     const auto losuj = [&los](int od, int doWlacznie) {
         return od + int(los() % std::uint64_t(doWlacznie - od + 1));
     };
-    const int la = losuj(1, odcinek), lb = losuj(1, odcinek), lc = losuj(1, odcinek);
+    const auto wzgledna = [&](int c) {
+        const int r = trasa.Pozycja(c) - okno.Poczatek();
+        return r < 0 ? r + trasa.Rozmiar() : r;
+    };
+    int r = 0, la = 0, lb = 0, lc = 0;
+    // Cuts after positions q[0] < q[1] < q[2] < q[3], inside the view with a
+    // city to spare after the last.
+    std::array<int, 4> q{};
+    q[0] = losuj(0, m - 2);
+    const int c0 = trasa.Miasto((okno.Poczatek() + q[0]) % trasa.Rozmiar());
+    int c = c0;
+    bool znalezione = true;
+    for (int i = 1; i < 4 && znalezione; ++i) {
+        const auto lista = sasiedzi.Dla(c);
+        znalezione = !lista.empty();
+        if (!znalezione)
+            break;
+        c = lista[std::size_t(losuj(0, std::min<int>(int(lista.size()), 5) - 1))].miasto;
+        znalezione = okno.Moje(c);
+        if (znalezione)
+            q[std::size_t(i)] = wzgledna(c);
+    }
+    if (znalezione) {
+        std::sort(q.begin(), q.end());
+        znalezione = q[0] < q[1] && q[1] < q[2] && q[2] < q[3] && q[3] <= m - 2 &&
+                     q[3] - q[0] <= najwiekszaRozpietosc;
+    }
+    if (znalezione) {
+        r = q[0] + 1;
+        la = q[1] - q[0], lb = q[2] - q[1], lc = q[3] - q[2];
+    } else {
+        la = losuj(1, odcinek), lb = losuj(1, odcinek), lc = losuj(1, odcinek);
+        r = losuj(1, m - 1 - (la + lb + lc));  // relative position of A's first city
+    }
     const int razem = la + lb + lc;
-    const int r = losuj(1, m - 1 - razem);  // relative position of A's first city
-    const auto miasto = [&](int wzgledna) {
-        int p = okno.Poczatek() + wzgledna;
+    const auto miasto = [&](int w) {
+        int p = okno.Poczatek() + w;
         if (p >= trasa.Rozmiar())
             p -= trasa.Rozmiar();
         return trasa.Miasto(p);

@@ -6,8 +6,14 @@ struct PlanPrzeszukiwania {
     // quadrant around it when the cities have coordinates.
     int sasiedzi = 10;
     int wCwiartce = 2;
-    // Longest of the three stretches a kick moves.
+    // Longest of the three stretches a kick moves when they lie in a row,
+    // and the most positions its four cuts may span otherwise (the cost of
+    // a kick grows with it).
     int najdluzszyOdcinek = 30;
+    int najwiekszaRozpietosc = 1 << 30;
+    // Double bridges of one round: after a single one the descent finds its
+    // way back to the same route most of the time.
+    int kopniecWRundzie = 3;
     // True: the threads share one route, each improving its own half (the
     // halves move every epoch); false: each thread runs a chain of its own
     // and the best chain wins.

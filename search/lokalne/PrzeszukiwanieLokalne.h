@@ -179,12 +179,20 @@ bool PrzeszukiwanieLokalne<D>::Runda(OknoTrasy& okno, KolejkaAktywnych& kolejka,
     zmiana = 0.0;
     const std::size_t znacznik = okno.Znacznik();
     double przyrost = 0.0;
-    std::array<int, 8> dotkniete{};
-    bezKopniecia = !KopniecieLokalne(d_, okno, plan_.najdluzszyOdcinek, los, przyrost, dotkniete);
-    if (bezKopniecia)
-        return false;
-    for (const int c : dotkniete)
-        kolejka.Dodaj(c);
+    for (int k = 0; k < plan_.kopniecWRundzie; ++k) {
+        double p = 0.0;
+        std::array<int, 8> dotkniete{};
+        bezKopniecia = !KopniecieLokalne(d_, sasiedzi_, okno, plan_.najdluzszyOdcinek, plan_.najwiekszaRozpietosc,
+                                         los, p, dotkniete);
+        if (bezKopniecia) {
+            okno.Cofnij(znacznik);
+            kolejka.Wyczysc();
+            return false;
+        }
+        przyrost += p;
+        for (const int c : dotkniete)
+            kolejka.Dodaj(c);
+    }
     bool przerwane = false;
     const double zysk = ZejscieLokalne(d_, sasiedzi_, okno, kolejka, true, warunek, przerwane);
     if (przerwane) {

@@ -6,11 +6,13 @@
 
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "tests/support/TestHelpers.h"
+#include "toolkit/core/Gate.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
+#include <thread>
 
 namespace {
 
@@ -50,30 +52,30 @@ TEST(PrzeszukiwanieLokalne, FewCities_GiveTheShortestRoute) {
 }
 
 TEST(PrzeszukiwanieLokalne, SameSeedAndRounds_SameRoute) {
-    const auto punkty = MiastaLosowe(700, 4);
+    const auto punkty = MiastaLosowe(400, 4);
     const OdlegloscZaokraglona d{&punkty};
     for (const bool podzial : {false, true}) {
         std::vector<int> trasy[2];
         for (auto& trasa : trasy) {
-            PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 700, punkty);
-            szukanie.Szukaj(rundami(3000, 9, podzial), [] { return false; });
-            EXPECT_EQ(szukanie.Postep().Rundy(), 3000);
+            PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 400, punkty);
+            szukanie.Szukaj(rundami(2000, 9, podzial), [] { return false; });
+            EXPECT_EQ(szukanie.Postep().Rundy(), 2000);
             trasa = szukanie.Trasa();
         }
-        EXPECT_TRUE(isPermutation(trasy[0], 700));
+        EXPECT_TRUE(isPermutation(trasy[0], 400));
         EXPECT_EQ(trasy[0], trasy[1]) << (podzial ? "shared route" : "separate chains");
     }
 }
 
 TEST(PrzeszukiwanieLokalne, FinishMidRun_KeepsARouteAndItsOwnLength) {
-    const auto punkty = MiastaLosowe(2000, 8);
+    const auto punkty = MiastaLosowe(1000, 8);
     const OdlegloscZaokraglona d{&punkty};
     for (const bool podzial : {false, true}) {
-        PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 2000, punkty);
+        PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 1000, punkty);
         // No limit of its own: only the finish request ends it, once both
         // threads are into their rounds.
         szukanie.Szukaj(rundami(-1, 3, podzial), [&szukanie] { return szukanie.Postep().Rundy() >= 2000; });
-        ASSERT_TRUE(isPermutation(szukanie.Trasa(), 2000));
+        ASSERT_TRUE(isPermutation(szukanie.Trasa(), 1000));
         EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
         EXPECT_GE(szukanie.Postep().Rundy(), 2000);
 
@@ -81,13 +83,34 @@ TEST(PrzeszukiwanieLokalne, FinishMidRun_KeepsARouteAndItsOwnLength) {
         // only ever goes down.
         auto& postep = szukanie.Postep();
         ASSERT_TRUE(postep.WezTrase());
-        EXPECT_TRUE(isPermutation(postep.Trasa().trasa, 2000));
+        EXPECT_TRUE(isPermutation(postep.Trasa().trasa, 1000));
         EXPECT_EQ(postep.Trasa().dlugosc, DlugoscZamknieta(d, postep.Trasa().trasa));
         EXPECT_LE(postep.Trasa().dlugosc, szukanie.Dlugosc());
         const auto zbieznosc = postep.Zbieznosc();
         ASSERT_GE(zbieznosc.size(), 2u);
         for (std::size_t i = 1; i < zbieznosc.size(); ++i)
             EXPECT_LT(zbieznosc[i].dlugosc, zbieznosc[i - 1].dlugosc);
+    }
+}
+
+TEST(PrzeszukiwanieLokalne, Hold_ParksTheThreads_AndAFinishWhileHeldEndsTheSearch) {
+    const auto punkty = MiastaLosowe(1500, 5);
+    const OdlegloscZaokraglona d{&punkty};
+    for (const bool podzial : {false, true}) {
+        PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 1500, punkty);
+        Gate gate;
+        std::thread watek([&] { szukanie.Szukaj(rundami(-1, 2, podzial), [&gate] { return gate.checkpoint(); }); });
+        while (szukanie.Postep().Rundy() < 100)
+            std::this_thread::yield();
+        gate.hold();
+        // Separate chains both stop at the hold; on a shared route one thread
+        // may instead wait for the other at the end of an epoch.
+        while (gate.parked() < (podzial ? 1 : 2))
+            std::this_thread::yield();
+        gate.requestFinish();
+        watek.join();
+        ASSERT_TRUE(isPermutation(szukanie.Trasa(), 1500));
+        EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
     }
 }
 
