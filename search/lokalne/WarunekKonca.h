@@ -6,7 +6,7 @@
 
 // One search thread's test whether to stop: the caller's callback (which may
 // block while the search is held), the time limit, or another thread of the
-// same search having stopped. Time spent inside the callback, held, does not
+// same search having stopped. Time spent held inside the callback does not
 // count against the limit.
 class WarunekKonca {
 public:
