@@ -1,0 +1,270 @@
+// The local search on TSPLIB files, gap to the published optimum per
+// instance and per size class; and with --siatka, on random cities of a
+// 25 x 25 grid against the exact permutation search.
+
+#include "cli/MiastaCli.h"
+#include "storage/PlikTsp.h"
+#include "toolkit/core/UserError.h"
+#include "reference/MiastaTestowe.h"
+#include "search/permutacje/PrzegladPermutacji.h"
+#include "search/SumaTrasy.h"
+#include "search/lokalne/PrzeszukiwanieLokalne.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Zegar = std::chrono::steady_clock;
+
+double sekundyOd(Zegar::time_point t0) {
+    return std::chrono::duration<double>(Zegar::now() - t0).count();
+}
+
+void wyzerujSzczytPamieci() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double szczytPamieciMB() {
+    std::ifstream status("/proc/self/status");
+    std::string klucz;
+    while (status >> klucz)
+        if (klucz == "VmHWM:") {
+            double kb = 0.0;
+            status >> kb;
+            return kb / 1024.0;
+        }
+    return 0.0;
+}
+
+std::map<std::string, double> czytajOptima(const std::string& sciezka) {
+    std::map<std::string, double> optima;
+    std::ifstream plik(sciezka);
+    std::string linia;
+    std::getline(plik, linia);
+    while (std::getline(plik, linia)) {
+        std::istringstream w(linia);
+        std::string nazwa;
+        double optimum = 0.0;
+        if (w >> nazwa >> optimum)
+            optima[nazwa] = optimum;
+    }
+    return optima;
+}
+
+bool jestPermutacja(const std::vector<int>& trasa, int n) {
+    std::vector<char> byla(std::size_t(n), 0);
+    for (const int c : trasa) {
+        if (c < 0 || c >= n || byla[std::size_t(c)])
+            return false;
+        byla[std::size_t(c)] = 1;
+    }
+    return int(trasa.size()) == n;
+}
+
+// The time each size class gets when none is given.
+double domyslnyCzas(int n) {
+    if (n <= 1002)
+        return 10.0;
+    if (n <= 20000)
+        return 60.0;
+    return 300.0;
+}
+
+struct Wiersz {
+    std::string nazwa;
+    int n = 0;
+    double dlugosc = 0.0;
+    double optimum = 0.0;
+    double czas = 0.0;
+    double pamiec = 0.0;
+};
+
+int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik, double sekundy,
+           const std::vector<std::uint64_t>& ziarna, int watki, long long rundy) {
+    const auto optima = czytajOptima(optimaPlik);
+    std::vector<Wiersz> wiersze;
+    std::printf("%-10s %7s %12s %12s %8s %8s %8s\n", "instance", "cities", "length", "optimum", "gap%", "time_s",
+                "peak_MB");
+    for (const std::string& plik : pliki) {
+        wyzerujSzczytPamieci();
+        const auto t0 = Zegar::now();
+        std::optional<MiastaCli> miasta;
+        std::string nazwa;
+        try {
+            InstancjaTsp instancja = PlikTsp::WczytajInstancje(QString::fromStdString(plik));
+            nazwa = instancja.Nazwa.toStdString();
+            miasta.emplace(MiastaCli::WMetrycePliku(std::move(instancja)));
+        } catch (const UserError& e) {
+            std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
+            continue;
+        }
+        const double czytanie = sekundyOd(t0);
+        const Metryka& metryka = miasta->metryka;
+        const int n = metryka.Ilosc();
+        std::vector<PunktPlaszczyzny> punkty;
+        if (metryka.MaWspolrzedne())
+            for (int i = 0; i < n; ++i)
+                punkty.push_back({metryka.X()[std::size_t(i)], metryka.Y()[std::size_t(i)]});
+        std::vector<double> dlugosci, czasy;
+        for (const std::uint64_t ziarno : ziarna) {
+            const auto t1 = Zegar::now();
+            PrzeszukiwanieLokalne<Metryka> szukanie(metryka, n, punkty);
+            UstawieniaLokalne u;
+            u.limitSekund = rundy >= 0 ? 0.0 : std::max(0.1, (sekundy > 0 ? sekundy : domyslnyCzas(n)) - czytanie);
+            u.limitRund = rundy;
+            u.ziarno = ziarno;
+            u.watki = watki;
+            szukanie.Szukaj(u, [] { return false; });
+            if (!jestPermutacja(szukanie.Trasa(), n)) {
+                std::fprintf(stderr, "%s: the route is not a permutation\n", nazwa.c_str());
+                return 1;
+            }
+            // The length in the file's metric, counted again from the route.
+            dlugosci.push_back(metryka.Dlugosc(szukanie.Trasa()));
+            czasy.push_back(czytanie + sekundyOd(t1));
+        }
+        std::vector<double> posortowane = dlugosci;
+        std::sort(posortowane.begin(), posortowane.end());
+        Wiersz w;
+        w.nazwa = nazwa;
+        w.n = n;
+        w.dlugosc = posortowane[posortowane.size() / 2];
+        w.czas = *std::max_element(czasy.begin(), czasy.end());
+        w.pamiec = szczytPamieciMB();
+        const auto it = optima.find(w.nazwa);
+        w.optimum = it == optima.end() ? 0.0 : it->second;
+        if (w.optimum > 0)
+            std::printf("%-10s %7d %12.0f %12.0f %8.3f %8.2f %8.1f\n", w.nazwa.c_str(), n, w.dlugosc, w.optimum,
+                        100.0 * (w.dlugosc - w.optimum) / w.optimum, w.czas, w.pamiec);
+        else
+            std::printf("%-10s %7d %12.0f %12s %8s %8.2f %8.1f\n", w.nazwa.c_str(), n, w.dlugosc, "-", "-", w.czas,
+                        w.pamiec);
+        std::fflush(stdout);
+        wiersze.push_back(w);
+    }
+    struct Klasa {
+        const char* opis;
+        int od, dokad;
+    };
+    for (const Klasa k : {Klasa{"up to 1,002", 0, 1002}, Klasa{"1,002 to 20,000", 1003, 20000},
+                          Klasa{"above 20,000", 20001, 1 << 30}}) {
+        double suma = 0.0, najgorsza = 0.0;
+        std::string najgorszaNazwa;
+        int ile = 0;
+        for (const Wiersz& w : wiersze)
+            if (w.n >= k.od && w.n <= k.dokad && w.optimum > 0) {
+                const double luka = 100.0 * (w.dlugosc - w.optimum) / w.optimum;
+                suma += luka;
+                ++ile;
+                if (luka >= najgorsza)
+                    najgorsza = luka, najgorszaNazwa = w.nazwa;
+            }
+        if (ile > 0)
+            std::printf("class %-16s instances %3d  mean gap %6.3f %%  worst %6.3f %% (%s)\n", k.opis, ile,
+                        suma / ile, najgorsza, najgorszaNazwa.c_str());
+    }
+    return 0;
+}
+
+// Float cell distances as the window computes them.
+struct OdlegloscKomorek {
+    const TablicaOdleglosci& t;
+    double operator()(int a, int b) const { return double(t[a][b]); }
+};
+
+int siatka(int ukladow, double sekundy, int watki, long long rundy) {
+    int zgodne = 0;
+    double najdluzej = 0.0;
+    for (int u = 0; u < ukladow; ++u) {
+        const int n = 12 + u % 19;
+        const Komorki komorki = LosoweKomorki(n, 25, 25, std::uint32_t(1000 + u));
+        const TablicaOdleglosci tablica = TablicaDla(komorki);
+        std::vector<PunktPlaszczyzny> punkty;
+        for (const auto& [x, y] : komorki)
+            punkty.push_back({double(x), double(y)});
+        const OdlegloscKomorek d{tablica};
+        const auto t0 = Zegar::now();
+        PrzeszukiwanieLokalne<OdlegloscKomorek> szukanie(d, n, punkty);
+        UstawieniaLokalne ust;
+        ust.limitSekund = sekundy;
+        ust.limitRund = rundy;
+        ust.ziarno = std::uint64_t(u + 1);
+        ust.watki = watki;
+        szukanie.Szukaj(ust, [] { return false; });
+        const double czas = sekundyOd(t0);
+        najdluzej = std::max(najdluzej, czas);
+        PrzegladPermutacji dokladny(tablica, n);
+        std::atomic<std::uint32_t> nr{0};
+        dokladny.Szukaj([] { return false; }, nr);
+        const float lokalna = SumaTrasy(tablica, szukanie.Trasa().data(), n);
+        const float optimum = dokladny.NajkrotszaDroga();
+        const bool zgodna = lokalna <= optimum * (1.0f + 1e-6f);
+        zgodne += zgodna ? 1 : 0;
+        std::printf("layout %3d  cities %2d  local %10.4f  exact %10.4f  %s  %.3f s\n", u, n, double(lokalna),
+                    double(optimum), zgodna ? "same" : "LONGER", czas);
+        std::fflush(stdout);
+    }
+    std::printf("grid layouts: %d of %d at the exact optimum, slowest %.3f s\n", zgodne, ukladow, najdluzej);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> pliki;
+    std::string optima;
+    double sekundy = 0.0;
+    std::vector<std::uint64_t> ziarna{1};
+    int watki = 2;
+    long long rundy = -1;
+    int ukladow = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const auto wartosc = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "%s needs a value\n", a.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (a == "--seconds")
+            sekundy = std::stod(wartosc());
+        else if (a == "--seeds") {
+            ziarna.clear();
+            std::istringstream w(wartosc());
+            std::string z;
+            while (std::getline(w, z, ','))
+                ziarna.push_back(std::stoull(z));
+        } else if (a == "--threads")
+            watki = std::stoi(wartosc());
+        else if (a == "--rounds")
+            rundy = std::stoll(wartosc());
+        else if (a == "--optima")
+            optima = wartosc();
+        else if (a == "--grid")
+            ukladow = std::stoi(wartosc());
+        else if (a == "--help") {
+            std::printf("usage: %s [--seconds S] [--seeds 1,2,3] [--threads T] [--rounds R] [--optima optima.tsv] "
+                        "file.tsp...\n       %s --grid LAYOUTS [--seconds S] [--rounds R]\n",
+                        argv[0], argv[0]);
+            return 0;
+        } else
+            pliki.push_back(a);
+    }
+    if (ukladow > 0)
+        return siatka(ukladow, sekundy > 0 ? sekundy : 1.0, watki, rundy);
+    if (ziarna.empty() || pliki.empty()) {
+        std::fprintf(stderr, "no files or no seeds; --help for usage\n");
+        return 2;
+    }
+    return tsplib(pliki, optima, sekundy, ziarna, watki, rundy);
+}
