@@ -158,6 +158,12 @@ void CMatryca::SetRowCount(int n) {
     ZmienWymiary(n, ColumnCount);
 }
 
+void CMatryca::UstawWymiary(int rows, int columns) {
+    if (rows <= 0 || columns <= 0 || (rows == RowCount && columns == ColumnCount))
+        return;
+    ZmienWymiary(rows, columns);
+}
+
 void CMatryca::SetCellSize(int n) {
     if (n == CellSize)
         return;

@@ -51,6 +51,9 @@ public:
     void SetBestRouteColor(TColor c);
     int GetPointCount() const { return PointCount; }
     void SetPointCount(int n);
+    // Both counts at once, with one table and one OnChange; a refused size
+    // changes nothing.
+    void UstawWymiary(int rows, int columns);
 
     // Raised after every change of the cities or the counts; see the class
     // documentation of each operation for when.

@@ -1,6 +1,7 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
+#include "storage/PlikTsp.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
@@ -14,10 +15,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -147,6 +152,7 @@ TEST_F(PlikiTest, FailedSaveReportsTheFileAndKeepsTheOldOneWhole) {
     // A name so long that no temporary file can be made beside it.
     const QString sciezka = plik(QString(250, 'x') + ".tsp", "stary");
     glowne.MatrycaMiast->SetCell(1, 1, true);
+    glowne.MatrycaMiast->SetCell(2, 2, true);
     EXPECT_EQ(errorMessage([&] { glowne.Pliki->ZapiszJako(sciezka); }), "Cannot create file " + sciezka);
     QFile stary(sciezka);
     ASSERT_TRUE(stary.open(QIODevice::ReadOnly));
@@ -173,4 +179,84 @@ TEST_F(PlikiTest, SavingARouteWithoutOneSaysSoAndAsksNothing) {
     glowne.ZapiszTrase1->trigger();
     ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
     EXPECT_EQ(blad.text, "Brak trasy do zapisania.");
+}
+
+TEST_F(PlikiTest, TheFilesIdsAreWrittenUntilTheCitiesChange) {
+    // Row by row the cities are the file's 3, 2 and 1.
+    const QString sciezka = plik("idy.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 4 1\n3 2 5\nEOF\n");
+    glowne.Pliki->Otworz(sciezka);
+    auto zapiszTrase = [&] {
+        glowne.Miasta.LoadFromCMatryca(glowne.MatrycaMiast);
+        const int trasa[] = {0, 1, 2};
+        glowne.RysujTrase(trasa);
+        const QString tour = dir.filePath("t.tour");
+        glowne.Pliki->ZapiszTrase(tour);
+        return PlikTsp::WczytajTour(tour);
+    };
+    EXPECT_EQ(zapiszTrase(), (std::vector<int>{3, 2, 1}));
+
+    // The saved instance keeps them too, each on its city's cell.
+    auto miasta = [](const MapaTsp& mapa) {
+        std::vector<std::tuple<int, int, int>> wynik;
+        for (const MiastoTsp& m : mapa.Miasta)
+            wynik.emplace_back(m.Id, m.Wiersz, m.Kolumna);
+        std::sort(wynik.begin(), wynik.end());
+        return wynik;
+    };
+    const QString zapisany = dir.filePath("zapisany.tsp");
+    glowne.Pliki->ZapiszJako(zapisany);
+    EXPECT_EQ(miasta(PlikTsp::WczytajTsp(zapisany)), miasta(PlikTsp::WczytajTsp(sciezka)));
+
+    // A city set and taken away again leaves the same cities, numbered anew.
+    glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
+    glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
+    ASSERT_EQ(glowne.MatrycaMiast->GetPointCount(), 3);
+    EXPECT_EQ(zapiszTrase(), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(PlikiTest, AFileIsCheckedAtTheSizeItNeedsNotAtTheGridsOtherCount) {
+    // 25 rows of that width would be too many cells; its own one row is not.
+    const QString szeroka =
+        plik("szeroka.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 3000000 0\nEOF\n");
+    glowne.Pliki->Otworz(szeroka);
+    EXPECT_EQ(stan(), "1x3000001: 0,0 0,3000000");
+    EXPECT_LE(glowne.MatrycaMiast->width(), glowne.ScrollBox1->maximumViewportSize().width());
+}
+
+TEST_F(PlikiTest, SaveAsWithOneCityWritesNothingAndSaysWhy) {
+    glowne.MatrycaMiast->SetCell(1, 1, true);
+    ModalHelper helper;
+    SeenBox blad;
+    helper.next(answerBox(&blad, QMessageBox::Ok));
+    glowne.ZapiszJako1->trigger();
+    ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
+    EXPECT_EQ(blad.text, "Za mało miast do zapisania: 1 (potrzeba co najmniej dwóch)");
+    const QString sciezka = dir.filePath("jedno.tsp");
+    EXPECT_EQ(errorMessage([&] { glowne.Pliki->ZapiszJako(sciezka); }),
+              "Za mało miast do zapisania: 1 (potrzeba co najmniej dwóch)");
+    EXPECT_FALSE(QFile::exists(sciezka));
+}
+
+TEST_F(PlikiTest, APictureTooLargeAtTheActualSizeIsOfferedAtTheZoom) {
+    // 8801 pixels square at the actual size: more than a picture may take.
+    glowne.MatrycaMiast->UstawWymiary(800, 800);
+    glowne.DopasujDoOkna1->trigger();
+    const QSize widok = glowne.MatrycaMiast->size();
+    const QString sciezka = dir.filePath("duzy.png");
+    ModalHelper helper;
+    SeenBox pytanie;
+    helper.next(answerBox(&pytanie, QMessageBox::Yes));
+    helper.next([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(sciezka);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    glowne.ZapiszObraz1->trigger();
+    EXPECT_EQ(helper.pending(), 0);
+    EXPECT_EQ(pytanie.text, QStringLiteral("Obraz matrycy w rzeczywistym rozmiarze byłby zbyt duży: 8801 X 8801 pikseli.\n"
+                                           "Zapisać obraz w obecnym powiększeniu (%1 X %2 pikseli)?")
+                                .arg(widok.width())
+                                .arg(widok.height()));
+    EXPECT_EQ(QImage(sciezka).size(), widok);
 }
