@@ -225,9 +225,10 @@ void TWedrownikForm::SzukajEditClick() {
         return;
     }
 
+    // The search builds the distance table on its own thread, with its
+    // progress window already showing; it is released however the dialog
+    // ends, an error included.
     Miasta.LoadFromCMatryca(MatrycaMiast);
-    Odleglosci = Miasta.CreateOdleglosci();
-    // The table is released however the dialog ends, an error included.
     struct Zwolnienie {
         OdleglosciSlot& slot;
         ~Zwolnienie() { slot.reset(); }

@@ -81,7 +81,7 @@ public:
     // OknoGlowne
     CMatryca& Matryca() override { return *MatrycaMiast; }
     const CPunkty& ListaMiast() const override { return Miasta; }
-    const OdleglosciSlot& SlotOdleglosci() const override { return Odleglosci; }
+    OdleglosciSlot& SlotOdleglosci() override { return Odleglosci; }
     void RysujTrase(const int* trasa) override;
 
 protected:

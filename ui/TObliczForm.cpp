@@ -49,6 +49,7 @@ void TObliczForm::PrzygotujObliczenia() {
     Watek.reset();
     Watek = std::make_unique<TObliczThread>();
     Watek->Odleglosci = &oknoGlowne_.SlotOdleglosci();
+    Watek->Budowa.Zamow(&oknoGlowne_.ListaMiast(), &oknoGlowne_.SlotOdleglosci());
     Watek->IloscMiast = oknoGlowne_.Matryca().GetPointCount();
     if (Tryb == TrybObliczen::Losowo)
         Watek->IleLosowan = StrToInt(IleLosowan);
@@ -73,6 +74,10 @@ WynikObliczen TObliczForm::Wynik() const {
     return {Watek->NajlepszaTrasa, double(Watek->NajkrotszaDroga), double(Watek->NajdluzszaDroga), {}};
 }
 
+QString TObliczForm::TekstBudowy(int procent) {
+    return QStringLiteral("liczenie odległości, %1 % ").arg(procent);
+}
+
 QString TObliczForm::TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie) {
     if (wszystkie == 0)
         return QStringLiteral("Trudno powiedzieć!!!");
@@ -88,7 +93,9 @@ void TObliczForm::TimerTimer() {
     }
     // Holds nest, so a tick inside the user's pause leaves the worker paused.
     Watek->hold();
-    if (Tryb == TrybObliczen::Permutacje) {
+    if (const std::optional<int> budowa = Watek->Budowa.Procent()) {
+        ProcentLabel->setText(TekstBudowy(*budowa));
+    } else if (Tryb == TrybObliczen::Permutacje) {
         const std::optional<int> procent = Watek->ProcentPermutacji();
         ProcentLabel->setText(procent ? TekstProcentu(std::uint32_t(*procent), 100) : TekstProcentu(0, 0));
     } else if (Tryb == TrybObliczen::Losowo) {

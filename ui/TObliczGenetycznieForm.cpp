@@ -6,6 +6,7 @@
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
+#include "ui/TObliczForm.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -90,6 +91,7 @@ void TObliczGenetycznieForm::PrzygotujObliczenia() {
     UsunObliczenia();
     Genetyk = std::make_unique<CGenetyk>();
     Genetyk->Odleglosci = &oknoGlowne_.SlotOdleglosci();
+    Genetyk->Budowa.Zamow(&oknoGlowne_.ListaMiast(), &oknoGlowne_.SlotOdleglosci());
     Genetyk->ZamowRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.ListaMiast().Count());
     Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
     Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
@@ -140,6 +142,8 @@ void TObliczGenetycznieForm::TimerTimer() {
     }
     if (const StanGenetyka* stan = Genetyk->NowyStan())
         Wyswietl(*stan);
+    else if (const std::optional<int> budowa = Genetyk->Budowa.Procent())
+        NrPokoleniaLabel->setText(TObliczForm::TekstBudowy(*budowa));
 }
 
 void TObliczGenetycznieForm::PokazKoniec() {
