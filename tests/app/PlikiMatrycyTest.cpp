@@ -21,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -38,6 +37,15 @@ protected:
     }
 
     QString plik(const QString& nazwa, const QByteArray& tekst) { return writeFile(dir.filePath(nazwa), tekst); }
+
+    // The grid shows whole in the scroll box and fills it along one side.
+    void oczekujDopasowania() const {
+        const QSize pole = glowne.ScrollBox1->maximumViewportSize();
+        const CMatryca& m = *glowne.MatrycaMiast;
+        EXPECT_LE(m.width(), pole.width());
+        EXPECT_LE(m.height(), pole.height());
+        EXPECT_TRUE(m.width() >= pole.width() - 2 || m.height() >= pole.height() - 2);
+    }
 
     // The cities as the user sees them: rows, columns and city cells.
     QString stan() const {
@@ -195,17 +203,15 @@ TEST_F(PlikiTest, TheFilesIdsAreWrittenUntilTheCitiesChange) {
     };
     EXPECT_EQ(zapiszTrase(), (std::vector<int>{3, 2, 1}));
 
-    // The saved instance keeps them too, each on its city's cell.
-    auto miasta = [](const MapaTsp& mapa) {
+    // The saved instance keeps them too, each on its city's cell, in order.
+    auto miasta = [](const QString& tsp) {
         std::vector<std::tuple<int, int, int>> wynik;
-        for (const MiastoTsp& m : mapa.Miasta)
+        for (const MiastoTsp& m : PlikTsp::WczytajTsp(tsp).Miasta)
             wynik.emplace_back(m.Id, m.Wiersz, m.Kolumna);
-        std::sort(wynik.begin(), wynik.end());
         return wynik;
     };
-    const QString zapisany = dir.filePath("zapisany.tsp");
-    glowne.Pliki->ZapiszJako(zapisany);
-    EXPECT_EQ(miasta(PlikTsp::WczytajTsp(zapisany)), miasta(PlikTsp::WczytajTsp(sciezka)));
+    glowne.Pliki->ZapiszJako(dir.filePath("zapisany.tsp"));
+    EXPECT_EQ(miasta(dir.filePath("zapisany.tsp")), miasta(sciezka));
 
     // A city set and taken away again leaves the same cities, numbered anew.
     glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
@@ -220,17 +226,36 @@ TEST_F(PlikiTest, AFileIsCheckedAtTheSizeItNeedsNotAtTheGridsOtherCount) {
         plik("szeroka.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 3000000 0\nEOF\n");
     glowne.Pliki->Otworz(szeroka);
     EXPECT_EQ(stan(), "1x3000001: 0,0 0,3000000");
-    EXPECT_LE(glowne.MatrycaMiast->width(), glowne.ScrollBox1->maximumViewportSize().width());
+    oczekujDopasowania();
+}
+
+TEST_F(PlikiTest, AnOpenedInstanceIsShownWholeAndZoomsWithoutChangingASetting) {
+    // The extent of kroA100: 1970 x 3956 cells.
+    CMatryca& m = *glowne.MatrycaMiast;
+    glowne.Pliki->Otworz(plik("a.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 3955 1969\nEOF\n"));
+    ASSERT_EQ(stan(), "1970x3956: 0,3955 1969,0");
+    oczekujDopasowania();
+    const double dopasowana = m.Skala();
+
+    // Zooming out stops where the whole grid shows.
+    glowne.Powieksz1->trigger();
+    glowne.Powieksz1->trigger();
+    EXPECT_NEAR(m.Skala(), 2 * dopasowana, 1e-12);
+    for (int k = 0; k < 3; ++k)
+        glowne.Pomniejsz1->trigger();
+    EXPECT_EQ(m.Skala(), dopasowana);
+    glowne.RzeczywistyRozmiar1->trigger();
+    EXPECT_EQ(m.width(), 3956 * 11 + 1);
+    EXPECT_EQ(m.GetCellSize(), 10);
+
+    // A fitted view follows the window's size.
+    glowne.DopasujDoOkna1->trigger();
+    glowne.resize(glowne.width() + 200, glowne.height() + 100);
+    oczekujDopasowania();
 }
 
 TEST_F(PlikiTest, SaveAsWithOneCityWritesNothingAndSaysWhy) {
     glowne.MatrycaMiast->SetCell(1, 1, true);
-    ModalHelper helper;
-    SeenBox blad;
-    helper.next(answerBox(&blad, QMessageBox::Ok));
-    glowne.ZapiszJako1->trigger();
-    ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
-    EXPECT_EQ(blad.text, "Za mało miast do zapisania: 1 (potrzeba co najmniej dwóch)");
     const QString sciezka = dir.filePath("jedno.tsp");
     EXPECT_EQ(errorMessage([&] { glowne.Pliki->ZapiszJako(sciezka); }),
               "Za mało miast do zapisania: 1 (potrzeba co najmniej dwóch)");

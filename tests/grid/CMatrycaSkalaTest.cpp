@@ -78,21 +78,3 @@ TEST(CMatrycaSkala, SmallCellsAreDotsUnderTheRouteWithoutGridLines) {
     EXPECT_EQ(img.pixel(7, 7), rgb(Bialy));
     EXPECT_GT(ile(img, rgb(Zielony), QRect(32, 29, 1, 5)), 0);
 }
-
-TEST(CMatrycaSkala, AZoomedInGridIsTheActualOneMagnified) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetCell(2, 3, true);
-    siatka->UstawSkale(3.0);
-    const QImage wiekszy = obraz(*siatka);
-    ASSERT_EQ(wiekszy.size(), QSize(826, 826));
-    // Lines three pixels wide where the actual ones are one; a circle three
-    // times the size; background between.
-    for (int k = 0; k < 825; ++k) {
-        EXPECT_EQ(wiekszy.pixel(k, 33), rgb(Srebrny)) << k;
-        EXPECT_EQ(wiekszy.pixel(35, k), rgb(Srebrny)) << k;
-    }
-    EXPECT_EQ(wiekszy.pixel(36, 110), rgb(Bialy));
-    EXPECT_EQ(wiekszy.pixel(3 * 39, 3 * 28), rgb(Czarny));
-    EXPECT_EQ(wiekszy.pixel(3 * 36, 3 * 28), rgb(Czarny));
-    EXPECT_EQ(wiekszy.pixel(3 * 34, 3 * 28), rgb(Bialy));
-}

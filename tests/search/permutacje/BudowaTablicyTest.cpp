@@ -20,32 +20,18 @@ CPunkty miastaZ(const Komorki& komorki) {
 
 } // namespace
 
-TEST(BudowaTablicy, AStopPartWayLeavesNoTableAndATableThereIsKept) {
+TEST(BudowaTablicy, AStopPartWayLeavesNoTable) {
     const CPunkty miasta = miastaZ(LosoweKomorki(50, 25, 25, 5));
     OdleglosciSlot slot;
     BudowaTablicy budowa;
     budowa.Zamow(&miasta, &slot);
     int wiersze = 0;
-    std::optional<int> wPolowie;
-    EXPECT_FALSE(budowa.Zbuduj([&] {
-        if (wiersze == 25)
-            wPolowie = budowa.Procent();
-        return ++wiersze > 30;
-    }));
+    EXPECT_FALSE(budowa.Zbuduj([&] { return ++wiersze > 30; }));
     EXPECT_EQ(slot, nullptr);
-    EXPECT_EQ(wPolowie, 50);
     EXPECT_EQ(budowa.Procent(), std::nullopt);
-
-    EXPECT_TRUE(budowa.Zbuduj({}));
-    ASSERT_NE(slot, nullptr);
-    EXPECT_EQ(slot->Count(), 50);
-    EXPECT_EQ((*slot)[49][3], Odleglosc(miasta.Punkty[49], miasta.Punkty[3]));
-    const TablicaOdleglosci* zbudowana = slot.get();
-    EXPECT_TRUE(budowa.Zbuduj({}));
-    EXPECT_EQ(slot.get(), zbudowana);
 }
 
-TEST(BudowaTablicy, TheWorkerBuildsItsTableFirstAndEndsCleanlyOnAFinishMeanwhile) {
+TEST(BudowaTablicy, AWorkersBuildEndsCleanlyOnAFinishAndFailsOverTheBudget) {
     const CPunkty miasta = miastaZ(LosoweKomorki(8, 25, 25, 8));
     auto przeszukaj = [&](OdleglosciSlot& slot, auto&& przedStartem) {
         auto watek = std::make_unique<TObliczThread>();
@@ -58,13 +44,6 @@ TEST(BudowaTablicy, TheWorkerBuildsItsTableFirstAndEndsCleanlyOnAFinishMeanwhile
         watek->waitForEnd();
         return watek;
     };
-
-    OdleglosciSlot slot;
-    const auto caly = przeszukaj(slot, [](TObliczThread&) {});
-    EXPECT_TRUE(caly->Zakonczony);
-    ASSERT_NE(slot, nullptr);
-    EXPECT_EQ(slot->Count(), 8);
-    EXPECT_TRUE(isPermutation(caly->NajlepszaTrasa, 8));
 
     // Asked before the first row: no table, no result and no error to show.
     OdleglosciSlot przerwany;
