@@ -74,10 +74,6 @@ WynikObliczen TObliczForm::Wynik() const {
     return {Watek->NajlepszaTrasa, double(Watek->NajkrotszaDroga), double(Watek->NajdluzszaDroga), {}};
 }
 
-QString TObliczForm::TekstBudowy(int procent) {
-    return QStringLiteral("liczenie odległości, %1 % ").arg(procent);
-}
-
 QString TObliczForm::TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie) {
     if (wszystkie == 0)
         return QStringLiteral("Trudno powiedzieć!!!");

@@ -43,8 +43,6 @@ public:
     // The progress text: the whole percentage of zrobione out of wszystkie,
     // rounded down, or "Trudno powiedzieć!!!" when no total is known.
     static QString TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie);
-    // The progress text while the distance table is being built.
-    static QString TekstBudowy(int procent);
 
 protected:
     HoldableThread* BiezacyWatek() const override { return Watek.get(); }

@@ -6,7 +6,6 @@
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
-#include "ui/TObliczForm.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -143,7 +142,7 @@ void TObliczGenetycznieForm::TimerTimer() {
     if (const StanGenetyka* stan = Genetyk->NowyStan())
         Wyswietl(*stan);
     else if (const std::optional<int> budowa = Genetyk->Budowa.Procent())
-        NrPokoleniaLabel->setText(TObliczForm::TekstBudowy(*budowa));
+        NrPokoleniaLabel->setText(TekstBudowy(*budowa));
 }
 
 void TObliczGenetycznieForm::PokazKoniec() {
