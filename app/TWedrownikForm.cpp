@@ -2,6 +2,7 @@
 
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
+#include "app/WidokMatrycy.h"
 #include "grid/CMatryca.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/IntConvert.h"
@@ -52,6 +53,9 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
 
     UtworzKontrolki();
     Pliki = new PlikiMatrycy(*MatrycaMiast, *this);
+    Widok = new WidokMatrycy(*MatrycaMiast, *ScrollBox1);
+    // An opened instance is shown whole, however large its grid.
+    connect(Pliki, &PlikiMatrycy::Otwarty, Widok, &WidokMatrycy::Dopasuj);
     UtworzMenu();
 
     MatrycaMiast->SetColumnCount(25);
@@ -135,6 +139,13 @@ void TWedrownikForm::UtworzMenu() {
     ZapiszObraz1 = Plik1->addAction(QStringLiteral("Zapisz obraz…"));
     Plik1->addSeparator();
     Zakocz1 = Plik1->addAction(QStringLiteral("&Zakończ"));
+    Widok1 = menuBar()->addMenu(QStringLiteral("&Widok"));
+    DopasujDoOkna1 = Widok1->addAction(QStringLiteral("Dopasuj do okna"));
+    Powieksz1 = Widok1->addAction(QStringLiteral("Powiększ"));
+    Powieksz1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    Pomniejsz1 = Widok1->addAction(QStringLiteral("Pomniejsz"));
+    Pomniejsz1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    RzeczywistyRozmiar1 = Widok1->addAction(QStringLiteral("Rzeczywisty rozmiar"));
     Ustawienia1 = menuBar()->addMenu(QStringLiteral("&Ustawienia"));
     Matrycymiast1 = Ustawienia1->addAction(QStringLiteral("&Matrycy miast"));
     Pomoc1 = menuBar()->addMenu(QStringLiteral("P&omoc"));
@@ -145,6 +156,10 @@ void TWedrownikForm::UtworzMenu() {
     connect(ZapiszTrase1, &QAction::triggered, this, handler([this] { Pliki->ZapiszTraseClick(); }));
     connect(ZapiszObraz1, &QAction::triggered, this, handler([this] { Pliki->ZapiszObrazClick(); }));
     connect(Zakocz1, &QAction::triggered, this, handler([this] { Zakocz1Click(); }));
+    connect(DopasujDoOkna1, &QAction::triggered, this, handler([this] { Widok->Dopasuj(); }));
+    connect(Powieksz1, &QAction::triggered, this, handler([this] { Widok->Powieksz(); }));
+    connect(Pomniejsz1, &QAction::triggered, this, handler([this] { Widok->Pomniejsz(); }));
+    connect(RzeczywistyRozmiar1, &QAction::triggered, this, handler([this] { Widok->RzeczywistyRozmiar(); }));
     connect(Matrycymiast1, &QAction::triggered, this, handler([this] { Matrycymiast1Click(); }));
     connect(Oprogramie1, &QAction::triggered, this, handler([this] { Oprogramie1Click(); }));
 }
@@ -210,9 +225,10 @@ void TWedrownikForm::SzukajEditClick() {
         return;
     }
 
+    // The search builds the distance table on its own thread, with its
+    // progress window already showing; it is released however the dialog
+    // ends, an error included.
     Miasta.LoadFromCMatryca(MatrycaMiast);
-    Odleglosci = Miasta.CreateOdleglosci();
-    // The table is released however the dialog ends, an error included.
     struct Zwolnienie {
         OdleglosciSlot& slot;
         ~Zwolnienie() { slot.reset(); }

@@ -9,6 +9,7 @@
 class CMatryca;
 class OknaProgramu;
 class PlikiMatrycy;
+class WidokMatrycy;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -45,6 +46,11 @@ public:
     QAction* ZapiszTrase1 = nullptr;
     QAction* ZapiszObraz1 = nullptr;
     QAction* Zakocz1 = nullptr;
+    QMenu* Widok1 = nullptr;
+    QAction* DopasujDoOkna1 = nullptr;
+    QAction* Powieksz1 = nullptr;
+    QAction* Pomniejsz1 = nullptr;
+    QAction* RzeczywistyRozmiar1 = nullptr;
     QMenu* Ustawienia1 = nullptr;
     QAction* Matrycymiast1 = nullptr;
     QMenu* Pomoc1 = nullptr;
@@ -52,6 +58,8 @@ public:
 
     // Opening and saving the cities, the route and the picture.
     PlikiMatrycy* Pliki = nullptr;
+    // The grid's zoom in the scroll box.
+    WidokMatrycy* Widok = nullptr;
 
     // The snapshot of the current search.
     CPunkty Miasta;
@@ -73,7 +81,7 @@ public:
     // OknoGlowne
     CMatryca& Matryca() override { return *MatrycaMiast; }
     const CPunkty& ListaMiast() const override { return Miasta; }
-    const OdleglosciSlot& SlotOdleglosci() const override { return Odleglosci; }
+    OdleglosciSlot& SlotOdleglosci() override { return Odleglosci; }
     void RysujTrase(const int* trasa) override;
 
 protected:

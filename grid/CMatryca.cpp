@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <new>
 
 namespace {
@@ -129,6 +131,7 @@ void CMatryca::ZmienWymiary(int rows, int columns) {
     // The new table is had before the old one goes: a refused size leaves the
     // grid as it was.
     Cells = NowaTablica(rows, columns);
+    ++wersjaMiast_;
     RowCount = rows;
     ColumnCount = columns;
     EvaluateSize();
@@ -153,6 +156,12 @@ void CMatryca::SetRowCount(int n) {
     if (n == RowCount || n <= 0)
         return;
     ZmienWymiary(n, ColumnCount);
+}
+
+void CMatryca::UstawWymiary(int rows, int columns) {
+    if (rows <= 0 || columns <= 0 || (rows == RowCount && columns == ColumnCount))
+        return;
+    ZmienWymiary(rows, columns);
 }
 
 void CMatryca::SetCellSize(int n) {
@@ -220,6 +229,7 @@ void CMatryca::SetCell(int row, int column, bool value) {
     if (bool(komorka) == value)
         return;
     komorka = value ? 1 : 0;
+    ++wersjaMiast_;
     PaintCell(row, column, value);
     // The route goes before the notification, so that the handler sees a
     // grid whose route agrees with its cells.
@@ -241,6 +251,7 @@ void CMatryca::SetBestPunkty(const CPunktyNowe* punkty) {
 
 void CMatryca::SetAll(bool value) {
     std::fill(Cells.begin(), Cells.end(), value ? 1 : 0);
+    ++wersjaMiast_;
     BestPunkty.Clear();
     Paint();
     SetPointCount(value ? static_cast<int>(Cells.size()) : 0);
@@ -254,6 +265,7 @@ void CMatryca::LoadFromWektor(const bool* cells, int count) {
         Cells[k] = cells[k] ? 1 : 0;
         miasta += Cells[k];
     }
+    ++wersjaMiast_;
     BestPunkty.Clear();
     Paint();
     PointCount = 0;
@@ -265,6 +277,7 @@ void CMatryca::Losuj(int n) {
         throw UserError(QStringLiteral("Zbyt duża liczba punktów"));
     ZiarnoZCzasu();
     LosujKomorki(Cells.data(), RowCount, ColumnCount, n);
+    ++wersjaMiast_;
     BestPunkty.Clear();
     Paint();
     SetPointCount(std::max(n, 0));
@@ -313,10 +326,26 @@ void CMatryca::LoadFromCPamiec(CPamiec* pamiec) {
         std::rethrow_exception(blad);
 }
 
+std::int64_t CMatryca::WymiarWSkali(std::int64_t rzeczywisty, double skala) {
+    if (skala == 1.0 || rzeczywisty <= 0)
+        return rzeczywisty;
+    return static_cast<std::int64_t>(std::floor(double(rzeczywisty - 1) * skala)) + 1;
+}
+
+void CMatryca::UstawSkale(double skala) {
+    if (!std::isfinite(skala) || skala <= 0.0)
+        return;
+    skala = std::clamp(skala, MinSkala, MaksSkala);
+    if (skala == skala_)
+        return;
+    skala_ = skala;
+    EvaluateSize();
+    update();
+}
+
 void CMatryca::EvaluateSize() {
-    const std::int64_t szerokosc = Skok() * ColumnCount + GridWidth;
-    const std::int64_t wysokosc = Skok() * RowCount + GridWidth;
-    resize(doRozmiaru(szerokosc), doRozmiaru(wysokosc));
+    resize(doRozmiaru(WymiarWSkali(SzerokoscRzeczywista(), skala_)),
+           doRozmiaru(WymiarWSkali(WysokoscRzeczywista(), skala_)));
     updateGeometry();
 }
 
@@ -331,19 +360,56 @@ void CMatryca::Paint() {
     repaint();
 }
 
+// Where the view puts a pixel u of the grid at its actual size: at
+// floor(u * skala). At scale 1 every mapping is the identity, so the actual
+// size is drawn exactly as the formulas give.
+struct CMatryca::Rzut {
+    double skala;
+    // Cells too small to show: no grid lines, a dot for each city.
+    bool drobne;
+
+    std::int64_t operator()(std::int64_t u) const {
+        return skala == 1.0 ? u : static_cast<std::int64_t>(std::floor(double(u) * skala));
+    }
+    // A pen's width: never below one pixel where it was at least one.
+    int szerokosc(int w) const {
+        if (skala == 1.0 || w <= 0)
+            return w;
+        return static_cast<int>(std::clamp<double>(std::round(double(w) * skala), 1.0, 32767.0));
+    }
+    // Grid pixels around the ones view pixels v..w show, for finding what
+    // to draw; a pixel or two more than needed costs nothing under the clip.
+    std::int64_t odWidoku(std::int64_t v) const {
+        return skala == 1.0 ? v : static_cast<std::int64_t>(std::floor(double(v) / skala)) - 1;
+    }
+    std::int64_t doWidoku(std::int64_t w) const {
+        return skala == 1.0 ? w : static_cast<std::int64_t>(std::ceil(double(w + 1) / skala)) + 1;
+    }
+};
+
 QRect CMatryca::ProstokatKola(int row, int column) const {
-    // The circle with its one-pixel outline, clamped to the control.
+    // The circle with its one-pixel outline, or the dot that stands for it,
+    // clamped to the control.
+    const Rzut rzut{skala_, false};
     const std::int64_t x0 = PoczatekKomorki(column);
     const std::int64_t y0 = PoczatekKomorki(row);
     const std::int64_t x1 = x0 + CellSize;
     const std::int64_t y1 = y0 + CellSize;
+    std::int64_t lewa = rzut(std::min(x0, x1));
+    std::int64_t prawa = rzut(std::max(x0, x1) + 1);
+    std::int64_t gora = rzut(std::min(y0, y1));
+    std::int64_t dol = rzut(std::max(y0, y1) + 1);
+    if (skala_ < 1.0) {
+        const std::int64_t x = rzut(SrodekKomorki(column));
+        const std::int64_t y = rzut(SrodekKomorki(row));
+        lewa = std::min(lewa, x - 1);
+        prawa = std::max(prawa, x + 2);
+        gora = std::min(gora, y - 1);
+        dol = std::max(dol, y + 2);
+    }
     auto naX = [this](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, width())); };
     auto naY = [this](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, height())); };
-    const int lewa = naX(std::min(x0, x1));
-    const int prawa = naX(std::max(x0, x1) + 1);
-    const int gora = naY(std::min(y0, y1));
-    const int dol = naY(std::max(y0, y1) + 1);
-    return QRect(lewa, gora, prawa - lewa, dol - gora);
+    return QRect(naX(lewa), naY(gora), naX(prawa) - naX(lewa), naY(dol) - naY(gora));
 }
 
 void CMatryca::PaintCell(int row, int column, bool city) {
@@ -363,82 +429,136 @@ void CMatryca::paintEvent(QPaintEvent* event) {
 }
 
 void CMatryca::PaintTo(QPainter& painter, const QRect& rect) const {
-    const QRect obszar = rect & QRect(0, 0, width(), height());
+    PaintTo(painter, rect, skala_);
+}
+
+void CMatryca::PaintTo(QPainter& painter, const QRect& rect, double skala) const {
+    if (!std::isfinite(skala) || skala <= 0.0)
+        return;
+    const QRect calosc(0, 0, doRozmiaru(WymiarWSkali(SzerokoscRzeczywista(), skala)),
+                       doRozmiaru(WymiarWSkali(WysokoscRzeczywista(), skala)));
+    const QRect obszar = rect & calosc;
     if (obszar.isEmpty())
         return;
+    const Rzut rzut{skala, skala < 1.0 && Skok() > 0 && double(Skok()) * skala < ProgDrobnychKomorek};
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setClipRect(obszar, Qt::IntersectClip);
     painter.fillRect(obszar, toQColor(BackgroundColor));
+    // Lines closer than a few pixels would only merge into a grey veil.
+    if (!rzut.drobne)
+        PaintLinie(painter, obszar, rzut);
+    PaintMiasta(painter, obszar, rzut);
+    PaintPunkty(painter, obszar, rzut);
+    painter.restore();
+}
 
-    // Grid lines: only those whose pen reaches the area, each cut to the area
-    // with a margin wider than its cap, so no pixel inside changes.
-    const std::int64_t margines = szerokoscPiora(GridWidth) + 2;
+void CMatryca::PaintLinie(QPainter& painter, const QRect& obszar, const Rzut& rzut) const {
+    // Only the lines whose pen reaches the area, each cut to the area with a
+    // margin wider than its cap, so no pixel inside changes. Line k lies at
+    // the view's place of k * pitch, moved by half the pen as at the actual
+    // size.
+    const int grubosc = rzut.szerokosc(GridWidth);
+    const std::int64_t przesuniecie = grubosc / 2;
+    const std::int64_t margines = szerokoscPiora(grubosc) + 2;
     const std::int64_t lewa = obszar.left() - margines;
     const std::int64_t prawa = obszar.right() + margines;
     const std::int64_t gora = obszar.top() - margines;
     const std::int64_t dol = obszar.bottom() + margines;
+    const int szerokosc = doRozmiaru(WymiarWSkali(SzerokoscRzeczywista(), rzut.skala));
+    const int wysokosc = doRozmiaru(WymiarWSkali(WysokoscRzeczywista(), rzut.skala));
     const int od_y = static_cast<int>(std::max<std::int64_t>(0, gora));
-    const int do_y = static_cast<int>(std::min<std::int64_t>(height(), dol));
+    const int do_y = static_cast<int>(std::min<std::int64_t>(wysokosc, dol));
     const int od_x = static_cast<int>(std::max<std::int64_t>(0, lewa));
-    const int do_x = static_cast<int>(std::min<std::int64_t>(width(), prawa));
-    painter.setPen(pioro(GridColor, GridWidth));
-    const Zakres pionowe = widoczne(LiniaSiatki(0), Skok(), ColumnCount, lewa, prawa);
+    const int do_x = static_cast<int>(std::min<std::int64_t>(szerokosc, prawa));
+    painter.setPen(pioro(GridColor, grubosc));
+    const Zakres pionowe = widoczne(0, Skok(), ColumnCount, rzut.odWidoku(lewa - przesuniecie),
+                                    rzut.doWidoku(prawa - przesuniecie));
     for (std::int64_t k = pionowe.pierwszy; k <= pionowe.ostatni; ++k) {
-        const int x = static_cast<int>(LiniaSiatki(k));
+        const int x = static_cast<int>(rzut(k * Skok()) + przesuniecie);
         painter.drawLine(x, od_y, x, do_y);
     }
-    const Zakres poziome = widoczne(LiniaSiatki(0), Skok(), RowCount, gora, dol);
+    const Zakres poziome = widoczne(0, Skok(), RowCount, rzut.odWidoku(gora - przesuniecie),
+                                    rzut.doWidoku(dol - przesuniecie));
     for (std::int64_t k = poziome.pierwszy; k <= poziome.ostatni; ++k) {
-        const int y = static_cast<int>(LiniaSiatki(k));
+        const int y = static_cast<int>(rzut(k * Skok()) + przesuniecie);
         painter.drawLine(od_x, y, do_x, y);
     }
-
-    // City circles of the cells in view.
-    const std::int64_t zapas = std::abs(std::int64_t(CellSize)) + 2;
-    const Zakres wiersze = widoczne(PoczatekKomorki(0), Skok(), RowCount - 1, obszar.top() - zapas,
-                                    obszar.bottom() + zapas);
-    const Zakres kolumny = widoczne(PoczatekKomorki(0), Skok(), ColumnCount - 1, obszar.left() - zapas,
-                                    obszar.right() + zapas);
-    painter.setPen(pioro(SelectedColor, 1));
-    painter.setBrush(toQColor(SelectedColor));
-    for (std::int64_t i = wiersze.pierwszy; i <= wiersze.ostatni; ++i) {
-        const std::uint8_t* wiersz = Cells.data() + std::size_t(i) * std::size_t(ColumnCount);
-        for (std::int64_t j = kolumny.pierwszy; j <= kolumny.ostatni; ++j) {
-            if (!wiersz[j])
-                continue;
-            // The circle inside the square from (x0 + 1, y0 + 1) to
-            // (x0 + CellSize - 1, y0 + CellSize - 1), right and bottom edges
-            // excluded: Qt's outline covers width + 1 pixels.
-            const double x0 = double(PoczatekKomorki(j));
-            const double y0 = double(PoczatekKomorki(i));
-            const double bok = double(CellSize) - 3;
-            painter.drawEllipse(QRectF(x0 + 1, y0 + 1, bok, bok).normalized());
-        }
-    }
-
-    PaintPunkty(painter, obszar);
-    painter.restore();
 }
 
-void CMatryca::PaintPunkty(QPainter& painter, const QRect& obszar) const {
+void CMatryca::PaintMiasta(QPainter& painter, const QRect& obszar, const Rzut& rzut) const {
+    // The cells in view, with room for a circle's outline or a dot that
+    // reaches in from a cell outside.
+    std::int64_t zapas = std::abs(std::int64_t(CellSize)) + 2;
+    if (rzut.skala < 1.0)
+        zapas += static_cast<std::int64_t>(std::ceil(2.0 / rzut.skala));
+    const Zakres wiersze = widoczne(PoczatekKomorki(0), Skok(), RowCount - 1, rzut.odWidoku(obszar.top()) - zapas,
+                                    rzut.doWidoku(obszar.bottom()) + zapas);
+    const Zakres kolumny = widoczne(PoczatekKomorki(0), Skok(), ColumnCount - 1,
+                                    rzut.odWidoku(obszar.left()) - zapas, rzut.doWidoku(obszar.right()) + zapas);
+    if (wiersze.pierwszy > wiersze.ostatni || kolumny.pierwszy > kolumny.ostatni)
+        return;
+
+    // The circle inside the square from (x0 + 1, y0 + 1) to
+    // (x0 + CellSize - 1, y0 + CellSize - 1), right and bottom edges
+    // excluded: Qt's outline covers width + 1 pixels. Below the actual size
+    // a circle narrower than 3 pixels becomes a dot of 3, so that no city
+    // disappears.
+    const double bok = rzut.skala == 1.0 ? double(CellSize) - 3 : std::floor((double(CellSize) - 3) * rzut.skala);
+    const bool kropki = rzut.drobne || (rzut.skala < 1.0 && bok < 2.0);
+    const QColor kolor = toQColor(SelectedColor);
+    painter.setPen(pioro(SelectedColor, 1));
+    painter.setBrush(kolor);
+    const std::size_t szerokoscWiersza = std::size_t(ColumnCount);
+    const std::size_t ileKolumn = std::size_t(kolumny.ostatni - kolumny.pierwszy + 1);
+    for (std::int64_t i = wiersze.pierwszy; i <= wiersze.ostatni; ++i) {
+        const std::uint8_t* wiersz = Cells.data() + std::size_t(i) * szerokoscWiersza;
+        const std::uint8_t* od = wiersz + kolumny.pierwszy;
+        const std::uint8_t* koniec = od + ileKolumn;
+        // Cities are ones among zeros: memchr finds them far faster than a
+        // test of every cell, which a fitted view of millions of cells needs.
+        while (od < koniec) {
+            const void* miasto = std::memchr(od, 1, std::size_t(koniec - od));
+            if (!miasto)
+                break;
+            od = static_cast<const std::uint8_t*>(miasto);
+            const std::int64_t j = od - wiersz;
+            ++od;
+            if (kropki) {
+                const int x = static_cast<int>(rzut(SrodekKomorki(j)));
+                const int y = static_cast<int>(rzut(SrodekKomorki(i)));
+                painter.fillRect(QRect(x - 1, y - 1, 3, 3), kolor);
+                continue;
+            }
+            const double x0 = double(rzut(PoczatekKomorki(j) + 1));
+            const double y0 = double(rzut(PoczatekKomorki(i) + 1));
+            painter.drawEllipse(QRectF(x0, y0, bok, bok).normalized());
+        }
+    }
+}
+
+void CMatryca::PaintPunkty(QPainter& painter, const QRect& obszar, const Rzut& rzut) const {
     const int n = BestPunkty.Count();
     if (n == 0)
         return;
-    painter.setPen(pioro(BestRouteColor, BestRouteWidth));
-    const double margines = szerokoscPiora(BestRouteWidth) + 2.0;
+    const int grubosc = rzut.szerokosc(BestRouteWidth);
+    painter.setPen(pioro(BestRouteColor, grubosc));
+    const double margines = szerokoscPiora(grubosc) + 2.0;
     const QRectF pole = QRectF(obszar).adjusted(-margines, -margines, margines, margines);
     // Beyond this the coordinates are cut to the area before Qt sees them.
     constexpr double daleko = 1 << 20;
     const TPunkt* punkty = BestPunkty.Punkty.data();
+    auto srodek = [&](TPunkt p) {
+        return QPointF(double(rzut(SrodekKomorki(p.x))), double(rzut(SrodekKomorki(p.y))));
+    };
     for (int i = 1; i <= n; ++i) {
         const TPunkt a = punkty[i - 1];
         const TPunkt b = punkty[i == n ? 0 : i];
         if (a.x >= ColumnCount || b.x >= ColumnCount || a.y >= RowCount || b.y >= RowCount)
             break;
-        QPointF p(double(SrodekKomorki(a.x)), double(SrodekKomorki(a.y)));
-        QPointF q(double(SrodekKomorki(b.x)), double(SrodekKomorki(b.y)));
+        QPointF p = srodek(a);
+        QPointF q = srodek(b);
         if (std::max(p.x(), q.x()) < pole.left() || std::min(p.x(), q.x()) > pole.right()
             || std::max(p.y(), q.y()) < pole.top() || std::min(p.y(), q.y()) > pole.bottom())
             continue;
@@ -470,6 +590,7 @@ void CMatryca::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int
         BestPunkty.Clear();
         std::uint8_t& komorka = Cells[std::size_t(row) * std::size_t(ColumnCount) + std::size_t(column)];
         komorka = komorka ? 0 : 1;
+        ++wersjaMiast_;
         Paint();
         SetPointCount(PointCount + (komorka ? 1 : -1));
     } else {
@@ -479,6 +600,30 @@ void CMatryca::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int
 
 void CMatryca::mousePressEvent(QMouseEvent* event) {
     const QPointF pozycja = event->position();
-    MouseDown(event->button(), event->modifiers(), qFloor(pozycja.x()), qFloor(pozycja.y()));
+    const int x = qFloor(pozycja.x());
+    const int y = qFloor(pozycja.y());
+    if (skala_ == 1.0) {
+        MouseDown(event->button(), event->modifiers(), x, y);
+    } else if (const auto punkt = PunktRzeczywisty(x, y)) {
+        MouseDown(event->button(), event->modifiers(), punkt->x(), punkt->y());
+    }
     event->accept();
+}
+
+std::optional<QPoint> CMatryca::PunktRzeczywisty(int x, int y) const {
+    // The grid pixel under the middle of the view pixel; the formulas of the
+    // actual size then decide, grid lines included where they are drawn.
+    std::int64_t u = static_cast<std::int64_t>(std::floor((double(x) + 0.5) / skala_));
+    std::int64_t v = static_cast<std::int64_t>(std::floor((double(y) + 0.5) / skala_));
+    const std::int64_t p = Skok();
+    if (skala_ < 1.0 && p > 0 && double(p) * skala_ < ProgDrobnychKomorek) {
+        // No lines are drawn to aim between, so a press anywhere takes the
+        // cell it falls in, as if at its middle.
+        u = podlogaDzielenia(u, p) * p + GridWidth + CellSize / 2;
+        v = podlogaDzielenia(v, p) * p + GridWidth + CellSize / 2;
+    }
+    constexpr std::int64_t maks = std::numeric_limits<int>::max();
+    if (u < 0 || v < 0 || u > maks || v > maks)
+        return std::nullopt;
+    return QPoint(static_cast<int>(u), static_cast<int>(v));
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class CPamiec;
@@ -50,6 +51,9 @@ public:
     void SetBestRouteColor(TColor c);
     int GetPointCount() const { return PointCount; }
     void SetPointCount(int n);
+    // Both counts at once, with one table and one OnChange; a refused size
+    // changes nothing.
+    void UstawWymiary(int rows, int columns);
 
     // Raised after every change of the cities or the counts; see the class
     // documentation of each operation for when.
@@ -66,25 +70,54 @@ public:
     void SaveToCPamiec(CPamiec* pamiec) const;
     void LoadFromCPamiec(CPamiec* pamiec);
 
-    // Sizes the control to its cells and lines, clamped to what a widget can
-    // measure; its size hint follows, so a layout keeps it.
+    // The view's scale: pixels of the control per pixel of the grid at its
+    // actual size. A view of its own: no setting changes with it, and at 1
+    // the grid is drawn and hit exactly as its formulas give.
+    double Skala() const { return skala_; }
+    void UstawSkale(double skala);
+    static constexpr double MinSkala = 1e-6;
+    static constexpr double MaksSkala = 32.0;
+    // Below this pitch in pixels (and only below the actual size) the cells
+    // are too small to show: no grid lines, each city a dot.
+    static constexpr double ProgDrobnychKomorek = 5.0;
+
+    // The grid's size in pixels at the actual size, unclamped.
+    std::int64_t SzerokoscRzeczywista() const { return Skok() * ColumnCount + GridWidth; }
+    std::int64_t WysokoscRzeczywista() const { return Skok() * RowCount + GridWidth; }
+    // A length of the actual size as the view at skala spans it: the last
+    // pixel's place plus one.
+    static std::int64_t WymiarWSkali(std::int64_t rzeczywisty, double skala);
+
+    // Changes whenever which cells are cities may have changed (any edit,
+    // Losuj, new counts), even where PointCount stays the same.
+    std::uint64_t WersjaMiast() const { return wersjaMiast_; }
+
+    // Sizes the control to its cells and lines at the view's scale, clamped
+    // to what a widget can measure; its size hint follows, so a layout keeps it.
     void EvaluateSize();
     QSize sizeHint() const override;
     // A complete redraw, shown before the next user input is handled.
     void Paint();
     void PaintCell(int row, int column, bool city);
 
-    // Draws the part of the grid inside rect; used by paintEvent and by
-    // anything that wants the grid as a picture.
+    // Draws the part of the grid inside rect, at the view's scale or at
+    // another; used by paintEvent and by anything that wants the grid as a
+    // picture.
     void PaintTo(QPainter& painter, const QRect& rect) const;
+    void PaintTo(QPainter& painter, const QRect& rect, double skala) const;
 
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int X, int Y);
+    // The pixel of the grid at its actual size that a press on the view's
+    // pixel (x, y) stands for; none beyond what MouseDown can take.
+    std::optional<QPoint> PunktRzeczywisty(int x, int y) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    struct Rzut;
+
     // Pixel geometry, in 64 bits: products of counts and sizes may exceed
     // 32 bits even when the clamped control size does not.
     std::int64_t Skok() const { return std::int64_t(CellSize) + GridWidth; }
@@ -99,7 +132,9 @@ private:
     void ZmienWymiary(int rows, int columns);
     void ZglosZmiane();
 
-    void PaintPunkty(QPainter& painter, const QRect& rect) const;
+    void PaintLinie(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
+    void PaintMiasta(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
+    void PaintPunkty(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
 
     int ColumnCount = 5;
     int RowCount = 5;
@@ -113,4 +148,6 @@ private:
     std::vector<std::uint8_t> Cells;  // RowCount x ColumnCount, row after row
     CPunktyNowe BestPunkty;
     int PointCount = 0;
+    double skala_ = 1.0;
+    std::uint64_t wersjaMiast_ = 0;
 };

@@ -11,8 +11,9 @@ class OknoGlowne {
 public:
     virtual CMatryca& Matryca() = 0;
     virtual const CPunkty& ListaMiast() const = 0;
-    // The slot itself: workers look the table up through it.
-    virtual const OdleglosciSlot& SlotOdleglosci() const = 0;
+    // The slot itself: workers look the table up through it, and build the
+    // table of ListaMiast() into it on their own thread.
+    virtual OdleglosciSlot& SlotOdleglosci() = 0;
     // Draws a route of ListaMiast().Count() city numbers over the grid.
     virtual void RysujTrase(const int* trasa) = 0;
 

@@ -49,6 +49,7 @@ void TObliczForm::PrzygotujObliczenia() {
     Watek.reset();
     Watek = std::make_unique<TObliczThread>();
     Watek->Odleglosci = &oknoGlowne_.SlotOdleglosci();
+    Watek->Budowa.Zamow(&oknoGlowne_.ListaMiast(), &oknoGlowne_.SlotOdleglosci());
     Watek->IloscMiast = oknoGlowne_.Matryca().GetPointCount();
     if (Tryb == TrybObliczen::Losowo)
         Watek->IleLosowan = StrToInt(IleLosowan);
@@ -88,7 +89,9 @@ void TObliczForm::TimerTimer() {
     }
     // Holds nest, so a tick inside the user's pause leaves the worker paused.
     Watek->hold();
-    if (Tryb == TrybObliczen::Permutacje) {
+    if (const std::optional<int> budowa = Watek->Budowa.Procent()) {
+        ProcentLabel->setText(TekstBudowy(*budowa));
+    } else if (Tryb == TrybObliczen::Permutacje) {
         const std::optional<int> procent = Watek->ProcentPermutacji();
         ProcentLabel->setText(procent ? TekstProcentu(std::uint32_t(*procent), 100) : TekstProcentu(0, 0));
     } else if (Tryb == TrybObliczen::Losowo) {

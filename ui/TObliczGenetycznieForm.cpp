@@ -90,6 +90,7 @@ void TObliczGenetycznieForm::PrzygotujObliczenia() {
     UsunObliczenia();
     Genetyk = std::make_unique<CGenetyk>();
     Genetyk->Odleglosci = &oknoGlowne_.SlotOdleglosci();
+    Genetyk->Budowa.Zamow(&oknoGlowne_.ListaMiast(), &oknoGlowne_.SlotOdleglosci());
     Genetyk->ZamowRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.ListaMiast().Count());
     Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
     Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
@@ -140,6 +141,8 @@ void TObliczGenetycznieForm::TimerTimer() {
     }
     if (const StanGenetyka* stan = Genetyk->NowyStan())
         Wyswietl(*stan);
+    else if (const std::optional<int> budowa = Genetyk->Budowa.Procent())
+        NrPokoleniaLabel->setText(TekstBudowy(*budowa));
 }
 
 void TObliczGenetycznieForm::PokazKoniec() {

@@ -48,6 +48,10 @@ void TOknoObliczen::FormShow() {
     PoUruchomieniu();
 }
 
+QString TOknoObliczen::TekstBudowy(int procent) {
+    return QStringLiteral("liczenie odległości, %1 % ").arg(procent);
+}
+
 void TOknoObliczen::WstrzymajButtonClick() {
     // Without a running search (its settings failed to convert) there is
     // nothing to pause, and a never-started worker must stay unstarted.

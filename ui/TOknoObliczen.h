@@ -41,6 +41,9 @@ public:
     // The result of the last run; meaningful after a close with OK.
     virtual WynikObliczen Wynik() const = 0;
 
+    // The progress text while the search builds its distance table.
+    static QString TekstBudowy(int procent);
+
     void done(int wynik) override;
     void reject() override;
 

@@ -83,8 +83,11 @@ void CGenetyk::ZamowRozmiar(int licznosc, int iloscMiast) {
 void CGenetyk::sprawdzRozmiar(int licz, int n) const {
     // Refused up front, before anything changes: the table the search reads
     // and the two populations with every individual's real cost.
+    // A table still to be built counts as much as one already there.
     const TablicaOdleglosci* tablica = Tablica();
-    const double pamiecTablicy = tablica ? double(tablica->Count()) * tablica->Count() * sizeof(float) : 0.0;
+    const double pamiecTablicy = Budowa.Zamowiona() ? double(n) * n * sizeof(float)
+                                 : tablica          ? double(tablica->Count()) * tablica->Count() * sizeof(float)
+                                                    : 0.0;
     requireMemory(2.0 * licz * pamiecOsobnika(n) + pamiecTablicy, BudzetPamieci);
 }
 
@@ -379,6 +382,8 @@ const StanGenetyka* CGenetyk::NowyStan() {
 }
 
 void CGenetyk::Execute() {
+    if (!Budowa.Zbuduj([this] { return checkpoint(); }))
+        return;
     WymaganaTablica(Odleglosci, iloscMiast_);
     if (zamowiony_) {
         // Millions of individuals are built and freed here, not on the

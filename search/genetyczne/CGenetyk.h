@@ -3,6 +3,7 @@
 #include "search/genetyczne/CGenotyp.h"
 #include "search/genetyczne/SeriaZbieznosci.h"
 #include "search/genetyczne/StanGenetyka.h"
+#include "search/BudowaTablicy.h"
 #include "search/TablicaOdleglosci.h"
 #include "toolkit/core/HoldableThread.h"
 #include "toolkit/core/LatestValue.h"
@@ -31,6 +32,9 @@ public:
 
     // Settings, written by the owner before the release.
     const OdleglosciSlot* Odleglosci = nullptr;
+    // The table, when ordered (before the size), is built into Odleglosci's
+    // slot first; a finish meanwhile ends the search without a result.
+    BudowaTablicy Budowa;
     int IlePokolen = 0;
     double PKrzyzowania = 0.0;
     double PMutacji = 0.0;

@@ -41,6 +41,8 @@ std::optional<int> TObliczThread::ProcentPermutacji() const {
 
 void TObliczThread::Execute() {
     Zakonczony = false;
+    if (!Budowa.Zbuduj([this] { return checkpoint(); }))
+        return;
     // An error ends the body here, Zakonczony still false: a search that
     // failed has no result, and its owner learns why from failure().
     if (Tryb == TrybObliczen::Permutacje)

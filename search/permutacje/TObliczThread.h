@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/BudowaTablicy.h"
 #include "search/TablicaOdleglosci.h"
 #include "toolkit/core/HoldableThread.h"
 
@@ -27,6 +28,9 @@ public:
     const OdleglosciSlot* Odleglosci = nullptr;
     int IloscMiast = 0;
     int IleLosowan = 0;
+    // The table, when ordered, is built into Odleglosci's slot first; a
+    // finish meanwhile ends the search without a result or an error.
+    BudowaTablicy Budowa;
     // Seeds the random search in place of the clock, for repeatable runs.
     std::optional<std::uint32_t> Ziarno;
 

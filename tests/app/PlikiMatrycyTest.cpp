@@ -1,6 +1,7 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
+#include "storage/PlikTsp.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
@@ -14,10 +15,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -33,6 +37,15 @@ protected:
     }
 
     QString plik(const QString& nazwa, const QByteArray& tekst) { return writeFile(dir.filePath(nazwa), tekst); }
+
+    // The grid shows whole in the scroll box and fills it along one side.
+    void oczekujDopasowania() const {
+        const QSize pole = glowne.ScrollBox1->maximumViewportSize();
+        const CMatryca& m = *glowne.MatrycaMiast;
+        EXPECT_LE(m.width(), pole.width());
+        EXPECT_LE(m.height(), pole.height());
+        EXPECT_TRUE(m.width() >= pole.width() - 2 || m.height() >= pole.height() - 2);
+    }
 
     // The cities as the user sees them: rows, columns and city cells.
     QString stan() const {
@@ -149,6 +162,7 @@ TEST_F(PlikiTest, FailedSaveReportsTheFileAndKeepsTheOldOneWhole) {
     // A name so long that no temporary file can be made beside it.
     const QString sciezka = plik(QString(250, 'x') + ".tsp", "stary");
     glowne.MatrycaMiast->SetCell(1, 1, true);
+    glowne.MatrycaMiast->SetCell(2, 2, true);
     EXPECT_EQ(errorMessage([&] { glowne.Pliki->ZapiszJako(sciezka); }), "Cannot create file " + sciezka);
     QFile stary(sciezka);
     ASSERT_TRUE(stary.open(QIODevice::ReadOnly));
@@ -175,4 +189,101 @@ TEST_F(PlikiTest, SavingARouteWithoutOneSaysSoAndAsksNothing) {
     glowne.ZapiszTrase1->trigger();
     ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
     EXPECT_EQ(blad.text, "Brak trasy do zapisania.");
+}
+
+TEST_F(PlikiTest, TheFilesIdsAreWrittenUntilTheCitiesChange) {
+    // Row by row the cities are the file's 3, 2 and 1.
+    const QString sciezka = plik("idy.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 4 1\n3 2 5\nEOF\n");
+    glowne.Pliki->Otworz(sciezka);
+    auto zapiszTrase = [&] {
+        glowne.Miasta.LoadFromCMatryca(glowne.MatrycaMiast);
+        const int trasa[] = {0, 1, 2};
+        glowne.RysujTrase(trasa);
+        const QString tour = dir.filePath("t.tour");
+        glowne.Pliki->ZapiszTrase(tour);
+        return PlikTsp::WczytajTour(tour);
+    };
+    EXPECT_EQ(zapiszTrase(), (std::vector<int>{3, 2, 1}));
+
+    // The saved instance keeps them too, each on its city's cell, in order.
+    auto miasta = [](const QString& tsp) {
+        std::vector<std::tuple<int, int, int>> wynik;
+        for (const MiastoTsp& m : PlikTsp::WczytajTsp(tsp).Miasta)
+            wynik.emplace_back(m.Id, m.Wiersz, m.Kolumna);
+        return wynik;
+    };
+    glowne.Pliki->ZapiszJako(dir.filePath("zapisany.tsp"));
+    EXPECT_EQ(miasta(dir.filePath("zapisany.tsp")), miasta(sciezka));
+
+    // A city set and taken away again leaves the same cities, numbered anew.
+    glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
+    glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
+    ASSERT_EQ(glowne.MatrycaMiast->GetPointCount(), 3);
+    EXPECT_EQ(zapiszTrase(), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(PlikiTest, AFileIsCheckedAtTheSizeItNeedsNotAtTheGridsOtherCount) {
+    // 25 rows of that width would be too many cells; its own one row is not.
+    const QString szeroka =
+        plik("szeroka.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 3000000 0\nEOF\n");
+    glowne.Pliki->Otworz(szeroka);
+    EXPECT_EQ(stan(), "1x3000001: 0,0 0,3000000");
+    oczekujDopasowania();
+}
+
+TEST_F(PlikiTest, AnOpenedInstanceIsShownWholeAndZoomsWithoutChangingASetting) {
+    // The extent of kroA100: 1970 x 3956 cells.
+    CMatryca& m = *glowne.MatrycaMiast;
+    glowne.Pliki->Otworz(plik("a.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 3955 1969\nEOF\n"));
+    ASSERT_EQ(stan(), "1970x3956: 0,3955 1969,0");
+    oczekujDopasowania();
+    const double dopasowana = m.Skala();
+
+    // Zooming out stops where the whole grid shows.
+    glowne.Powieksz1->trigger();
+    glowne.Powieksz1->trigger();
+    EXPECT_NEAR(m.Skala(), 2 * dopasowana, 1e-12);
+    for (int k = 0; k < 3; ++k)
+        glowne.Pomniejsz1->trigger();
+    EXPECT_EQ(m.Skala(), dopasowana);
+    glowne.RzeczywistyRozmiar1->trigger();
+    EXPECT_EQ(m.width(), 3956 * 11 + 1);
+    EXPECT_EQ(m.GetCellSize(), 10);
+
+    // A fitted view follows the window's size.
+    glowne.DopasujDoOkna1->trigger();
+    glowne.resize(glowne.width() + 200, glowne.height() + 100);
+    oczekujDopasowania();
+}
+
+TEST_F(PlikiTest, SaveAsWithOneCityWritesNothingAndSaysWhy) {
+    glowne.MatrycaMiast->SetCell(1, 1, true);
+    const QString sciezka = dir.filePath("jedno.tsp");
+    EXPECT_EQ(errorMessage([&] { glowne.Pliki->ZapiszJako(sciezka); }),
+              "Za mało miast do zapisania: 1 (potrzeba co najmniej dwóch)");
+    EXPECT_FALSE(QFile::exists(sciezka));
+}
+
+TEST_F(PlikiTest, APictureTooLargeAtTheActualSizeIsOfferedAtTheZoom) {
+    // 8801 pixels square at the actual size: more than a picture may take.
+    glowne.MatrycaMiast->UstawWymiary(800, 800);
+    glowne.DopasujDoOkna1->trigger();
+    const QSize widok = glowne.MatrycaMiast->size();
+    const QString sciezka = dir.filePath("duzy.png");
+    ModalHelper helper;
+    SeenBox pytanie;
+    helper.next(answerBox(&pytanie, QMessageBox::Yes));
+    helper.next([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(sciezka);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    glowne.ZapiszObraz1->trigger();
+    EXPECT_EQ(helper.pending(), 0);
+    EXPECT_EQ(pytanie.text, QStringLiteral("Obraz matrycy w rzeczywistym rozmiarze byłby zbyt duży: 8801 X 8801 pikseli.\n"
+                                           "Zapisać obraz w obecnym powiększeniu (%1 X %2 pikseli)?")
+                                .arg(widok.width())
+                                .arg(widok.height()));
+    EXPECT_EQ(QImage(sciezka).size(), widok);
 }

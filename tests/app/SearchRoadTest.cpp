@@ -304,3 +304,24 @@ TEST_F(DrogaWyszukiwania, RouteSavedAfterASearchHoldsTheDrawnRouteAndItsLength) 
     EXPECT_TRUE(plik.readAll().contains(
         QStringLiteral("COMMENT : Długość trasy %1\n").arg(double(okna.ObliczForm.Watek->NajkrotszaDroga), 0, 'f', 4).toUtf8()));
 }
+
+TEST_F(DrogaWyszukiwania, TheProgressWindowShowsBeforeTheDistanceTableExists) {
+    // The window's show event comes as it becomes visible, before it starts
+    // the search; the table must not be there yet, built on this thread.
+    struct PrzyPokazaniu : QObject {
+        std::function<void()> co;
+        bool eventFilter(QObject*, QEvent* zdarzenie) override {
+            if (zdarzenie->type() == QEvent::Show)
+                co();
+            return false;
+        }
+    } filtr;
+    bool widocznyBezTablicy = false;
+    filtr.co = [&] { widocznyBezTablicy = okna.ObliczForm.isVisible() && !glowne.SlotOdleglosci(); };
+    okna.ObliczForm.installEventFilter(&filtr);
+    postawMiasta(piecMiast);
+    szukaj({wybierz(0), czytajPodsumowanie()});
+    EXPECT_TRUE(widocznyBezTablicy);
+    EXPECT_NEAR(okna.ObliczForm.Watek->NajkrotszaDroga, najkrotszaTrasa(), 1e-3);
+    EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+}

@@ -49,7 +49,7 @@ public:
 
     CMatryca& Matryca() override { return matryca; }
     const CPunkty& ListaMiast() const override { return miasta; }
-    const OdleglosciSlot& SlotOdleglosci() const override { return odleglosci; }
+    OdleglosciSlot& SlotOdleglosci() override { return odleglosci; }
     void RysujTrase(const int* trasa) override { narysowane.emplace_back(trasa, trasa + miasta.Count()); }
 
     // The closed length of a route, in double precision.
