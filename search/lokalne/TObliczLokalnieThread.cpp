@@ -1,0 +1,63 @@
+#include "search/lokalne/TObliczLokalnieThread.h"
+
+#include "toolkit/core/UserError.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <utility>
+
+TObliczLokalnieThread::TObliczLokalnieThread() = default;
+
+TObliczLokalnieThread::~TObliczLokalnieThread() {
+    finishAndWait();
+}
+
+void TObliczLokalnieThread::UstawMiasta(Metryka metryka) {
+    metryka_.emplace(std::move(metryka));
+    const int n = metryka_->Ilosc();
+    std::vector<PunktPlaszczyzny> punkty;
+    if (metryka_->MaWspolrzedne()) {
+        punkty.reserve(std::size_t(n));
+        for (int i = 0; i < n; ++i)
+            punkty.push_back({metryka_->X()[std::size_t(i)], metryka_->Y()[std::size_t(i)]});
+    }
+    szukanie_ = std::make_unique<PrzeszukiwanieLokalne<Metryka>>(*metryka_, n, std::move(punkty));
+}
+
+const PostepPrzeszukiwania* TObliczLokalnieThread::Postep() const {
+    return szukanie_ ? &szukanie_->Postep() : nullptr;
+}
+
+PostepPrzeszukiwania* TObliczLokalnieThread::Postep() {
+    return szukanie_ ? &szukanie_->Postep() : nullptr;
+}
+
+void TObliczLokalnieThread::Execute() {
+    Zakonczony = false;
+    if (!szukanie_ || metryka_->Ilosc() < 1)
+        throw UserError(QStringLiteral("Brak miast do przeszukania"));
+    QElapsedTimer zegar;
+    zegar.start();
+    szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); });
+    // From city 0, as the other searches give their routes, in the direction
+    // that sums shorter: in the window's single-precision sums the two
+    // directions may differ in the last bits, and the exact search reports
+    // the shorter one.
+    std::vector<int> trasa = szukanie_->Trasa();
+    const auto zero = std::find(trasa.begin(), trasa.end(), 0);
+    if (zero != trasa.end())
+        std::rotate(trasa.begin(), zero, trasa.end());
+    std::vector<int> odwrotna(trasa.size());
+    if (!trasa.empty()) {
+        odwrotna[0] = trasa[0];
+        std::reverse_copy(trasa.begin() + 1, trasa.end(), odwrotna.begin() + 1);
+    }
+    // Counted again along the route in the metric: whole numbers exactly.
+    const double wPrzod = metryka_->Dlugosc(trasa);
+    const double wstecz = metryka_->Dlugosc(odwrotna);
+    NajlepszaTrasa = wstecz < wPrzod ? std::move(odwrotna) : std::move(trasa);
+    Dlugosc = std::min(wPrzod, wstecz);
+    Sekundy = double(zegar.nsecsElapsed()) * 1e-9;
+    Zakonczony = true;
+}

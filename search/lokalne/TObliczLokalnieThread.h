@@ -1,0 +1,48 @@
+#pragma once
+
+#include "search/Metryka.h"
+#include "search/lokalne/PostepPrzeszukiwania.h"
+#include "search/lokalne/PrzeszukiwanieLokalne.h"
+#include "toolkit/core/HoldableThread.h"
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The worker of the local search: created held; the owner gives it the
+// cities' metric and the settings and releases it. Every thread of the
+// search passes the worker's gate, so a hold stops them all and a finish
+// request ends the search with the best route so far. It reads no distance
+// table: distances come from the metric, computed as they are needed.
+class TObliczLokalnieThread : public HoldableThread {
+    Q_OBJECT
+
+public:
+    TObliczLokalnieThread();
+    ~TObliczLokalnieThread() override;
+
+    // Settings, given before the first release.
+    void UstawMiasta(Metryka metryka);
+    UstawieniaLokalne Ustawienia;
+
+    // Progress, read from any thread while the search runs (the route by one
+    // reader only); empty until the search has started.
+    const PostepPrzeszukiwania* Postep() const;
+    PostepPrzeszukiwania* Postep();
+
+    // Results, valid once Zakonczony is true: the best route, its length in
+    // the metric (exact for the whole kinds) and the search's running time.
+    std::vector<int> NajlepszaTrasa;
+    double Dlugosc = 0.0;
+    double Sekundy = 0.0;
+    std::atomic<bool> Zakonczony{false};
+
+protected:
+    void Execute() override;
+
+private:
+    std::optional<Metryka> metryka_;
+    // Made before the thread starts, so that readers never see it change.
+    std::unique_ptr<PrzeszukiwanieLokalne<Metryka>> szukanie_;
+};
