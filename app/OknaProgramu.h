@@ -4,11 +4,12 @@
 #include "ui/TFormOProgramie.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
+#include "ui/TObliczLokalnieForm.h"
 #include "ui/TPodsumowanieForm.h"
 #include "ui/TSzukajTraseForm.h"
 #include "ui/TUstawieniaMatrycyForm.h"
 
-// The program's seven windows, created in this order at start-up and living
+// The program's eight windows, created in this order at start-up and living
 // until the program ends. The main window comes first and owns the others'
 // place on the screen.
 class OknaProgramu {
@@ -21,6 +22,7 @@ public:
     TWedrownikForm WedrownikForm;
     TObliczForm ObliczForm;
     TObliczGenetycznieForm ObliczGenetycznieForm;
+    TObliczLokalnieForm ObliczLokalnieForm;
     TUstawieniaMatrycyForm UstawieniaMatrycyForm;
     TSzukajTraseForm SzukajTraseForm;
     TPodsumowanieForm PodsumowanieForm;

@@ -181,6 +181,8 @@ void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
         podsumowanie.LosowoNajkrotsza = -1.0;
         podsumowanie.GenetycznieNajkrotsza = -1.0;
         podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
+        podsumowanie.LokalnieNajkrotsza = -1.0;
+        podsumowanie.LokalnieCzas = -1.0;
     }
 }
 
@@ -225,9 +227,9 @@ void TWedrownikForm::SzukajEditClick() {
         return;
     }
 
-    // The search builds the distance table on its own thread, with its
-    // progress window already showing; it is released however the dialog
-    // ends, an error included.
+    // A search that reads the distance table builds it on its own thread,
+    // with its progress window already showing (the local search reads
+    // none); it is released however the dialog ends, an error included.
     Miasta.LoadFromCMatryca(MatrycaMiast);
     struct Zwolnienie {
         OdleglosciSlot& slot;
@@ -251,6 +253,10 @@ void TWedrownikForm::SzukajEditClick() {
     case MetodaSzukania::Genetycznie:
         podsumowanie.GenetycznieNajkrotsza = wynik.NajkrotszaDroga;
         podsumowanie.GenetycznieZbieznosc = wynik.Zbieznosc;
+        break;
+    case MetodaSzukania::Lokalnie:
+        podsumowanie.LokalnieNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.LokalnieCzas = wynik.Sekundy;
         break;
     default:
         return;

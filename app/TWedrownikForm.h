@@ -27,7 +27,7 @@ public:
     explicit TWedrownikForm(QWidget* parent = nullptr);
     ~TWedrownikForm() override;
 
-    // The other six windows, created after this one.
+    // The other windows, created after this one.
     void PolaczOkna(OknaProgramu* okna);
 
     QScrollArea* ScrollBox1 = nullptr;

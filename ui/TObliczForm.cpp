@@ -71,7 +71,7 @@ void TObliczForm::ZatrzymajWyswietlanie() {
 WynikObliczen TObliczForm::Wynik() const {
     if (!Watek)
         return {};
-    return {Watek->NajlepszaTrasa, double(Watek->NajkrotszaDroga), double(Watek->NajdluzszaDroga), {}};
+    return {Watek->NajlepszaTrasa, double(Watek->NajkrotszaDroga), double(Watek->NajdluzszaDroga), {}, -1.0};
 }
 
 QString TObliczForm::TekstProcentu(std::uint32_t zrobione, std::uint32_t wszystkie) {

@@ -108,7 +108,7 @@ void TObliczGenetycznieForm::UsunObliczenia() {
 WynikObliczen TObliczGenetycznieForm::Wynik() const {
     if (!Genetyk)
         return {};
-    return {Genetyk->Najlepszy().Geny, Genetyk->Najlepszy().Droga, -1.0, Genetyk->Zbieznosc()};
+    return {Genetyk->Najlepszy().Geny, Genetyk->Najlepszy().Droga, -1.0, Genetyk->Zbieznosc(), -1.0};
 }
 
 void TObliczGenetycznieForm::PoUruchomieniu() {

@@ -22,6 +22,10 @@ QString TekstDlugosci(double wartosc) {
     return wartosc > -1.0 ? FormatOneDecimal(wartosc) : QString();
 }
 
+QString TekstCzasu(double sekundy) {
+    return sekundy > -1.0 ? FormatOneDecimal(sekundy) + QStringLiteral(" s") : QString();
+}
+
 QGridLayout* wiersze(QGroupBox* grupa, std::initializer_list<std::pair<QLabel*, QLabel*>> pary) {
     auto* uklad = new QGridLayout(grupa);
     int wiersz = 0;
@@ -57,6 +61,13 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     GenetycznieNajkrotszaLabel = new QLabel(QStringLiteral("PermutacjeNajkrotszaLabel"), GroupBox3);
     wiersze(GroupBox3, {{Label4, GenetycznieNajkrotszaLabel}});
 
+    GroupBox4 = new QGroupBox(QStringLiteral(" Lokalnie "), this);
+    Label5 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox4);
+    LokalnieNajkrotszaLabel = new QLabel(GroupBox4);
+    Label6 = new QLabel(QStringLiteral("Czas szukania : "), GroupBox4);
+    LokalnieCzasLabel = new QLabel(GroupBox4);
+    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}});
+
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     GenetycznieWykres = new WykresZbieznosci(this);
     GenetycznieWykres->setFixedHeight(WysokoscWykresu);
@@ -66,8 +77,9 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     uklad->addWidget(GroupBox1, 0, 0);
     uklad->addWidget(GroupBox2, 1, 0);
     uklad->addWidget(GroupBox3, 2, 0);
+    uklad->addWidget(GroupBox4, 3, 0);
     uklad->addWidget(Button1, 1, 1, Qt::AlignVCenter);
-    uklad->addWidget(GenetycznieWykres, 3, 0, 1, 2);
+    uklad->addWidget(GenetycznieWykres, 4, 0, 1, 2);
     uklad->setColumnStretch(0, 1);
     setFixedSize(Rozmiar);
 
@@ -85,8 +97,10 @@ void TPodsumowanieForm::FormShow() {
     PermutacjeNajdluzszaLabel->setText(TekstDlugosci(PermutacjeNajdluzsza));
     LosowoNajkrotszaLabel->setText(TekstDlugosci(LosowoNajkrotsza));
     GenetycznieNajkrotszaLabel->setText(TekstDlugosci(GenetycznieNajkrotsza));
+    LokalnieNajkrotszaLabel->setText(TekstDlugosci(LokalnieNajkrotsza));
+    LokalnieCzasLabel->setText(TekstCzasu(LokalnieCzas));
 
-    // The window grows below the three groups to make room for the chart.
+    // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);

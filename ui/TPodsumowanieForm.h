@@ -10,7 +10,7 @@ class QPushButton;
 class WykresZbieznosci;
 
 // The summary: the route lengths found by each method since the grid last
-// changed. The main window writes the four values; -1 marks a method not run.
+// changed. The main window writes the values; -1 marks a method not run.
 class TPodsumowanieForm : public QDialog {
     Q_OBJECT
 
@@ -21,6 +21,9 @@ public:
     double PermutacjeNajdluzsza = 0.0;
     double LosowoNajkrotsza = 0.0;
     double GenetycznieNajkrotsza = 0.0;
+    double LokalnieNajkrotsza = 0.0;
+    // The seconds the local search took.
+    double LokalnieCzas = 0.0;
     // The convergence of the genetic run whose length GenetycznieNajkrotsza
     // holds; drawn under it while that length is shown.
     SeriaZbieznosci GenetycznieZbieznosc;
@@ -36,6 +39,11 @@ public:
     QGroupBox* GroupBox3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* GenetycznieNajkrotszaLabel = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* LokalnieNajkrotszaLabel = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* LokalnieCzasLabel = nullptr;
     QPushButton* Button1 = nullptr;
     WykresZbieznosci* GenetycznieWykres = nullptr;
 

@@ -7,6 +7,7 @@
 #include "toolkit/gui/Handler.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
+#include "ui/TObliczLokalnieForm.h"
 #include "ui/WynikModalny.h"
 
 #include <QButtonGroup>
@@ -21,8 +22,11 @@
 #include <QVBoxLayout>
 
 TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm,
-                                   QWidget* parent)
-    : QDialog(parent), obliczForm_(obliczForm), obliczGenetycznieForm_(obliczGenetycznieForm) {
+                                   TObliczLokalnieForm& obliczLokalnieForm, QWidget* parent)
+    : QDialog(parent),
+      obliczForm_(obliczForm),
+      obliczGenetycznieForm_(obliczGenetycznieForm),
+      obliczLokalnieForm_(obliczLokalnieForm) {
     setWindowTitle(QStringLiteral("Szukanie trasy"));
     setFont(formFont());
 
@@ -30,15 +34,18 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     PermutacjeRadio = new QRadioButton(QStringLiteral("Metodą permutacji"), SzukajGroup);
     LosowoRadio = new QRadioButton(QStringLiteral("Losowo"), SzukajGroup);
     GenetycznieRadio = new QRadioButton(QStringLiteral("Używając algorytmów genetycznych"), SzukajGroup);
+    LokalnieRadio = new QRadioButton(QStringLiteral("Przeszukiwaniem lokalnym"), SzukajGroup);
     SzukajGroupItems = new QButtonGroup(this);
     SzukajGroupItems->addButton(PermutacjeRadio, MetodaSzukania::Permutacje);
     SzukajGroupItems->addButton(LosowoRadio, MetodaSzukania::Losowo);
     SzukajGroupItems->addButton(GenetycznieRadio, MetodaSzukania::Genetycznie);
+    SzukajGroupItems->addButton(LokalnieRadio, MetodaSzukania::Lokalnie);
     GenetycznieRadio->setChecked(true);
     auto* metody = new QVBoxLayout(SzukajGroup);
     metody->addWidget(PermutacjeRadio);
     metody->addWidget(LosowoRadio);
     metody->addWidget(GenetycznieRadio);
+    metody->addWidget(LokalnieRadio);
     metody->addStretch(1);
 
     UstawieniaLosoweGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
@@ -73,11 +80,20 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     }
     genetyczne->setRowStretch(wiersz, 1);
 
+    UstawieniaLokalneGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
+    Label6 = new QLabel(QStringLiteral("Czas szukania (s) : "), UstawieniaLokalneGroup);
+    CzasSzukaniaEdit = new QLineEdit(QStringLiteral("10"), UstawieniaLokalneGroup);
+    auto* lokalne = new QGridLayout(UstawieniaLokalneGroup);
+    Label6->setBuddy(CzasSzukaniaEdit);
+    lokalne->addWidget(Label6, 0, 0);
+    lokalne->addWidget(CzasSzukaniaEdit, 0, 1);
+    lokalne->setRowStretch(1, 1);
+
     SzukajButton = new QPushButton(QStringLiteral("Szukaj"), this);
 
-    // Both settings groups share one place, which stays reserved while
-    // neither shows.
-    for (QGroupBox* grupa : {UstawieniaLosoweGroup, UstawieniaGenetyczneGroup}) {
+    // The settings groups share one place, which stays reserved while none
+    // shows.
+    for (QGroupBox* grupa : {UstawieniaLosoweGroup, UstawieniaGenetyczneGroup, UstawieniaLokalneGroup}) {
         QSizePolicy polityka = grupa->sizePolicy();
         polityka.setRetainSizeWhenHidden(true);
         grupa->setSizePolicy(polityka);
@@ -86,6 +102,7 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     gora->addWidget(SzukajGroup, 0, 0);
     gora->addWidget(UstawieniaLosoweGroup, 0, 1);
     gora->addWidget(UstawieniaGenetyczneGroup, 0, 1);
+    gora->addWidget(UstawieniaLokalneGroup, 0, 1);
     auto* dol = new QHBoxLayout;
     dol->addStretch(1);
     dol->addWidget(SzukajButton);
@@ -127,6 +144,7 @@ void TSzukajTraseForm::SzukajGroupClick() {
     const int item = SzukajGroupItemIndex();
     UstawieniaLosoweGroup->setVisible(item == MetodaSzukania::Losowo);
     UstawieniaGenetyczneGroup->setVisible(item == MetodaSzukania::Genetycznie);
+    UstawieniaLokalneGroup->setVisible(item == MetodaSzukania::Lokalnie);
 }
 
 void TSzukajTraseForm::SzukajButtonClick() {
@@ -154,6 +172,15 @@ void TSzukajTraseForm::SzukajButtonClick() {
         okno = &obliczGenetycznieForm_;
         wynik = obliczGenetycznieForm_.Uruchom(UstawieniaGenetyki());
         break;
+    case MetodaSzukania::Lokalnie: {
+        const int sekundy = StrToInt(CzasSzukaniaEdit->text());
+        if (sekundy < 1)
+            throw UserError(QStringLiteral("Zbyt mały czas szukania"));
+        hide();
+        okno = &obliczLokalnieForm_;
+        wynik = obliczLokalnieForm_.Uruchom(sekundy);
+        break;
+    }
     default:
         return;
     }

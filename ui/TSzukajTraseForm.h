@@ -13,11 +13,12 @@ class QPushButton;
 class QRadioButton;
 class TObliczForm;
 class TObliczGenetycznieForm;
+class TObliczLokalnieForm;
 struct UstawieniaGenetyczne;
 
 // The items of the dialog's SzukajGroup, the search methods.
 namespace MetodaSzukania {
-enum : int { Permutacje = 0, Losowo = 1, Genetycznie = 2 };
+enum : int { Permutacje = 0, Losowo = 1, Genetycznie = 2, Lokalnie = 3 };
 } // namespace MetodaSzukania
 
 // The search dialog: the method and its settings. "Szukaj" validates the
@@ -29,13 +30,15 @@ class TSzukajTraseForm : public QDialog {
     Q_OBJECT
 
 public:
-    TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm, QWidget* parent);
+    TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm,
+                     TObliczLokalnieForm& obliczLokalnieForm, QWidget* parent);
 
     QGroupBox* SzukajGroup = nullptr;
     QButtonGroup* SzukajGroupItems = nullptr;  // ids: MetodaSzukania
     QRadioButton* PermutacjeRadio = nullptr;
     QRadioButton* LosowoRadio = nullptr;
     QRadioButton* GenetycznieRadio = nullptr;
+    QRadioButton* LokalnieRadio = nullptr;
     QGroupBox* UstawieniaLosoweGroup = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* IleLosowanEdit = nullptr;
@@ -48,6 +51,10 @@ public:
     QLineEdit* PKrzyzowaniaEdit = nullptr;
     QLabel* Label5 = nullptr;
     QLineEdit* PMutacjiEdit = nullptr;
+    // Kept for the session only: the settings file holds the five texts above.
+    QGroupBox* UstawieniaLokalneGroup = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* CzasSzukaniaEdit = nullptr;
     QPushButton* SzukajButton = nullptr;
 
     // The selected item of SzukajGroup, a MetodaSzukania.
@@ -76,5 +83,6 @@ protected:
 private:
     TObliczForm& obliczForm_;
     TObliczGenetycznieForm& obliczGenetycznieForm_;
+    TObliczLokalnieForm& obliczLokalnieForm_;
     WynikObliczen wynik_;
 };

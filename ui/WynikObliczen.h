@@ -12,4 +12,6 @@ struct WynikObliczen {
     double NajdluzszaDroga = -1.0;
     // The convergence of a genetic run; empty for the other methods.
     SeriaZbieznosci Zbieznosc;
+    // The time the search took in seconds; -1 where the method does not say.
+    double Sekundy = -1.0;
 };

@@ -20,9 +20,9 @@ QString nazwaDostepna(QWidget* kontrolka) {
 TEST(Dostepnosc, EveryEditBoxAndCheckBoxIsNamedByItsOwnLabel) {
     OknaProgramu okna;
     const QList<QWidget*> wszystkie = {&okna.WedrownikForm,         &okna.ObliczForm,
-                                       &okna.ObliczGenetycznieForm, &okna.UstawieniaMatrycyForm,
-                                       &okna.SzukajTraseForm,       &okna.PodsumowanieForm,
-                                       &okna.FormOProgramie};
+                                       &okna.ObliczGenetycznieForm, &okna.ObliczLokalnieForm,
+                                       &okna.UstawieniaMatrycyForm, &okna.SzukajTraseForm,
+                                       &okna.PodsumowanieForm,      &okna.FormOProgramie};
     // The other windows are the main window's children: each control once.
     QSet<QWidget*> sprawdzone;
     for (QWidget* okno : wszystkie) {
@@ -43,7 +43,7 @@ TEST(Dostepnosc, EveryEditBoxAndCheckBoxIsNamedByItsOwnLabel) {
             sprawdzone.insert(kontrolka);
         }
     }
-    // 1 + 1 + 5 + 5 edit boxes and check boxes: none may go unchecked.
-    EXPECT_EQ(sprawdzone.size(), 12);
+    // 1 + 1 + 1 + 5 + 6 edit boxes and check boxes: none may go unchecked.
+    EXPECT_EQ(sprawdzone.size(), 14);
     EXPECT_EQ(nazwaDostepna(okna.SzukajTraseForm.IlePokolenEdit), "Ilość pokoleń : ");
 }

@@ -3,8 +3,10 @@
 #include "storage/PlikTsp.h"
 #include "grid/CMatryca.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestHelpers.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "ui/WykresZbieznosci.h"
+#include "ui/WynikModalny.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -109,6 +111,7 @@ protected:
                     podsumowanie = {p.PermutacjeNajkrotszaLabel->text(), p.PermutacjeNajdluzszaLabel->text(),
                                     p.LosowoNajkrotszaLabel->text(), p.GenetycznieNajkrotszaLabel->text()};
                     punktyWykresu = p.GenetycznieWykres->isVisible() ? p.GenetycznieWykres->NajlepszeDotad->count() : 0;
+                    lokalnie = {p.LokalnieNajkrotszaLabel->text(), p.LokalnieCzasLabel->text()};
                     okna.PodsumowanieForm.Button1->click();
                 }};
     }
@@ -157,6 +160,7 @@ protected:
     OknaProgramu okna;
     TWedrownikForm& glowne = okna.WedrownikForm;
     QStringList podsumowanie;
+    QStringList lokalnie;
     qsizetype punktyWykresu = 0;
     const std::vector<TPunkt> piecMiast{{1, 1}, {8, 2}, {3, 9}, {12, 12}, {20, 4}};
 };
@@ -324,4 +328,42 @@ TEST_F(DrogaWyszukiwania, TheProgressWindowShowsBeforeTheDistanceTableExists) {
     EXPECT_TRUE(widocznyBezTablicy);
     EXPECT_NEAR(okna.ObliczForm.Watek->NajkrotszaDroga, najkrotszaTrasa(), 1e-3);
     EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+}
+
+TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeAndAFinishConfirmedLaterLeavesItsResult) {
+    glowne.MatrycaMiast->Losuj(200);
+    okna.SzukajTraseForm.CzasSzukaniaEdit->setText("1");
+    bool bezTablicy = false;
+    szukaj({wybierz(MetodaSzukania::Lokalnie),
+            {&okna.ObliczLokalnieForm, [&](QWidget*) { bezTablicy = !glowne.SlotOdleglosci(); }},
+            czytajPodsumowanie()});
+    EXPECT_TRUE(bezTablicy);
+    const TObliczLokalnieThread& watek = *okna.ObliczLokalnieForm.Watek;
+    ASSERT_TRUE(watek.Zakonczony.load());
+    EXPECT_FALSE(watek.finishRequested());
+    EXPECT_TRUE(isPermutation(trasaNaMatrycy(), 200));
+    EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
+    EXPECT_EQ(podsumowanie, QStringList({"", "", "", ""}));
+    EXPECT_EQ(lokalnie, QStringList({FormatOneDecimal(watek.Dlugosc), FormatOneDecimal(watek.Sekundy) + " s"}));
+    const double dlugosc = okna.PodsumowanieForm.LokalnieNajkrotsza;
+    const std::vector<int> trasa = watek.NajlepszaTrasa;
+
+    // A search far longer than the test, paused and finished with "Tak".
+    okna.SzukajTraseForm.CzasSzukaniaEdit->setText("100000");
+    TObliczLokalnieForm& postep = okna.ObliczLokalnieForm;
+    SeenBox pytanie;
+    szukaj({wybierz(MetodaSzukania::Lokalnie),
+            {&postep,
+             [&](QWidget*) {
+                 postep.WstrzymajButton->click();
+                 EXPECT_EQ(postep.WstrzymajButton->text(), "Wznów");
+                 postep.ZakonczButton->click();
+             }},
+            odpowiedz(&pytanie, QMessageBox::Yes)});
+    EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
+    EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::Przerwano);
+    EXPECT_TRUE(postep.Watek->hasEnded());
+    EXPECT_TRUE(podsumowanie.isEmpty());
+    EXPECT_EQ(okna.PodsumowanieForm.LokalnieNajkrotsza, dlugosc);
+    EXPECT_EQ(trasaNaMatrycy(), trasa) << "the first run's route stays drawn";
 }

@@ -145,12 +145,16 @@ TEST_F(OknoGlowneTest, GridChangeResetsTheSummaryValues) {
     okna.PodsumowanieForm.LosowoNajkrotsza = 12.5;
     okna.PodsumowanieForm.PermutacjeNajkrotsza = 3.0;
     okna.PodsumowanieForm.GenetycznieZbieznosc.Dodaj(40.0);
+    okna.PodsumowanieForm.LokalnieNajkrotsza = 9.0;
+    okna.PodsumowanieForm.LokalnieCzas = 1.0;
     grid().SetCell(1, 1, true);
     EXPECT_TRUE(okna.PodsumowanieForm.GenetycznieZbieznosc.Pusta());
     EXPECT_EQ(okna.PodsumowanieForm.LosowoNajkrotsza, -1.0);
     EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajkrotsza, -1.0);
     EXPECT_EQ(okna.PodsumowanieForm.PermutacjeNajdluzsza, -1.0);
     EXPECT_EQ(okna.PodsumowanieForm.GenetycznieNajkrotsza, -1.0);
+    EXPECT_EQ(okna.PodsumowanieForm.LokalnieNajkrotsza, -1.0);
+    EXPECT_EQ(okna.PodsumowanieForm.LokalnieCzas, -1.0);
 
     // An already empty grid sends nothing, so nothing is reset.
     grid().Losuj(0);

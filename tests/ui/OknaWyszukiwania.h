@@ -6,6 +6,7 @@
 #include "ui/OknoGlowne.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
+#include "ui/TObliczLokalnieForm.h"
 #include "ui/TSzukajTraseForm.h"
 #include "ui/WynikModalny.h"
 #include "tests/support/TestHelpers.h"
@@ -71,7 +72,8 @@ struct OknaWyszukiwania {
     GlowneOkno glowne;
     TObliczForm oblicz{glowne, nullptr};
     TObliczGenetycznieForm genetyczne{glowne, nullptr};
-    TSzukajTraseForm szukaj{oblicz, genetyczne, nullptr};
+    TObliczLokalnieForm lokalne{glowne, nullptr};
+    TSzukajTraseForm szukaj{oblicz, genetyczne, lokalne, nullptr};
 };
 
 // Clicks from the event loop rather than from inside the helper's action, so

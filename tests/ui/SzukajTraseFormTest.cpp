@@ -130,6 +130,20 @@ TEST_F(SzukajTrase, TooFewDrawsAreRefusedWithTheProgramsMessage) {
     nicNieUruchomiono();
 }
 
+TEST_F(SzukajTrase, TooShortASearchTimeIsRefusedWithTheProgramsMessage) {
+    for (const char* tekst : {"0", "-5"}) {
+        dialog.CzasSzukaniaEdit->setText(tekst);
+        SeenBox blad;
+        EXPECT_EQ(szukajZBledem(MetodaSzukania::Lokalnie, blad), 2);
+        EXPECT_EQ(blad.text, tekstBledu("Zbyt mały czas szukania.")) << tekst;
+    }
+    dialog.CzasSzukaniaEdit->setText("1 s");
+    SeenBox blad;
+    szukajZBledem(MetodaSzukania::Lokalnie, blad);
+    EXPECT_EQ(blad.text, "'1 s' is not a valid integer value.");
+    EXPECT_EQ(okna.lokalne.Watek, nullptr);
+}
+
 TEST_F(SzukajTrase, TextThatIsNoIntegerGivesTheConversionError) {
     dialog.IleLosowanEdit->setText("12a");
     SeenBox blad;
@@ -193,6 +207,7 @@ TEST_F(SzukajTrase, SettingsTravelThroughTheMemoryBufferAsFiveTexts) {
     dialog.LicznoscPopulacjiEdit->setText("77");
     dialog.PKrzyzowaniaEdit->setText("0,25");
     dialog.PMutacjiEdit->setText("0,1x");
+    dialog.CzasSzukaniaEdit->setText("99");  // for the session only: not in the record
     CPamiec pamiec;
     dialog.ZapiszUstawienia(&pamiec);
     const QByteArray zapisane(reinterpret_cast<const char*>(pamiec.Memory()), pamiec.Position());

@@ -1,0 +1,192 @@
+#include "ui/TObliczLokalnieForm.h"
+
+#include "search/CPunkty.h"
+#include "search/Metryka.h"
+#include "toolkit/core/DecimalConvert.h"
+#include "toolkit/gui/FormFont.h"
+#include "toolkit/gui/Handler.h"
+#include "ui/OknoGlowne.h"
+#include "ui/WykresPrzeszukiwania.h"
+#include "ui/WynikModalny.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <cstdint>
+#include <ctime>
+
+namespace {
+
+// Ten displays a second: the labels and the chart follow the search closely
+// at a small share of the interface thread.
+constexpr int OkresWyswietlania = 100;
+// A route of tens of thousands of cities costs a repaint of the whole grid:
+// drawn at most twice a second, however often the search improves it.
+constexpr int OkresTrasy = 500;
+constexpr int WysokoscWykresu = 240;
+// One search thread per core of a small machine, the interface left its own.
+constexpr int WatkiSzukania = 2;
+
+} // namespace
+
+TObliczLokalnieForm::TObliczLokalnieForm(OknoGlowne& oknoGlowne, QWidget* parent)
+    : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
+    setWindowTitle(QStringLiteral("Przeszukiwanie lokalne"));
+    setFont(formFont());
+
+    Label1 = new QLabel(QStringLiteral("Czas szukania : "), this);
+    CzasLabel = new QLabel(this);
+    Label2 = new QLabel(QStringLiteral("Ilość rund : "), this);
+    RundyLabel = new QLabel(this);
+    Label3 = new QLabel(QStringLiteral("Najkrótsza droga : "), this);
+    NajkrotszaDrogaLabel = new QLabel(this);
+    RysujTraseCheck = new QCheckBox(QStringLiteral("Rysuj trasę"), this);
+
+    auto* wartosci = new QGridLayout;
+    wartosci->addWidget(Label1, 0, 0);
+    wartosci->addWidget(CzasLabel, 0, 1);
+    wartosci->addWidget(Label2, 1, 0);
+    wartosci->addWidget(RundyLabel, 1, 1);
+    wartosci->addWidget(Label3, 2, 0);
+    wartosci->addWidget(NajkrotszaDrogaLabel, 2, 1);
+    wartosci->setColumnStretch(1, 1);
+    wartosci->setColumnMinimumWidth(1, 120);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(wartosci);
+    uklad->addWidget(RysujTraseCheck);
+    uklad->addStretch(1);
+    uklad->addLayout(UkladPrzyciskow());
+    // Fixed border, sized once, so that growing numbers do not resize it.
+    const QSize gora = sizeHint().expandedTo(QSize(300, 160));
+    Wykres = new WykresPrzeszukiwania(this);
+    Wykres->setFixedHeight(WysokoscWykresu);
+    uklad->addWidget(Wykres);
+    setFixedSize(gora.width(), gora.height() + WysokoscWykresu + uklad->spacing());
+
+    Timer.setInterval(OkresWyswietlania);
+    connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
+    connect(RysujTraseCheck, &QCheckBox::toggled, this, handler([this] { RysujTraseCheckClick(); }));
+}
+
+TObliczLokalnieForm::~TObliczLokalnieForm() {
+    FormDestroy();
+}
+
+int TObliczLokalnieForm::Uruchom(int czasSzukania) {
+    CzasSzukania = czasSzukania;
+    return exec();
+}
+
+void TObliczLokalnieForm::PrzygotujObliczenia() {
+    CzasLabel->clear();
+    RundyLabel->clear();
+    NajkrotszaDrogaLabel->clear();
+    Wykres->Wyczysc(CzasSzukania);
+    czasPracyMs_ = 0;
+    ostatnieRysowanie_.invalidate();
+    rysujBiezaca_ = RysujTraseCheck->isChecked();
+
+    UsunObliczenia();
+    Watek = std::make_unique<TObliczLokalnieThread>();
+    // Distances are computed from the cells as the search needs them: no
+    // table of n x n, which for tens of thousands of cities would not fit.
+    Watek->UstawMiasta(Metryka::Komorki(oknoGlowne_.ListaMiast().Punkty));
+    Watek->Ustawienia.limitSekund = CzasSzukania;
+    Watek->Ustawienia.limitRund = -1;
+    Watek->Ustawienia.ziarno = static_cast<std::uint64_t>(std::time(nullptr));
+    Watek->Ustawienia.watki = WatkiSzukania;
+    connect(Watek.get(), &QThread::finished, this, &TObliczLokalnieForm::PoZakonczeniuThreada);
+}
+
+void TObliczLokalnieForm::UsunObliczenia() {
+    if (Watek)
+        disconnect(Watek.get(), nullptr, this, nullptr);
+    Watek.reset();
+}
+
+void TObliczLokalnieForm::PoUruchomieniu() {
+    zegar_.start();
+    Timer.start();
+}
+
+void TObliczLokalnieForm::ZatrzymajWyswietlanie() {
+    Timer.stop();
+}
+
+WynikObliczen TObliczLokalnieForm::Wynik() const {
+    if (!Watek || !Watek->Zakonczony.load())
+        return {};
+    return {Watek->NajlepszaTrasa, Watek->Dlugosc, -1.0, {}, Watek->Sekundy};
+}
+
+QString TObliczLokalnieForm::TekstCzasu(double sekundy, int limit) {
+    return QStringLiteral("%1 s z %2 s").arg(FormatOneDecimal(sekundy)).arg(limit);
+}
+
+void TObliczLokalnieForm::TimerTimer() {
+    if (!Watek) {
+        Timer.stop();
+        return;
+    }
+    const qint64 ms = zegar_.restart();
+    if (!Watek->isHeld())
+        czasPracyMs_ += ms;
+    PokazPostep();
+}
+
+void TObliczLokalnieForm::PokazPostep() {
+    const PostepPrzeszukiwania* postep = Watek->Postep();
+    if (!postep)
+        return;
+    const double sekundy = double(czasPracyMs_) / 1000.0;
+    CzasLabel->setText(TekstCzasu(sekundy, CzasSzukania));
+    RundyLabel->setText(QString::number(postep->Rundy()));
+    const double dlugosc = postep->NajlepszaDlugosc();
+    if (std::isfinite(dlugosc))
+        NajkrotszaDrogaLabel->setText(FormatOneDecimal(dlugosc));
+    Wykres->Pokaz(postep->Zbieznosc(), sekundy);
+    if (RysujTraseCheck->isChecked())
+        RysujNajlepsza();
+}
+
+void TObliczLokalnieForm::RysujNajlepsza() {
+    if (ostatnieRysowanie_.isValid() && ostatnieRysowanie_.elapsed() < OkresTrasy)
+        return;
+    // This thread is the route's one reader.
+    PostepPrzeszukiwania* postep = Watek->Postep();
+    if (!postep->WezTrase() && !rysujBiezaca_)
+        return;
+    const std::vector<int>& trasa = postep->Trasa().trasa;
+    if (int(trasa.size()) != oknoGlowne_.ListaMiast().Count())
+        return;
+    oknoGlowne_.RysujTrase(trasa.data());
+    rysujBiezaca_ = false;
+    ostatnieRysowanie_.start();
+}
+
+void TObliczLokalnieForm::RysujTraseCheckClick() {
+    // The next tick draws the best route so far even without an improvement.
+    if (RysujTraseCheck->isChecked()) {
+        rysujBiezaca_ = true;
+        ostatnieRysowanie_.invalidate();
+    }
+}
+
+void TObliczLokalnieForm::PoZakonczeniuThreada() {
+    // Only the end of this window's current search counts; a late
+    // notification of an earlier run is ignored.
+    if (!Watek || sender() != Watek.get() || !Trwa || !Watek->hasEnded())
+        return;
+    if (PokazNiepowodzenie()) {
+        done(WynikModalny::Przerwano);
+        return;
+    }
+    Timer.stop();
+    czasPracyMs_ += Watek->isHeld() ? 0 : zegar_.restart();
+    PokazPostep();
+    Trwa = false;
+    done(WynikModalny::OK);
+}
