@@ -5,6 +5,22 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A round step for about five ticks along a length: 1, 2 or 5 times a
+// power of ten.
+double krokOsi(double dlugosc) {
+    const double surowy = dlugosc / 5.0;
+    const double potega = std::pow(10.0, std::floor(std::log10(surowy)));
+    for (const double m : {1.0, 2.0, 5.0})
+        if (m * potega >= surowy)
+            return m * potega;
+    return 10.0 * potega;
+}
+
+} // namespace
 
 // The chart is handed over at construction: the view owns it.
 WykresPrzeszukiwania::WykresPrzeszukiwania(QWidget* parent) : QChartView(new QChart, parent) {
@@ -18,7 +34,9 @@ WykresPrzeszukiwania::WykresPrzeszukiwania(QWidget* parent) : QChartView(new QCh
 
     OsCzasu = new QValueAxis(wykres);
     OsCzasu->setTitleText(QStringLiteral("Czas (s)"));
-    OsCzasu->setLabelFormat(QStringLiteral("%.0f"));
+    // Seconds at round steps from 0, whatever the limit.
+    OsCzasu->setTickType(QValueAxis::TicksDynamic);
+    OsCzasu->setTickAnchor(0.0);
     OsDlugosci = new QValueAxis(wykres);
     OsDlugosci->setTitleText(QStringLiteral("Długość trasy"));
     OsDlugosci->setLabelFormat(QStringLiteral("%.0f"));
@@ -59,9 +77,13 @@ void WykresPrzeszukiwania::Pokaz(const std::vector<PostepPrzeszukiwania::PunktZb
     schodki.append(QPointF(koniec, punkty.back().dlugosc));
     NajlepszaDotad->replace(schodki);
 
-    if (najwiecej - najmniej < 1.0)
-        najwiecej = najmniej + 1.0;
-    OsCzasu->setRange(0.0, std::max(limitSekund_, koniec));
+    // A range of a few units would repeat one rounded label down the axis.
+    const double zapas = std::max(1.0, 0.01 * najwiecej);
+    if (najwiecej - najmniej < zapas) {
+        najmniej -= zapas / 2.0;
+        najwiecej += zapas / 2.0;
+    }
+    UstawOsCzasu(std::max(limitSekund_, koniec));
     OsDlugosci->setRange(najmniej, najwiecej);
     OsDlugosci->applyNiceNumbers();
 }
@@ -69,6 +91,13 @@ void WykresPrzeszukiwania::Pokaz(const std::vector<PostepPrzeszukiwania::PunktZb
 void WykresPrzeszukiwania::Wyczysc(double limitSekund) {
     limitSekund_ = std::max(1.0, limitSekund);
     NajlepszaDotad->clear();
-    OsCzasu->setRange(0.0, limitSekund_);
+    UstawOsCzasu(limitSekund_);
     OsDlugosci->setRange(0.0, 1.0);
+}
+
+void WykresPrzeszukiwania::UstawOsCzasu(double koniec) {
+    const double krok = krokOsi(koniec);
+    OsCzasu->setTickInterval(krok);
+    OsCzasu->setLabelFormat(krok < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    OsCzasu->setRange(0.0, koniec);
 }

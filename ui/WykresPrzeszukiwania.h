@@ -29,5 +29,7 @@ public:
     QValueAxis* OsDlugosci = nullptr;
 
 private:
+    void UstawOsCzasu(double koniec);
+
     double limitSekund_ = 1.0;
 };
