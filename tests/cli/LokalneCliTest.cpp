@@ -12,7 +12,6 @@
 #include <cmath>
 #include <random>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -79,11 +78,7 @@ TEST_F(WedrownikCliLokalnie, TheLocalSearchSolvesWhatNoTableCouldHold) {
     const QString tsp = plik("20000.tsp", losoweMiasta(20000, 4, 1000000));
     // The table of 20,000 cities takes 1.6 GB: more than the whole process
     // may have here.
-    const auto limit = [] {
-        const rlimit pamiec{rlim_t(768) << 20, rlim_t(768) << 20};
-        ::setrlimit(RLIMIT_AS, &pamiec);
-    };
-    const Wynik lokalnie = uruchom({"solve", tsp, "--rounds", "0"}, {}, limit);
+    const Wynik lokalnie = uruchom({"solve", tsp, "--rounds", "0"}, {}, ograniczPamiec(768));
     EXPECT_EQ(lokalnie.kod, 0) << lokalnie.bledy.toStdString();
     EXPECT_EQ(linia(lokalnie.wyjscie, "method"), "local");
     EXPECT_EQ(linia(lokalnie.wyjscie, "route").split(' ').size(), 20000);
