@@ -81,6 +81,10 @@ void WidokMatrycy::Skaluj(double skala, QPoint punkt) {
 }
 
 bool WidokMatrycy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    // The grid sends events while the scroll box tears it down, when the box
+    // is no longer one: only the two events this view acts on may ask it.
+    if (zdarzenie->type() != QEvent::Resize && zdarzenie->type() != QEvent::Wheel)
+        return false;
     QWidget* viewport = przewijanie_.viewport();
     if (obiekt == viewport && zdarzenie->type() == QEvent::Resize && dopasowany_ && !dopasowywanie_) {
         Dopasuj();

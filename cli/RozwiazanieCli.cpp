@@ -7,9 +7,12 @@
 #include "search/TablicaZMetryki.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
+#include "search/permutacje/ZasiegiPrzegladu.h"
+#include "search/lokalne/TObliczLokalnieThread.h"
 #include "toolkit/core/HoldableThread.h"
 #include "toolkit/core/UserError.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -27,6 +30,7 @@ struct Odpowiedz {
     double dlugosc = 0.0;
     std::optional<double> najdluzsza;
     QString trasy;
+    std::optional<long long> rundy;
     bool przerwany = false;
 };
 
@@ -116,13 +120,13 @@ Odpowiedz genetycznie(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosc
     return odpowiedz;
 }
 
-Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosci, int n,
+Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, ZadanieCli::Metoda metoda, const OdleglosciSlot& odleglosci, int n,
                                 const std::atomic<bool>& przerwano,
                                 const std::function<void(const QString&)>& postep) {
     TObliczThread watek;
     watek.Odleglosci = &odleglosci;
     watek.IloscMiast = n;
-    const bool dokladna = zadanie.metoda == ZadanieCli::Metoda::Dokladna;
+    const bool dokladna = metoda == ZadanieCli::Metoda::Dokladna;
     if (!dokladna) {
         watek.IleLosowan = zadanie.losowania;
         watek.Ziarno = zadanie.ziarno;
@@ -157,10 +161,52 @@ Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, const OdleglosciSlot&
     return odpowiedz;
 }
 
+// The local search: no table, distances computed from the metric as needed.
+Odpowiedz lokalnie(const ZadanieCli& zadanie, const Metryka& metryka, const std::atomic<bool>& przerwano,
+                   const std::function<void(const QString&)>& postep) {
+    TObliczLokalnieThread watek;
+    watek.UstawMiasta(metryka);
+    watek.Ustawienia.limitSekund = zadanie.limitSekund;
+    watek.Ustawienia.limitRund = zadanie.rundy.value_or(-1);
+    watek.Ustawienia.ziarno = zadanie.ziarno.value_or(std::uint32_t(QDateTime::currentSecsSinceEpoch()));
+    czekaj(watek, przerwano, [&] {
+        const PostepPrzeszukiwania* p = watek.Postep();
+        if (!postep || !p || !std::isfinite(p->NajlepszaDlugosc()))
+            return;
+        postep(QStringLiteral("round ") + QString::number(p->Rundy()) + QStringLiteral(", best ")
+               + QString::number(p->NajlepszaDlugosc(), 'f', metryka.Calkowita() ? 0 : 4));
+    });
+    if (const std::optional<QString> blad = watek.failure())
+        throw BladWyszukiwania(*blad);
+    Odpowiedz odpowiedz;
+    odpowiedz.przerwany = watek.finishRequested();
+    if (watek.Zakonczony && jestTrasa(watek.NajlepszaTrasa, metryka.Ilosc())) {
+        odpowiedz.trasa = watek.NajlepszaTrasa;
+        odpowiedz.dlugosc = watek.Dlugosc;
+    }
+    odpowiedz.rundy = watek.Postep()->Rundy();
+    return odpowiedz;
+}
+
+// Single-precision sums of whole distances are exact while every sum stays
+// below 2^24; past that each of the n additions may round, by a part in 2^24
+// of the sum at most. The least the optimum can be, given the length of the
+// route whose single-precision sum is the least: none when the sums are exact.
+std::optional<std::int64_t> optimumCoNajmniej(const TablicaOdleglosci& T, int n, std::int64_t znaleziona) {
+    double najwieksza = 0.0;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            najwieksza = std::max(najwieksza, double(T[i][j]));
+    if (najwieksza * n < 0x1p24)
+        return std::nullopt;
+    const double wzgledny = (n + 1) * 0x1p-24;
+    return std::int64_t(std::floor(double(znaleziona) * (1.0 - wzgledny) / (1.0 + wzgledny)));
+}
+
 } // namespace
 
-WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
-                                 const std::function<void(const QString&)>& postep) {
+WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
+                                 const std::function<void(const QString&)>& uwaga) {
     InstancjaTsp instancja = WczytajWejscie(zadanie_.plik, przerwano);
     // In the window's cells they are numbered as the window numbers them,
     // so that the lengths and the routes are the ones it shows.
@@ -168,34 +214,48 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
                                                     : MiastaCli::WMetrycePliku(std::move(instancja));
     const int n = miasta.metryka.Ilosc();
 
-    // Every method here reads the n x n table.
-    const std::uint64_t budzet = memoryBudget();
-    if (RozmiarTablicy(n) > double(budzet))
-        throw UserError(QStringLiteral("--method ") + ZadanieCli::NazwaMetody(zadanie_.metoda)
-                        + QStringLiteral(": a table of %1 x %2 distances (%3 GiB) does not fit in memory")
-                              .arg(n)
-                              .arg(n)
-                              .arg(RozmiarTablicy(n) / double(1 << 30), 0, 'f', 1));
-    // Tens of thousands of cities take seconds here.
-    const OdleglosciSlot odleglosci = TablicaZMetryki(miasta.metryka, budzet, [&] { return przerwano.load(); });
-    if (!odleglosci)
-        throw PrzerwanoBezTrasy{};
+    ZadanieCli::Metoda metoda = zadanie_.metoda;
+    if (metoda == ZadanieCli::Metoda::Automatyczna)
+        metoda = n <= kPrzegladKonczySieDo ? ZadanieCli::Metoda::Dokladna : ZadanieCli::Metoda::Lokalna;
+    else if (metoda == ZadanieCli::Metoda::Dokladna && n > kPrzegladKonczySieDo && uwaga)
+        uwaga(QStringLiteral("note: the exact method is known to finish up to %1 cities; with %2 it may not "
+                             "finish (Ctrl+C prints the best route so far; --method local gives a good route "
+                             "in seconds)")
+                  .arg(kPrzegladKonczySieDo)
+                  .arg(n));
 
     QElapsedTimer zegar;
-    zegar.start();
-    const Odpowiedz odpowiedz = zadanie_.metoda == ZadanieCli::Metoda::Genetyczna
-                                    ? genetycznie(zadanie_, odleglosci, n, przerwano, postep)
-                                    : permutacjamiLubLosowo(zadanie_, odleglosci, n, przerwano, postep);
+    Odpowiedz odpowiedz;
+    OdleglosciSlot odleglosci;
+    if (metoda == ZadanieCli::Metoda::Lokalna) {
+        zegar.start();
+        odpowiedz = lokalnie(zadanie_, miasta.metryka, przerwano, postep);
+    } else {
+        // These methods read the n x n table.
+        const std::uint64_t budzet = memoryBudget();
+        if (RozmiarTablicy(n) > double(budzet))
+            throw UserError(QStringLiteral("--method ") + ZadanieCli::NazwaMetody(metoda)
+                            + QStringLiteral(": a table of %1 x %2 distances (%3 GiB) does not fit in memory")
+                                  .arg(n)
+                                  .arg(n)
+                                  .arg(RozmiarTablicy(n) / double(1 << 30), 0, 'f', 1));
+        // Tens of thousands of cities take seconds here.
+        odleglosci = TablicaZMetryki(miasta.metryka, budzet, [&] { return przerwano.load(); });
+        if (!odleglosci)
+            throw PrzerwanoBezTrasy{};
+        zegar.start();
+        odpowiedz = metoda == ZadanieCli::Metoda::Genetyczna
+                        ? genetycznie(zadanie_, odleglosci, n, przerwano, postep)
+                        : permutacjamiLubLosowo(zadanie_, metoda, odleglosci, n, przerwano, postep);
+    }
     if (odpowiedz.trasa.empty()) {
         if (odpowiedz.przerwany)
             throw PrzerwanoBezTrasy{};
-        // A worker that failed (out of memory) ends without a route; once
-        // workers report their failure, its reason belongs in this message.
         throw BladWyszukiwania(QStringLiteral("the search ended without a route"));
     }
 
     WynikCli wynik;
-    wynik.metoda = ZadanieCli::NazwaMetody(zadanie_.metoda);
+    wynik.metoda = ZadanieCli::NazwaMetody(metoda);
     wynik.miasta = n;
     for (int miasto : odpowiedz.trasa)
         wynik.trasa.push_back(miasta.ids[std::size_t(miasto)]);
@@ -203,9 +263,23 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
     // in the metric itself, exactly. In the cells the figures stay the ones
     // each method shows in the window.
     if (miasta.metryka.Calkowita()) {
-        wynik.dlugosc.wartosc = miasta.metryka.DlugoscCalkowita(odpowiedz.trasa);
-        if (odpowiedz.najdluzsza)
+        const std::int64_t dlugosc = miasta.metryka.DlugoscCalkowita(odpowiedz.trasa);
+        wynik.dlugosc.wartosc = dlugosc;
+        std::optional<std::int64_t> dolna;
+        if (metoda == ZadanieCli::Metoda::Dokladna && !odpowiedz.przerwany)
+            dolna = optimumCoNajmniej(*odleglosci, n, dlugosc);
+        if (dolna) {
+            // The sums rounded: the route is the best in single precision,
+            // not certainly in whole numbers, and the longest is only the
+            // rounded figure of a route not printed.
+            wynik.optimumCoNajmniej = *dolna;
+            if (uwaga)
+                uwaga(QStringLiteral("note: sums of these distances pass 2^24, where single precision rounds; "
+                                     "the optimum is at least %1")
+                          .arg(*dolna));
+        } else if (odpowiedz.najdluzsza) {
             wynik.najdluzsza = DlugoscCli{std::int64_t(std::llround(*odpowiedz.najdluzsza))};
+        }
     } else {
         wynik.dlugosc.wartosc = odpowiedz.dlugosc;
         if (odpowiedz.najdluzsza)
@@ -213,6 +287,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano,
     }
     wynik.sekundy = double(zegar.nsecsElapsed()) * 1e-9;
     wynik.trasy = odpowiedz.trasy;
+    wynik.rundy = odpowiedz.rundy;
     wynik.przerwany = odpowiedz.przerwany;
     return wynik;
 }

@@ -18,7 +18,10 @@ public:
     // Raises UserError for bad input ("FILE:LINE: what is wrong"),
     // PrzerwanoBezTrasy when przerwano came before the first complete route,
     // and BladWyszukiwania when the search ended by itself without one.
-    WynikCli Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep);
+    // uwaga, when given, receives notes for standard error: a method that
+    // may not finish, a result that single precision leaves uncertain.
+    WynikCli Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
+                     const std::function<void(const QString&)>& uwaga = {});
 
 private:
     const ZadanieCli& zadanie_;

@@ -19,6 +19,10 @@ QByteArray WynikCli::Wydruk(bool json) const {
         wynik[QStringLiteral("seconds")] = sekundy;
         if (!trasy.isEmpty())
             wynik[QStringLiteral("routes")] = trasy.toDouble();
+        if (rundy)
+            wynik[QStringLiteral("rounds")] = double(*rundy);
+        if (optimumCoNajmniej)
+            wynik[QStringLiteral("optimum_at_least")] = double(*optimumCoNajmniej);
         wynik[QStringLiteral("finished")] = !przerwany;
         return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
     }
@@ -32,6 +36,10 @@ QByteArray WynikCli::Wydruk(bool json) const {
     tekst += QStringLiteral("\nseconds ") + QString::number(sekundy, 'f', 3) + QLatin1Char('\n');
     if (!trasy.isEmpty())
         tekst += QStringLiteral("routes ") + trasy + QLatin1Char('\n');
+    if (rundy)
+        tekst += QStringLiteral("rounds ") + QString::number(*rundy) + QLatin1Char('\n');
+    if (optimumCoNajmniej)
+        tekst += QStringLiteral("optimum-at-least ") + QString::number(*optimumCoNajmniej) + QLatin1Char('\n');
     if (przerwany)
         tekst += QStringLiteral("finished early\n");
     return tekst.toUtf8();

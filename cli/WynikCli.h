@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct WynikCli {
     double sekundy = 0.0;
     // Routes evaluated, when known, in decimal: it may pass 64 bits.
     QString trasy;
+    // The local search's kicks.
+    std::optional<long long> rundy;
+    // Where the exact search's sums rounded: the least the optimum can be.
+    std::optional<std::int64_t> optimumCoNajmniej;
     bool przerwany = false;
 
     // Lines "key value", or one JSON object on one line.

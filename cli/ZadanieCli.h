@@ -8,20 +8,26 @@
 // What the command line asks for, once parsed and checked.
 struct ZadanieCli {
     enum class Polecenie { Rozwiaz, Dlugosc };
-    enum class Metoda { Dokladna, Losowa, Genetyczna };
+    // Automatyczna: the exact method where it is known to finish, the local
+    // search beyond.
+    enum class Metoda { Automatyczna, Dokladna, Losowa, Genetyczna, Lokalna };
 
     Polecenie polecenie = Polecenie::Rozwiaz;
     QString plik;  // "-" for standard input
     QString trasa;  // the .tour file that length measures
     // The window's cells in place of the file's own metric.
     bool metrykaSiatki = false;
-    Metoda metoda = Metoda::Dokladna;
+    Metoda metoda = Metoda::Automatyczna;
     // The search dialog's defaults.
     int losowania = 1000;
     int pokolenia = 1000;
     int populacja = 100;
     double krzyzowanie = 0.3;
     double mutacja = 0.1;
+    // The local search: its running time (0: none) and rounds (none when
+    // not given); the window's default time.
+    double limitSekund = 10.0;
+    std::optional<long long> rundy;
     std::optional<std::uint32_t> ziarno;
     QString tour;
     bool json = false;

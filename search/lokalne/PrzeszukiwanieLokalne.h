@@ -62,6 +62,9 @@ public:
     // The result of the last Szukaj(): a route and its length, summed in
     // double along it.
     const std::vector<int>& Trasa() const { return trasa_; }
+    // False when the search was stopped before it made its first route: the
+    // result is then the cities in their own order, which nothing chose.
+    bool TrasaZbudowana() const { return zbudowana_; }
     double Dlugosc() const { return dlugosc_; }
 
     PostepPrzeszukiwania& Postep() { return postep_; }
@@ -104,6 +107,7 @@ private:
     SasiedziKandydaci sasiedzi_;
     PostepPrzeszukiwania postep_;
     std::vector<int> trasa_;
+    bool zbudowana_ = false;
     double dlugosc_ = 0.0;
 };
 
@@ -128,7 +132,10 @@ void PrzeszukiwanieLokalne<D>::Szukaj(const UstawieniaLokalne& ustawienia, const
         // Stopped before any route was made: the cities in their own order.
         poczatkowa.resize(std::size_t(n_));
         std::iota(poczatkowa.begin(), poczatkowa.end(), 0);
-        Wynik(poczatkowa, warunek.Sekundy());
+        // Not handed out as progress: no search chose it.
+        trasa_ = std::move(poczatkowa);
+        dlugosc_ = DlugoscTrasy(trasa_);
+        zbudowana_ = false;
         return;
     }
     postep_.Zglos(poczatkowa, DlugoscTrasy(poczatkowa), warunek.Sekundy());
@@ -145,6 +152,7 @@ void PrzeszukiwanieLokalne<D>::Szukaj(const UstawieniaLokalne& ustawienia, const
 
 template <MiaraOdleglosci D>
 void PrzeszukiwanieLokalne<D>::Wynik(const std::vector<int>& trasa, double sekundy) {
+    zbudowana_ = true;
     trasa_ = trasa;
     dlugosc_ = DlugoscTrasy(trasa_);
     postep_.Zglos(trasa_, dlugosc_, sekundy);

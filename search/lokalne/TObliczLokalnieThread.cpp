@@ -40,6 +40,12 @@ void TObliczLokalnieThread::Execute() {
     QElapsedTimer zegar;
     zegar.start();
     szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); });
+    Sekundy = double(zegar.nsecsElapsed()) * 1e-9;
+    if (!szukanie_->TrasaZbudowana()) {
+        NajlepszaTrasa.clear();
+        Zakonczony = true;
+        return;
+    }
     // From city 0, as the other searches give their routes, in the direction
     // that sums shorter: in the window's single-precision sums the two
     // directions may differ in the last bits, and the exact search reports
@@ -58,6 +64,5 @@ void TObliczLokalnieThread::Execute() {
     const double wstecz = metryka_->Dlugosc(odwrotna);
     NajlepszaTrasa = wstecz < wPrzod ? std::move(odwrotna) : std::move(trasa);
     Dlugosc = std::min(wPrzod, wstecz);
-    Sekundy = double(zegar.nsecsElapsed()) * 1e-9;
     Zakonczony = true;
 }

@@ -31,8 +31,9 @@ public:
     const PostepPrzeszukiwania* Postep() const;
     PostepPrzeszukiwania* Postep();
 
-    // Results, valid once Zakonczony is true: the best route, its length in
-    // the metric (exact for the whole kinds) and the search's running time.
+    // Results, valid once Zakonczony is true: the best route (from city 0;
+    // none when the search was finished before its first route), its length
+    // in the metric (exact for the whole kinds) and the search's running time.
     std::vector<int> NajlepszaTrasa;
     double Dlugosc = 0.0;
     double Sekundy = 0.0;

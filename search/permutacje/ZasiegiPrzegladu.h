@@ -64,6 +64,12 @@ constexpr bool Obslugiwana(CzescPrzegladu czesc, int iloscMiast) {
     return iloscMiast <= Zasieg(czesc).najwiecejMiast;
 }
 
+// Up to here the exact search is known to finish on any layout: past the
+// dynamic programme's reach the walks alone are left, and on layouts full of
+// routes of equal length (a row, a diagonal of cells) they take exponential
+// time. Random layouts of up to 33 cities usually finish within minutes.
+inline constexpr int kPrzegladKonczySieDo = Zasieg(CzescPrzegladu::ProgramDynamiczny).doMiast;
+
 static_assert(Zasieg(CzescPrzegladu::Tablice).doMiast <= Zasieg(CzescPrzegladu::Tablice).najwiecejMiast);
 static_assert(Zasieg(CzescPrzegladu::Lagrange).doMiast <= Zasieg(CzescPrzegladu::Lagrange).najwiecejMiast);
 static_assert(Zasieg(CzescPrzegladu::ProgramDynamiczny).doMiast <=

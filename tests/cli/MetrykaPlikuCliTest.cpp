@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 
 TEST(WedrownikCliMetrykaPliku, LengthOfAMillionCitiesFitsInLittleMemoryWhereTheirTableWouldTakeTerabytes) {
     // Cities 1 apart on a line, there and back: 2 (n - 1).
@@ -23,10 +22,7 @@ TEST(WedrownikCliMetrykaPliku, LengthOfAMillionCitiesFitsInLittleMemoryWhereThei
     const QString tsp = writeFile(katalog.filePath("linia.tsp"), miasta);
     const QString tour = writeFile(katalog.filePath("linia.tour"), trasa + "-1\n");
 
-    const Wynik w = uruchom({"length", tsp, tour}, {}, [] {
-        const rlimit pamiec{rlim_t(512) << 20, rlim_t(512) << 20};
-        ::setrlimit(RLIMIT_AS, &pamiec);
-    });
+    const Wynik w = uruchom({"length", tsp, tour}, {}, ograniczPamiec(512));
     EXPECT_EQ(w.kod, 0) << w.bledy.toStdString();
     EXPECT_EQ(w.wyjscie, QStringLiteral("cities %1\nlength %2\n").arg(n).arg(2 * (n - 1)));
 

@@ -18,3 +18,8 @@ struct Wynik {
 // change made in the child before the program starts (a limit, say).
 Wynik uruchom(const QStringList& argumenty, const QByteArray& wejscie = {},
               const std::function<void()>& wDziecku = {});
+
+// A child change that caps the program's address space at the megabytes
+// given. Sanitized builds reserve terabytes of shadow memory at start, so
+// there the cap is left out and the run shows only that the answer is right.
+std::function<void()> ograniczPamiec(unsigned megabajty);

@@ -86,7 +86,7 @@ TEST_F(WedrownikCliTsplib, EachPublishedOptimalTourMeasuresItsOptimum) {
 TEST_F(WedrownikCliTsplib, ExactSearchFindsThePublishedOptimumAndALongestNoClimbBeats) {
     for (const QString nazwa : {"burma14", "ulysses16", "gr17", "ulysses22", "fri26", "bayg29", "bays29"}) {
         const QString tour = katalog_.filePath(nazwa + QStringLiteral(".tour"));
-        const Wynik w = uruchom({"solve", tsp(nazwa), "--tour", tour, "--json"});
+        const Wynik w = uruchom({"solve", tsp(nazwa), "--method", "exact", "--tour", tour, "--json"});
         ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
         const qint64 najkrotsza = json(w)["shortest"].toInteger();
         const qint64 najdluzsza = json(w)["longest"].toInteger();

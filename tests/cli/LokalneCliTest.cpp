@@ -1,0 +1,97 @@
+// The method the command line picks by itself, and the local search, which
+// reads no table.
+
+#include "tests/cli/ProcesCli.h"
+#include "tests/support/TestHelpers.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+
+namespace {
+
+QByteArray losoweMiasta(int n, unsigned ziarno, int zakres) {
+    std::mt19937 los(ziarno);
+    std::uniform_int_distribution<int> wspolrzedna(0, zakres);
+    QByteArray tekst = "NAME: los\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int k = 1; k <= n; ++k)
+        tekst += QByteArray::number(k) + ' ' + QByteArray::number(wspolrzedna(los)) + ' '
+                 + QByteArray::number(wspolrzedna(los)) + '\n';
+    return tekst + "EOF\n";
+}
+
+QString linia(const QString& wyjscie, const QString& klucz) {
+    const QRegularExpressionMatch m = QRegularExpression("(^|\n)" + klucz + " ([^\n]*)").match(wyjscie);
+    return m.hasMatch() ? m.captured(2) : QString();
+}
+
+class WedrownikCliLokalnie : public ::testing::Test {
+protected:
+    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
+    QTemporaryDir katalog_;
+};
+
+} // namespace
+
+TEST_F(WedrownikCliLokalnie, AutoTakesTheExactMethodWhereItIsKnownToFinishAndTheLocalSearchBeyond) {
+    const Wynik male = uruchom({"solve", plik("10.tsp", losoweMiasta(10, 1, 1000))});
+    EXPECT_EQ(male.kod, 0) << male.bledy.toStdString();
+    EXPECT_EQ(linia(male.wyjscie, "method"), "exact");
+    EXPECT_FALSE(linia(male.wyjscie, "longest").isEmpty());
+
+    const Wynik duze = uruchom({"solve", plik("40.tsp", losoweMiasta(40, 2, 1000)), "--time-limit", "0.2"});
+    EXPECT_EQ(duze.kod, 0) << duze.bledy.toStdString();
+    EXPECT_EQ(linia(duze.wyjscie, "method"), "local");
+    EXPECT_TRUE(linia(duze.wyjscie, "longest").isEmpty());
+    EXPECT_EQ(linia(duze.wyjscie, "route").split(' ').size(), 40);
+
+    // Asked for by name past its reach, the exact method says it may not
+    // finish, and on easy cities it still does: a convex polygon.
+    QByteArray wielokat = "NAME: w\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int k = 0; k < 27; ++k)
+        wielokat += QByteArray::number(k + 1) + ' ' + QByteArray::number(std::lround(1000 * std::cos(k * 0.2327)))
+                    + ' ' + QByteArray::number(std::lround(700 * std::sin(k * 0.2327))) + '\n';
+    const Wynik dokladnie = uruchom({"solve", plik("w.tsp", wielokat), "--method", "exact"});
+    EXPECT_EQ(dokladnie.kod, 0) << dokladnie.bledy.toStdString();
+    EXPECT_TRUE(dokladnie.bledy.contains("may not finish")) << dokladnie.bledy.toStdString();
+}
+
+TEST_F(WedrownikCliLokalnie, SameSeedAndRoundsGiveTheSameRouteWhoseLengthTheLengthCommandConfirms) {
+    const QString tsp = plik("200.tsp", losoweMiasta(200, 3, 100000));
+    const QString tour = katalog_.filePath("200.tour");
+    const QStringList argumenty{"solve", tsp, "--method", "local", "--rounds", "300", "--seed", "7"};
+    const Wynik pierwszy = uruchom(argumenty + QStringList{"--tour", tour});
+    const Wynik drugi = uruchom(argumenty);
+    ASSERT_EQ(pierwszy.kod, 0) << pierwszy.bledy.toStdString();
+    EXPECT_EQ(linia(pierwszy.wyjscie, "route"), linia(drugi.wyjscie, "route"));
+    EXPECT_EQ(linia(pierwszy.wyjscie, "rounds"), "300");
+    const Wynik dlugosc = uruchom({"length", tsp, tour});
+    EXPECT_EQ(linia(dlugosc.wyjscie, "length"), linia(pierwszy.wyjscie, "shortest"));
+}
+
+TEST_F(WedrownikCliLokalnie, TheLocalSearchSolvesWhatNoTableCouldHold) {
+    const QString tsp = plik("20000.tsp", losoweMiasta(20000, 4, 1000000));
+    // The table of 20,000 cities takes 1.6 GB: more than the whole process
+    // may have here.
+    const Wynik lokalnie = uruchom({"solve", tsp, "--rounds", "0"}, {}, ograniczPamiec(768));
+    EXPECT_EQ(lokalnie.kod, 0) << lokalnie.bledy.toStdString();
+    EXPECT_EQ(linia(lokalnie.wyjscie, "method"), "local");
+    EXPECT_EQ(linia(lokalnie.wyjscie, "route").split(' ').size(), 20000);
+}
+
+TEST_F(WedrownikCliLokalnie, WhereSingleprecisionSumsRoundTheExactMethodSaysHowFarTheOptimumMayBe) {
+    const Wynik w = uruchom({"solve", plik("duze.tsp", losoweMiasta(12, 5, 5000000))});
+    EXPECT_EQ(w.kod, 0) << w.bledy.toStdString();
+    const long long dlugosc = linia(w.wyjscie, "shortest").toLongLong();
+    const long long dolna = linia(w.wyjscie, "optimum-at-least").toLongLong();
+    EXPECT_GT(dolna, 0);
+    EXPECT_LE(dolna, dlugosc);
+    EXPECT_GE(dolna, dlugosc - dlugosc / 100000);
+    EXPECT_TRUE(linia(w.wyjscie, "longest").isEmpty());
+    EXPECT_TRUE(w.bledy.contains("2^24")) << w.bledy.toStdString();
+}
