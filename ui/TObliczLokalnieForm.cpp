@@ -187,6 +187,10 @@ void TObliczLokalnieForm::PoZakonczeniuThreada() {
     Timer.stop();
     czasPracyMs_ += Watek->isHeld() ? 0 : zegar_.restart();
     PokazPostep();
+    // The search's running figure is summed move by move; the route's own
+    // length, as the summary gives it, has the last word.
+    if (!Watek->NajlepszaTrasa.empty())
+        NajkrotszaDrogaLabel->setText(FormatOneDecimal(Watek->Dlugosc));
     Trwa = false;
     done(WynikModalny::OK);
 }

@@ -37,10 +37,14 @@ void TObliczLokalnieThread::Execute() {
     Zakonczony = false;
     if (!szukanie_ || metryka_->Ilosc() < 1)
         throw UserError(QStringLiteral("Brak miast do przeszukania"));
+    // The time the search worked: pauses by its user are left out, as they
+    // are from its time limit.
     QElapsedTimer zegar;
     zegar.start();
+    const auto wstrzymanyPrzed = heldTime();
     szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); });
-    Sekundy = double(zegar.nsecsElapsed()) * 1e-9;
+    const auto wstrzymany = heldTime() - wstrzymanyPrzed;
+    Sekundy = std::max(0.0, double(zegar.nsecsElapsed()) * 1e-9 - std::chrono::duration<double>(wstrzymany).count());
     if (!szukanie_->TrasaZbudowana()) {
         NajlepszaTrasa.clear();
         Zakonczony = true;

@@ -119,10 +119,15 @@ TEST(HoldableThread, HoldsNestAndTheHeldFlagFollowsTheCount) {
     EXPECT_EQ(counter.parkedThreads(), 1);
     EXPECT_EQ(counter.steps.load(), parkedAt);
 
+    const auto wPauzie = counter.heldTime();
     counter.release();
     EXPECT_FALSE(counter.isHeld());
+    const auto poPauzie = counter.heldTime();
+    EXPECT_GE(poPauzie, wPauzie);
     ASSERT_TRUE(waitUntil([&] { return counter.steps.load() > parkedAt; }));
     EXPECT_EQ(counter.parkedThreads(), 0);
+    // Working time is not held time.
+    EXPECT_EQ(counter.heldTime(), poPauzie);
 }
 
 TEST(HoldableThread, FinishRequestEndsAHeldWorker) {

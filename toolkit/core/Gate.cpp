@@ -1,10 +1,12 @@
 #include "toolkit/core/Gate.h"
 
-Gate::Gate(int initialHolds) : holds_(initialHolds), held_(initialHolds > 0) {}
+Gate::Gate(int initialHolds)
+    : holds_(initialHolds), held_(initialHolds > 0), heldSince_(std::chrono::steady_clock::now()) {}
 
 void Gate::hold() {
     std::lock_guard lock(mutex_);
-    holds_.fetch_add(1, std::memory_order_acq_rel);
+    if (holds_.fetch_add(1, std::memory_order_acq_rel) == 0)
+        heldSince_ = std::chrono::steady_clock::now();
     held_.store(true, std::memory_order_release);
 }
 
@@ -15,6 +17,7 @@ void Gate::release() {
     if (holds_.load(std::memory_order_acquire) == 0)
         return;
     if (holds_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        heldTotal_ += std::chrono::steady_clock::now() - heldSince_;
         held_.store(false, std::memory_order_release);
         opened_.notify_all();
     }
@@ -22,6 +25,13 @@ void Gate::release() {
 
 bool Gate::isHeld() const {
     return held_.load(std::memory_order_acquire);
+}
+
+std::chrono::steady_clock::duration Gate::heldTime() const {
+    std::lock_guard lock(mutex_);
+    if (holds_.load(std::memory_order_acquire) == 0)
+        return heldTotal_;
+    return heldTotal_ + (std::chrono::steady_clock::now() - heldSince_);
 }
 
 void Gate::requestFinish() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -15,6 +16,9 @@ public:
     void hold();
     void release();
     bool isHeld() const;
+    // How long the gate has been held in all, the hold in force included:
+    // the time a search paused by its user has not worked.
+    std::chrono::steady_clock::duration heldTime() const;
     // Threads stopped at a hold right now: a worker counted here makes no
     // progress until the gate opens.
     int parked() const { return parked_.load(std::memory_order_acquire); }
@@ -49,4 +53,6 @@ private:
     std::atomic<int> parked_{0};
     mutable std::mutex mutex_;
     std::condition_variable opened_;
+    std::chrono::steady_clock::time_point heldSince_;
+    std::chrono::steady_clock::duration heldTotal_{};
 };

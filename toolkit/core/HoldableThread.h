@@ -35,6 +35,7 @@ public:
     void hold();
     void release();
     bool isHeld() const { return gate_.isHeld(); }
+    std::chrono::steady_clock::duration heldTime() const { return gate_.heldTime(); }
     // Threads of this search stopped at a hold right now.
     int parkedThreads() const { return gate_.parked(); }
 
