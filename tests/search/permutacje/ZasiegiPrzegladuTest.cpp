@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -148,7 +149,8 @@ TEST(ZasiegiPrzegladu, AFailureOnEitherThreadOfTheProgrammeIsRaisedWithoutHangin
     const TablicaOdleglosci wieksza = TablicaDla(LosoweKomorki(26, 25, 25, 8));
     std::atomic<std::uint32_t> nr{0};
     std::atomic<int> procent{0};
-    int pytania = 0;
+    // Both walks ask, each on its own thread.
+    std::atomic<int> pytania{0};
     const WynikPermutacji w = PermutacjeDokladne(wieksza, 26, [&] { return ++pytania > 2000; }, nr, procent, 0);
     ASSERT_TRUE(isPermutation(w.trasa, 26));
     EXPECT_EQ(bity(w.najkrotsza), bity(SumaTrasy(wieksza, w.trasa.data(), 26)));
