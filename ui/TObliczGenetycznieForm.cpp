@@ -10,11 +10,8 @@
 #include "ui/WynikModalny.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -42,28 +39,9 @@ TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* 
     NajkrotszaDrogaLabel = new QLabel(this);
     RysujTraseCheck = new QCheckBox(QStringLiteral("Rysuj trasę"), this);
 
-    auto* wartosci = new QGridLayout;
-    wartosci->addWidget(Label2, 0, 0);
-    wartosci->addWidget(IlePokolenLabel, 0, 1);
-    wartosci->addWidget(Label1, 1, 0);
-    wartosci->addWidget(NrPokoleniaLabel, 1, 1);
-    wartosci->addWidget(Label3, 2, 0);
-    wartosci->addWidget(NajkrotszaDrogaLabel, 2, 1);
-    wartosci->setColumnStretch(1, 1);
-    wartosci->setColumnMinimumWidth(1, 120);
-    auto* uklad = new QVBoxLayout(this);
-    uklad->addLayout(wartosci);
-    uklad->addWidget(RysujTraseCheck);
-    uklad->addStretch(1);
-    uklad->addLayout(UkladPrzyciskow());
-    // Fixed border: the size is taken once, so that growing numbers do not
-    // resize the window.
-    const QSize gora = sizeHint().expandedTo(QSize(300, 160));
-    // The chart goes below everything else, which keeps its place.
     Wykres = new WykresZbieznosci(this);
-    Wykres->setFixedHeight(WysokoscWykresu);
-    uklad->addWidget(Wykres);
-    setFixedSize(gora.width(), gora.height() + WysokoscWykresu + uklad->spacing());
+    UlozZWykresem({{{Label2, IlePokolenLabel}, {Label1, NrPokoleniaLabel}, {Label3, NajkrotszaDrogaLabel}}},
+                  RysujTraseCheck, Wykres, WysokoscWykresu);
 
     Timer.setInterval(OkresWyswietlania);
     connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));

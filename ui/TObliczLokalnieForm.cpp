@@ -10,9 +10,7 @@
 #include "ui/WynikModalny.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include <cmath>
 #include <cstdint>
@@ -45,26 +43,9 @@ TObliczLokalnieForm::TObliczLokalnieForm(OknoGlowne& oknoGlowne, QWidget* parent
     NajkrotszaDrogaLabel = new QLabel(this);
     RysujTraseCheck = new QCheckBox(QStringLiteral("Rysuj trasę"), this);
 
-    auto* wartosci = new QGridLayout;
-    wartosci->addWidget(Label1, 0, 0);
-    wartosci->addWidget(CzasLabel, 0, 1);
-    wartosci->addWidget(Label2, 1, 0);
-    wartosci->addWidget(RundyLabel, 1, 1);
-    wartosci->addWidget(Label3, 2, 0);
-    wartosci->addWidget(NajkrotszaDrogaLabel, 2, 1);
-    wartosci->setColumnStretch(1, 1);
-    wartosci->setColumnMinimumWidth(1, 120);
-    auto* uklad = new QVBoxLayout(this);
-    uklad->addLayout(wartosci);
-    uklad->addWidget(RysujTraseCheck);
-    uklad->addStretch(1);
-    uklad->addLayout(UkladPrzyciskow());
-    // Fixed border, sized once, so that growing numbers do not resize it.
-    const QSize gora = sizeHint().expandedTo(QSize(300, 160));
     Wykres = new WykresPrzeszukiwania(this);
-    Wykres->setFixedHeight(WysokoscWykresu);
-    uklad->addWidget(Wykres);
-    setFixedSize(gora.width(), gora.height() + WysokoscWykresu + uklad->spacing());
+    UlozZWykresem({{{Label1, CzasLabel}, {Label2, RundyLabel}, {Label3, NajkrotszaDrogaLabel}}},
+                  RysujTraseCheck, Wykres, WysokoscWykresu);
 
     Timer.setInterval(OkresWyswietlania);
     connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));

@@ -5,12 +5,16 @@
 #include "toolkit/gui/Handler.h"
 #include "ui/WynikModalny.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include <exception>
 #include <optional>
@@ -35,6 +39,27 @@ QLayout* TOknoObliczen::UkladPrzyciskow() {
     przyciski->addStretch(1);
     przyciski->addWidget(ZakonczButton);
     return przyciski;
+}
+
+void TOknoObliczen::UlozZWykresem(const std::array<std::pair<QLabel*, QLabel*>, 3>& wiersze,
+                                  QCheckBox* rysujTrase, QWidget* wykres, int wysokoscWykresu) {
+    auto* wartosci = new QGridLayout;
+    for (int w = 0; w < int(wiersze.size()); ++w) {
+        wartosci->addWidget(wiersze[std::size_t(w)].first, w, 0);
+        wartosci->addWidget(wiersze[std::size_t(w)].second, w, 1);
+    }
+    wartosci->setColumnStretch(1, 1);
+    wartosci->setColumnMinimumWidth(1, 120);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(wartosci);
+    uklad->addWidget(rysujTrase);
+    uklad->addStretch(1);
+    uklad->addLayout(UkladPrzyciskow());
+    const QSize gora = sizeHint().expandedTo(QSize(300, 160));
+    // The chart goes below everything else, which keeps its place.
+    wykres->setFixedHeight(wysokoscWykresu);
+    uklad->addWidget(wykres);
+    setFixedSize(gora.width(), gora.height() + wysokoscWykresu + uklad->spacing());
 }
 
 void TOknoObliczen::FormShow() {

@@ -4,7 +4,12 @@
 
 #include <QDialog>
 
+#include <array>
+#include <utility>
+
 class HoldableThread;
+class QCheckBox;
+class QLabel;
 class QLayout;
 class QPushButton;
 
@@ -68,6 +73,13 @@ protected:
     // The two buttons in a row, "Wstrzymaj" left and "Zakończ" right, for
     // the bottom of the window.
     QLayout* UkladPrzyciskow();
+
+    // The layout of a window with a chart: three captions with their values,
+    // the "Rysuj trasę" box, the buttons, and the chart of the given height
+    // below them. The size is fixed, taken once, so that growing numbers do
+    // not resize the window.
+    void UlozZWykresem(const std::array<std::pair<QLabel*, QLabel*>, 3>& wiersze, QCheckBox* rysujTrase,
+                       QWidget* wykres, int wysokoscWykresu);
 
     void closeEvent(QCloseEvent* event) override;
     // A FormShow that failed still opens the window, with no search:
