@@ -73,8 +73,12 @@ void DodajOpcje(QCommandLineParser& parser) {
             "  random   the best of --draws random routes.\n"
             "  genetic  a genetic algorithm.\n"
             "  local    iterated 3-opt and Or-opt moves with local double-bridge kicks\n"
-            "           on two threads, for --time-limit seconds or --rounds kicks. It\n"
-            "           reads no table of distances: 100,000 cities take megabytes.\n"
+            "           on two threads, for --time-limit seconds (set-up included) or\n"
+            "           --rounds rounds. A round is one kick (up to three double bridges\n"
+            "           near one place) and the descent after it, kept when the route got\n"
+            "           no longer; --rounds 0 gives the descended start. It reads no table\n"
+            "           of distances: 100,000 cities take megabytes. When the time runs\n"
+            "           out, the best route so far is the answer.\n"
             "\n"
             "The exact, random and genetic methods search an n x n table of distances in\n"
             "single precision (whole distances and sums below 2^24 are exact in it;\n"
@@ -118,7 +122,7 @@ void DodajOpcje(QCommandLineParser& parser) {
         {QStringLiteral("time-limit"),
          QStringLiteral("Seconds the local search runs (default 10; 0: no limit, with --rounds)."),
          QStringLiteral("S"), QStringLiteral("10")},
-        {QStringLiteral("rounds"), QStringLiteral("Kicks the local search makes; with the same --seed, the same route."),
+        {QStringLiteral("rounds"), QStringLiteral("Rounds the local search makes (a kick and a descent each); with the same --seed, the same route."),
          QStringLiteral("N")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the random, genetic and local methods (default: the clock)."),
          QStringLiteral("N")},

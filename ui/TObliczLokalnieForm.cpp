@@ -66,7 +66,6 @@ void TObliczLokalnieForm::PrzygotujObliczenia() {
     RundyLabel->clear();
     NajkrotszaDrogaLabel->clear();
     Wykres->Wyczysc(CzasSzukania);
-    czasPracyMs_ = 0;
     ostatnieRysowanie_.invalidate();
     rysujBiezaca_ = RysujTraseCheck->isChecked();
 
@@ -89,7 +88,6 @@ void TObliczLokalnieForm::UsunObliczenia() {
 }
 
 void TObliczLokalnieForm::PoUruchomieniu() {
-    zegar_.start();
     Timer.start();
 }
 
@@ -112,9 +110,6 @@ void TObliczLokalnieForm::TimerTimer() {
         Timer.stop();
         return;
     }
-    const qint64 ms = zegar_.restart();
-    if (!Watek->isHeld())
-        czasPracyMs_ += ms;
     PokazPostep();
 }
 
@@ -122,7 +117,8 @@ void TObliczLokalnieForm::PokazPostep() {
     const PostepPrzeszukiwania* postep = Watek->Postep();
     if (!postep)
         return;
-    const double sekundy = double(czasPracyMs_) / 1000.0;
+    // The search's own clock: the figure its limit and its chart read.
+    const double sekundy = Watek->hasEnded() ? Watek->Sekundy : Watek->CzasPracy();
     CzasLabel->setText(TekstCzasu(sekundy, CzasSzukania));
     RundyLabel->setText(QString::number(postep->Rundy()));
     const double dlugosc = postep->NajlepszaDlugosc();
@@ -166,7 +162,6 @@ void TObliczLokalnieForm::PoZakonczeniuThreada() {
         return;
     }
     Timer.stop();
-    czasPracyMs_ += Watek->isHeld() ? 0 : zegar_.restart();
     PokazPostep();
     // The search's running figure is summed move by move; the route's own
     // length, as the summary gives it, has the last word.

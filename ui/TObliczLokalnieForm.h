@@ -68,8 +68,6 @@ private:
     OknoGlowne& oknoGlowne_;
     // The search's running time as the window counts it: ticks while the
     // search is held do not count, as they do not count against its limit.
-    QElapsedTimer zegar_;
-    qint64 czasPracyMs_ = 0;
     QElapsedTimer ostatnieRysowanie_;
     // The box was ticked: the best route is drawn even if it is not new.
     bool rysujBiezaca_ = false;

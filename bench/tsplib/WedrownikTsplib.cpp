@@ -113,14 +113,10 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
         const double czytanie = sekundyOd(t0);
         const Metryka& metryka = miasta->metryka;
         const int n = metryka.Ilosc();
-        std::vector<PunktPlaszczyzny> punkty;
-        if (metryka.MaWspolrzedne())
-            for (int i = 0; i < n; ++i)
-                punkty.push_back({metryka.X()[std::size_t(i)], metryka.Y()[std::size_t(i)]});
         std::vector<double> dlugosci, czasy;
         for (const std::uint64_t ziarno : ziarna) {
             const auto t1 = Zegar::now();
-            PrzeszukiwanieLokalne<Metryka> szukanie(metryka, n, punkty);
+            PrzeszukiwanieLokalne szukanie(metryka);
             UstawieniaLokalne u;
             u.limitSekund = rundy >= 0 ? 0.0 : std::max(0.1, (sekundy > 0 ? sekundy : domyslnyCzas(n)) - czytanie);
             u.limitRund = rundy;
@@ -178,12 +174,6 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
     return 0;
 }
 
-// Float cell distances as the window computes them.
-struct OdlegloscKomorek {
-    const TablicaOdleglosci& t;
-    double operator()(int a, int b) const { return double(t[a][b]); }
-};
-
 int siatka(int ukladow, double sekundy, int watki, long long rundy) {
     int zgodne = 0;
     double najdluzej = 0.0;
@@ -191,12 +181,13 @@ int siatka(int ukladow, double sekundy, int watki, long long rundy) {
         const int n = 12 + u % 19;
         const Komorki komorki = LosoweKomorki(n, 25, 25, std::uint32_t(1000 + u));
         const TablicaOdleglosci tablica = TablicaDla(komorki);
-        std::vector<PunktPlaszczyzny> punkty;
+        std::vector<TPunkt> punkty;
         for (const auto& [x, y] : komorki)
-            punkty.push_back({double(x), double(y)});
-        const OdlegloscKomorek d{tablica};
+            punkty.push_back({x, y});
+        // Float cell distances as the window computes them.
+        const Metryka d = Metryka::Komorki(punkty);
         const auto t0 = Zegar::now();
-        PrzeszukiwanieLokalne<OdlegloscKomorek> szukanie(d, n, punkty);
+        PrzeszukiwanieLokalne szukanie(d);
         UstawieniaLokalne ust;
         ust.limitSekund = sekundy;
         ust.limitRund = rundy;

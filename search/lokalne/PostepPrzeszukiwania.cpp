@@ -20,7 +20,7 @@ void PostepPrzeszukiwania::Zglos(std::span<const int> trasa, double dlugosc, dou
             zbieznosc_[j++] = zbieznosc_[i];
         zbieznosc_.resize(j);
     }
-    zbieznosc_.push_back({sekundy, rundy_.load(std::memory_order_relaxed), dlugosc});
+    zbieznosc_.push_back({sekundy, dlugosc});
 }
 
 void PostepPrzeszukiwania::Zeruj() {

@@ -17,7 +17,6 @@ class PostepPrzeszukiwania {
 public:
     struct PunktZbieznosci {
         double sekundy = 0.0;
-        long long runda = 0;
         double dlugosc = 0.0;
     };
     struct NajlepszaTrasa {

@@ -2,8 +2,6 @@
 
 #include "toolkit/core/UserError.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <utility>
 
@@ -15,14 +13,7 @@ TObliczLokalnieThread::~TObliczLokalnieThread() {
 
 void TObliczLokalnieThread::UstawMiasta(Metryka metryka) {
     metryka_.emplace(std::move(metryka));
-    const int n = metryka_->Ilosc();
-    std::vector<PunktPlaszczyzny> punkty;
-    if (metryka_->MaWspolrzedne()) {
-        punkty.reserve(std::size_t(n));
-        for (int i = 0; i < n; ++i)
-            punkty.push_back({metryka_->X()[std::size_t(i)], metryka_->Y()[std::size_t(i)]});
-    }
-    szukanie_ = std::make_unique<PrzeszukiwanieLokalne<Metryka>>(*metryka_, n, std::move(punkty));
+    szukanie_ = std::make_unique<PrzeszukiwanieLokalne>(*metryka_);
 }
 
 const PostepPrzeszukiwania* TObliczLokalnieThread::Postep() const {
@@ -37,19 +28,8 @@ void TObliczLokalnieThread::Execute() {
     Zakonczony = false;
     if (!szukanie_ || metryka_->Ilosc() < 1)
         throw UserError(QStringLiteral("Brak miast do przeszukania"));
-    // The time the search worked: pauses by its user are left out, as they
-    // are from its time limit.
-    QElapsedTimer zegar;
-    zegar.start();
-    const auto wstrzymanyPrzed = heldTime();
-    szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); });
-    const auto wstrzymany = heldTime() - wstrzymanyPrzed;
-    Sekundy = std::max(0.0, double(zegar.nsecsElapsed()) * 1e-9 - std::chrono::duration<double>(wstrzymany).count());
-    if (!szukanie_->TrasaZbudowana()) {
-        NajlepszaTrasa.clear();
-        Zakonczony = true;
-        return;
-    }
+    szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); }, &runningClock());
+    Sekundy = CzasPracy();
     // From city 0, as the other searches give their routes, in the direction
     // that sums shorter: in the window's single-precision sums the two
     // directions may differ in the last bits, and the exact search reports

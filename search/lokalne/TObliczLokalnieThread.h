@@ -31,9 +31,13 @@ public:
     const PostepPrzeszukiwania* Postep() const;
     PostepPrzeszukiwania* Postep();
 
-    // Results, valid once Zakonczony is true: the best route (from city 0;
-    // none when the search was finished before its first route), its length
-    // in the metric (exact for the whole kinds) and the search's running time.
+    // The search's running time so far: the one clock of its limit, its
+    // progress and its result, standing still while the search is held.
+    double CzasPracy() const { return runningClock().seconds(); }
+
+    // Results, valid once Zakonczony is true: the best route (from city 0),
+    // its length in the metric (exact for the whole kinds) and the search's
+    // running time.
     std::vector<int> NajlepszaTrasa;
     double Dlugosc = 0.0;
     double Sekundy = 0.0;
@@ -45,5 +49,5 @@ protected:
 private:
     std::optional<Metryka> metryka_;
     // Made before the thread starts, so that readers never see it change.
-    std::unique_ptr<PrzeszukiwanieLokalne<Metryka>> szukanie_;
+    std::unique_ptr<PrzeszukiwanieLokalne> szukanie_;
 };

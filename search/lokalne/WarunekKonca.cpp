@@ -3,16 +3,10 @@
 bool WarunekKonca::operator()() {
     if (koniec_.load(std::memory_order_relaxed))
         return true;
-    const auto przed = Zegar::now();
     bool stop = przerwij_();
-    const auto po = Zegar::now();
-    // A hold lasts as long as a person takes to resume; a thread merely
-    // preempted inside the call on a busy machine must not stretch the limit.
-    if (po - przed > std::chrono::milliseconds(20))
-        wstrzymanie_ += po - przed;
-    if (!stop && limitSekund_ > 0.0 && Sekundy(po) >= limitSekund_)
+    if (!stop && limitSekund_ > 0.0 && zegar_.seconds() >= limitSekund_)
         stop = true;
     if (stop)
-        koniec_.store(true, std::memory_order_relaxed);
+        Zakoncz();
     return stop;
 }

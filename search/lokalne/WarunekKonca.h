@@ -1,34 +1,29 @@
 #pragma once
 
+#include "toolkit/core/RunningClock.h"
+
 #include <atomic>
-#include <chrono>
 #include <functional>
 
-// One search thread's test whether to stop: the caller's callback (which may
-// block while the search is held), the time limit, or another thread of the
-// same search having stopped. Time spent held inside the callback does not
-// count against the limit.
+// Whether a search must end, asked by each of its threads between moves:
+// the caller's callback said so (it may block while the search is held),
+// the time limit has passed on the search's running clock, or another
+// thread of the same search has ended it. Once true it stays true for all.
 class WarunekKonca {
 public:
-    using Zegar = std::chrono::steady_clock;
-
-    WarunekKonca(const std::function<bool()>& przerwij, Zegar::time_point poczatek, double limitSekund,
-                 std::atomic<bool>& koniec)
-        : przerwij_(przerwij), poczatek_(poczatek), limitSekund_(limitSekund), koniec_(koniec) {}
+    WarunekKonca(const std::function<bool()>& przerwij, const RunningClock& zegar, double limitSekund)
+        : przerwij_(przerwij), zegar_(zegar), limitSekund_(limitSekund) {}
 
     bool operator()();
+    // Ends the search for every thread, as when one of them fails.
+    void Zakoncz() { koniec_.store(true, std::memory_order_relaxed); }
+    bool Zakonczone() const { return koniec_.load(std::memory_order_relaxed); }
 
-    // This thread's own running time since the start of the search.
-    double Sekundy() const { return Sekundy(Zegar::now()); }
+    double Sekundy() const { return zegar_.seconds(); }
 
 private:
-    double Sekundy(Zegar::time_point teraz) const {
-        return std::chrono::duration<double>(teraz - poczatek_ - wstrzymanie_).count();
-    }
-
     const std::function<bool()>& przerwij_;
-    Zegar::time_point poczatek_;
+    const RunningClock& zegar_;
     double limitSekund_;
-    std::atomic<bool>& koniec_;
-    Zegar::duration wstrzymanie_{};
+    std::atomic<bool> koniec_{false};
 };

@@ -30,23 +30,6 @@ protected:
     }
 };
 
-// Calls back onto the owner thread a given number of times.
-class Caller : public HoldableThread {
-public:
-    ~Caller() override { finishAndWait(); }
-    int calls = 0;
-    int seenOnOwner = 0;
-    int value = 0;
-
-protected:
-    void Execute() override {
-        for (int i = 0; i < calls && !checkpoint(); ++i) {
-            value = i;
-            callOnOwnerThread([this] { seenOnOwner += value + 1; });
-        }
-    }
-};
-
 // Runs a body given by the test.
 class Runner : public HoldableThread {
 public:
@@ -165,23 +148,6 @@ TEST(HoldableThread, DestroysCleanlyInEveryState) {
         ended.hold();  // held after its end, as a progress tick may leave it
         EXPECT_TRUE(ended.hasEnded());
     }
-}
-
-TEST(HoldableThread, SynchronousCallsRunOnTheOwnerThreadInOrder) {
-    Caller caller;
-    caller.calls = 50;
-    caller.release();
-    caller.waitForEnd();  // keeps serving the calls while it waits
-    EXPECT_EQ(caller.seenOnOwner, 50 * 51 / 2);
-}
-
-TEST(HoldableThread, FinishWhileTheWorkerWaitsOnTheOwnerDoesNotDeadlock) {
-    Caller caller;
-    caller.calls = 1000000;
-    caller.release();
-    ASSERT_TRUE(waitUntil([&] { return caller.seenOnOwner > 0; }));
-    caller.finishAndWait();
-    EXPECT_TRUE(caller.hasEnded());
 }
 
 TEST(HoldableThread, EndNotificationArrivesOnTheOwnerThread) {

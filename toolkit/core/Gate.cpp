@@ -16,11 +16,16 @@ void Gate::release() {
     // negative, which would make the next hold ineffective.
     if (holds_.load(std::memory_order_acquire) == 0)
         return;
-    if (holds_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        heldTotal_ += std::chrono::steady_clock::now() - heldSince_;
+    if (holds_.load(std::memory_order_acquire) == 1) {
+        // Added before the count drops: a reader that sees the gate open
+        // sees the hold that just ended too.
+        heldTotal_.fetch_add((std::chrono::steady_clock::now() - heldSince_).count(), std::memory_order_release);
+        holds_.store(0, std::memory_order_release);
         held_.store(false, std::memory_order_release);
         opened_.notify_all();
+        return;
     }
+    holds_.fetch_sub(1, std::memory_order_acq_rel);
 }
 
 bool Gate::isHeld() const {
@@ -28,10 +33,14 @@ bool Gate::isHeld() const {
 }
 
 std::chrono::steady_clock::duration Gate::heldTime() const {
-    std::lock_guard lock(mutex_);
+    using Duration = std::chrono::steady_clock::duration;
     if (holds_.load(std::memory_order_acquire) == 0)
-        return heldTotal_;
-    return heldTotal_ + (std::chrono::steady_clock::now() - heldSince_);
+        return Duration(heldTotal_.load(std::memory_order_acquire));
+    std::lock_guard lock(mutex_);
+    const Duration total(heldTotal_.load(std::memory_order_relaxed));
+    if (holds_.load(std::memory_order_acquire) == 0)
+        return total;
+    return total + (std::chrono::steady_clock::now() - heldSince_);
 }
 
 void Gate::requestFinish() {

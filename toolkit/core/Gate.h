@@ -54,5 +54,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable opened_;
     std::chrono::steady_clock::time_point heldSince_;
-    std::chrono::steady_clock::duration heldTotal_{};
+    // Holds that have ended, in clock ticks: read without the lock while the
+    // gate is open, which is every poll of a running search's clock.
+    std::atomic<std::chrono::steady_clock::rep> heldTotal_{0};
 };

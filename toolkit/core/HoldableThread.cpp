@@ -30,6 +30,7 @@ void HoldableThread::run() {
     // Waits while held; a finish request that came first is the body's to
     // see at its first poll, so the body always runs and reports its end.
     gate_.checkpoint();
+    clock_.start();
     try {
         Execute();
     } catch (...) {
@@ -71,42 +72,4 @@ void HoldableThread::waitForEnd() {
 void HoldableThread::finishAndWait() {
     gate_.requestFinish();
     waitForEnd();
-}
-
-void HoldableThread::callOnOwnerThread(const std::function<void()>& fn) {
-    if (QThread::currentThread() == thread()) {
-        fn();
-        return;
-    }
-    // Our own handshake rather than a blocking queued connection, so that the
-    // hand-over of the worker's data is visible to thread checkers. The call
-    // is queued by name: a queued functor of ours could be freed on this
-    // thread after the owner has read it, behind a reference count that
-    // thread checkers cannot see.
-    std::unique_lock lock(callMutex_);
-    pendingCall_ = &fn;
-    callDone_ = false;
-    lock.unlock();
-    QMetaObject::invokeMethod(this, "runPendingCall", Qt::QueuedConnection);
-    lock.lock();
-    callDoneSignal_.wait(lock, [this] { return callDone_; });
-}
-
-void HoldableThread::runPendingCall() {
-    const std::function<void()>* fn = nullptr;
-    {
-        std::lock_guard lock(callMutex_);
-        fn = std::exchange(pendingCall_, nullptr);
-    }
-    // The worker waits for the end of the call even if fn throws.
-    struct Done {
-        HoldableThread* self;
-        ~Done() {
-            std::lock_guard lock(self->callMutex_);
-            self->callDone_ = true;
-            self->callDoneSignal_.notify_all();
-        }
-    } done{this};
-    if (fn)
-        (*fn)();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/core/Gate.h"
+#include "toolkit/core/RunningClock.h"
 
 #include <QString>
 #include <QThread>
@@ -8,7 +9,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <exception>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -36,6 +36,9 @@ public:
     void release();
     bool isHeld() const { return gate_.isHeld(); }
     std::chrono::steady_clock::duration heldTime() const { return gate_.heldTime(); }
+    // How long the body has run, its holds left out: started as the body
+    // starts, 0 before. Readable from any thread.
+    const RunningClock& runningClock() const { return clock_; }
     // Threads of this search stopped at a hold right now.
     int parkedThreads() const { return gate_.parked(); }
 
@@ -51,9 +54,9 @@ public:
     std::optional<QString> failure() const;
 
     // Blocks until the body has ended. On the thread that owns this object it
-    // keeps serving queued calls (the worker's synchronous calls and its end
-    // notification) while it waits, so a worker blocked on such a call can
-    // still reach its end. A thread that was never started counts as ended.
+    // keeps serving queued events while it waits (its end notification among
+    // them, so that it is delivered before the owner goes on). A thread that
+    // was never started counts as ended.
     void waitForEnd();
 
     // Asks the body to finish, opens every hold and waits for its end.
@@ -72,25 +75,15 @@ protected:
         return gate_.checkpoint(std::forward<BeforeWait>(beforeWait));
     }
 
-    // For the body: runs fn on the thread that owns this object and waits
-    // until it has returned. While fn runs the body is stopped, so fn may read
-    // the worker's members freely. Runs fn directly when called on that thread.
-    void callOnOwnerThread(const std::function<void()>& fn);
-
 private:
     void run() final;
-    // Runs the call queued by callOnOwnerThread() and signals its end.
-    Q_INVOKABLE void runPendingCall();
 
     Gate gate_{1};
+    RunningClock clock_{&gate_};
     std::atomic<bool> started_{false};
     std::atomic<bool> ended_{false};
     // Written by the body's thread before ended_, read only after it.
     std::exception_ptr failure_;
     std::mutex endMutex_;
     std::condition_variable endSignal_;
-    std::mutex callMutex_;
-    std::condition_variable callDoneSignal_;
-    const std::function<void()>* pendingCall_ = nullptr;
-    bool callDone_ = false;
 };

@@ -1,35 +1,50 @@
-// The whole local search: tiny inputs, a finish in the middle of a run, the
-// same route for the same seed and round limit, on separate chains and on a
-// route shared by two threads.
+// The whole local search: tiny inputs, the same route for the same seed and
+// round limit, a finish or a failure in the middle of a run, holds on its
+// one running clock; on separate chains and on a route shared by two threads.
 
 #include "tests/search/lokalne/MiastaLosowe.h"
 
+#include "search/lokalne/KontekstLokalny.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
+#include "search/lokalne/TrasaZachlanna.h"
 #include "tests/support/TestHelpers.h"
 #include "toolkit/core/Gate.h"
+#include "toolkit/core/RunningClock.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
+#include <stdexcept>
 #include <thread>
 
 namespace {
+
+Metryka metrykaLosowa(int n, std::uint32_t ziarno) {
+    std::vector<double> x, y;
+    for (const auto& p : MiastaLosowe(n, ziarno)) {
+        x.push_back(p.x);
+        y.push_back(p.y);
+    }
+    return Metryka::Wspolrzedne(RodzajMetryki::Euc2d, std::move(x), std::move(y));
+}
 
 UstawieniaLokalne rundami(long long rundy, std::uint64_t ziarno, bool podzial) {
     UstawieniaLokalne u;
     u.limitRund = rundy;
     u.ziarno = ziarno;
     u.watki = 2;
-    PlanPrzeszukiwania plan;
+    PlanPrzeszukiwania plan = PlanPrzeszukiwania::Dla(1000);
     plan.podzialTrasy = podzial;
+    plan.najwiekszaRozpietosc = podzial ? 0 : plan.najwiekszaRozpietosc;
     plan.rundWEpoce = 300;
     u.plan = plan;
     return u;
 }
 
-double najkrotszaPrzegladem(const OdlegloscZaokraglona& d, int n) {
-    std::vector<int> t(static_cast<std::size_t>(n));
+double najkrotszaPrzegladem(const Metryka& d) {
+    std::vector<int> t(static_cast<std::size_t>(d.Ilosc()));
     std::iota(t.begin(), t.end(), 0);
     double najkrotsza = DlugoscZamknieta(d, t);
     while (std::next_permutation(t.begin() + 1, t.end()))
@@ -37,27 +52,29 @@ double najkrotszaPrzegladem(const OdlegloscZaokraglona& d, int n) {
     return najkrotsza;
 }
 
+void oczekujTrasy(const PrzeszukiwanieLokalne& szukanie, const Metryka& d) {
+    ASSERT_TRUE(isPermutation(szukanie.Trasa(), d.Ilosc()));
+    EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
+}
+
 TEST(PrzeszukiwanieLokalne, FewCities_GiveTheShortestRoute) {
     for (int n = 0; n <= 10; ++n) {
-        const auto punkty = MiastaLosowe(n, std::uint32_t(100 + n));
-        const OdlegloscZaokraglona d{&punkty};
-        PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, n, punkty);
+        const Metryka d = metrykaLosowa(n, std::uint32_t(100 + n));
+        PrzeszukiwanieLokalne szukanie(d);
         szukanie.Szukaj(rundami(2000, 1, false), [] { return false; });
-        ASSERT_TRUE(isPermutation(szukanie.Trasa(), n)) << n << " cities";
-        EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
+        oczekujTrasy(szukanie, d);
         if (n >= 4) {
-            EXPECT_EQ(szukanie.Dlugosc(), najkrotszaPrzegladem(d, n)) << n << " cities";
+            EXPECT_EQ(szukanie.Dlugosc(), najkrotszaPrzegladem(d)) << n << " cities";
         }
     }
 }
 
 TEST(PrzeszukiwanieLokalne, SameSeedAndRounds_SameRoute) {
-    const auto punkty = MiastaLosowe(400, 4);
-    const OdlegloscZaokraglona d{&punkty};
+    const Metryka d = metrykaLosowa(400, 4);
     for (const bool podzial : {false, true}) {
         std::vector<int> trasy[2];
         for (auto& trasa : trasy) {
-            PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 400, punkty);
+            PrzeszukiwanieLokalne szukanie(d);
             szukanie.Szukaj(rundami(2000, 9, podzial), [] { return false; });
             EXPECT_EQ(szukanie.Postep().Rundy(), 2000);
             trasa = szukanie.Trasa();
@@ -67,16 +84,30 @@ TEST(PrzeszukiwanieLokalne, SameSeedAndRounds_SameRoute) {
     }
 }
 
-TEST(PrzeszukiwanieLokalne, FinishMidRun_KeepsARouteAndItsOwnLength) {
-    const auto punkty = MiastaLosowe(1000, 8);
-    const OdlegloscZaokraglona d{&punkty};
+TEST(PrzeszukiwanieLokalne, NoRounds_GiveTheDescendedStart) {
+    const Metryka d = metrykaLosowa(2000, 6);
+    SasiedziKandydaci sasiedzi;
+    ASSERT_TRUE(sasiedzi.Zbuduj(d, 2000, {}, 10, 0, [] { return false; }));
+    const double zachlanna =
+        DlugoscZamknieta(d, TrasaZachlanna(sasiedzi, 2000, [&d](int a, int b) { return d(a, b); }, [] { return false; }));
     for (const bool podzial : {false, true}) {
-        PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 1000, punkty);
+        PrzeszukiwanieLokalne szukanie(d);
+        szukanie.Szukaj(rundami(0, 1, podzial), [] { return false; });
+        oczekujTrasy(szukanie, d);
+        EXPECT_EQ(szukanie.Postep().Rundy(), 0);
+        // A descent from the greedy route takes several per cent off it.
+        EXPECT_LT(szukanie.Dlugosc(), 0.97 * zachlanna) << (podzial ? "shared route" : "separate chains");
+    }
+}
+
+TEST(PrzeszukiwanieLokalne, FinishMidRun_KeepsARouteAndItsOwnLength) {
+    const Metryka d = metrykaLosowa(1000, 8);
+    for (const bool podzial : {false, true}) {
+        PrzeszukiwanieLokalne szukanie(d);
         // No limit of its own: only the finish request ends it, once both
         // threads are into their rounds.
         szukanie.Szukaj(rundami(-1, 3, podzial), [&szukanie] { return szukanie.Postep().Rundy() >= 2000; });
-        ASSERT_TRUE(isPermutation(szukanie.Trasa(), 1000));
-        EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
+        oczekujTrasy(szukanie, d);
         EXPECT_GE(szukanie.Postep().Rundy(), 2000);
 
         // The reader's copy: a route with its own length, and a record that
@@ -93,11 +124,27 @@ TEST(PrzeszukiwanieLokalne, FinishMidRun_KeepsARouteAndItsOwnLength) {
     }
 }
 
+TEST(PrzeszukiwanieLokalne, StoppedAnywhere_StillGivesARoute) {
+    const Metryka d = metrykaLosowa(3000, 2);
+    // Before the candidates, inside them, inside the greedy start.
+    for (const int wywolan : {1, 3, 14, 20}) {
+        int licznik = 0;
+        PrzeszukiwanieLokalne szukanie(d);
+        szukanie.Szukaj(rundami(-1, 1, false), [&] { return ++licznik >= wywolan; });
+        oczekujTrasy(szukanie, d);
+        EXPECT_EQ(szukanie.Postep().NajlepszaDlugosc(), szukanie.Dlugosc()) << wywolan;
+    }
+    UstawieniaLokalne chwila = rundami(-1, 1, true);
+    chwila.limitSekund = 1e-9;
+    PrzeszukiwanieLokalne szukanie(d);
+    szukanie.Szukaj(chwila, [] { return false; });
+    oczekujTrasy(szukanie, d);
+}
+
 TEST(PrzeszukiwanieLokalne, Hold_ParksTheThreads_AndAFinishWhileHeldEndsTheSearch) {
-    const auto punkty = MiastaLosowe(1500, 5);
-    const OdlegloscZaokraglona d{&punkty};
+    const Metryka d = metrykaLosowa(1500, 5);
     for (const bool podzial : {false, true}) {
-        PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 1500, punkty);
+        PrzeszukiwanieLokalne szukanie(d);
         Gate gate;
         std::thread watek([&] { szukanie.Szukaj(rundami(-1, 2, podzial), [&gate] { return gate.checkpoint(); }); });
         while (szukanie.Postep().Rundy() < 100)
@@ -109,18 +156,68 @@ TEST(PrzeszukiwanieLokalne, Hold_ParksTheThreads_AndAFinishWhileHeldEndsTheSearc
             std::this_thread::yield();
         gate.requestFinish();
         watek.join();
-        ASSERT_TRUE(isPermutation(szukanie.Trasa(), 1500));
-        EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
+        oczekujTrasy(szukanie, d);
     }
 }
 
-TEST(PrzeszukiwanieLokalne, FinishBeforeAnyRoute_GivesTheCitiesInOrder) {
-    const auto punkty = MiastaLosowe(500, 2);
-    const OdlegloscZaokraglona d{&punkty};
-    PrzeszukiwanieLokalne<OdlegloscZaokraglona> szukanie(d, 500, punkty);
-    szukanie.Szukaj(rundami(-1, 1, false), [] { return true; });
-    ASSERT_TRUE(isPermutation(szukanie.Trasa(), 500));
-    EXPECT_EQ(szukanie.Dlugosc(), DlugoscZamknieta(d, szukanie.Trasa()));
+// A hold in the set-up, and one while a thread of a shared route may wait
+// for the other at an epoch's end: neither takes time from the limit.
+TEST(PrzeszukiwanieLokalne, HeldTime_IsNotSearchTime) {
+    using Zegar = std::chrono::steady_clock;
+    const Metryka d = metrykaLosowa(1000, 7);
+    constexpr double limit = 1.0;
+    for (const bool wUstawieniu : {true, false}) {
+        Gate gate;
+        RunningClock zegar(&gate);
+        PrzeszukiwanieLokalne szukanie(d);
+        UstawieniaLokalne u = rundami(-1, 5, true);
+        u.plan->rundWEpoce = 50;
+        u.limitSekund = limit;
+        std::atomic<bool> wstrzymaj{wUstawieniu};
+        std::atomic<long long> rundyPrzedWznowieniem{-1};
+        const auto start = Zegar::now();
+        zegar.start();
+        std::thread watek([&] {
+            szukanie.Szukaj(u, [&] {
+                if (wstrzymaj.exchange(false))
+                    gate.hold();
+                return gate.checkpoint();
+            }, &zegar);
+        });
+        if (!wUstawieniu) {
+            while (szukanie.Postep().Rundy() < 100)
+                std::this_thread::yield();
+            wstrzymaj = true;
+        }
+        while (gate.parked() < 1)
+            std::this_thread::yield();
+        // Held past the whole limit in wall time.
+        while (Zegar::now() - start < std::chrono::duration<double>(limit + 0.1))
+            std::this_thread::yield();
+        rundyPrzedWznowieniem = szukanie.Postep().Rundy();
+        gate.release();
+        watek.join();
+        oczekujTrasy(szukanie, d);
+        EXPECT_GT(szukanie.Postep().Rundy(), rundyPrzedWznowieniem.load()) << (wUstawieniu ? "set-up" : "epoch");
+        EXPECT_GE(zegar.seconds(), limit);
+    }
+}
+
+TEST(PrzeszukiwanieLokalne, AFailingThread_EndsTheWholeSearch) {
+    const Metryka d = metrykaLosowa(1500, 3);
+    for (const bool podzial : {false, true}) {
+        PrzeszukiwanieLokalne szukanie(d);
+        const auto glowny = std::this_thread::get_id();
+        // No limit: the search ends only because the other thread is told to.
+        EXPECT_THROW(szukanie.Szukaj(rundami(-1, 4, podzial),
+                                     [&] {
+                                         if (std::this_thread::get_id() != glowny && szukanie.Postep().Rundy() > 300)
+                                             throw std::runtime_error("helper failed");
+                                         return false;
+                                     }),
+                     std::runtime_error)
+            << (podzial ? "shared route" : "separate chains");
+    }
 }
 
 }  // namespace
