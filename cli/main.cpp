@@ -87,14 +87,13 @@ int main(int argc, char** argv) {
         return blad(parser.errorText());
     // Written as the answer is: QCommandLineParser's own showHelp() and
     // showVersion() exit with 0 whether or not the text got out.
-    if (parser.isSet(QStringLiteral("help")))
-        return wypisz(parser.helpText().toLocal8Bit()) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
-    if (parser.isSet(QStringLiteral("version")))
-        return wypisz((QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion()
-                       + QLatin1Char('\n'))
-                          .toLocal8Bit())
-                   ? KodWyjscia::Gotowe
-                   : KodWyjscia::BladWyjscia;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        const QString tekst = parser.isSet(QStringLiteral("help"))
+                                  ? parser.helpText()
+                                  : QCoreApplication::applicationName() + QLatin1Char(' ')
+                                        + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return wypisz(tekst.toLocal8Bit()) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
+    }
 
     ZadanieCli zadanie;
     try {
