@@ -112,8 +112,7 @@ Odpowiedz genetycznie(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosc
     const SeriaZbieznosci& zbieznosc = genetyk.OdebranyStan().Zbieznosc;
     if (!zbieznosc.Pusta())
         odpowiedz.trasy = QString::number(zbieznosc.IlePokolen() * qint64(zadanie.populacja));
-    // Length 0 marks a best route not yet chosen.
-    if (genetyk.Najlepszy().Droga > 0.0 && jestTrasa(genetyk.Najlepszy().Geny, n)) {
+    if (genetyk.MaNajlepszy() && jestTrasa(genetyk.Najlepszy().Geny, n)) {
         odpowiedz.trasa = genetyk.Najlepszy().Geny;
         odpowiedz.dlugosc = genetyk.DlugoscTrasy(genetyk.Najlepszy());
     }

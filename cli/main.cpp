@@ -70,6 +70,13 @@ int main(int argc, char** argv) {
         std::fputs("cannot write standard output: it is closed\n", stderr);
         return KodWyjscia::BladWyjscia;
     }
+    // A closed standard input would be taken by one of Qt's own descriptors,
+    // and reading "-" would wait on it for ever. /dev/null holds the place
+    // (the lowest free descriptor is 0) for as long as the program runs, and
+    // "-" is refused once the arguments are known.
+    const bool wejscieZamkniete = ::fcntl(STDIN_FILENO, F_GETFD) == -1;
+    if (wejscieZamkniete)
+        ::open("/dev/null", O_RDONLY);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wedrownik-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
@@ -78,10 +85,15 @@ int main(int argc, char** argv) {
     DodajOpcje(parser);
     if (!parser.parse(QCoreApplication::arguments()))
         return blad(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(KodWyjscia::Gotowe);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    // Written as the answer is: QCommandLineParser's own showHelp() and
+    // showVersion() exit with 0 whether or not the text got out.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        const QString tekst = parser.isSet(QStringLiteral("help"))
+                                  ? parser.helpText()
+                                  : QCoreApplication::applicationName() + QLatin1Char(' ')
+                                        + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return wypisz(tekst.toLocal8Bit()) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
+    }
 
     ZadanieCli zadanie;
     try {
@@ -89,6 +101,8 @@ int main(int argc, char** argv) {
     } catch (const UserError& e) {
         return blad(e.message());
     }
+    if (wejscieZamkniete && zadanie.plik == QStringLiteral("-"))
+        return blad(QStringLiteral("cannot read -: standard input is closed"));
 
     const std::atomic<bool>& przerwano = PrzechwycCtrlC();
     const bool terminal = isatty(STDERR_FILENO) == 1;

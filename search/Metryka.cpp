@@ -35,12 +35,25 @@ Metryka Metryka::Wspolrzedne(RodzajMetryki rodzaj, std::vector<double> x, std::v
     if (rodzaj == RodzajMetryki::Geo) {
         m.szerokosc_.reserve(m.x_.size());
         m.dlugosc_.reserve(m.y_.size());
+        m.katy_.reserve(m.x_.size());
         for (std::size_t k = 0; k < m.x_.size(); ++k) {
-            m.szerokosc_.push_back(radiany(m.x_[k]));
-            m.dlugosc_.push_back(radiany(m.y_[k]));
+            const double szerokosc = radiany(m.x_[k]);
+            const double dlugosc = radiany(m.y_[k]);
+            m.szerokosc_.push_back(szerokosc);
+            m.dlugosc_.push_back(dlugosc);
+            m.katy_.push_back({std::sin(szerokosc), std::cos(szerokosc), std::sin(dlugosc), std::cos(dlugosc)});
         }
     }
     return m;
+}
+
+double Metryka::geoTsplib(std::size_t i, std::size_t j) const {
+    const double q1 = std::cos(dlugosc_[i] - dlugosc_[j]);
+    const double q2 = std::cos(szerokosc_[i] - szerokosc_[j]);
+    const double q3 = std::cos(szerokosc_[i] + szerokosc_[j]);
+    // Rounding can take the cosine a hair past 1 for cities at one point.
+    const double c = std::fmin(1.0, std::fmax(-1.0, 0.5 * ((1.0 + q1) * q2 - (1.0 - q1) * q3)));
+    return std::trunc(RRR * std::acos(c) + 1.0);
 }
 
 Metryka Metryka::Jawna(int n, std::vector<std::int32_t> wagiPodPrzekatna) {

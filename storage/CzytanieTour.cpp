@@ -48,8 +48,10 @@ TrasaTour CzytajTraseTour(CzytnikLinii& linie) {
                     zakonczona = true;
                     break;
                 }
-                if (id < 1 || id > INT_MAX)
-                    linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(id));
+                if (id < 1)
+                    linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(Tekst(pole)));
+                if (id > INT_MAX)
+                    linie.Blad(QStringLiteral("numer miasta %1 większy niż %2").arg(Tekst(pole)).arg(INT_MAX));
                 if (!ids.insert(int(id)).second)
                     linie.Blad(QStringLiteral("miasto %1 powtórzone").arg(id));
                 if (trasa.Ids.size() >= std::size_t(PlikTsp::MaksLiczbaMiast))

@@ -39,8 +39,10 @@ struct SekcjaMiast {
         if (ile != 3 || pola.Nastepne(nadmiar))
             linie.Blad(QStringLiteral("oczekiwano numeru miasta i dwóch współrzędnych"));
         const long long id = CalkowitaLubBlad(linie, pole[0]);
-        if (id < 1 || id > INT_MAX)
-            linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(id));
+        if (id < 1)
+            linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(Tekst(pole[0])));
+        if (id > INT_MAX)
+            linie.Blad(QStringLiteral("numer miasta %1 większy niż %2").arg(Tekst(pole[0])).arg(INT_MAX));
         if (!ids.insert(int(id)).second)
             linie.Blad(QStringLiteral("miasto %1 powtórzone").arg(id));
         if (miasta.size() >= std::size_t(PlikTsp::MaksLiczbaMiast))
@@ -102,7 +104,7 @@ public:
             if (a == b)
                 continue;
             if (waga < 0 || waga > PlikTsp::MaksWaga)
-                linie.Blad(QStringLiteral("waga %1 poza zakresem 0..%2").arg(waga).arg(PlikTsp::MaksWaga));
+                linie.Blad(QStringLiteral("waga %1 poza zakresem 0..%2").arg(Tekst(pole)).arg(PlikTsp::MaksWaga));
             std::int32_t& miejsce = a > b ? wagi_[std::size_t(a) * std::size_t(a - 1) / 2 + std::size_t(b)]
                                           : wagi_[std::size_t(b) * std::size_t(b - 1) / 2 + std::size_t(a)];
             // The whole matrix gives each weight twice, the upper one first.
@@ -164,6 +166,14 @@ std::optional<TypWagTsp> typWag(QByteArrayView nazwa) {
 
 bool rowne(QByteArrayView a, const char* b) { return a.compare(QByteArrayView(b), Qt::CaseInsensitive) == 0; }
 
+// A key given again with another value: which of the two the file meant
+// cannot be told, so neither is taken.
+[[noreturn]] void drugaWartosc(const CzytnikLinii& linie, const char* klucz, QByteArrayView druga,
+                               QByteArrayView pierwsza) {
+    linie.Blad(QStringLiteral("drugi %1 %2 różny od pierwszego %3")
+                   .arg(QLatin1String(klucz), Tekst(druga), Tekst(pierwsza)));
+}
+
 } // namespace
 
 InstancjaTsp CzytajInstancjeTsp(CzytnikLinii& linie) {
@@ -172,7 +182,7 @@ InstancjaTsp CzytajInstancjeTsp(CzytnikLinii& linie) {
     SekcjaMiast wyswietlanie("DISPLAY_DATA_SECTION");
     std::optional<SekcjaWag> wagi;
     enum class Sekcja { Zadna, Wspolrzedne, Wyswietlanie, Wagi, Inna } sekcja = Sekcja::Zadna;
-    bool bylTyp = false;
+    QByteArray nazwaTypu;
     std::optional<long long> wymiar;
     int liniaWymiaru = 0;
     std::optional<FormatWag> format;
@@ -218,6 +228,11 @@ InstancjaTsp CzytajInstancjeTsp(CzytnikLinii& linie) {
                 linie.Blad(QStringLiteral("drugi EDGE_WEIGHT_SECTION"));
             if (!wymiar)
                 linie.Blad(QStringLiteral("EDGE_WEIGHT_SECTION przed DIMENSION"));
+            if (!format && !nazwaFormatu.isEmpty())
+                linie.Blad(QStringLiteral("EDGE_WEIGHT_SECTION przy EDGE_WEIGHT_FORMAT %1 (wagi w sekcji "
+                                          "wymagają formatu FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW "
+                                          "lub LOWER_DIAG_ROW)")
+                               .arg(Tekst(nazwaFormatu)));
             if (!format)
                 linie.Blad(QStringLiteral("EDGE_WEIGHT_SECTION bez EDGE_WEIGHT_FORMAT"));
             wagi.emplace(linie, int(*wymiar), *format, nazwaFormatu);
@@ -235,18 +250,23 @@ InstancjaTsp CzytajInstancjeTsp(CzytnikLinii& linie) {
                 linie.Blad(QStringLiteral("EDGE_WEIGHT_TYPE %1 nie jest obsługiwany "
                                           "(tylko EUC_2D, CEIL_2D, ATT, GEO i EXPLICIT)")
                                .arg(Tekst(wpis.wartosc)));
+            if (!nazwaTypu.isEmpty() && *typ != instancja.TypWag)
+                drugaWartosc(linie, "EDGE_WEIGHT_TYPE", wpis.wartosc, nazwaTypu);
             instancja.TypWag = *typ;
-            bylTyp = true;
+            nazwaTypu = wpis.wartosc.toByteArray();
         } else if (wpis.klucz == "EDGE_WEIGHT_FORMAT") {
-            format = FormatWagZNazwy(wpis.wartosc);
-            if (!format && !rowne(wpis.wartosc, "FUNCTION"))
+            const std::optional<FormatWag> nowy = FormatWagZNazwy(wpis.wartosc);
+            if (!nowy && !rowne(wpis.wartosc, "FUNCTION"))
                 linie.Blad(QStringLiteral("EDGE_WEIGHT_FORMAT %1 nie jest obsługiwany (tylko FUNCTION, "
                                           "FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW i LOWER_DIAG_ROW)")
                                .arg(Tekst(wpis.wartosc)));
+            if (!nazwaFormatu.isEmpty() && !rowne(wpis.wartosc, nazwaFormatu.constData()))
+                drugaWartosc(linie, "EDGE_WEIGHT_FORMAT", wpis.wartosc, nazwaFormatu);
+            format = nowy;
             nazwaFormatu = wpis.wartosc.toByteArray().toUpper();
         } else if (wpis.klucz == "NODE_COORD_TYPE") {
             if (!rowne(wpis.wartosc, "TWOD_COORDS") && !rowne(wpis.wartosc, "NO_COORDS"))
-                linie.Blad(QStringLiteral("NODE_COORD_TYPE %1 nie jest obsługiwany (tylko TWOD_COORDS)")
+                linie.Blad(QStringLiteral("NODE_COORD_TYPE %1 nie jest obsługiwany (tylko TWOD_COORDS i NO_COORDS)")
                                .arg(Tekst(wpis.wartosc)));
         } else if (wpis.klucz == "DIMENSION") {
             if (wymiar)
@@ -261,7 +281,7 @@ InstancjaTsp CzytajInstancjeTsp(CzytnikLinii& linie) {
     if (sekcja == Sekcja::Wagi)
         wagi->SprawdzKompletna(linie);
 
-    if (!bylTyp)
+    if (nazwaTypu.isEmpty())
         linie.Blad(QStringLiteral("brak EDGE_WEIGHT_TYPE"));
 
     if (instancja.TypWag != TypWagTsp::Jawne) {

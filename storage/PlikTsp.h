@@ -35,7 +35,8 @@ class QIODevice;
 //   lines in any way, exactly as many as the format holds; diagonal entries
 //   are ignored. An explicit instance's cities are 1..DIMENSION; a
 //   NODE_COORD_SECTION or DISPLAY_DATA_SECTION then gives where to show them.
-// - Ids are positive, each at most once, and at most DIMENSION when it is
+//   EDGE_WEIGHT_TYPE or EDGE_WEIGHT_FORMAT given again must say the same.
+// - Ids are positive (at most 2^31 - 1), each at most once, and at most DIMENSION when it is
 //   given; the number of cities must then equal DIMENSION. Coordinates are
 //   decimal numbers (exponents allowed) within +-MaksWspolrzedna; two cities
 //   may share a point.

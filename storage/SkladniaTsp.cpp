@@ -1,7 +1,9 @@
 #include "storage/SkladniaTsp.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,6 +20,45 @@ bool jestKlucz(QByteArrayView klucz) {
 }
 
 bool bialy(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+bool cyfra(char c) { return c >= '0' && c <= '9'; }
+
+// The power of ten of the first significant digit of a valid decimal number
+// ("250" 2, "0.03e-5" -7); the text may be millions of digits long.
+long long wykladnikDziesietny(QByteArrayView tekst) {
+    if (tekst.startsWith('-'))
+        tekst = tekst.sliced(1);
+    qsizetype i = 0;
+    long long przedKropka = 0;
+    for (; i < tekst.size() && cyfra(tekst[i]); ++i)
+        if (przedKropka > 0 || tekst[i] != '0')
+            ++przedKropka;
+    long long wykladnik = przedKropka - 1;
+    if (i < tekst.size() && tekst[i] == '.') {
+        ++i;
+        if (przedKropka == 0) {
+            const qsizetype pierwsza = i;
+            while (i < tekst.size() && tekst[i] == '0')
+                ++i;
+            wykladnik = -(i - pierwsza) - 1;
+        }
+        while (i < tekst.size() && cyfra(tekst[i]))
+            ++i;
+    }
+    if (i < tekst.size() && (tekst[i] == 'e' || tekst[i] == 'E')) {
+        QByteArrayView potega = tekst.sliced(i + 1);
+        if (potega.startsWith('+'))
+            potega = potega.sliced(1);
+        // Clamped far beyond any double's exponent, so that the sum cannot
+        // overflow.
+        constexpr long long granica = 1LL << 60;
+        long long p = 0;
+        if (std::from_chars(potega.begin(), potega.end(), p).ec == std::errc::result_out_of_range)
+            p = potega.startsWith('-') ? -granica : granica;
+        wykladnik += std::clamp(p, -granica, granica);
+    }
+    return wykladnik;
+}
 
 } // namespace
 
@@ -71,7 +112,13 @@ std::optional<long long> Calkowita(QByteArrayView tekst) {
         tekst = tekst.sliced(1);
     long long wartosc = 0;
     const auto [koniec, blad] = std::from_chars(tekst.begin(), tekst.end(), wartosc);
-    if (blad != std::errc() || koniec != tekst.end() || tekst.isEmpty())
+    if (koniec != tekst.end() || tekst.isEmpty())
+        return std::nullopt;
+    // A whole number past 64 bits is still a number, only too large: it
+    // comes back as the nearest 64-bit one, which every range refuses.
+    if (blad == std::errc::result_out_of_range)
+        return tekst.startsWith('-') ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+    if (blad != std::errc())
         return std::nullopt;
     return wartosc;
 }
@@ -81,7 +128,15 @@ std::optional<double> Liczba(QByteArrayView tekst) {
         tekst = tekst.sliced(1);
     double wartosc = 0;
     const auto [koniec, blad] = std::from_chars(tekst.begin(), tekst.end(), wartosc);
-    if (blad != std::errc() || koniec != tekst.end() || tekst.isEmpty() || !std::isfinite(wartosc))
+    if (koniec != tekst.end() || tekst.isEmpty() || std::isnan(wartosc))
+        return std::nullopt;
+    const bool ujemna = tekst.startsWith('-');
+    // A number that a double cannot hold is either too large, and comes back
+    // infinite for the range checks to refuse, or too close to zero to tell
+    // from it.
+    if (blad == std::errc::result_out_of_range)
+        return std::copysign(wykladnikDziesietny(tekst) >= 0 ? HUGE_VAL : 0.0, ujemna ? -1.0 : 1.0);
+    if (blad != std::errc())
         return std::nullopt;
     return wartosc;
 }
@@ -96,7 +151,7 @@ long long CalkowitaLubBlad(const CzytnikLinii& linie, QByteArrayView tekst) {
 long long WymiarLubBlad(const CzytnikLinii& linie, QByteArrayView tekst, long long maksimum) {
     const long long wymiar = CalkowitaLubBlad(linie, tekst);
     if (wymiar < 0 || wymiar > maksimum)
-        linie.Blad(QStringLiteral("DIMENSION %1 poza zakresem 0..%2").arg(wymiar).arg(maksimum));
+        linie.Blad(QStringLiteral("DIMENSION %1 poza zakresem 0..%2").arg(Tekst(tekst)).arg(maksimum));
     return wymiar;
 }
 

@@ -35,6 +35,10 @@ private:
     QByteArrayView reszta_;
 };
 
+// The number a field holds; none when it holds no number. Numbers past the
+// type's range come back out of every range the reader allows (the nearest
+// 64-bit integer, an infinity), or as 0 when too close to zero for a double,
+// so that the reader calls them what they are: too large.
 std::optional<long long> Calkowita(QByteArrayView tekst);
 std::optional<double> Liczba(QByteArrayView tekst);
 

@@ -197,14 +197,16 @@ void CGenetyk::ZapamietajNajlepszy() {
     for (const CGenotyp& g : populacja_) {
         if (przerwac())
             return;
-        // Droga 0 means that none is stored yet: the first individual is.
-        if ((najkrotsza == 0.0 && !najlepszy) || g.Droga < najkrotsza) {
+        // Before any is stored, the first individual is.
+        if ((!maNajlepszy_ && !najlepszy) || g.Droga < najkrotsza) {
             najlepszy = &g;
             najkrotsza = g.Droga;
         }
     }
-    if (najlepszy)
+    if (najlepszy) {
         najlepszy_ = *najlepszy;
+        maNajlepszy_ = true;
+    }
 }
 
 void CGenetyk::Selekcja() {

@@ -66,8 +66,11 @@ public:
     const StanGenetyka& OdebranyStan() const { return *odebrany_; }
 
     // The result, to read once the search has ended: the best route found,
-    // the generations run and the convergence of the run.
+    // the generations run and the convergence of the run. Najlepszy holds a
+    // route once MaNajlepszy is true, whatever its length: cities that share
+    // one point give routes of length 0.
     const CGenotyp& Najlepszy() const { return najlepszy_; }
+    bool MaNajlepszy() const { return maNajlepszy_; }
     int NrPokolenia() const { return nrPokolenia_; }
     const SeriaZbieznosci& Zbieznosc() const { return zbieznosc_; }
 
@@ -115,6 +118,7 @@ private:
     CGenotyp dziecko1_;
     CGenotyp dziecko2_;
     CGenotyp najlepszy_;
+    bool maNajlepszy_ = false;
     int nrPokolenia_ = 0;
     SeriaZbieznosci zbieznosc_;
     // The shortest route of the population Ocen last measured.

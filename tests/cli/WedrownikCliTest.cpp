@@ -31,14 +31,31 @@ namespace {
 const QByteArray kProstokat = "NAME: prostokat\nTYPE : TSP\nDIMENSION: 4\nEDGE_WEIGHT_TYPE : EUC_2D\n"
                               "NODE_COORD_SECTION\n1 0 0\n2 3 0\n3 3 4\n4 0 4\nEOF\n";
 
-// The program catches Ctrl+C: its mask of caught signals in /proc says so.
-// It does so after checking its arguments and before reading its input.
-bool lapieCtrlC(qint64 pid) {
+// Whether a mask of signals in /proc/PID/status holds SIGINT.
+bool maskaZCtrlC(qint64 pid, const QString& maska) {
     QFile f(QStringLiteral("/proc/%1/status").arg(pid));
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    const QRegularExpressionMatch m = QRegularExpression("SigCgt:\\s*([0-9a-f]+)").match(f.readAll());
+    const QRegularExpressionMatch m = QRegularExpression(maska + ":\\s*([0-9a-f]+)").match(f.readAll());
     return m.hasMatch() && (m.captured(1).toULongLong(nullptr, 16) & (1ull << (SIGINT - 1))) != 0;
+}
+
+// The program catches Ctrl+C. It does so after checking its arguments and
+// before reading its input.
+bool lapieCtrlC(qint64 pid) { return maskaZCtrlC(pid, QStringLiteral("SigCgt")); }
+
+// A Ctrl+C sent waits there until the program takes it.
+bool ctrlCCzeka(qint64 pid) {
+    return maskaZCtrlC(pid, QStringLiteral("ShdPnd")) || maskaZCtrlC(pid, QStringLiteral("SigPnd"));
+}
+
+// Two hundred cities on a 20 x 10 lattice, 10 cells apart.
+QByteArray krata() {
+    QByteArray tresc = "NAME: krata\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int k = 0; k < 200; ++k)
+        tresc += QByteArray::number(k + 1) + ' ' + QByteArray::number(k % 20 * 10) + ' '
+                 + QByteArray::number(k / 20 * 10) + '\n';
+    return tresc;
 }
 
 // A pseudo-terminal to stand for a user's terminal: the program shows its
@@ -157,19 +174,14 @@ TEST_F(WedrownikCli, BadUsageAndMalformedInputExitWithTwo) {
 }
 
 TEST_F(WedrownikCli, InterruptAfterTheFirstRoutePrintsThatRouteWithItsOwnLength) {
-    // Two hundred cities on a 20 x 10 lattice, 10 cells apart, and more
-    // generations than this test waits for.
-    QByteArray tresc = "NAME: krata\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    // More generations than this test waits for.
     std::vector<QPoint> miejsca;
-    for (int k = 0; k < 200; ++k) {
+    for (int k = 0; k < 200; ++k)
         miejsca.emplace_back(k % 20 * 10, k / 20 * 10);
-        tresc += QByteArray::number(k + 1) + ' ' + QByteArray::number(miejsca.back().x()) + ' '
-                 + QByteArray::number(miejsca.back().y()) + '\n';
-    }
     Terminal terminal;
     QProcess proces;
     proces.setStandardErrorFile(terminal.sciezka());
-    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", plik("k.tsp", tresc), "--metric", "grid", "--method",
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", plik("k.tsp", krata()), "--metric", "grid", "--method",
                                                  "genetic", "--generations", "2000000000", "--json"});
     ASSERT_TRUE(proces.waitForStarted());
     // The progress shows a generation once the first population is judged.
@@ -192,6 +204,60 @@ TEST_F(WedrownikCli, InterruptAfterTheFirstRoutePrintsThatRouteWithItsOwnLength)
         dlugosc += double(float(std::sqrt(double(d.x() * d.x() + d.y() * d.y()))));
     }
     EXPECT_DOUBLE_EQ(o["shortest"].toDouble(), dlugosc);
+}
+
+TEST_F(WedrownikCli, SecondInterruptRightAfterTheFirstDoesNotLoseTheAnswer) {
+    // As timeout -s INT sends them: one to the program, one to its group.
+    Terminal terminal;
+    QProcess proces;
+    proces.setStandardErrorFile(terminal.sciezka());
+    proces.start(QStringLiteral(WEDROWNIK_CLI), {"solve", plik("k.tsp", krata()), "--method", "local",
+                                                 "--time-limit", "600"});
+    ASSERT_TRUE(proces.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return terminal.odczytaj().contains("round"); }, 60000));
+    const pid_t pid = pid_t(proces.processId());
+    ::kill(pid, SIGINT);
+    // Taken, not merely pending: the next one is a second Ctrl+C.
+    ASSERT_TRUE(waitUntil([&] { return !ctrlCCzeka(pid); }));
+    ::kill(pid, SIGINT);
+    ASSERT_TRUE(proces.waitForFinished(60000));
+    EXPECT_EQ(proces.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(proces.exitCode(), 130);
+    const QByteArray wyjscie = proces.readAllStandardOutput();
+    EXPECT_TRUE(wyjscie.contains("finished early")) << wyjscie.toStdString();
+    EXPECT_TRUE(QRegularExpression("\nroute( \\d+){200}\n").match(QString::fromUtf8(wyjscie)).hasMatch())
+        << wyjscie.toStdString();
+}
+
+TEST_F(WedrownikCli, ClosedStandardInputIsRefusedAtOnceAndAFileReadAllTheSame) {
+    const QString dobry = plik("p.tsp", kProstokat);
+    for (const QStringList& argumenty : {QStringList{"solve", "-"}, QStringList{"solve", dobry}}) {
+        QProcess proces;
+        proces.setChildProcessModifier([] { ::close(STDIN_FILENO); });
+        proces.start(QStringLiteral(WEDROWNIK_CLI), argumenty);
+        ASSERT_TRUE(proces.waitForFinished(60000)) << "it waits for input that cannot come";
+        if (argumenty[1] == "-") {
+            EXPECT_EQ(proces.exitCode(), 2);
+            EXPECT_EQ(proces.readAllStandardError(), "cannot read -: standard input is closed\n");
+        } else {
+            EXPECT_EQ(proces.exitCode(), 0);
+            EXPECT_TRUE(proces.readAllStandardOutput().contains("\nshortest 14\n"));
+        }
+    }
+}
+
+TEST_F(WedrownikCli, CitiesAtOnePointMeasureZeroByEveryMethod) {
+    const QString punkt = plik("punkt.tsp", "NAME: punkt\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n"
+                                            "1 5 5\n2 5 5\n3 5 5\n4 5 5\nEOF\n");
+    const QString zera = plik("zera.tsp", "NAME: zera\nTYPE: TSP\nDIMENSION: 4\nEDGE_WEIGHT_TYPE: EXPLICIT\n"
+                                          "EDGE_WEIGHT_FORMAT: UPPER_ROW\nEDGE_WEIGHT_SECTION\n0 0 0\n0 0\n0\nEOF\n");
+    for (const QString& tsp : {punkt, zera})
+        for (const char* metoda : {"exact", "random", "genetic", "local"}) {
+            const Wynik w = uruchom({"solve", tsp, "--method", metoda, "--draws", "5", "--generations", "5",
+                                     "--rounds", "5", "--seed", "1"});
+            EXPECT_EQ(w.kod, 0) << metoda << ' ' << w.bledy.toStdString();
+            EXPECT_TRUE(w.wyjscie.contains("\nshortest 0\n")) << metoda << ' ' << w.wyjscie.toStdString();
+        }
 }
 
 TEST_F(WedrownikCli, InterruptWhileAPipeSendsNothingPrintsNoRoute) {
@@ -225,12 +291,14 @@ TEST(WedrownikCliBiblioteki, RunsOnQtCoreAlone) {
 
 TEST_F(WedrownikCli, AnswerThatCannotReachStandardOutputExitsWithFour) {
     const QString dobry = plik("p.tsp", kProstokat);
-    QProcess pelny;
-    pelny.setStandardOutputFile(QStringLiteral("/dev/full"));
-    pelny.start(QStringLiteral(WEDROWNIK_CLI), {"solve", dobry});
-    ASSERT_TRUE(pelny.waitForFinished(60000));
-    EXPECT_EQ(pelny.exitCode(), 4);
-    EXPECT_FALSE(pelny.readAllStandardError().isEmpty());
+    for (const QStringList& argumenty : {QStringList{"solve", dobry}, QStringList{"--help"}, QStringList{"--version"}}) {
+        QProcess pelny;
+        pelny.setStandardOutputFile(QStringLiteral("/dev/full"));
+        pelny.start(QStringLiteral(WEDROWNIK_CLI), argumenty);
+        ASSERT_TRUE(pelny.waitForFinished(60000));
+        EXPECT_EQ(pelny.exitCode(), 4) << argumenty.join(' ').toStdString();
+        EXPECT_FALSE(pelny.readAllStandardError().isEmpty());
+    }
 
     QProcess zamkniety;
     zamkniety.setChildProcessModifier([] { ::close(STDOUT_FILENO); });

@@ -78,3 +78,11 @@ TEST(CzytanieTsp, CitiesKeepTheFilesOrderIdsAndCoordinatesAndMayShareAPoint) {
     EXPECT_EQ(instancja.X, (std::vector<double>{0.25, 0.25, -3}));
     EXPECT_EQ(instancja.TypWag, TypWagTsp::Att);
 }
+
+TEST(CzytanieTsp, AKeyRepeatedWithItsOwnValueAndANumberTooSmallForADoubleAreNoErrors) {
+    const InstancjaTsp instancja = czytaj("EDGE_WEIGHT_TYPE: ATT\nedge_weight_type : att\nNODE_COORD_SECTION\n"
+                                          "1 1e-400 -0.0001e-330\n2 3 4\n");
+    EXPECT_EQ(instancja.TypWag, TypWagTsp::Att);
+    EXPECT_EQ(instancja.X, (std::vector<double>{0, 3}));
+    EXPECT_EQ(instancja.Y, (std::vector<double>{0, 4}));
+}

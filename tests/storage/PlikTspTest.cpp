@@ -62,7 +62,15 @@ TEST(PlikTspCzytanie, EachBadFileNamesItsLine) {
         {"EDGE_WEIGHT_FORMAT : UPPER_COL\n",
          "a.tsp:1: EDGE_WEIGHT_FORMAT UPPER_COL nie jest obsługiwany (tylko FUNCTION, FULL_MATRIX, UPPER_ROW, "
          "LOWER_ROW, UPPER_DIAG_ROW i LOWER_DIAG_ROW)"},
-        {"NODE_COORD_TYPE : THREED_COORDS\n", "a.tsp:1: NODE_COORD_TYPE THREED_COORDS nie jest obsługiwany (tylko TWOD_COORDS)"},
+        {"NODE_COORD_TYPE : THREED_COORDS\n",
+         "a.tsp:1: NODE_COORD_TYPE THREED_COORDS nie jest obsługiwany (tylko TWOD_COORDS i NO_COORDS)"},
+        // A second value that differs: the file contradicts itself.
+        {"EDGE_WEIGHT_TYPE : EUC_2D\nEDGE_WEIGHT_TYPE : ATT\n", "a.tsp:2: drugi EDGE_WEIGHT_TYPE ATT różny od pierwszego EUC_2D"},
+        {"EDGE_WEIGHT_FORMAT : UPPER_ROW\nEDGE_WEIGHT_FORMAT : function\n",
+         "a.tsp:2: drugi EDGE_WEIGHT_FORMAT function różny od pierwszego UPPER_ROW"},
+        {"DIMENSION : 2\nEDGE_WEIGHT_TYPE : EXPLICIT\nEDGE_WEIGHT_FORMAT : FUNCTION\nEDGE_WEIGHT_SECTION\n0 1\n",
+         "a.tsp:4: EDGE_WEIGHT_SECTION przy EDGE_WEIGHT_FORMAT FUNCTION (wagi w sekcji wymagają formatu FULL_MATRIX, "
+         "UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW lub LOWER_DIAG_ROW)"},
         {"TYPE : ATSP\n", "a.tsp:1: TYPE ATSP nie jest obsługiwany (tylko TSP)"},
         {"NAME : a\nEDGE_WEIGHT_TYPE : EUC_2D\n\n", "a.tsp:3: brak NODE_COORD_SECTION"},
         {"NODE_COORD_SECTION\n1 0 0\n2 1 1\n", "a.tsp:3: brak EDGE_WEIGHT_TYPE"},
@@ -73,6 +81,15 @@ TEST(PlikTspCzytanie, EachBadFileNamesItsLine) {
         {naglowek + "1 0 0\n2 1\n", "a.tsp:5: oczekiwano numeru miasta i dwóch współrzędnych"},
         {naglowek + "1 0 0\n1 1 1\n", "a.tsp:5: miasto 1 powtórzone"},
         {naglowek + "1 0 0\n2 1e10 1\n", "a.tsp:5: współrzędna 1e10 poza zakresem od -1e9 do 1e9"},
+        // Numbers past what the program holds are too large, not non-numbers.
+        {naglowek + "1 0 0\n2 1 -0.5e400\n", "a.tsp:5: współrzędna -0.5e400 poza zakresem od -1e9 do 1e9"},
+        {naglowek + "1 0 0\n99999999999 1 1\n", "a.tsp:5: numer miasta 99999999999 większy niż 2147483647"},
+        {naglowek + "1 0 0\n99999999999999999999 1 1\n",
+         "a.tsp:5: numer miasta 99999999999999999999 większy niż 2147483647"},
+        {naglowek + "1 0 0\n-99999999999999999999 1 1\n", "a.tsp:5: numer miasta -99999999999999999999 nie jest dodatni"},
+        {"DIMENSION : 99999999999999999999\n", "a.tsp:1: DIMENSION 99999999999999999999 poza zakresem 0..1048576"},
+        {jawne + "EDGE_WEIGHT_SECTION\n0 99999999999999999999 2 1 0 3 2 3 0\n",
+         "a.tsp:5: waga 99999999999999999999 poza zakresem 0..1000000000"},
         {naglowek + "1 0 0\nX 1 1\n", "a.tsp:5: nieznane słowo kluczowe 'X'"},
         {"DIMENSION : 3\n" + naglowek + "1 0 0\n2 1 1\n", "a.tsp:1: DIMENSION 3, a miast w NODE_COORD_SECTION jest 2"},
         {"DIMENSION : 2\n" + naglowek + "1 0 0\n3 1 1\n", "a.tsp:6: numer miasta 3 większy niż DIMENSION 2"},
@@ -170,6 +187,7 @@ TEST(PlikTour, BadRoutesNameTheirLine) {
         {"DIMENSION : 3\nTOUR_SECTION\n1 2 -1\n", "a.tour:1: DIMENSION 3, a miast w TOUR_SECTION jest 2"},
         {"TOUR_SECTION\n1 2 -1\n3\n", "a.tour:3: dane poza sekcją"},
         {"TOUR_SECTION\n1 x\n", "a.tour:2: 'x' nie jest liczbą całkowitą"},
+        {"TOUR_SECTION\n1 99999999999\n", "a.tour:2: numer miasta 99999999999 większy niż 2147483647"},
         {"NAME : t\n", "a.tour:1: brak TOUR_SECTION"},
     };
     for (const auto& [tekst, komunikat] : przypadki)

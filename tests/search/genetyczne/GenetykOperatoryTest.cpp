@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 
@@ -112,6 +113,21 @@ TEST(GenetykOcena, ZapamietajNajlepszy_KeepsTheFirstOfEqualRoutesAndOnlyStrictIm
     p.gen.Populacja()[3].Droga = 19.5;
     p.gen.ZapamietajNajlepszy();
     EXPECT_EQ(p.gen.Najlepszy().Geny, p.gen.Populacja()[3].Geny);
+}
+
+TEST(GenetykOcena, ZapamietajNajlepszy_TakesARouteOfLengthZeroAndKeepsIt) {
+    // Cities at one point: every route has length 0.
+    Probka p(4, 6, 1);
+    for (CGenotyp& g : p.gen.Populacja())
+        g.Droga = 0.0;
+    EXPECT_FALSE(p.gen.MaNajlepszy());
+    p.gen.ZapamietajNajlepszy();
+    EXPECT_TRUE(p.gen.MaNajlepszy());
+    const std::vector<int> zapamietany = p.gen.Populacja()[0].Geny;
+    EXPECT_EQ(p.gen.Najlepszy().Geny, zapamietany);
+    std::reverse(p.gen.Populacja()[0].Geny.begin(), p.gen.Populacja()[0].Geny.end());
+    p.gen.ZapamietajNajlepszy();
+    EXPECT_EQ(p.gen.Najlepszy().Geny, zapamietany) << "an equal length replaced it";
 }
 
 TEST(GenetykSelekcja, PicksTheSameIndividualsAsTheLiteralWheel) {

@@ -243,6 +243,6 @@ TEST(GenetykWatek, AFailureOnTheSearchThreadIsKeptAndLeavesNoResult) {
         EXPECT_EQ(gen.failure(), QStringLiteral("Brak odległości między miastami")) << zamowiony;
         EXPECT_EQ(gen.NowyStan(), nullptr);
         EXPECT_EQ(gen.NrPokolenia(), 0);
-        EXPECT_EQ(gen.Najlepszy().Droga, 0.0);
+        EXPECT_FALSE(gen.MaNajlepszy());
     }
 }
