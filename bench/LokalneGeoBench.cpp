@@ -38,10 +38,7 @@ Metryka losoweMiasta(RodzajMetryki rodzaj, int n, unsigned ziarno) {
 // Seconds of one search of the given rounds on one thread, the same seed
 // each time.
 double sekundySzukania(const Metryka& metryka, long long rundy) {
-    std::vector<PunktPlaszczyzny> punkty;
-    for (int i = 0; i < metryka.Ilosc(); ++i)
-        punkty.push_back({metryka.X()[std::size_t(i)], metryka.Y()[std::size_t(i)]});
-    PrzeszukiwanieLokalne<Metryka> szukanie(metryka, metryka.Ilosc(), std::move(punkty));
+    PrzeszukiwanieLokalne szukanie(metryka);
     UstawieniaLokalne ustawienia;
     ustawienia.limitRund = rundy;
     ustawienia.ziarno = 1;
