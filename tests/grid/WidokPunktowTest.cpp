@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
 #include <random>
 
 namespace {
@@ -239,4 +241,23 @@ TEST(WidokPunktow, PartOfTheViewPaintsThePixelsOfTheWholeAndNothingElse) {
                 }
             EXPECT_GT(trasy, 500);
         }
+}
+
+TEST(WidokPunktow, ExtremePlacesScalesAndRoutesPaintEveryPixelAndNothingBeyond) {
+    WidokPunktow widok;
+    const double inf = std::numeric_limits<double>::infinity();
+    ustaw(widok, {-1.7e308, 1.7e308, 0, std::nan(""), inf, 5}, {1.7e308, -1.7e308, 0, 0, 0, -inf});
+    widok.UstawTrase({INT_MIN, 0, 1, -5, 2, 3, 4, 5, 99, INT_MAX, 0, 2});
+    widok.UstawGruboscTrasy(1000);
+    for (const double skala : {WidokPunktow::MinSkala, 1.0, WidokPunktow::MaksSkala})
+        for (const QPointF srodek : {QPointF(0, 0), QPointF(1e308, -1e308), QPointF(-1e-300, 1e-300)}) {
+            widok.UstawWidok(skala, srodek);
+            const QRect czesc(10, 10, 50, 50);
+            const QImage fragment = obraz(widok, czesc);
+            for (int v = 0; v < 116; ++v)
+                for (int u = 0; u < 216; ++u)
+                    ASSERT_EQ(fragment.pixel(u, v) == QColor(Qt::magenta).rgb(), !czesc.contains(u, v)) << u << "," << v;
+        }
+    widok.UstawWidok(1.0, QPointF(0, 0));
+    EXPECT_EQ(obraz(widok).pixel(108, 58), rgb(Trasa));
 }
