@@ -26,6 +26,19 @@ struct WynikCli {
     std::optional<long long> rundy;
     // Where the exact search's sums rounded: the least the optimum can be.
     std::optional<std::int64_t> optimumCoNajmniej;
+    // Whether the route is proven the shortest, where a method can tell;
+    // otherwise the least a route can be and how far above it this one is,
+    // in per cent (rounded up).
+    std::optional<bool> udowodniona;
+    std::optional<DlugoscCli> dolnaGranica;
+    std::optional<double> lukaProcent;
+    // The same for the longest: proven, or the most a route can be and how
+    // far below it the longest found is.
+    std::optional<bool> najdluzszaUdowodniona;
+    std::optional<DlugoscCli> najdluzszaCoNajwyzej;
+    std::optional<double> lukaNajdluzszejProcent;
+    // Branch and cut's nodes.
+    std::optional<long long> wezly;
     bool przerwany = false;
 
     // Lines "key value", or one JSON object on one line.

@@ -27,6 +27,8 @@ struct ZadanieCli {
     // The local search: its running time (0: none) and rounds (none when
     // not given); the window's default time.
     double limitSekund = 10.0;
+    // Given on the command line: the exact method has no limit otherwise.
+    bool limitPodany = false;
     std::optional<long long> rundy;
     std::optional<std::uint32_t> ziarno;
     QString tour;

@@ -26,7 +26,7 @@ std::vector<int> pierwszaTrasa(const Metryka& d, CelDowodu cel, const Ustawienia
                                const std::function<bool()>& przerwij, const RunningClock& zegar) {
     const int n = d.Ilosc();
     UstawieniaLokalne lokalne;
-    lokalne.limitRund = u.rundyNaMiasto * n;
+    lokalne.limitRund = u.rundy.value_or(u.rundyNaMiasto * n);
     lokalne.ziarno = u.ziarno;
     lokalne.watki = u.watki;
     if (u.limitSekund > 0.0) {
@@ -73,7 +73,9 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
     u.limitSekund = ustawienia.limitSekund;
     const WynikPodzialu p = podzial.Rozwiaz(std::move(*trasa), u, przerwij, zegar);
     const double znak = cel == CelDowodu::Najkrotsza ? 1.0 : -1.0;
+    // From city 0, as the other searches give their routes.
     wynik.trasa = p.trasa;
+    std::rotate(wynik.trasa.begin(), std::find(wynik.trasa.begin(), wynik.trasa.end(), 0), wynik.trasa.end());
     wynik.dlugosc = d.Dlugosc(wynik.trasa);
     wynik.udowodniona = p.udowodniona;
     wynik.granica = p.udowodniona ? wynik.dlugosc : double(znak * p.granica);
@@ -83,6 +85,6 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
         double(znak * (w.Calkowite() ? std::ceil(p.granicaKorzenia) : p.granicaKorzenia));
     wynik.sekundyKorzenia = p.sekundyKorzenia;
     wynik.sekundy = zegar.seconds();
-    wynik.przerwana = !p.udowodniona && przerwij();
+    wynik.przerwana = p.przerwana;
     return wynik;
 }

@@ -16,8 +16,10 @@ struct UstawieniaDowodu {
     // bound it has (0: none). Absolute on the clock given, not from the call.
     double limitSekund = 0.0;
     // The local search that gives the first route: its rounds (kicks of
-    // both threads together) and at most this part of the time left.
+    // both threads together; by default so many a city) and at most this
+    // part of the time left.
     long long rundyNaMiasto = 20;
+    std::optional<long long> rundy;
     double czescCzasuTrasy = 0.25;
     std::uint64_t ziarno = 1;
     int watki = 2;
@@ -43,6 +45,7 @@ struct WynikDowodu {
     // The root node's bound (a length, as granica) and when it was done.
     double granicaKorzenia = 0.0;
     double sekundyKorzenia = 0.0;
+    // Ended by przerwij before the proof.
     bool przerwana = false;
 };
 

@@ -6,6 +6,7 @@
 #include "search/dowod/SeparacjaPodcykli.h"
 #include "search/dowod/TolerancjeDowodu.h"
 #include "search/dowod/TrasaZRozwiazania.h"
+#include "search/dowod/ZaokraglenieLP.h"
 #include "search/dowod/ZasiegDowodu.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ using namespace TolerancjeDowodu;
 
 namespace {
 
+// Reading routes off LP solutions takes at most this share of the time.
+constexpr double kCzescZaokraglen = 0.1;
 // A cut whose slack stayed basic this many solves in a row leaves the LP
 // for the pool, from where it comes back when violated again.
 constexpr int kWiekLuznego = 3;
@@ -76,6 +79,16 @@ void PodzialIOdciecia::pokaz(const GrafWsparcia& g) {
         r.krawedzie.push_back({k.a, k.b, k.x});
     r.sekundy = zegar_->seconds();
     postep_->PokazRozwiazanie();
+}
+
+void PodzialIOdciecia::zaokraglij(const GrafWsparcia& g) {
+    const double od = zegar_->seconds();
+    if (sekundyZaokraglen_ > kCzescZaokraglen * od)
+        return;
+    std::vector<int> trasa = ZaokraglijLP(w_, g, najlzejsze_);
+    if (!trasa.empty())
+        nowaTrasa(std::move(trasa));
+    sekundyZaokraglen_ += zegar_->seconds() - od;
 }
 
 void PodzialIOdciecia::ustawWezel(const Wezel& wezel) {
@@ -160,7 +173,11 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
     bool dualnie = true;
     std::vector<double> wartosci;
     for (;;) {
-        if ((*przerwij_)() || koniecCzasu())
+        if ((*przerwij_)()) {
+            wynik_.przerwana = true;
+            return Koniec::Przerwany;
+        }
+        if (koniecCzasu())
             return Koniec::Przerwany;
         const ProgramLiniowy::Stan stan = dualnie ? lp_.RozwiazDualnie() : lp_.RozwiazPrymalnie();
         if (stan == ProgramLiniowy::Stan::Blad)
@@ -203,9 +220,12 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
             nowaTrasa(trasa);
         const double z = lp_.Wartosc();
         wartosci.push_back(z);
+        // Near the end a tiny rise of the LP value is all that is left to
+        // prove: the gap to the best route is the measure then.
+        const double luka = wynik_.trasa.empty() ? std::fabs(z) : std::max(0.0, double(wynik_.waga) - z);
+        const double wzrost = std::min(kWzrostZastoju * std::max(1.0, std::fabs(z)), kWzrostLuki * luka);
         const bool zastoj = wartosci.size() > std::size_t(kRundyZastoju)
-                            && z - wartosci[wartosci.size() - 1 - std::size_t(kRundyZastoju)]
-                                   < kWzrostZastoju * std::max(1.0, std::fabs(z));
+                            && z - wartosci[wartosci.size() - 1 - std::size_t(kRundyZastoju)] < wzrost;
         if (trasa.empty()) {
             odlozLuzne();
             std::vector<Ciecie> ciecia = zastoj ? SeparujPodcykle(g) : separuj(g);
@@ -237,6 +257,9 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
             continue;
         }
         // The LP over all edges is solved: a bound no cut here improves.
+        zaokraglij(g);
+        if (wystarcza(wezel.granica))
+            return Koniec::Zamkniety;
         if (wKorzeniu_)
             eliminuj(wezel.granica);
         kolumnaRozgalezienia = WybierzRozgalezienie(lp_, ustawienia_.rozgalezienie);
@@ -252,7 +275,8 @@ WynikPodzialu PodzialIOdciecia::Rozwiaz(std::vector<int> trasa, const Ustawienia
     wynik_ = WynikPodzialu{};
     wKorzeniu_ = true;
     nowaTrasa(std::move(trasa));
-    std::vector<Krawedz> krawedzie = w_.Najlzejsze(kSasiedziPoczatkowi);
+    najlzejsze_ = w_.Najlzejsze(kSasiedziPoczatkowi);
+    std::vector<Krawedz> krawedzie = najlzejsze_;
     for (std::size_t k = 0; k < wynik_.trasa.size(); ++k)
         krawedzie.emplace_back(wynik_.trasa[k], wynik_.trasa[(k + 1) % wynik_.trasa.size()]);
     lp_.DodajKrawedzie(krawedzie);

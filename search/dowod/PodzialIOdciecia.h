@@ -30,6 +30,8 @@ struct WynikPodzialu {
     // No route weighs less than this (for whole weights, a whole number).
     long double granica = 0.0L;
     bool udowodniona = false;
+    // Ended by przerwij rather than by the proof or the time limit.
+    bool przerwana = false;
     long long wezly = 0;
     long long ciecia = 0;
     long long kolumny = 0;
@@ -68,6 +70,7 @@ private:
     void eliminuj(long double granica);
     void pokaz(const GrafWsparcia& g);
     void pokazGranice();
+    void zaokraglij(const GrafWsparcia& g);
     double dlugosc(long double waga) const;
 
     const WagiKrawedzi& w_;
@@ -79,6 +82,10 @@ private:
     std::vector<int> zmienione_;
     std::vector<Ciecie> pula_;
     std::vector<int> wiekLuznych_;
+    std::vector<Krawedz> najlzejsze_;
+    // Time spent reading routes off LP solutions: held to a share of the
+    // whole.
+    double sekundyZaokraglen_ = 0.0;
 
     UstawieniaPodzialu ustawienia_;
     const std::function<bool()>* przerwij_ = nullptr;

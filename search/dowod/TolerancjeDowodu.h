@@ -26,9 +26,13 @@ inline constexpr double kNaruszenie = 1e-3;
 inline constexpr double kUjemnyKoszt = 1e-6;
 
 // Cutting at a node stops when kRundyZastoju rounds together raised the LP
-// value by less than this part of it: later rounds still find cuts, but
-// they barely move the bound and branching is cheaper then.
+// value by less than kWzrostZastoju of it, or by less than kWzrostLuki of
+// the gap to the best route, whichever is less: later rounds still find
+// cuts, but they barely move the bound and branching is cheaper then.
+// Where the gap is a few units in a value of hundreds of thousands (the
+// longest routes), the gap decides.
 inline constexpr double kWzrostZastoju = 1e-5;
+inline constexpr double kWzrostLuki = 0.01;
 inline constexpr int kRundyZastoju = 3;
 
 // The margin for the rounding of the bound's own sums, relative to the sum

@@ -12,3 +12,9 @@ inline constexpr int kDowodNajwiecejMiast = 3000;
 // (farthest, for the longest route) and the first route's edges; pricing
 // brings in whatever else the bound needs.
 inline constexpr int kSasiedziPoczatkowi = 10;
+
+// wedrownik-cli's auto method tries a proof within its time limit from
+// past the permutation search's reach up to here, and runs the local
+// search alone beyond: a proof of more cities takes minutes at least, and
+// the local search's own time gives a better route meanwhile.
+inline constexpr int kAutoDowodDo = 400;
