@@ -367,7 +367,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         const WynikDowodu& d = *odpowiedz.dowod;
         wynik.udowodniona = d.udowodniona;
         wynik.wezly = d.wezly;
-        if (!d.udowodniona) {
+        if (!d.udowodniona && std::isfinite(d.granica)) {
             wynik.dolnaGranica = granicaCli(miasta.metryka, d.granica, false);
             wynik.lukaProcent = lukaProcent(wynik.dlugosc.Liczba(), wynik.dolnaGranica->Liczba(), false);
         }
@@ -383,7 +383,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
                                : DlugoscCli{d.dlugosc};
         wynik.najdluzszaUdowodniona = d.udowodniona;
         *wynik.wezly += d.wezly;
-        if (!d.udowodniona) {
+        if (!d.udowodniona && std::isfinite(d.granica)) {
             wynik.najdluzszaCoNajwyzej = granicaCli(miasta.metryka, d.granica, true);
             wynik.lukaNajdluzszejProcent =
                 lukaProcent(wynik.najdluzsza->Liczba(), wynik.najdluzszaCoNajwyzej->Liczba(), true);

@@ -52,18 +52,6 @@ Ciecie Ciecie::Kwiat(std::vector<int> raczka, std::vector<Krawedz> zeby, int n) 
     return c;
 }
 
-Ciecie Ciecie::Grzebien(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n) {
-    Ciecie c;
-    c.rodzaj = Rodzaj::Grzebien;
-    c.zbiory.push_back(mniejszaStrona(std::move(raczka), n));
-    for (std::vector<int>& zab : zeby) {
-        std::sort(zab.begin(), zab.end());
-        c.zbiory.push_back(std::move(zab));
-    }
-    c.prawa = 3 * int(zeby.size()) + 1;
-    return c;
-}
-
 bool Ciecie::Poprawne(int n) const {
     if (n < 3 || zbiory.empty())
         return false;
@@ -82,24 +70,6 @@ bool Ciecie::Poprawne(int n) const {
         return std::all_of(zeby.begin(), zeby.end(), [&](const Krawedz& k) {
             return k.a > k.b && k.b >= 0 && k.a < n && w(h, k.a) != w(h, k.b);
         });
-    }
-    case Rodzaj::Grzebien: {
-        const std::size_t k = zbiory.size() - 1;
-        if (!zeby.empty() || k < 3 || k % 2 != 1 || prawa != 3 * int(k) + 1)
-            return false;
-        std::vector<char> zajete(std::size_t(n), 0);
-        for (std::size_t t = 1; t <= k; ++t) {
-            bool wRaczce = false, pozaRaczka = false;
-            for (int v : zbiory[t]) {
-                if (zajete[std::size_t(v)])
-                    return false;
-                zajete[std::size_t(v)] = 1;
-                (w(h, v) ? wRaczce : pozaRaczka) = true;
-            }
-            if (!wRaczce || !pozaRaczka)
-                return false;
-        }
-        return true;
     }
     }
     return false;

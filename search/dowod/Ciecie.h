@@ -14,23 +14,20 @@
 // constraint is one set with prawa 2. A blossom (the 2-matching inequality)
 // is a handle H and an odd set F of edges of delta(H), prawa 1 - |F|: a
 // route crosses H an even number of times, so it cannot cross it on exactly
-// the edges of F. A comb is a handle and an odd number k >= 3 of disjoint
-// teeth, each with cities in and out of the handle, prawa 3k + 1.
+// the edges of F. Sums of several sets (combs) fit the same form.
 //
-// x(delta(S)) = x(delta(V \ S)), so a subtour set and a handle are kept as
-// the smaller side; teeth stay as they are.
+// x(delta(S)) = x(delta(V \ S)), so a set is kept as its smaller side.
 struct Ciecie {
-    enum class Rodzaj { Podcykl, Kwiat, Grzebien };
+    enum class Rodzaj { Podcykl, Kwiat };
 
     Rodzaj rodzaj = Rodzaj::Podcykl;
-    // Each sorted; the handle (or the subtour set) first.
+    // Each sorted.
     std::vector<std::vector<int>> zbiory;
     std::vector<Krawedz> zeby;  // F, sorted
     int prawa = 2;
 
     static Ciecie Podcykl(std::vector<int> zbior, int n);
     static Ciecie Kwiat(std::vector<int> raczka, std::vector<Krawedz> zeby, int n);
-    static Ciecie Grzebien(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n);
 
     // Whether the sets and edges have the shape that makes the inequality
     // hold for every route of n cities; an inequality that fails this never

@@ -33,7 +33,8 @@ struct WynikDowodu {
     // single-precision sum, as the window shows it).
     double dlugosc = 0.0;
     // No route is shorter than this (the longest: longer); whole for the
-    // whole metrics. Equal to dlugosc once proven.
+    // whole metrics. Equal to dlugosc once proven; -infinity (+infinity)
+    // when the search stopped before its first bound.
     double granica = 0.0;
     bool udowodniona = false;
     long long wezly = 0;
