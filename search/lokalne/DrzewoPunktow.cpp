@@ -68,28 +68,24 @@ void DrzewoPunktow::Czesc::Zacznij(int p) {
     pojemnosc = std::max(p, 0);
     ile = 0;
     granica = pojemnosc > 0 ? std::numeric_limits<double>::infinity() : -1.0;
-    if (int(kwadraty.size()) < pojemnosc) {
-        kwadraty.resize(std::size_t(pojemnosc));
-        numery.resize(std::size_t(pojemnosc));
-    }
+    if (int(znalezione.size()) < pojemnosc)
+        znalezione.resize(std::size_t(pojemnosc));
 }
 
 void DrzewoPunktow::Czesc::Dodaj(double kwadrat, int nr) {
     int i = ile < pojemnosc ? ile++ : pojemnosc - 1;
     // After the equally near: the first met stays first.
-    for (; i > 0 && kwadraty[std::size_t(i - 1)] > kwadrat; --i) {
-        kwadraty[std::size_t(i)] = kwadraty[std::size_t(i - 1)];
-        numery[std::size_t(i)] = numery[std::size_t(i - 1)];
-    }
-    kwadraty[std::size_t(i)] = kwadrat;
-    numery[std::size_t(i)] = nr;
+    auto* t = znalezione.data();
+    for (; i > 0 && t[i - 1].first > kwadrat; --i)
+        t[i] = t[i - 1];
+    t[i] = {kwadrat, nr};
     if (ile == pojemnosc)
-        granica = kwadraty[std::size_t(pojemnosc - 1)];
+        granica = t[pojemnosc - 1].first;
 }
 
 void DrzewoPunktow::Czesc::Wypisz(int* wynik) const {
     for (int i = 0; i < pojemnosc; ++i)
-        wynik[i] = i < ile ? numery[std::size_t(i)] : -1;
+        wynik[i] = i < ile ? znalezione[std::size_t(i)].second : -1;
 }
 
 double DrzewoPunktow::DoPudelka(const Wezel& w) const {
@@ -186,7 +182,7 @@ int DrzewoPunktow::NajblizszyObecny(PunktPlaszczyzny q) {
     if (!wezly_.empty())
         Odwiedz(0, DoPudelka(wezly_[0]));
     obejrzane_ += s_.obejrzane;
-    return s_.wszedzie.ile == 0 ? -1 : s_.wszedzie.numery[0];
+    return s_.wszedzie.ile == 0 ? -1 : s_.wszedzie.znalezione[0].second;
 }
 
 void DrzewoPunktow::Usun(int p) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // A k-d tree over points of the plane, built once, whose every node knows
@@ -59,8 +60,7 @@ private:
         int pojemnosc = 0;
         int ile = 0;
         double granica = 0.0;
-        std::vector<double> kwadraty;
-        std::vector<int> numery;
+        std::vector<std::pair<double, int>> znalezione;
         void Zacznij(int pojemnosc);
         void Dodaj(double kwadrat, int nr);
         void Wypisz(int* wynik) const;

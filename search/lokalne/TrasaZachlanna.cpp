@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -62,6 +63,13 @@ bool posortuj(std::vector<Krawedz>& krawedzie, const std::function<bool()>& prze
         return std::size_t(przebieg % 2 ? v >> 16 : v & 0xFFFFu);
     };
     const std::size_t m = krawedzie.size();
+    if (m <= kPoll) {
+        // A few milliseconds at most, without the passes' 3 MB of counters.
+        std::sort(krawedzie.begin(), krawedzie.end(), [](const Krawedz& x, const Krawedz& y) {
+            return std::tie(x.klucz, x.a, x.b) < std::tie(y.klucz, y.a, y.b);
+        });
+        return true;
+    }
     std::vector<std::size_t> miejsce(kPrzebiegow * kCyfr, 0);
     for (std::size_t i = 0; i < m; ++i) {
         if (i % kPoll == 0 && przerwij())
@@ -100,13 +108,17 @@ std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
     // looked into in the cache.
     std::vector<Krawedz> krawedzie;
     krawedzie.reserve(sasiedzi.Razem() * 2 / 3);
-    for (const int a : sasiedzi.Kolejnosc())
+    for (std::size_t r = 0; r < std::size_t(n); ++r) {
+        if ((r & 255) == 0 && przerwij())
+            return {};
+        const int a = sasiedzi.Kolejnosc()[r];
         for (const auto& s : sasiedzi.Dla(a)) {
             const auto drugie = sasiedzi.Dla(s.miasto);
             if (a < s.miasto ||
                 std::none_of(drugie.begin(), drugie.end(), [a](const auto& t) { return t.miasto == a; }))
                 krawedzie.push_back({klucz(s.odleglosc), std::min(a, s.miasto), std::max(a, s.miasto)});
         }
+    }
     if (!posortuj(krawedzie, przerwij))
         return {};
 
@@ -121,7 +133,10 @@ std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
     };
     Zbiory zbiory(n);
     int dodane = 0;
-    for (const Krawedz& k : krawedzie) {
+    for (std::size_t i = 0; i < krawedzie.size(); ++i) {
+        if ((i & 0xFFFF) == 0 && przerwij())
+            return {};
+        const Krawedz& k = krawedzie[i];
         if (stopien(k.a) < 2 && stopien(k.b) < 2 && zbiory.Polacz(k.a, k.b)) {
             dolacz(k.a, k.b);
             if (++dodane == n - 1)
