@@ -164,7 +164,7 @@ std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
         for (const int c : konce)
             miejscaKoncow.push_back(plaszczyzna[std::size_t(c)]);
     DrzewoPunktow drzewo(miejscaKoncow);
-    std::vector<int> wolne = konce;  // without coordinates, the free ends
+    std::vector<int> wolne = wPlaszczyznie ? std::vector<int>{} : konce;  // without coordinates
     int zostalo = int(konce.size());
     const auto zabierz = [&](int c) {
         const int i = miejsceKonca[std::size_t(c)];
