@@ -73,6 +73,10 @@ bool nadpisz(PlanPrzeszukiwania& plan, const std::string& zmiany) {
             plan.podzialTrasy = v != 0;
         else if (klucz == "rundWEpoce")
             plan.rundWEpoce = v;
+        else if (klucz == "glebokoscLinKernighana")
+            plan.glebokoscLinKernighana = int(v);
+        else if (klucz.starts_with("szerokoscLinKernighana") && klucz.size() == 23 && klucz[22] >= '1' && klucz[22] <= '3')
+            plan.szerokoscLinKernighana[std::size_t(klucz[22] - '1')] = int(v);
         else
             return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // Which variant of the local search runs at which size, in one place.
 struct PlanPrzeszukiwania {
     // Candidate neighbours per city: the nearest, and the nearest in each
@@ -14,6 +16,11 @@ struct PlanPrzeszukiwania {
     // Double bridges of one round: after a single one the descent finds its
     // way back to the same route most of the time.
     int kopniecWRundzie = 3;
+    // The Lin-Kernighan step of the descent: most exchanges in one chain (0:
+    // none, 3-opt and Or-opt only), and how many t3 its first, second and
+    // every further level try.
+    int glebokoscLinKernighana = 50;
+    std::array<int, 3> szerokoscLinKernighana{5, 3, 1};
     // True: the threads share one route, each improving its own half (the
     // halves move every epoch); false: each thread runs a chain of its own
     // and the best chain wins.

@@ -202,7 +202,7 @@ bool PrzeszukiwanieLokalne<D>::Runda(OknoTrasy& okno, KolejkaAktywnych& kolejka,
             kolejka.Dodaj(c);
     }
     bool przerwane = false;
-    const double zysk = ZejscieLokalne(d_, sasiedzi_, okno, kolejka, true, warunek, przerwane);
+    const double zysk = ZejscieLokalne(d_, sasiedzi_, okno, kolejka, plan_, true, warunek, przerwane);
     if (przerwane) {
         okno.Cofnij(znacznik);
         kolejka.Wyczysc();
@@ -236,7 +236,7 @@ void PrzeszukiwanieLokalne<D>::Lancuchy(const std::vector<int>& poczatkowa, cons
         for (const int c : poczatkowa)
             kolejka.Dodaj(c);
         bool przerwane = false;
-        double dlugosc = dlugoscPoczatkowa - ZejscieLokalne(d_, sasiedzi_, okno, kolejka, false, warunek, przerwane);
+        double dlugosc = dlugoscPoczatkowa - ZejscieLokalne(d_, sasiedzi_, okno, kolejka, plan_, false, warunek, przerwane);
         long long przydzial = -1;
         if (ustawienia_.limitRund >= 0)
             przydzial = ustawienia_.limitRund / watki + (w < ustawienia_.limitRund % watki ? 1 : 0);
@@ -363,7 +363,7 @@ void PrzeszukiwanieLokalne<D>::Podzial(const std::vector<int>& poczatkowa, const
                     }
                 }
                 bool przerwane = false;
-                double zmiana = -ZejscieLokalne(d_, sasiedzi_, s.okno, s.kolejka, false, warunek, przerwane);
+                double zmiana = -ZejscieLokalne(d_, sasiedzi_, s.okno, s.kolejka, plan_, false, warunek, przerwane);
                 long long r = 0;
                 while (!przerwane && r < s.przydzial && !warunek()) {
                     double z = 0.0;

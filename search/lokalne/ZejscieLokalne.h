@@ -3,7 +3,9 @@
 #include "search/lokalne/KolejkaAktywnych.h"
 #include "search/lokalne/MiaraOdleglosci.h"
 #include "search/lokalne/OknoTrasy.h"
+#include "search/lokalne/PlanPrzeszukiwania.h"
 #include "search/lokalne/Ruch.h"
+#include "search/lokalne/RuchLinKernighana.h"
 #include "search/lokalne/RuchOrOpt.h"
 #include "search/lokalne/RuchTrzyOpt.h"
 #include "search/lokalne/SasiedziKandydaci.h"
@@ -15,7 +17,8 @@
 // route, so stopping between two moves is always safe.
 template <MiaraOdleglosci D, class Przerwij>
 double ZejscieLokalne(const D& d, const SasiedziKandydaci& sasiedzi, OknoTrasy& okno, KolejkaAktywnych& kolejka,
-                      bool zachowajDziennik, Przerwij&& przerwij, bool& przerwane) {
+                      const PlanPrzeszukiwania& plan, bool zachowajDziennik, Przerwij&& przerwij, bool& przerwane) {
+    LinKernighan<D> lk(d, sasiedzi, okno, plan.glebokoscLinKernighana, plan.szerokoscLinKernighana);
     // The callback is cheap, the moves around one city are not always: poll
     // every few cities.
     constexpr int kCoIlePytac = 8;
@@ -36,16 +39,26 @@ double ZejscieLokalne(const D& d, const SasiedziKandydaci& sasiedzi, OknoTrasy& 
         Ruch ruch;
         NajlepszyTrzyOpt(d, sasiedzi, okno, t1, ruch);
         NajlepszyOrOpt(d, sasiedzi, okno, t1, ruch);
-        if (!ruch.Znaleziony())
+        if (ruch.Znaleziony()) {
+            ruch.Wykonaj(okno);
+            zysk += ruch.zysk;
+            kolejka.Dodaj(t1);
+            for (int i = 0; i < ruch.ile; ++i)
+                for (const int c : ruch.zamiany[std::size_t(i)])
+                    kolejka.Dodaj(c);
+        } else if (plan.glebokoscLinKernighana > 0) {
+            const double g = lk.Popraw(t1);
+            if (g <= 0.0)
+                continue;
+            zysk += g;
+            kolejka.Dodaj(t1);
+            for (const int c : lk.Dotkniete())
+                kolejka.Dodaj(c);
+        } else {
             continue;
-        ruch.Wykonaj(okno);
+        }
         if (!zachowajDziennik)
             okno.ZapomnijDziennik();
-        zysk += ruch.zysk;
-        kolejka.Dodaj(t1);
-        for (int i = 0; i < ruch.ile; ++i)
-            for (const int c : ruch.zamiany[std::size_t(i)])
-                kolejka.Dodaj(c);
     }
     return zysk;
 }
