@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <ctime>
 #include <numeric>
 #include <random>
 #include <utility>
@@ -243,9 +244,18 @@ double Prosta::Kopnij(std::mt19937_64& los) {
 
 }  // namespace
 
-PrzeszukiwanieProste::Wynik PrzeszukiwanieProste::Szukaj(const Metryka& d, double sekundy, std::uint64_t ziarno) {
+double CzasWatku() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+}
+
+PrzeszukiwanieProste::Wynik PrzeszukiwanieProste::Szukaj(const Metryka& d, double sekundy, std::uint64_t ziarno,
+                                                         bool czasWatku) {
     using Zegar = std::chrono::steady_clock;
     const auto koniec = Zegar::now() + std::chrono::duration_cast<Zegar::duration>(std::chrono::duration<double>(sekundy));
+    const double koniecWatku = CzasWatku() + sekundy;
+    const auto czas = [&] { return czasWatku ? CzasWatku() < koniecWatku : Zegar::now() < koniec; };
     const int n = d.Ilosc();
     Wynik wynik;
     if (n < 8) {
@@ -268,7 +278,7 @@ PrzeszukiwanieProste::Wynik PrzeszukiwanieProste::Szukaj(const Metryka& d, doubl
     dlugosc -= trasa.Zejscie();
     trasa.ZapomnijDziennik();
     std::mt19937_64 los(ziarno);
-    while (Zegar::now() < koniec) {
+    while (czas()) {
         const double zmiana = trasa.Kopnij(los) - trasa.Zejscie();
         if (zmiana <= 0.0) {
             dlugosc += zmiana;

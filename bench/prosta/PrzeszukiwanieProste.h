@@ -20,5 +20,10 @@ public:
         long long kopniecia = 0;
     };
 
-    static Wynik Szukaj(const Metryka& d, double sekundy, std::uint64_t ziarno);
+    // czasWatku: sekundy of this thread's processor time instead of wall
+    // time, for trials on a machine that other work shares.
+    static Wynik Szukaj(const Metryka& d, double sekundy, std::uint64_t ziarno, bool czasWatku = false);
 };
+
+// This thread's processor time in seconds.
+double CzasWatku();

@@ -3,153 +3,198 @@
 #include "search/lokalne/MiaraOdleglosci.h"
 #include "search/lokalne/OknoTrasy.h"
 #include "search/lokalne/Ruch.h"
+#include "search/lokalne/RuchTrzyOpt.h"
 #include "search/lokalne/SasiedziKandydaci.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
+#include <utility>
 
-// A Lin-Kernighan step from t1: a chain of 2-opt exchanges made on the route
-// one after another. Edge (t1,t2) goes and (t2,t3) comes for a near t3; of
-// t3's edges the one whose removal leaves a route, (t3,t4), goes, and (t4,t1)
-// closes the route: the exchange is made, and the chain goes on from t4 as
-// the new t2. Every partial sum must stay a gain, an edge the chain added is
-// never removed again nor a removed one added back. The first levels try
-// several t3 (szerokosc), the deeper ones only the best; the chain ends at
-// glebokosc exchanges or when no t3 is left, and the route is taken back to
-// the shortest it passed through. Reaches moves of any depth that 3-opt
-// cannot; every exchange stays inside the view (all its cities Moje()).
+// A Lin-Kernighan move from t1 built of sequential 3-opt steps. When no
+// single step from t1 shortens the route, the most promising 3-opt moves
+// that leave a route are made on trial (szerokosc of them for each of t1's
+// two edges, the best by the gain of the still open chain), and from the
+// edge (t1,t6) each leaves the search goes on with another step, and so on
+// for up to kroki steps. Every partial sum of the chain stays a gain, and an
+// edge the chain added is never removed again nor a removed one added back.
+// The first step that closes shorter than the start ends the move; a chain
+// that finds none is taken back. Every exchange stays inside the view.
 template <MiaraOdleglosci D>
 class LinKernighan {
 public:
-    static constexpr int NajwiekszaGlebokosc = 64;
+    static constexpr int NajwiecejKrokow = 64;
+    static constexpr int NajwiekszaSzerokosc = 5;
 
-    LinKernighan(const D& d, const SasiedziKandydaci& sasiedzi, OknoTrasy& okno, int glebokosc,
-                 std::array<int, 3> szerokosc)
-        : d_(d), sasiedzi_(sasiedzi), okno_(okno), glebokosc_(std::clamp(glebokosc, 1, NajwiekszaGlebokosc)),
-          szerokosc_(szerokosc) {}
+    LinKernighan(const D& d, const SasiedziKandydaci& sasiedzi, OknoTrasy& okno, int kroki,
+                 std::array<int, 2> szerokosc, int sasiedziDalej = 0)
+        : d_(d), sasiedzi_(sasiedzi), okno_(okno), kroki_(std::clamp(kroki, 0, NajwiecejKrokow)),
+          sasiedziDalej_(sasiedziDalej),
+          szerokosc_{std::clamp(szerokosc[0], 1, NajwiekszaSzerokosc), std::clamp(szerokosc[1], 1, NajwiekszaSzerokosc)} {}
 
-    // The gain of the move made from t1, or 0 with the route as it was.
-    double Popraw(int t1) {
+    // Makes the best single move around t1 if it gains more than ruch (a
+    // move the caller found, or none), ruch itself otherwise, and failing
+    // both a longer chain when one gains. Returns the gain made, 0 with the
+    // route as it was.
+    double Popraw(int t1, Ruch& ruch) {
         t1_ = t1;
-        for (const int t2 : {okno_.Nast(t1), okno_.Poprz(t1)}) {
-            if (!okno_.Moje(t2))
+        std::array<Ciagi, 2> ciagi{};
+        const std::array<int, 2> t2{okno_.Nast(t1), okno_.Poprz(t1)};
+        ileDotknietych_ = 0;
+        for (int k = 0; k < 2; ++k) {
+            if (!okno_.Moje(t2[std::size_t(k)]))
                 continue;
-            const std::size_t poczatek = okno_.Znacznik();
-            najlepszy_ = Ruch::MinimalnyZysk;
-            ileNajlepszego_ = 0;
-            lancuch_[0] = t2;
-            ile_ = 1;
-            if (glebiej(1, t2, double(d_(t1, t2)))) {
-                okno_.Cofnij(znacznikNajlepszego_);
-                return najlepszy_;
-            }
-            okno_.Cofnij(poczatek);
+            Ciagi& c = ciagi[std::size_t(k)];
+            KrokTrzyOpt(d_, sasiedzi_, okno_, t1, t2[std::size_t(k)], 0.0, ruch, [](int, int, bool) { return true; },
+                        [&](double g, int t6, const Kroki& kroki, int ile) { c.Dodaj(g, t6, kroki, ile, szerokosc_[0]); });
         }
-        ileNajlepszego_ = 0;
+        if (ruch.Znaleziony()) {
+            ruch.Wykonaj(okno_);
+            for (int i = 0; i < ruch.ile; ++i)
+                dotknij(ruch.zamiany[std::size_t(i)]);
+            return ruch.zysk;
+        }
+        if (kroki_ < 2)
+            return 0.0;
+        for (const Ciagi& c : ciagi)
+            for (int i = 0; i < c.ile; ++i) {
+                ileDotknietych_ = 0;
+                ileKrawedzi_ = 0;
+                if (const double zysk = sprobuj(c.ciagi[std::size_t(i)], 1); zysk > 0.0)
+                    return zysk;
+            }
+        ileDotknietych_ = 0;
         return 0.0;
     }
 
-    // The cities besides t1 whose edges the last move changed.
-    std::span<const int> Dotkniete() const { return {lancuch_.data(), std::size_t(ileNajlepszego_)}; }
+    // The cities whose edges the last move changed.
+    std::span<const int> Dotkniete() const { return {dotkniete_.data(), std::size_t(ileDotknietych_)}; }
 
 private:
-    struct Kandydat {
-        int t3 = 0;
-        int t4 = 0;
-        double g1 = 0.0;
-        double ocena = 0.0;
+    using Kroki = std::array<std::array<int, 4>, 3>;
+    struct Ciag {
+        double g = 0.0;
+        int t6 = 0;
+        Kroki kroki{};
+        int ile = 0;
+    };
+    // The best few by g, best first.
+    struct Ciagi {
+        std::array<Ciag, NajwiekszaSzerokosc> ciagi{};
+        int ile = 0;
+        void Dodaj(double g, int t6, const Kroki& kroki, int ileKrokow, int szerokosc) {
+            int i = ile;
+            if (i == szerokosc) {
+                if (ciagi[std::size_t(i - 1)].g >= g)
+                    return;
+                --i;
+            } else {
+                ++ile;
+            }
+            for (; i > 0 && ciagi[std::size_t(i - 1)].g < g; --i)
+                ciagi[std::size_t(i)] = ciagi[std::size_t(i - 1)];
+            ciagi[std::size_t(i)] = {g, t6, kroki, ileKrokow};
+        }
     };
 
-    // The chain so far: t2, then t3 and t4 of each exchange. Added edges are
-    // (t2,t3) of each level, removed ones (t1,t2) and each (t3,t4).
-    bool dodana(int a, int b) const {
-        for (int i = 0; i + 1 < ile_; i += 2) {
-            const int t2 = lancuch_[std::size_t(i)], t3 = lancuch_[std::size_t(i + 1)];
-            if ((t2 == a && t3 == b) || (t2 == b && t3 == a))
-                return true;
-        }
-        return false;
+    void dotknij(const std::array<int, 4>& z) {
+        for (const int c : z)
+            if (ileDotknietych_ < int(dotkniete_.size()))
+                dotkniete_[std::size_t(ileDotknietych_++)] = c;
     }
-    bool usunieta(int a, int b) const {
-        if ((a == t1_ && b == lancuch_[0]) || (b == t1_ && a == lancuch_[0]))
-            return true;
-        for (int i = 1; i + 1 < ile_; i += 2) {
-            const int t3 = lancuch_[std::size_t(i)], t4 = lancuch_[std::size_t(i + 1)];
-            if ((t3 == a && t4 == b) || (t3 == b && t4 == a))
-                return true;
+    // The edges a step of a chain removes and adds, for the rules above.
+    // Each exchange (a,b),(c,e) -> (a,c),(b,e); within a step an exchange
+    // may take back an edge of the one before, so only what the whole step
+    // changes is kept.
+    void zapiszKrawedzie(const Kroki& kroki, int ile) {
+        std::array<std::array<int, 3>, 12> krok{};
+        int m = 0;
+        const auto dodaj = [&](int a, int b, int znak) {
+            if (a > b)
+                std::swap(a, b);
+            for (int i = 0; i < m; ++i)
+                if (krok[std::size_t(i)][0] == a && krok[std::size_t(i)][1] == b) {
+                    krok[std::size_t(i)][2] += znak;
+                    return;
+                }
+            krok[std::size_t(m++)] = {a, b, znak};
+        };
+        for (int i = 0; i < ile; ++i) {
+            const auto& z = kroki[std::size_t(i)];
+            dodaj(z[0], z[1], -1);
+            dodaj(z[2], z[3], -1);
+            dodaj(z[0], z[2], 1);
+            dodaj(z[1], z[3], 1);
         }
-        return false;
+        for (int i = 0; i < m && ileKrawedzi_ < int(krawedzie_.size()); ++i)
+            if (krok[std::size_t(i)][2] != 0)
+                krawedzie_[std::size_t(ileKrawedzi_++)] = krok[std::size_t(i)];
+    }
+    // An edge may come in unless the chain took it out, and go unless the
+    // chain brought it in.
+    bool dozwolona(int a, int b, bool dodawana) const {
+        if (a > b)
+            std::swap(a, b);
+        for (int i = ileKrawedzi_ - 1; i >= 0; --i) {
+            const auto& k = krawedzie_[std::size_t(i)];
+            if (k[0] == a && k[1] == b)
+                return dodawana ? k[2] > 0 : k[2] < 0;
+        }
+        return true;
     }
 
-    // The route holds edge (t1,t2); g is the gain of the open chain with it
-    // removed. True once a shorter route was found on this branch.
-    bool glebiej(int poziom, int t2, double g) {
-        if (poziom > glebokosc_)
-            return false;
-        const int szerokosc = std::max(1, szerokosc_[std::size_t(std::min(poziom, 3) - 1)]);
-        // t4 lies on t2's side of t3, so that (t4,t1) closes a route.
-        const bool naprzod = okno_.Nast(t1_) == t2;
-        std::array<Kandydat, 8> kandydaci{};
-        int ile = 0;
-        for (const auto& k : sasiedzi_.Dla(t2)) {
-            const double g1 = g - k.odleglosc;
-            if (g1 <= Ruch::MinimalnyZysk)
-                break;
-            const int t3 = k.miasto;
-            if (t3 == t1_ || !okno_.Moje(t3) || t3 == okno_.Nast(t2) || t3 == okno_.Poprz(t2))
-                continue;
-            const int t4 = naprzod ? okno_.Poprz(t3) : okno_.Nast(t3);
-            if (!okno_.Moje(t4) || dodana(t3, t4) || usunieta(t2, t3))
-                continue;
-            const Kandydat nowy{t3, t4, g1, double(d_(t3, t4)) - k.odleglosc};
-            // Kept sorted, best first, at most szerokosc of them.
-            int i = std::min(ile, szerokosc);
-            if (i == szerokosc && (i == 0 || kandydaci[std::size_t(i - 1)].ocena >= nowy.ocena))
-                continue;
-            if (i == szerokosc)
-                --i;
-            else
-                ++ile;
-            while (i > 0 && kandydaci[std::size_t(i - 1)].ocena < nowy.ocena) {
-                kandydaci[std::size_t(i)] = kandydaci[std::size_t(i - 1)];
-                --i;
-            }
-            kandydaci[std::size_t(i)] = nowy;
+    // Makes the krok-th step of a chain and searches on from its end: the
+    // gain of the route when a later step closed it shorter, or 0 with the
+    // route as it was before this step.
+    double sprobuj(const Ciag& ciag, int krok) {
+        const std::size_t znacznik = okno_.Znacznik();
+        const int ileDotknietych = ileDotknietych_, ileKrawedzi = ileKrawedzi_;
+        for (int i = 0; i < ciag.ile; ++i) {
+            const auto& z = ciag.kroki[std::size_t(i)];
+            okno_.Zamien(z[0], z[1], z[2], z[3]);
+            dotknij(z);
         }
-        for (int k = 0; k < ile; ++k) {
-            const Kandydat& c = kandydaci[std::size_t(k)];
-            const std::size_t znacznik = okno_.Znacznik();
-            okno_.Zamien(t1_, t2, c.t4, c.t3);
-            lancuch_[std::size_t(ile_)] = c.t3;
-            lancuch_[std::size_t(ile_ + 1)] = c.t4;
-            ile_ += 2;
-            const double g2 = c.g1 + double(d_(c.t3, c.t4));
-            const double zamkniety = g2 - double(d_(c.t4, t1_));
-            if (zamkniety > najlepszy_) {
-                najlepszy_ = zamkniety;
-                znacznikNajlepszego_ = okno_.Znacznik();
-                ileNajlepszego_ = ile_;
+        if (krok < kroki_) {
+            zapiszKrawedzie(ciag.kroki, ciag.ile);
+            // The route now holds (t1,t6) and is this much shorter than at
+            // the start (or longer, below zero).
+            const double g = ciag.g - double(d_(ciag.t6, t1_));
+            Ruch ruch;
+            Ciagi nastepne;
+            const int szerokosc = krok == 1 ? szerokosc_[1] : 1;
+            KrokTrzyOpt(
+                d_, sasiedzi_, okno_, t1_, ciag.t6, g, ruch,
+                [this](int a, int b, bool dodawana) { return dozwolona(a, b, dodawana); },
+                [&](double gOtwarty, int t6, const Kroki& kroki, int ile) {
+                    nastepne.Dodaj(gOtwarty, t6, kroki, ile, szerokosc);
+                },
+                sasiedziDalej_);
+            if (ruch.Znaleziony()) {
+                ruch.Wykonaj(okno_);
+                for (int i = 0; i < ruch.ile; ++i)
+                    dotknij(ruch.zamiany[std::size_t(i)]);
+                return ruch.zysk;
             }
-            glebiej(poziom + 1, c.t4, g2);
-            if (ileNajlepszego_ > 0)
-                return true;
-            okno_.Cofnij(znacznik);
-            ile_ -= 2;
+            for (int i = 0; i < nastepne.ile; ++i)
+                if (const double zysk = sprobuj(nastepne.ciagi[std::size_t(i)], krok + 1); zysk > 0.0)
+                    return zysk;
         }
-        return false;
+        okno_.Cofnij(znacznik);
+        ileDotknietych_ = ileDotknietych;
+        ileKrawedzi_ = ileKrawedzi;
+        return 0.0;
     }
 
     const D& d_;
     const SasiedziKandydaci& sasiedzi_;
     OknoTrasy& okno_;
-    int glebokosc_;
-    std::array<int, 3> szerokosc_;
+    int kroki_;
+    int sasiedziDalej_;
+    std::array<int, 2> szerokosc_;
     int t1_ = 0;
-    double najlepszy_ = 0.0;
-    std::size_t znacznikNajlepszego_ = 0;
-    int ileNajlepszego_ = 0;
-    std::array<int, 2 * NajwiekszaGlebokosc + 1> lancuch_{};
-    int ile_ = 0;
+    std::array<int, 12 * NajwiecejKrokow> dotkniete_{};
+    int ileDotknietych_ = 0;
+    std::array<std::array<int, 3>, 12 * NajwiecejKrokow> krawedzie_{};
+    int ileKrawedzi_ = 0;
 };
