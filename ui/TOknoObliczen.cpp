@@ -126,11 +126,11 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
             watek->release();
         // Serves the worker's pending calls and its end notification meanwhile.
         watek->waitForEnd();
-        PokazNiepowodzenie();
     }
+    const bool nieudane = PokazNiepowodzenie();
     // The search has ended; an end notification still queued is stale.
     Trwa = false;
-    wynik = WynikModalny::Przerwano;
+    wynik = nieudane ? int(WynikModalny::Przerwano) : WynikZakonczenia();
 }
 
 bool TOknoObliczen::PokazNiepowodzenie() {
@@ -185,4 +185,8 @@ void TOknoObliczen::showEvent(QShowEvent* event) {
         FormDestroy();
         Application::reportException(std::current_exception());
     }
+}
+
+int TOknoObliczen::WynikZakonczenia() const {
+    return WynikModalny::Przerwano;
 }
