@@ -124,9 +124,12 @@ QByteArray PlikZestawu::Tekst(const ZestawMiast& zestaw, const QString& nazwa) {
     const int n = metryka.Ilosc();
     QString tekst;
     tekst += QStringLiteral("NAME : %1\n").arg(nazwaWPliku(nazwa));
-    tekst += QStringLiteral("COMMENT : Wedrownik\nTYPE : TSP\nDIMENSION : %1\nEDGE_WEIGHT_TYPE : %2\n")
-                 .arg(n)
-                 .arg(NazwaTsplib(metryka.Rodzaj()));
+    tekst += QStringLiteral("COMMENT : Wedrownik\nTYPE : TSP\n");
+    // A file without DIMENSION may number its cities past their count; a
+    // DIMENSION would then refuse them.
+    if (std::all_of(zestaw.ids.begin(), zestaw.ids.end(), [n](int id) { return id <= n; }))
+        tekst += QStringLiteral("DIMENSION : %1\n").arg(n);
+    tekst += QStringLiteral("EDGE_WEIGHT_TYPE : %1\n").arg(NazwaTsplib(metryka.Rodzaj()));
     if (metryka.Rodzaj() != RodzajMetryki::Jawna) {
         tekst += QStringLiteral("NODE_COORD_SECTION\n");
         punkty(tekst, zestaw.ids, metryka.X(), metryka.Y());

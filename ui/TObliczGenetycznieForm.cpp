@@ -1,6 +1,7 @@
 #include "ui/TObliczGenetycznieForm.h"
 
 #include "search/ZestawMiast.h"
+#include "toolkit/core/DecimalConvert.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"

@@ -198,6 +198,21 @@ void TSzukajTraseForm::SzukajButtonClick() {
     done(wynik);
 }
 
+namespace {
+
+QString tekstRozmiaru(double bajty) {
+    const char* jednostki[] = {"B", "KiB", "MiB", "GiB", "TiB"};
+    int j = 0;
+    while (bajty >= 1024.0 && j < 4) {
+        bajty /= 1024.0;
+        ++j;
+    }
+    return (j == 0 ? QString::number(bajty, 'f', 0) : FormatOneDecimal(bajty)) + QLatin1Char(' ')
+           + QLatin1String(jednostki[j]);
+}
+
+} // namespace
+
 void TSzukajTraseForm::SprawdzPamiec(int metoda) const {
     QString nazwa;
     switch (metoda) {
@@ -210,13 +225,11 @@ void TSzukajTraseForm::SprawdzPamiec(int metoda) const {
     const std::uint64_t budzet = BudzetPamieci ? *BudzetPamieci : memoryBudget();
     if (rozmiar <= double(budzet))
         return;
-    constexpr double GiB = double(1 << 30);
-    throw UserError(QStringLiteral("%1: tablica %2 X %2 odległości (%3 GiB) nie mieści się w pamięci (%4 GiB); "
+    throw UserError(QStringLiteral("%1: tablica %2 X %2 odległości (%3) nie mieści się w pamięci (%4); "
                                    "przeszukiwanie lokalne nie potrzebuje tablicy")
                         .arg(nazwa)
                         .arg(IloscMiast)
-                        .arg(FormatOneDecimal(rozmiar / GiB))
-                        .arg(FormatOneDecimal(double(budzet) / GiB)));
+                        .arg(tekstRozmiaru(rozmiar), tekstRozmiaru(double(budzet))));
 }
 
 bool TSzukajTraseForm::PotwierdzPermutacje() {
