@@ -254,7 +254,7 @@ void PlikiMatrycy::ZapiszObrazClick() {
 }
 
 bool PlikiMatrycy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt != &okno_)
+    if (obiekt != &okno_ || Zablokowane)
         return false;
     switch (zdarzenie->type()) {
     case QEvent::DragEnter:

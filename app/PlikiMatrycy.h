@@ -51,6 +51,9 @@ public:
     void ZapiszTraseClick();
     void ZapiszObrazClick();
 
+    // While a search runs, no file dropped on the window is taken.
+    bool Zablokowane = false;
+
     // The folder the next file dialog starts in: the last one used.
     const QString& Folder() const { return folder_; }
 

@@ -1,5 +1,6 @@
 #include "app/TWedrownikForm.h"
 
+#include "app/BlokadaEdycji.h"
 #include "app/MiastaOkna.h"
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
@@ -98,6 +99,8 @@ void TWedrownikForm::UtworzKontrolki() {
     MatrycaMiast = new CMatryca(ScrollBox1);
     MatrycaMiast->setObjectName(QStringLiteral("MatrycaMiast"));
     ScrollBox1->setWidget(MatrycaMiast);
+    blokadaMatrycy_ = new BlokadaEdycji(MatrycaMiast);
+    MatrycaMiast->installEventFilter(blokadaMatrycy_);
     PunktyMiast = new WidokPunktow(centrum);
     PunktyMiast->setObjectName(QStringLiteral("PunktyMiast"));
     Srodek = new QStackedWidget(centrum);
@@ -211,9 +214,12 @@ void TWedrownikForm::PokazMiasta() {
     if (plik) {
         opis = QStringLiteral("  %1, %2").arg(QFileInfo(plik->plik).fileName(), NazwaTsplib(plik->metryka.Rodzaj()));
         if (plik->naOkregu)
-            opis += QStringLiteral(", miasta na okręgu w kolejności pliku (plik nie podaje ich położenia)");
+            opis += QStringLiteral(", miasta na okręgu");
     }
     StatusPanel2->setText(opis);
+    StatusPanel2->setToolTip(plik && plik->naOkregu
+                                 ? QStringLiteral("Plik nie podaje położenia miast: stoją na okręgu w kolejności pliku.")
+                                 : QString());
     Srodek->setCurrentWidget(punkty ? static_cast<QWidget*>(PunktyMiast) : ScrollBox1);
 }
 
@@ -258,6 +264,17 @@ void TWedrownikForm::WrocDoMatrycy() {
 
 void TWedrownikForm::PunktyMiastKlikniete() {
     statusBar()->showMessage(PodpowiedzPunktow, 15000);
+}
+
+void TWedrownikForm::UstawSzukanie(bool trwa) {
+    szukanie_ = trwa;
+    for (QWidget* kontrolka : {static_cast<QWidget*>(GroupBox1), static_cast<QWidget*>(CzyscMatryceButton),
+                               static_cast<QWidget*>(SzukajEdit)})
+        kontrolka->setEnabled(!trwa);
+    for (QAction* polecenie : {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1})
+        polecenie->setEnabled(!trwa);
+    blokadaMatrycy_->Aktywna = trwa;
+    Pliki->Zablokowane = trwa;
 }
 
 void TWedrownikForm::LosujButtonClick() {
@@ -330,13 +347,14 @@ void TWedrownikForm::SzukajEditClick() {
     // and so are the search's cities.
     ZestawSzukania = zestaw;
     struct Zwolnienie {
-        OdleglosciSlot& slot;
-        std::shared_ptr<const ZestawMiast>& zestaw;
+        TWedrownikForm& okno;
         ~Zwolnienie() {
-            slot.reset();
-            zestaw.reset();
+            okno.Odleglosci.reset();
+            okno.ZestawSzukania.reset();
+            okno.UstawSzukanie(false);
         }
-    } zwolnienie{Odleglosci, ZestawSzukania};
+    } zwolnienie{*this};
+    UstawSzukanie(true);
 
     TSzukajTraseForm& dialog = okna_->SzukajTraseForm;
     dialog.IloscMiast = zestaw->Ilosc();
@@ -425,6 +443,11 @@ void TWedrownikForm::showEvent(QShowEvent* event) {
 }
 
 void TWedrownikForm::closeEvent(QCloseEvent* event) {
+    // The search's progress window says when the search may end.
+    if (szukanie_) {
+        event->ignore();
+        return;
+    }
     // A settings file that cannot be written is reported, but never keeps
     // the user from closing the program.
     runHandler([this] { FormClose(); });

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class BlokadaEdycji;
 class CMatryca;
 class MiastaOkna;
 class OknaProgramu;
@@ -97,6 +98,11 @@ public:
     // The status bar's text after a click on the view of points.
     static const QString PodpowiedzPunktow;
 
+    // A search runs: its progress window blocks no other window, so that
+    // the view of the cities still zooms and drags, and this window refuses
+    // every change of the cities and every other command meanwhile.
+    bool Szukanie() const { return szukanie_; }
+
     // OknoGlowne: the search's cities, or the window's between searches.
     const ZestawMiast& Zestaw() const override;
     OdleglosciSlot& SlotOdleglosci() override { return Odleglosci; }
@@ -115,7 +121,10 @@ private:
     // The grid's own cities again, after a command that places them.
     void WrocDoMatrycy();
     void ZerujPodsumowanie();
+    void UstawSzukanie(bool trwa);
 
     OknaProgramu* okna_ = nullptr;
     bool pokazane_ = false;
+    bool szukanie_ = false;
+    BlokadaEdycji* blokadaMatrycy_ = nullptr;
 };

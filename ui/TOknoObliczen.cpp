@@ -27,6 +27,10 @@ const QString WznowTekst = QStringLiteral("Wznów");
 } // namespace
 
 TOknoObliczen::TOknoObliczen(QWidget* parent) : QDialog(parent) {
+    // Modal to its own window hierarchy only: shown without a parent, it
+    // blocks no other window, and the main window's view of the cities can
+    // be zoomed and dragged while the search runs.
+    setWindowModality(Qt::WindowModal);
     WstrzymajButton = new QPushButton(WstrzymajTekst, this);
     ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
     connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));

@@ -11,7 +11,12 @@
 #include "tests/support/ModalHelper.h"
 #include "ui/WynikModalny.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QWheelEvent>
+#include <QWindow>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -188,4 +193,40 @@ TEST_F(PlikiWOknie, AClickOnThePointsChangesNothingAndTheGridComesBackByItsOwnCo
     glowne.CzyscMatryceButton->click();
     EXPECT_EQ(glowne.Srodek->currentWidget(), glowne.ScrollBox1);
     EXPECT_EQ(glowne.Miasta->Plik(), nullptr);
+}
+
+TEST_F(PlikiWOknie, WhileASearchRunsTheViewZoomsAndNothingElseChanges) {
+    glowne.Pliki->Otworz(tsplib("pr76.tsp"));
+    okna.SzukajTraseForm.CzasSzukaniaEdit->setText("100000");
+    TObliczLokalnieForm& postep = okna.ObliczLokalnieForm;
+    double przed = 0.0;
+    double poMenu = 0.0;
+    double poKolku = 0.0;
+    szukaj({wybierz(MetodaSzukania::Lokalnie),
+            {&postep,
+             [&](QWidget*) {
+                 // Modal to itself alone: no window above the main one.
+                 EXPECT_EQ(postep.windowModality(), Qt::WindowModal);
+                 EXPECT_EQ(postep.windowHandle()->transientParent(), nullptr);
+                 EXPECT_FALSE(glowne.SzukajEdit->isEnabled());
+                 EXPECT_FALSE(glowne.CzyscMatryceButton->isEnabled());
+                 EXPECT_FALSE(glowne.Otworz1->isEnabled());
+                 EXPECT_FALSE(glowne.Matrycymiast1->isEnabled());
+                 przed = glowne.PunktyMiast->Skala();
+                 glowne.Powieksz1->trigger();
+                 poMenu = glowne.PunktyMiast->Skala();
+                 const QPointF srodek(glowne.PunktyMiast->width() / 2.0, glowne.PunktyMiast->height() / 2.0);
+                 QWheelEvent kolko(srodek, glowne.PunktyMiast->mapToGlobal(srodek), QPoint(), QPoint(0, 120),
+                                   Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+                 QCoreApplication::sendEvent(glowne.PunktyMiast, &kolko);
+                 poKolku = glowne.PunktyMiast->Skala();
+                 postep.ZakonczButton->click();
+             }},
+            {nullptr, answerBox(nullptr, QMessageBox::Yes)},
+            czytajPodsumowanie(&TPodsumowanieForm::LokalnieNajkrotszaLabel)});
+    EXPECT_GT(poMenu, przed);
+    EXPECT_GT(poKolku, poMenu);
+    EXPECT_EQ(podsumowanie, dlugoscNarysowanej());
+    EXPECT_TRUE(glowne.SzukajEdit->isEnabled());
+    EXPECT_TRUE(glowne.Otworz1->isEnabled());
 }
