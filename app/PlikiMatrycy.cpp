@@ -92,6 +92,7 @@ void PlikiMatrycy::Otworz(const QString& sciezka) {
     const std::optional<MapaTsp> mapa = naSiatke(instancja, sciezka);
     auto zestaw = std::make_shared<ZestawMiast>(PlikZestawu::ZInstancji(std::move(instancja), sciezka));
     if (!mapa) {
+        plikNazywaSiatke_ = false;
         miasta_.UstawPlik(std::move(zestaw));
         emit Otwarty();
         return;
@@ -115,6 +116,7 @@ void PlikiMatrycy::Otworz(const QString& sciezka) {
     }
     matryca_.UstawWymiary(wiersze, kolumny);
     matryca_.LoadFromWektor(komorki.get(), wiersze * kolumny);
+    plikNazywaSiatke_ = mapa->SiatkaZPliku;
     miasta_.UstawPlik(std::move(zestaw));
     emit Otwarty();
 }
@@ -127,11 +129,12 @@ void PlikiMatrycy::SprawdzMiastaDoZapisu() const {
 
 void PlikiMatrycy::ZapiszJako(const QString& sciezka) const {
     SprawdzMiastaDoZapisu();
-    if (const ZestawMiast* plik = miasta_.Plik()) {
-        PlikZestawu::Zapisz(sciezka, *plik);
+    const std::shared_ptr<const ZestawMiast> zestaw = miasta_.Zestaw();
+    if (zestaw->ZPliku() && !plikNazywaSiatke_) {
+        PlikZestawu::Zapisz(sciezka, *zestaw);
         return;
     }
-    const std::shared_ptr<const ZestawMiast> zestaw = miasta_.Zestaw();
+    // The grid's cities, or a file of ours on the very cells it names.
     MapaTsp mapa;
     mapa.RowCount = matryca_.GetRowCount();
     mapa.ColumnCount = matryca_.GetColumnCount();

@@ -74,4 +74,7 @@ private:
     WidokPunktow& punkty_;
     QWidget& okno_;
     QString folder_;
+    // The opened file names its grid (one we wrote): saved again, it names
+    // it too, so that it opens on the same cells.
+    bool plikNazywaSiatke_ = false;
 };

@@ -158,6 +158,13 @@ TEST_F(PlikiTest, SaveThenOpenGivesTheSameGridAndCells) {
     glowne.MatrycaMiast->Losuj(8);
     glowne.Pliki->Otworz(sciezka);
     EXPECT_EQ(stan(), zapisany);
+
+    // Saved again as it was opened, it still names its grid.
+    const QString znowu = dir.filePath("znowu.tsp");
+    glowne.Pliki->ZapiszJako(znowu);
+    glowne.MatrycaMiast->Losuj(8);
+    glowne.Pliki->Otworz(znowu);
+    EXPECT_EQ(stan(), zapisany);
 }
 
 TEST_F(PlikiTest, FailedSaveReportsTheFileAndKeepsTheOldOneWhole) {

@@ -9,6 +9,7 @@
 #include "search/ZestawMiast.h"
 #include "tests/app/Kierowca.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestHelpers.h"
 #include "ui/WynikModalny.h"
 
 #include <QAction>
@@ -28,6 +29,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -60,6 +64,9 @@ protected:
         return {&okna.PodsumowanieForm, [this, etykieta](QWidget*) {
                     podsumowanie = (okna.PodsumowanieForm.*etykieta)->text();
                     najdluzsza = okna.PodsumowanieForm.PermutacjeNajdluzszaLabel->text();
+                    optimum = okna.PodsumowanieForm.PermutacjeOptimumLabel->isVisible()
+                                  ? okna.PodsumowanieForm.PermutacjeOptimumLabel->text()
+                                  : QString();
                     okna.PodsumowanieForm.Button1->click();
                 }};
     }
@@ -86,6 +93,7 @@ protected:
     TWedrownikForm& glowne = okna.WedrownikForm;
     QString podsumowanie;
     QString najdluzsza;
+    QString optimum;
 };
 
 } // namespace
@@ -104,6 +112,23 @@ TEST_F(PlikiWOknie, Burma14IsShownAsPointsAndThePermutationSearchFindsItsOptimum
     EXPECT_EQ(glowne.PunktyMiast->Trasa(), *glowne.Miasta->Trasa());
     // Whole numbers exactly, the longest route too.
     EXPECT_FALSE(najdluzsza.isEmpty() || najdluzsza.contains(',') || najdluzsza.contains('.')) << qPrintable(najdluzsza);
+    EXPECT_EQ(optimum, "");
+}
+
+TEST_F(PlikiWOknie, WhereSinglePrecisionSumsRoundThePermutationSearchSaysHowShortTheOptimumMayBe) {
+    // Distances of millions: six of them pass 2^24.
+    const QString plik = writeFile(dir.filePath("duze.tsp"), "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n"
+                                                             "1 0 0\n2 4000000 0\n3 4000000 3000000\n"
+                                                             "4 0 3000000\n5 2000000 1000000\n6 1000000 2500000\nEOF\n");
+    glowne.Pliki->Otworz(plik);
+    szukaj({wybierz(MetodaSzukania::Permutacje), czytajPodsumowanie(&TPodsumowanieForm::PermutacjeNajkrotszaLabel)});
+    EXPECT_EQ(podsumowanie, dlugoscNarysowanej());
+    // As wedrownik-cli: the longest is not shown, and the least the optimum
+    // can be is, a part in 2^24 per city below the route's length.
+    EXPECT_EQ(najdluzsza, "");
+    const double dlugosc = podsumowanie.toDouble();
+    const double wzgledny = 7 * 0x1p-24;
+    EXPECT_EQ(optimum, QString::number(std::int64_t(std::floor(dlugosc * (1.0 - wzgledny) / (1.0 + wzgledny)))));
 }
 
 TEST_F(PlikiWOknie, Gr17EveryMethodSumsUpTheRouteItDrawsInTheTablesWeights) {
