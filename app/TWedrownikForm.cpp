@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,13 +28,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QFileInfo>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -49,6 +51,19 @@ bool rekordCaly(const CPamiec& pamiec) {
         return false;
     const std::uint8_t* dane = pamiec.Memory();
     return std::count(dane + PoczatekTekstowUstawien, dane + pamiec.Size(), 0) >= LiczbaTekstowUstawien;
+}
+
+// Each of the cities 0..n-1 once.
+bool jestTrasa(const std::vector<int>& trasa, int n) {
+    if (int(trasa.size()) != n)
+        return false;
+    std::vector<bool> byla(std::size_t(n), false);
+    for (int miasto : trasa) {
+        if (miasto < 0 || miasto >= n || byla[std::size_t(miasto)])
+            return false;
+        byla[std::size_t(miasto)] = true;
+    }
+    return true;
 }
 
 } // namespace
@@ -363,9 +378,9 @@ void TWedrownikForm::SzukajEditClick() {
 
     TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
     const WynikObliczen& wynik = dialog.Wynik();
-    // A finished search always holds a whole route; anything shorter is not
-    // drawn rather than read past its end.
-    const bool trasa = int(wynik.Trasa.size()) == zestaw->Ilosc();
+    // A finished search always holds a whole route; anything else is neither
+    // measured nor drawn rather than read out of bounds.
+    const bool trasa = jestTrasa(wynik.Trasa, zestaw->Ilosc());
     const int metoda = dialog.SzukajGroupItemIndex();
     double najkrotsza = wynik.NajkrotszaDroga;
     double najdluzsza = wynik.NajdluzszaDroga;

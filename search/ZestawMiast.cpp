@@ -9,8 +9,7 @@ ZestawMiast ZestawMiast::ZKomorek(std::vector<TPunkt> komorki, std::vector<int> 
         ids.resize(komorki.size());
         std::iota(ids.begin(), ids.end(), 1);
     }
-    ZestawMiast zestaw{Metryka::Komorki(komorki), std::move(ids), std::move(komorki), {}, {}, false, {}};
-    return zestaw;
+    return {Metryka::Komorki(komorki), std::move(ids), std::move(komorki), {}, {}, false, {}};
 }
 
 QString NazwaTsplib(RodzajMetryki rodzaj) {
