@@ -3,10 +3,9 @@
 // in [0, 1e6]², lengths in that metric.
 
 #include "bench/prosta/PrzeszukiwanieProste.h"
-#include "cli/MiastaCli.h"
 #include "search/Metryka.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 
 #include <QFileInfo>
 
@@ -186,8 +185,7 @@ int main(int argc, char** argv) {
                 metryka.emplace(losoweMiasta(g.n, std::uint64_t(instancja)));
             } else {
                 try {
-                    metryka.emplace(
-                        MiastaCli::WMetrycePliku(PlikTsp::WczytajInstancje(QString::fromStdString(g.plik))).metryka);
+                    metryka.emplace(PlikZestawu::Wczytaj(QString::fromStdString(g.plik)).metryka);
                 } catch (const std::exception& e) {
                     std::fprintf(stderr, "%s: %s\n", g.plik.c_str(), e.what());
                     return 2;
