@@ -4,12 +4,11 @@
 // --grid N, on random layouts of N cities on a grid against the exact
 // permutation search where that finishes.
 
-#include "cli/MiastaCli.h"
 #include "reference/MiastaTestowe.h"
 #include "search/TablicaZMetryki.h"
 #include "search/permutacje/PermutacjeDokladne.h"
 #include "search/dowod/DowodOptymalnosci.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "toolkit/core/UserError.h"
 
 #include <QFileInfo>
@@ -157,7 +156,7 @@ int main(int argc, char** argv) {
     }
     for (const std::string& plik : pliki) {
         std::string nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-        MiastaCli miasta = MiastaCli::WMetrycePliku(PlikTsp::WczytajInstancje(QString::fromStdString(plik)));
+        const ZestawMiast miasta = PlikZestawu::Wczytaj(QString::fromStdString(plik));
         const int n = miasta.metryka.Ilosc();
         UstawieniaDowodu u = ustawienia;
         u.limitSekund = limit;

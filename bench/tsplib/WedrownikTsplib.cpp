@@ -2,12 +2,11 @@
 // instance and per size class; and with --grid, on random cities of a
 // 25 x 25 grid against the exact permutation search.
 
-#include "cli/MiastaCli.h"
 #include "reference/MiastaTestowe.h"
 #include "search/SumaTrasy.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "toolkit/core/UserError.h"
 
 #include <QFileInfo>
@@ -99,13 +98,12 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
     for (const std::string& plik : pliki) {
         wyzerujSzczytPamieci();
         const auto t0 = Zegar::now();
-        std::optional<MiastaCli> miasta;
+        std::optional<ZestawMiast> miasta;
         std::string nazwa;
         try {
-            InstancjaTsp instancja = PlikTsp::WczytajInstancje(QString::fromStdString(plik));
             // By the file's name: some NAME lines carry ".tsp" (ulysses16), optima.tsv does not.
             nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-            miasta.emplace(MiastaCli::WMetrycePliku(std::move(instancja)));
+            miasta.emplace(PlikZestawu::Wczytaj(QString::fromStdString(plik)));
         } catch (const UserError& e) {
             std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
             continue;

@@ -1,13 +1,12 @@
 // Proofs of the shortest and the longest route against the published
 // optima and the exact permutation search.
 
-#include "cli/MiastaCli.h"
 #include "reference/MiastaTestowe.h"
 #include "search/TablicaZMetryki.h"
 #include "search/dowod/DowodOptymalnosci.h"
 #include "search/dowod/TolerancjeDowodu.h"
 #include "search/permutacje/PermutacjeDokladne.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "tests/support/TestHelpers.h"
 
 #include <QFile>
@@ -77,8 +76,7 @@ TEST(Dowod, SmallGeoAndExplicitFilesAreProvenAtTheirPublishedOptimaAndLongestRou
     if (znane.empty())
         GTEST_SKIP() << "no TSPLIB instances at " << kTsplib.toStdString();
     for (const char* nazwa : {"burma14", "ulysses16", "gr17", "ulysses22", "fri26", "bayg29", "bays29"}) {
-        const MiastaCli miasta =
-            MiastaCli::WMetrycePliku(PlikTsp::WczytajInstancje(kTsplib + QLatin1Char('/') + nazwa + ".tsp"));
+        const ZestawMiast miasta = PlikZestawu::Wczytaj(kTsplib + QLatin1Char('/') + nazwa + ".tsp");
         const Metryka& d = miasta.metryka;
         const WynikDowodu krotka = udowodnij(d, CelDowodu::Najkrotsza);
         const WynikDowodu dluga = udowodnij(d, CelDowodu::Najdluzsza);
