@@ -217,7 +217,10 @@ void TWedrownikForm::PokazMiasta() {
     const ZestawMiast* plik = Miasta->Plik();
     const bool punkty = plik && plik->komorki.empty();
     if (punkty) {
-        StatusPanel0->setText(QStringLiteral("  Miasta z pliku jako punkty"));
+        // The circle goes in the first panel: the third one is cut short by
+        // a long file name.
+        StatusPanel0->setText(plik->naOkregu ? QStringLiteral("  Miasta z pliku na okręgu")
+                                             : QStringLiteral("  Miasta z pliku jako punkty"));
         StatusPanel1->setText(QStringLiteral("  Ilość miast : %1").arg(plik->Ilosc()));
     } else {
         StatusPanel0->setText(QStringLiteral("  Wielkość matrycy miast : %1 X %2")
@@ -225,14 +228,10 @@ void TWedrownikForm::PokazMiasta() {
                                   .arg(MatrycaMiast->GetColumnCount()));
         StatusPanel1->setText(QStringLiteral("  Ilość miast na matrycy : %1").arg(MatrycaMiast->GetPointCount()));
     }
-    QString opis;
-    if (plik) {
-        opis = QStringLiteral("  %1, %2").arg(QFileInfo(plik->plik).fileName(), NazwaTsplib(plik->metryka.Rodzaj()));
-        if (plik->naOkregu)
-            opis += QStringLiteral(", miasta na okręgu");
-    }
-    StatusPanel2->setText(opis);
-    StatusPanel2->setToolTip(plik && plik->naOkregu
+    StatusPanel2->setText(plik ? QStringLiteral("  %1, %2").arg(QFileInfo(plik->plik).fileName(),
+                                                                NazwaTsplib(plik->metryka.Rodzaj()))
+                               : QString());
+    StatusPanel0->setToolTip(plik && plik->naOkregu
                                  ? QStringLiteral("Plik nie podaje położenia miast: stoją na okręgu w kolejności pliku.")
                                  : QString());
     Srodek->setCurrentWidget(punkty ? static_cast<QWidget*>(PunktyMiast) : ScrollBox1);

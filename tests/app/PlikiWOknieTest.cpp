@@ -134,7 +134,8 @@ TEST_F(PlikiWOknie, WhereSinglePrecisionSumsRoundThePermutationSearchSaysHowShor
 TEST_F(PlikiWOknie, Gr17EveryMethodSumsUpTheRouteItDrawsInTheTablesWeights) {
     glowne.Pliki->Otworz(tsplib("gr17.tsp"));
     EXPECT_EQ(glowne.Srodek->currentWidget(), glowne.PunktyMiast);
-    EXPECT_TRUE(glowne.StatusPanel2->text().startsWith("  gr17.tsp, EXPLICIT, miasta na okręgu"))
+    EXPECT_EQ(glowne.StatusPanel0->text(), "  Miasta z pliku na okręgu");
+    EXPECT_TRUE(glowne.StatusPanel2->text().startsWith("  gr17.tsp, EXPLICIT"))
         << qPrintable(glowne.StatusPanel2->text());
 
     szukaj({wybierz(MetodaSzukania::Permutacje), czytajPodsumowanie(&TPodsumowanieForm::PermutacjeNajkrotszaLabel)});
