@@ -5,6 +5,8 @@
 #include "cli/WyjatkiCli.h"
 #include "search/genetyczne/CGenetyk.h"
 #include "search/TablicaZMetryki.h"
+#include "search/dolne/LukaDoOptimum.h"
+#include "search/dolne/OgraniczenieDolne.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
 #include "search/permutacje/ZasiegiPrzegladu.h"
@@ -202,6 +204,30 @@ std::optional<std::int64_t> optimumCoNajmniej(const TablicaOdleglosci& T, int n,
     return std::int64_t(std::floor(double(znaleziona) * (1.0 - wzgledny) / (1.0 + wzgledny)));
 }
 
+// The lower bound beside a heuristic's route, aimed at that route's length;
+// Ctrl+C ends it with the best bound so far.
+void ograniczenie(const Metryka& metryka, double limitSekund, const std::atomic<bool>& przerwano,
+                  const std::function<void(const QString&)>& postep, WynikCli& wynik) {
+    if (postep)
+        postep(QStringLiteral("lower bound"));
+    UstawieniaOgraniczenia u;
+    u.limitSekund = limitSekund;
+    u.dlugoscTrasy = wynik.dlugosc.Liczba();
+    const OgraniczenieDolne o = ObliczOgraniczenieDolne(metryka, u, [&] { return przerwano.load(); });
+    if (!o.Jest())
+        return;
+    // Never above the route: both are whole or both in cells, and a bound
+    // is only ever below the shortest route.
+    const double dolne = std::min(o.wartosc, wynik.dlugosc.Liczba());
+    if (metryka.Calkowita()) {
+        wynik.dolneOgraniczenie = DlugoscCli{std::int64_t(dolne)};
+    } else {
+        // Printed with four decimals: cut down to them, never rounded up.
+        wynik.dolneOgraniczenie = DlugoscCli{std::floor(dolne * 1e4) / 1e4};
+    }
+    wynik.lukaCoNajwyzej = LukaCoNajwyzej(wynik.dlugosc.Liczba(), wynik.dolneOgraniczenie->Liczba(), metryka.Calkowita());
+}
+
 } // namespace
 
 WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
@@ -288,5 +314,10 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     wynik.trasy = odpowiedz.trasy;
     wynik.rundy = odpowiedz.rundy;
     wynik.przerwany = odpowiedz.przerwany;
+    // The exact method's finished route is the optimum: nothing to bound.
+    if (metoda != ZadanieCli::Metoda::Dokladna && zadanie_.limitOgraniczenia > 0.0 && !przerwano.load()) {
+        ograniczenie(miasta.metryka, zadanie_.limitOgraniczenia, przerwano, postep, wynik);
+        wynik.przerwany = wynik.przerwany || przerwano.load();
+    }
     return wynik;
 }

@@ -10,6 +10,10 @@ QByteArray WynikCli::Wydruk(bool json) const {
         wynik[QStringLiteral("method")] = metoda;
         wynik[QStringLiteral("cities")] = miasta;
         wynik[QStringLiteral("shortest")] = dlugosc.Json();
+        if (dolneOgraniczenie)
+            wynik[QStringLiteral("lower_bound")] = dolneOgraniczenie->Json();
+        if (lukaCoNajwyzej)
+            wynik[QStringLiteral("gap_at_most")] = *lukaCoNajwyzej;
         if (najdluzsza)
             wynik[QStringLiteral("longest")] = najdluzsza->Json();
         QJsonArray lista;
@@ -28,6 +32,10 @@ QByteArray WynikCli::Wydruk(bool json) const {
     }
     QString tekst = QStringLiteral("method ") + metoda + QStringLiteral("\ncities ") + QString::number(miasta)
                     + QStringLiteral("\nshortest ") + dlugosc.Tekst() + QLatin1Char('\n');
+    if (dolneOgraniczenie)
+        tekst += QStringLiteral("lower-bound ") + dolneOgraniczenie->Tekst() + QLatin1Char('\n');
+    if (lukaCoNajwyzej)
+        tekst += QStringLiteral("gap-at-most ") + QString::number(*lukaCoNajwyzej, 'f', 2) + QStringLiteral(" %\n");
     if (najdluzsza)
         tekst += QStringLiteral("longest ") + najdluzsza->Tekst() + QLatin1Char('\n');
     tekst += QStringLiteral("route");

@@ -24,6 +24,10 @@ struct WynikCli {
     QString trasy;
     // The local search's kicks.
     std::optional<long long> rundy;
+    // After a heuristic method: a length no route can beat, and how far
+    // above the optimum the route can be at most, in per cent.
+    std::optional<DlugoscCli> dolneOgraniczenie;
+    std::optional<double> lukaCoNajwyzej;
     // Where the exact search's sums rounded: the least the optimum can be.
     std::optional<std::int64_t> optimumCoNajmniej;
     bool przerwany = false;

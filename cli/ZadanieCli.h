@@ -28,6 +28,8 @@ struct ZadanieCli {
     // not given); the window's default time.
     double limitSekund = 10.0;
     std::optional<long long> rundy;
+    // Seconds for the lower bound after a heuristic method; 0: none.
+    double limitOgraniczenia = 1.0;
     std::optional<std::uint32_t> ziarno;
     QString tour;
     bool json = false;

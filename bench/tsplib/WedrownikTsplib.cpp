@@ -5,6 +5,8 @@
 #include "cli/MiastaCli.h"
 #include "reference/MiastaTestowe.h"
 #include "search/SumaTrasy.h"
+#include "search/dolne/AlfaBliskosc.h"
+#include "search/dolne/OgraniczenieDolne.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
 #include "storage/PlikTsp.h"
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -90,8 +93,43 @@ struct Wiersz {
     double pamiec = 0.0;
 };
 
+// Candidate neighbours from alpha-nearness: each city's alfa least-alpha
+// ones (0: the search's own nearest and quadrant neighbours), joined with
+// those when zNajblizszymi. The bound's ascent that gives the penalties
+// takes udzial of the run's time, counted against the search's.
+struct Kandydaci {
+    int alfa = 0;
+    bool zNajblizszymi = false;
+    double udzial = 0.1;
+};
+
+std::shared_ptr<const SasiedziKandydaci> kandydaciAlfa(const Metryka& metryka, const Kandydaci& k, double sekundy) {
+    UstawieniaOgraniczenia uo;
+    uo.limitSekund = sekundy;
+    const OgraniczenieDolne o = ObliczOgraniczenieDolne(metryka, uo, [] { return false; });
+    if (!o.Jest() || o.drzewo.Ilosc() == 0)
+        return nullptr;
+    auto listy = AlfaBliskosc(metryka, o.kary, o.drzewo).Sasiedzi(k.alfa, [] { return false; });
+    if (!listy)
+        return nullptr;
+    if (k.zNajblizszymi) {
+        const int n = metryka.Ilosc();
+        const PlanPrzeszukiwania plan = PlanPrzeszukiwania::Dla(n);
+        std::vector<PunktPlaszczyzny> wspolrzedne;
+        if (metryka.MaWspolrzedne())
+            for (int c = 0; c < n; ++c)
+                wspolrzedne.push_back({metryka.X()[std::size_t(c)], metryka.Y()[std::size_t(c)]});
+        SasiedziKandydaci najblizsze;
+        najblizsze.Zbuduj(metryka, n, wspolrzedne, plan.sasiedzi, plan.wCwiartce, [] { return false; });
+        for (int c = 0; c < n; ++c)
+            for (const auto& s : najblizsze.Dla(c))
+                (*listy)[std::size_t(c)].push_back(s.miasto);
+    }
+    return std::make_shared<const SasiedziKandydaci>(SasiedziKandydaci::ZList(metryka, *listy));
+}
+
 int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik, double sekundy,
-           const std::vector<std::uint64_t>& ziarna, int watki, long long rundy) {
+           const std::vector<std::uint64_t>& ziarna, int watki, long long rundy, const Kandydaci& kandydaci) {
     const auto optima = czytajOptima(optimaPlik);
     std::vector<Wiersz> wiersze;
     std::printf("%-10s %7s %12s %12s %8s %8s %8s\n", "instance", "cities", "length", "optimum", "gap%", "time_s",
@@ -119,6 +157,12 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             PrzeszukiwanieLokalne szukanie(metryka);
             UstawieniaLokalne u;
             u.limitSekund = rundy >= 0 ? 0.0 : std::max(0.1, (sekundy > 0 ? sekundy : domyslnyCzas(n)) - czytanie);
+            if (kandydaci.alfa > 0) {
+                const double naAlfe = kandydaci.udzial * (sekundy > 0 ? sekundy : domyslnyCzas(n));
+                u.kandydaci = kandydaciAlfa(metryka, kandydaci, naAlfe);
+                if (u.limitSekund > 0)
+                    u.limitSekund = std::max(0.1, u.limitSekund - sekundyOd(t1));
+            }
             u.limitRund = rundy;
             u.ziarno = ziarno;
             u.watki = watki;
@@ -221,6 +265,7 @@ int main(int argc, char** argv) {
     int watki = 2;
     long long rundy = -1;
     int ukladow = 0;
+    Kandydaci kandydaci;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const auto wartosc = [&]() -> std::string {
@@ -244,11 +289,17 @@ int main(int argc, char** argv) {
             rundy = std::stoll(wartosc());
         else if (a == "--optima")
             optima = wartosc();
+        else if (a == "--alpha")
+            kandydaci.alfa = std::stoi(wartosc());
+        else if (a == "--alpha-nearest")
+            kandydaci.zNajblizszymi = true;
+        else if (a == "--alpha-share")
+            kandydaci.udzial = std::stod(wartosc());
         else if (a == "--grid")
             ukladow = std::stoi(wartosc());
         else if (a == "--help") {
             std::printf("usage: %s [--seconds S] [--seeds 1,2,3] [--threads T] [--rounds R] [--optima optima.tsv] "
-                        "file.tsp...\n       %s --grid LAYOUTS [--seconds S] [--rounds R]\n",
+                        "[--alpha K [--alpha-nearest] [--alpha-share F]] file.tsp...\n       %s --grid LAYOUTS [--seconds S] [--rounds R]\n",
                         argv[0], argv[0]);
             return 0;
         } else
@@ -260,5 +311,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no files or no seeds; --help for usage\n");
         return 2;
     }
-    return tsplib(pliki, optima, sekundy, ziarna, watki, rundy);
+    return tsplib(pliki, optima, sekundy, ziarna, watki, rundy, kandydaci);
 }

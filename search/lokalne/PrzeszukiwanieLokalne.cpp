@@ -41,7 +41,9 @@ void PrzeszukiwanieLokalne::Szukaj(const UstawieniaLokalne& ustawienia, const st
     std::vector<int> trasa(static_cast<std::size_t>(n));
     std::iota(trasa.begin(), trasa.end(), 0);
     k.Zglos(trasa);
-    if (!sasiedzi_.Zbuduj(d_, n, wspolrzedne_, plan_.sasiedzi, plan_.wCwiartce, przerwijStart)) {
+    if (u.kandydaci)
+        sasiedzi_ = *u.kandydaci;
+    else if (!sasiedzi_.Zbuduj(d_, n, wspolrzedne_, plan_.sasiedzi, plan_.wCwiartce, przerwijStart)) {
         Wynik(std::move(trasa), warunek.Sekundy());
         return;
     }

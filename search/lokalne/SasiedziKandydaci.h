@@ -31,6 +31,12 @@ public:
     bool Zbuduj(const D& d, int n, const std::vector<PunktPlaszczyzny>& wspolrzedne, int k, int wCwiartce,
                 const std::function<bool()>& przerwij);
 
+    // Each city's candidates given (alpha-nearness ones, say), in place of
+    // the nearest: itself and repeats left out, ordered nearest first by d,
+    // as the moves expect.
+    template <MiaraOdleglosci D>
+    static SasiedziKandydaci ZList(const D& d, const std::vector<std::vector<int>>& listy);
+
     // Nearest first; at least min(k, n - 1) of them.
     std::span<const Sasiad> Dla(int miasto) const {
         const std::size_t od = poczatki_[std::size_t(miasto)], dokad = poczatki_[std::size_t(miasto) + 1];
@@ -100,4 +106,23 @@ bool SasiedziKandydaci::Zbuduj(const D& d, int n, const std::vector<PunktPlaszcz
         poczatki_[std::size_t(a) + 1] = sasiedzi_.size();
     }
     return true;
+}
+
+template <MiaraOdleglosci D>
+SasiedziKandydaci SasiedziKandydaci::ZList(const D& d, const std::vector<std::vector<int>>& listy) {
+    SasiedziKandydaci s;
+    s.poczatki_.assign(listy.size() + 1, 0);
+    std::vector<Sasiad> wiersz;
+    for (std::size_t a = 0; a < listy.size(); ++a) {
+        wiersz.clear();
+        for (int b : listy[a])
+            if (b != int(a) && std::none_of(wiersz.begin(), wiersz.end(), [b](const Sasiad& x) { return x.miasto == b; }))
+                wiersz.push_back({b, double(d(int(a), b))});
+        std::sort(wiersz.begin(), wiersz.end(), [](const Sasiad& x, const Sasiad& y) {
+            return x.odleglosc < y.odleglosc || (x.odleglosc == y.odleglosc && x.miasto < y.miasto);
+        });
+        s.sasiedzi_.insert(s.sasiedzi_.end(), wiersz.begin(), wiersz.end());
+        s.poczatki_[a + 1] = s.sasiedzi_.size();
+    }
+    return s;
 }
