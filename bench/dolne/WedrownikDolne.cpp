@@ -184,6 +184,18 @@ int main(int argc, char** argv) {
             plan().lambdaKoncowa = std::stod(wartosc());
         else if (a == "--patience")
             plan().cierpliwosc = std::stoi(wartosc());
+        else if (a == "--no-volume")
+            plan().objetosc = false;
+        else if (a == "--steps-per-patience")
+            plan().krokowNaCierpliwosc = std::stod(wartosc());
+        else if (a == "--patience-max")
+            plan().cierpliwoscNajwieksza = std::stod(wartosc());
+        else if (a == "--volume-switch")
+            plan().krokowDlaObjetosci = std::stod(wartosc());
+        else if (a == "--volume-lambda")
+            plan().lambdaObjetosci = std::stod(wartosc());
+        else if (a == "--volume-alpha")
+            plan().alfaObjetosci = std::stod(wartosc());
         else if (a == "--inertia")
             plan().bezwladnosc = std::stod(wartosc());
         else if (a == "--help") {

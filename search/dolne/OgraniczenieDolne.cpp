@@ -135,6 +135,8 @@ OgraniczenieDolne ObliczOgraniczenieDolne(const Metryka& d, const UstawieniaOgra
     }
 
     Wznoszenie wznoszenie(graf, cel, std::vector<double>(static_cast<std::size_t>(n), 0.0), plan);
+    if (plan.objetosc && limit <= 0.0)
+        wznoszenie.PrzejdzNaObjetosc();
     // Steps between two checks of the best penalties: fewer while the
     // checks find the graph's bound too high (clustered cities, where the
     // penalties soon favour edges between clusters that the graph lacks),
@@ -168,15 +170,24 @@ OgraniczenieDolne ObliczOgraniczenieDolne(const Metryka& d, const UstawieniaOgra
         najlepszaSprawdzona = wznoszenie.Najlepsza();
         co = zgodne ? std::min(plan.kontrolaNajrzadziej, co * 2) : std::max(plan.kontrolaNajczesciej, co / 2);
         doKontroli = co;
-        // With a time limit the halvings of lambda are spread over the time
-        // left: the longer each step size is tried, the closer the ascent
-        // gets, and time left over at the end is wasted.
+        // With a time limit the step sizes are spread over the time left:
+        // the longer each is tried, the closer the ascent gets, and time
+        // left over at the end is wasted. Where the time holds enough steps
+        // the averaged direction takes over (Wznoszenie::PrzejdzNaObjetosc).
         if (limit > 0.0) {
             const double naKrok = (sekundy() - poczatekWznoszenia) / wznoszenie.Iteracje();
             const double zostalo = limit - sekundy() - 2.0 * czasKontroli;
-            const double krokow = zostalo / naKrok / wznoszenie.PozostalePolowienia();
-            const double najwyzej = plan.cierpliwoscNaMiasto * double(n);
-            wznoszenie.UstawCierpliwosc(std::max(plan.cierpliwosc, int(std::min(krokow, najwyzej))));
+            const double razem = wznoszenie.Iteracje() + zostalo / naKrok;
+            if (plan.objetosc && razem >= plan.krokowDlaObjetosci)
+                wznoszenie.PrzejdzNaObjetosc();
+            if (wznoszenie.Objetosc()) {
+                wznoszenie.UstawCierpliwosc(int(std::clamp(razem / plan.krokowNaCierpliwosc,
+                                                           double(plan.cierpliwosc), plan.cierpliwoscNajwieksza)));
+            } else {
+                const double krokow = zostalo / naKrok / wznoszenie.PozostalePolowienia();
+                const double najwyzej = plan.cierpliwoscNaMiasto * double(n);
+                wznoszenie.UstawCierpliwosc(std::max(plan.cierpliwosc, int(std::min(krokow, najwyzej))));
+            }
         }
         // A bound that reaches the route proves it optimal.
         if (wynik.wartosc >= cel)

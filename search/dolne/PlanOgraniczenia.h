@@ -13,9 +13,23 @@ struct PlanOgraniczenia {
     // below lambdaKoncowa. v mixes this step's subgradient with the last
     // direction, bezwladnosc of it (smooths the zigzag between two trees).
     double lambdaPoczatkowa = 1.0;
-    double lambdaKoncowa = 1e-4;
-    int cierpliwosc = 30;
+    double lambdaKoncowa = 1e-5;
+    int cierpliwosc = 20;
     double bezwladnosc = 0.3;
+    // The averaged direction (Wznoszenie::PrzejdzNaObjetosc): from the start
+    // without a time limit, and with one once it holds krokowDlaObjetosci
+    // steps (fewer leave too little for the average to settle). Its lambda
+    // starts at lambdaObjetosci and shrinks by a third after cierpliwosc
+    // steps without a better bound, that patience a krokowNaCierpliwosc-th
+    // of the steps the time holds, up to cierpliwoscNajwieksza. Each step
+    // mixes between alfaObjetosci / 10 and alfaObjetosci of the new tree's
+    // degrees into the average.
+    bool objetosc = true;
+    double krokowDlaObjetosci = 4000.0;
+    double lambdaObjetosci = 0.1;
+    double alfaObjetosci = 0.01;
+    double krokowNaCierpliwosc = 30.0;
+    double cierpliwoscNajwieksza = 300.0;
     // With a time limit the patience grows so that lambda's halvings fill
     // the time, but to cierpliwoscNaMiasto steps per city at most: past that
     // a small instance has long converged.

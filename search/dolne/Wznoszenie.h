@@ -33,18 +33,29 @@ public:
     void UstawCierpliwosc(int cierpliwosc) { plan_.cierpliwosc = cierpliwosc; }
     // Halvings of lambda left before the ascent is over.
     double PozostalePolowienia() const;
+    // From here on each step moves the best penalties along an average of
+    // the trees' degrees rather than the last tree's (the volume
+    // algorithm's direction): it tends to a fractional point where every
+    // degree is 2, so the ascent stops zigzagging between two trees and
+    // closes in on the Held-Karp bound. Needs some thousands of steps.
+    void PrzejdzNaObjetosc();
+    bool Objetosc() const { return objetosc_; }
 
 private:
+    bool krokObjetosci(double wartosc);
+
     GrafKandydatow& graf_;
     double cel_;
     PlanOgraniczenia plan_;
     std::vector<double> kary_;
     std::vector<double> najlepszeKary_;
     std::vector<double> kierunek_;
+    std::vector<double> sredni_;
     JednoDrzewo drzewo_;
     std::vector<int> stopien_;
     double najlepsza_;
     double lambda_;
     int bezPoprawy_ = 0;
+    bool objetosc_ = false;
     int iteracje_ = 0;
 };

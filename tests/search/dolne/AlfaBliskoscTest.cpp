@@ -20,7 +20,13 @@ namespace {
 // them when it touches s.
 double jednoDrzewoZKrawedzia(const Metryka& d, const std::vector<double>& kary, int s, int a, int b) {
     const int n = d.Ilosc();
-    const auto c = [&](int i, int j) { return d(i, j) + kary[std::size_t(i)] + kary[std::size_t(j)]; };
+    // The same sum in the same order both ways, or an edge at s may not
+    // compare equal to itself among s's edges.
+    const auto c = [&](int i, int j) {
+        if (i > j)
+            std::swap(i, j);
+        return d(i, j) + kary[std::size_t(i)] + kary[std::size_t(j)];
+    };
     std::vector<std::pair<double, std::pair<int, int>>> krawedzie;
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
