@@ -1,9 +1,10 @@
 #include "app/OknaProgramu.h"
 
 OknaProgramu::OknaProgramu()
-    : ObliczForm(WedrownikForm, &WedrownikForm),
-      ObliczGenetycznieForm(WedrownikForm, &WedrownikForm),
-      ObliczLokalnieForm(WedrownikForm, &WedrownikForm),
+    // The progress windows have no parent window to block (see TOknoObliczen).
+    : ObliczForm(WedrownikForm, nullptr),
+      ObliczGenetycznieForm(WedrownikForm, nullptr),
+      ObliczLokalnieForm(WedrownikForm, nullptr),
       UstawieniaMatrycyForm(*WedrownikForm.MatrycaMiast, &WedrownikForm),
       SzukajTraseForm(ObliczForm, ObliczGenetycznieForm, ObliczLokalnieForm, &WedrownikForm),
       PodsumowanieForm(&WedrownikForm),

@@ -1,8 +1,11 @@
 #include "app/PlikiMatrycy.h"
 
+#include "app/MiastaOkna.h"
 #include "grid/CMatryca.h"
-#include "search/CPunkty.h"
+#include "grid/WidokPunktow.h"
 #include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
+#include "storage/SiatkaTsp.h"
 #include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
@@ -21,8 +24,7 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
-#include <unordered_map>
+#include <optional>
 
 namespace {
 
@@ -33,11 +35,35 @@ QString tekstZbytDuzego(std::int64_t szerokosc, std::int64_t wysokosc, double sk
         .arg(wysokosc);
 }
 
-std::uint64_t klucz(TPunkt p) { return (std::uint64_t(std::uint32_t(p.y)) << 32) | std::uint32_t(p.x); }
-
 [[noreturn]] void nieMoznaUtworzyc(const QString& sciezka) {
     throw UserError(QStringLiteral("Cannot create file ")
                     + QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath()));
+}
+
+void zapiszPng(const QString& sciezka, const QImage& obraz) {
+    QByteArray png;
+    QBuffer bufor(&png);
+    if (obraz.isNull() || !bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
+        nieMoznaUtworzyc(sciezka);
+    ZapiszAtomowo(sciezka, png);
+}
+
+// The cells of a file whose cities the grid can hold one to a cell: only
+// the plane's metrics, whose coordinates are across and up as the grid's
+// columns and rows. None for any other file, which is shown as points.
+std::optional<MapaTsp> naSiatke(const InstancjaTsp& instancja, const QString& sciezka) {
+    if (instancja.TypWag != TypWagTsp::Euc2d && instancja.TypWag != TypWagTsp::Ceil2d
+        && instancja.TypWag != TypWagTsp::Att)
+        return std::nullopt;
+    try {
+        MapaTsp mapa = NaSiatke(instancja, sciezka);
+        SprawdzSiatkeOkna(mapa, sciezka);
+        CMatryca::SprawdzRozmiar(mapa.RowCount, mapa.ColumnCount);
+        return mapa;
+    } catch (const UserError&) {
+        // Two cities in one cell, or more cells than the grid holds.
+        return std::nullopt;
+    }
 }
 
 // The first local .tsp file among the dragged ones.
@@ -52,7 +78,8 @@ QString plikTsp(const QMimeData* dane) {
 
 } // namespace
 
-PlikiMatrycy::PlikiMatrycy(CMatryca& matryca, QWidget& okno) : QObject(&okno), matryca_(matryca), okno_(okno) {
+PlikiMatrycy::PlikiMatrycy(CMatryca& matryca, MiastaOkna& miasta, WidokPunktow& punkty, QWidget& okno)
+    : QObject(&okno), matryca_(matryca), miasta_(miasta), punkty_(punkty), okno_(okno) {
     folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder_.isEmpty() || !QFileInfo(folder_).isDir())
         folder_ = QDir::homePath();
@@ -61,13 +88,19 @@ PlikiMatrycy::PlikiMatrycy(CMatryca& matryca, QWidget& okno) : QObject(&okno), m
 }
 
 void PlikiMatrycy::Otworz(const QString& sciezka) {
-    const MapaTsp mapa = PlikTsp::WczytajTsp(sciezka);
-    // What the file itself needs is checked first, so that a refusal names
-    // that size and not one grown from the grid's other count.
-    CMatryca::SprawdzRozmiar(mapa.RowCount, mapa.ColumnCount);
-    int wiersze = mapa.RowCount;
-    int kolumny = mapa.ColumnCount;
-    if (!mapa.SiatkaZPliku) {
+    InstancjaTsp instancja = PlikTsp::WczytajInstancje(sciezka);
+    const std::optional<MapaTsp> mapa = naSiatke(instancja, sciezka);
+    auto zestaw = std::make_shared<ZestawMiast>(PlikZestawu::ZInstancji(std::move(instancja), sciezka));
+    if (!mapa) {
+        plikNazywaSiatke_ = false;
+        miasta_.UstawPlik(std::move(zestaw));
+        emit Otwarty();
+        return;
+    }
+
+    int wiersze = mapa->RowCount;
+    int kolumny = mapa->ColumnCount;
+    if (!mapa->SiatkaZPliku) {
         const int wiecejWierszy = std::max(wiersze, matryca_.GetRowCount());
         const int wiecejKolumn = std::max(kolumny, matryca_.GetColumnCount());
         if (std::int64_t(wiecejWierszy) * wiecejKolumn <= CMatryca::MaksLiczbaKomorek) {
@@ -75,90 +108,58 @@ void PlikiMatrycy::Otworz(const QString& sciezka) {
             kolumny = wiecejKolumn;
         }
     }
-
     auto komorki = std::make_unique<bool[]>(std::size_t(wiersze) * std::size_t(kolumny));
-    for (const MiastoTsp& m : mapa.Miasta)
+    zestaw->komorki.reserve(mapa->Miasta.size());
+    for (const MiastoTsp& m : mapa->Miasta) {
         komorki[std::size_t(m.Wiersz) * std::size_t(kolumny) + std::size_t(m.Kolumna)] = true;
-    // The file's ids in the grid's numbering, kept only when they are 1..n
-    // each once, as TSPLIB's are: any others could not be written back.
-    std::vector<MiastoTsp> poWierszach = mapa.Miasta;
-    std::sort(poWierszach.begin(), poWierszach.end(), [](const MiastoTsp& a, const MiastoTsp& b) {
-        return std::pair(a.Wiersz, a.Kolumna) < std::pair(b.Wiersz, b.Kolumna);
-    });
-    std::vector<int> idy;
-    std::vector<bool> uzyte(poWierszach.size() + 1, false);
-    for (const MiastoTsp& m : poWierszach) {
-        if (m.Id < 1 || std::size_t(m.Id) > poWierszach.size() || uzyte[std::size_t(m.Id)]) {
-            idy.clear();
-            break;
-        }
-        uzyte[std::size_t(m.Id)] = true;
-        idy.push_back(m.Id);
+        zestaw->komorki.push_back(TPunkt{m.Kolumna, m.Wiersz});
     }
-
     matryca_.UstawWymiary(wiersze, kolumny);
     matryca_.LoadFromWektor(komorki.get(), wiersze * kolumny);
-    idyPliku_ = std::move(idy);
-    wersjaPliku_ = matryca_.WersjaMiast();
+    plikNazywaSiatke_ = mapa->SiatkaZPliku;
+    miasta_.UstawPlik(std::move(zestaw));
     emit Otwarty();
 }
 
-std::vector<int> PlikiMatrycy::IdyMiast(const CPunkty& miasta) const {
-    if (matryca_.WersjaMiast() == wersjaPliku_ && idyPliku_.size() == std::size_t(miasta.Count()))
-        return idyPliku_;
-    std::vector<int> idy(std::size_t(miasta.Count()));
-    std::iota(idy.begin(), idy.end(), 1);
-    return idy;
-}
-
 void PlikiMatrycy::SprawdzMiastaDoZapisu() const {
-    const int miasta = matryca_.GetPointCount();
+    const int miasta = miasta_.Zestaw()->Ilosc();
     if (miasta < 2)
         throw UserError(QStringLiteral("Za mało miast do zapisania: %1 (potrzeba co najmniej dwóch)").arg(miasta));
 }
 
 void PlikiMatrycy::ZapiszJako(const QString& sciezka) const {
     SprawdzMiastaDoZapisu();
-    CPunkty miasta;
-    miasta.LoadFromCMatryca(&matryca_);
-    const std::vector<int> idy = IdyMiast(miasta);
+    const std::shared_ptr<const ZestawMiast> zestaw = miasta_.Zestaw();
+    if (zestaw->ZPliku() && !plikNazywaSiatke_) {
+        PlikZestawu::Zapisz(sciezka, *zestaw);
+        return;
+    }
+    // The grid's cities, or a file of ours on the very cells it names.
     MapaTsp mapa;
     mapa.RowCount = matryca_.GetRowCount();
     mapa.ColumnCount = matryca_.GetColumnCount();
-    for (int k = 0; k < miasta.Count(); ++k)
-        mapa.Miasta.push_back({idy[std::size_t(k)], miasta.Punkty[std::size_t(k)].y, miasta.Punkty[std::size_t(k)].x});
-    std::sort(mapa.Miasta.begin(), mapa.Miasta.end(),
-              [](const MiastoTsp& a, const MiastoTsp& b) { return a.Id < b.Id; });
+    for (int k = 0; k < zestaw->Ilosc(); ++k) {
+        const TPunkt p = zestaw->komorki[std::size_t(k)];
+        mapa.Miasta.push_back({zestaw->ids[std::size_t(k)], p.y, p.x});
+    }
     PlikTsp::ZapiszTsp(sciezka, mapa);
 }
 
 void PlikiMatrycy::SprawdzTrase() const {
-    if (matryca_.GetBestPunkty()->Count() == 0)
+    if (!miasta_.Trasa())
         throw UserError(QStringLiteral("Brak trasy do zapisania."));
 }
 
 void PlikiMatrycy::ZapiszTrase(const QString& sciezka) const {
     SprawdzTrase();
-    CPunkty miasta;
-    miasta.LoadFromCMatryca(&matryca_);
-    const std::vector<int> idy = IdyMiast(miasta);
-    std::unordered_map<std::uint64_t, int> numery;
-    for (int k = 0; k < miasta.Count(); ++k)
-        numery.emplace(klucz(miasta.Punkty[std::size_t(k)]), idy[std::size_t(k)]);
-
-    const std::vector<TPunkt>& trasa = matryca_.GetBestPunkty()->Punkty;
+    const std::vector<int>& trasa = *miasta_.Trasa();
+    const std::shared_ptr<const ZestawMiast> zestaw = miasta_.Zestaw();
     std::vector<int> ids;
-    float dlugosc = 0.0f;
-    for (std::size_t k = 0; k < trasa.size(); ++k) {
-        const auto numer = numery.find(klucz(trasa[k]));
-        // The grid drops its route whenever a city changes, so every point
-        // is a city; a route that is not counts as none.
-        if (numer == numery.end())
-            throw UserError(QStringLiteral("Brak trasy do zapisania."));
-        ids.push_back(numer->second);
-        dlugosc += Odleglosc(trasa[k], trasa[(k + 1) % trasa.size()]);
-    }
-    PlikTsp::ZapiszTour(sciezka, ids, double(dlugosc));
+    ids.reserve(trasa.size());
+    for (int miasto : trasa)
+        ids.push_back(zestaw->ids[std::size_t(miasto)]);
+    // In the grid's cells, the single-precision sum the grid's searches show.
+    PlikTsp::ZapiszTour(sciezka, ids, zestaw->metryka.Dlugosc(trasa), zestaw->metryka.Calkowita());
 }
 
 bool PlikiMatrycy::ObrazMozliwy(std::int64_t szerokosc, std::int64_t wysokosc) {
@@ -167,6 +168,10 @@ bool PlikiMatrycy::ObrazMozliwy(std::int64_t szerokosc, std::int64_t wysokosc) {
 }
 
 void PlikiMatrycy::ZapiszObraz(const QString& sciezka, double skala) const {
+    if (miasta_.NaPunktach()) {
+        zapiszPng(sciezka, punkty_.Obraz(punkty_.size()));
+        return;
+    }
     const std::int64_t szerokosc = CMatryca::WymiarWSkali(matryca_.SzerokoscRzeczywista(), skala);
     const std::int64_t wysokosc = CMatryca::WymiarWSkali(matryca_.WysokoscRzeczywista(), skala);
     if (!ObrazMozliwy(szerokosc, wysokosc))
@@ -177,12 +182,7 @@ void PlikiMatrycy::ZapiszObraz(const QString& sciezka, double skala) const {
     QPainter malarz(&obraz);
     matryca_.PaintTo(malarz, obraz.rect(), skala);
     malarz.end();
-
-    QByteArray png;
-    QBuffer bufor(&png);
-    if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
-        nieMoznaUtworzyc(sciezka);
-    ZapiszAtomowo(sciezka, png);
+    zapiszPng(sciezka, obraz);
 }
 
 QString PlikiMatrycy::WybierzPlik(bool doZapisu, const QString& tytul, const QString& filtr,
@@ -223,6 +223,13 @@ void PlikiMatrycy::ZapiszTraseClick() {
 
 void PlikiMatrycy::ZapiszObrazClick() {
     double skala = 1.0;
+    if (miasta_.NaPunktach()) {
+        const QString plik = WybierzPlik(true, QStringLiteral("Zapisz obraz"), QStringLiteral("Obrazy PNG (*.png)"),
+                                         QStringLiteral("png"));
+        if (!plik.isEmpty())
+            ZapiszObraz(plik);
+        return;
+    }
     const std::int64_t szerokosc = matryca_.SzerokoscRzeczywista();
     const std::int64_t wysokosc = matryca_.WysokoscRzeczywista();
     if (!ObrazMozliwy(szerokosc, wysokosc)) {
@@ -250,7 +257,7 @@ void PlikiMatrycy::ZapiszObrazClick() {
 }
 
 bool PlikiMatrycy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt != &okno_)
+    if (obiekt != &okno_ || Zablokowane)
         return false;
     switch (zdarzenie->type()) {
     case QEvent::DragEnter:

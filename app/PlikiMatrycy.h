@@ -4,35 +4,39 @@
 #include <QString>
 
 #include <cstdint>
-#include <vector>
 
 class CMatryca;
-class CPunkty;
+class MiastaOkna;
 class QWidget;
+class WidokPunktow;
 
 // The main window's files: cities opened from and saved to TSPLIB .tsp files,
-// the drawn route saved as a .tour and the grid as a PNG picture, chosen in
+// the drawn route saved as a .tour and the view as a PNG picture, chosen in
 // the standard file dialogs; a .tsp dropped on the window is opened too.
 //
-// City ids in the files we write are those of the opened file for as long as
-// the grid holds exactly its cities; after any change of the cities they are
-// the city numbers + 1, cities numbered row by row as for a search. Either
-// way a .tour belongs to the .tsp saved from the same grid.
+// An opened file's cities keep the file's metric, ids and coordinates until
+// they are edited on the grid: saved, they are the file's; a .tour gives the
+// file's ids and the length in its metric. After any change of the grid's
+// cities they are the grid's, numbered row by row from 1 as for a search.
 class PlikiMatrycy : public QObject {
     Q_OBJECT
 
 public:
-    PlikiMatrycy(CMatryca& matryca, QWidget& okno);
+    PlikiMatrycy(CMatryca& matryca, MiastaOkna& miasta, WidokPunktow& punkty, QWidget& okno);
 
-    // Replaces the cities with those of the file. A file that names its grid
-    // (one we wrote) gets that grid; any other grows the grid where its
-    // cities need more rows or columns, or gets a grid of its own extent
-    // when the grown one would be too large. On any error nothing changes.
+    // Replaces the cities with those of the file. A file in the plane
+    // (EUC_2D, CEIL_2D, ATT) whose cities take a cell each of a grid the
+    // window can hold goes on the grid: one that names its grid (one we
+    // wrote) gets that grid; any other grows the grid where its cities need
+    // more rows or columns, or gets a grid of its own extent when the grown
+    // one would be too large. Any other file is shown as points, the grid
+    // kept as it was behind them. On any error nothing changes.
     void Otworz(const QString& sciezka);
     // Refuses fewer than two cities, which no TSPLIB file may hold.
     void ZapiszJako(const QString& sciezka) const;
     void ZapiszTrase(const QString& sciezka) const;
-    // The grid as the view at skala shows it; 1 is the actual size.
+    // The grid as the view at skala shows it, 1 being the actual size; the
+    // view of points as it shows now.
     void ZapiszObraz(const QString& sciezka, double skala = 1.0) const;
 
     // Pictures larger than this are refused rather than allowed to exhaust
@@ -47,11 +51,14 @@ public:
     void ZapiszTraseClick();
     void ZapiszObrazClick();
 
+    // While a search runs, no file dropped on the window is taken.
+    bool Zablokowane = false;
+
     // The folder the next file dialog starts in: the last one used.
     const QString& Folder() const { return folder_; }
 
 signals:
-    // The cities of a file have replaced the grid's.
+    // The cities of a file have replaced the window's.
     void Otwarty();
 
 protected:
@@ -61,14 +68,13 @@ private:
     QString WybierzPlik(bool doZapisu, const QString& tytul, const QString& filtr, const QString& rozszerzenie);
     void SprawdzTrase() const;
     void SprawdzMiastaDoZapisu() const;
-    // The ids of cities 0..n-1 of the list, numbered row by row.
-    std::vector<int> IdyMiast(const CPunkty& miasta) const;
 
     CMatryca& matryca_;
+    MiastaOkna& miasta_;
+    WidokPunktow& punkty_;
     QWidget& okno_;
     QString folder_;
-    // The opened file's ids of cities 0..n-1, valid while the grid's cities
-    // are still of version wersjaPliku_; empty when there are none to keep.
-    std::vector<int> idyPliku_;
-    std::uint64_t wersjaPliku_ = 0;
+    // The opened file names its grid (one we wrote): saved again, it names
+    // it too, so that it opens on the same cells.
+    bool plikNazywaSiatke_ = false;
 };

@@ -1,9 +1,14 @@
 #include "app/TWedrownikForm.h"
 
+#include "app/BlokadaEdycji.h"
+#include "app/MiastaOkna.h"
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "app/WidokMatrycy.h"
 #include "grid/CMatryca.h"
+#include "grid/WidokPunktow.h"
+#include "search/ZestawMiast.h"
+#include "search/permutacje/OptimumCoNajmniej.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
@@ -15,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,10 +29,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -44,6 +53,19 @@ bool rekordCaly(const CPamiec& pamiec) {
     return std::count(dane + PoczatekTekstowUstawien, dane + pamiec.Size(), 0) >= LiczbaTekstowUstawien;
 }
 
+// Each of the cities 0..n-1 once.
+bool jestTrasa(const std::vector<int>& trasa, int n) {
+    if (int(trasa.size()) != n)
+        return false;
+    std::vector<bool> byla(std::size_t(n), false);
+    for (int miasto : trasa) {
+        if (miasto < 0 || miasto >= n || byla[std::size_t(miasto)])
+            return false;
+        byla[std::size_t(miasto)] = true;
+    }
+    return true;
+}
+
 } // namespace
 
 TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
@@ -52,10 +74,11 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     resize(734, 508);
 
     UtworzKontrolki();
-    Pliki = new PlikiMatrycy(*MatrycaMiast, *this);
-    Widok = new WidokMatrycy(*MatrycaMiast, *ScrollBox1);
-    // An opened instance is shown whole, however large its grid.
-    connect(Pliki, &PlikiMatrycy::Otwarty, Widok, &WidokMatrycy::Dopasuj);
+    Miasta = std::make_unique<MiastaOkna>(*MatrycaMiast);
+    Pliki = new PlikiMatrycy(*MatrycaMiast, *Miasta, *PunktyMiast, *this);
+    Widok = new WidokMatrycy(*MatrycaMiast, *ScrollBox1, *PunktyMiast, *Srodek);
+    connect(Pliki, &PlikiMatrycy::Otwarty, this, handler([this] { PlikOtwarty(); }));
+    connect(PunktyMiast, &WidokPunktow::Klikniety, this, handler([this] { PunktyMiastKlikniete(); }));
     UtworzMenu();
 
     MatrycaMiast->SetColumnCount(25);
@@ -91,7 +114,14 @@ void TWedrownikForm::UtworzKontrolki() {
     MatrycaMiast = new CMatryca(ScrollBox1);
     MatrycaMiast->setObjectName(QStringLiteral("MatrycaMiast"));
     ScrollBox1->setWidget(MatrycaMiast);
-    uklad->addWidget(ScrollBox1, 1);
+    blokadaMatrycy_ = new BlokadaEdycji(MatrycaMiast);
+    MatrycaMiast->installEventFilter(blokadaMatrycy_);
+    PunktyMiast = new WidokPunktow(centrum);
+    PunktyMiast->setObjectName(QStringLiteral("PunktyMiast"));
+    Srodek = new QStackedWidget(centrum);
+    Srodek->addWidget(ScrollBox1);
+    Srodek->addWidget(PunktyMiast);
+    uklad->addWidget(Srodek, 1);
 
     auto* prawa = new QVBoxLayout;
     GroupBox1 = new QGroupBox(QStringLiteral("Losowy wybór miast"), centrum);
@@ -119,10 +149,12 @@ void TWedrownikForm::UtworzKontrolki() {
 
     StatusPanel0 = new QLabel(this);
     StatusPanel1 = new QLabel(this);
+    StatusPanel2 = new QLabel(this);
     StatusPanel0->setFixedWidth(300);
     StatusPanel1->setFixedWidth(300);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1);
+    statusBar()->addWidget(StatusPanel2, 1);
 
     connect(LosujButton, &QPushButton::clicked, this, handler([this] { LosujButtonClick(); }));
     connect(CzyscMatryceButton, &QPushButton::clicked, this, handler([this] { CzyscMatryceButtonClick(); }));
@@ -168,30 +200,108 @@ void TWedrownikForm::PolaczOkna(OknaProgramu* okna) {
     okna_ = okna;
 }
 
-void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
-    StatusPanel0->setText(QStringLiteral("  Wielkość matrycy miast : %1 X %2")
-                              .arg(MatrycaMiast->GetRowCount())
-                              .arg(MatrycaMiast->GetColumnCount()));
-    StatusPanel1->setText(QStringLiteral("  Ilość miast na matrycy : %1").arg(MatrycaMiast->GetPointCount()));
+const QString TWedrownikForm::PodpowiedzPunktow =
+    QStringLiteral("Miast pliku nie zmienia się tutaj. Do matrycy miast wracają „Czyść matryce”, „Losuj” "
+                   "i ustawienia matrycy.");
 
-    if (okna_) {
-        TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
-        podsumowanie.PermutacjeNajkrotsza = -1.0;
-        podsumowanie.PermutacjeNajdluzsza = -1.0;
-        podsumowanie.LosowoNajkrotsza = -1.0;
-        podsumowanie.GenetycznieNajkrotsza = -1.0;
-        podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
-        podsumowanie.LokalnieNajkrotsza = -1.0;
-        podsumowanie.LokalnieCzas = -1.0;
+void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
+    // Whatever changed the grid's cities brings the grid back in place of
+    // a file's points.
+    if (Miasta->NaPunktach())
+        Miasta->PorzucPlik();
+    PokazMiasta();
+    ZerujPodsumowanie();
+}
+
+void TWedrownikForm::PokazMiasta() {
+    const ZestawMiast* plik = Miasta->Plik();
+    const bool punkty = plik && plik->komorki.empty();
+    if (punkty) {
+        StatusPanel0->setText(QStringLiteral("  Miasta z pliku jako punkty"));
+        StatusPanel1->setText(QStringLiteral("  Ilość miast : %1").arg(plik->Ilosc()));
+    } else {
+        StatusPanel0->setText(QStringLiteral("  Wielkość matrycy miast : %1 X %2")
+                                  .arg(MatrycaMiast->GetRowCount())
+                                  .arg(MatrycaMiast->GetColumnCount()));
+        StatusPanel1->setText(QStringLiteral("  Ilość miast na matrycy : %1").arg(MatrycaMiast->GetPointCount()));
     }
+    QString opis;
+    if (plik) {
+        opis = QStringLiteral("  %1, %2").arg(QFileInfo(plik->plik).fileName(), NazwaTsplib(plik->metryka.Rodzaj()));
+        if (plik->naOkregu)
+            opis += QStringLiteral(", miasta na okręgu");
+    }
+    StatusPanel2->setText(opis);
+    StatusPanel2->setToolTip(plik && plik->naOkregu
+                                 ? QStringLiteral("Plik nie podaje położenia miast: stoją na okręgu w kolejności pliku.")
+                                 : QString());
+    Srodek->setCurrentWidget(punkty ? static_cast<QWidget*>(PunktyMiast) : ScrollBox1);
+}
+
+void TWedrownikForm::ZerujPodsumowanie() {
+    if (!okna_)
+        return;
+    TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
+    podsumowanie.PermutacjeNajkrotsza = -1.0;
+    podsumowanie.PermutacjeNajdluzsza = -1.0;
+    podsumowanie.PermutacjeOptimumCoNajmniej = -1.0;
+    podsumowanie.LosowoNajkrotsza = -1.0;
+    podsumowanie.GenetycznieNajkrotsza = -1.0;
+    podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
+    podsumowanie.LokalnieNajkrotsza = -1.0;
+    podsumowanie.LokalnieCzas = -1.0;
+}
+
+void TWedrownikForm::PlikOtwarty() {
+    const ZestawMiast* plik = Miasta->Plik();
+    if (plik && plik->komorki.empty()) {
+        PunktyMiast->UstawKolorTla(MatrycaMiast->GetBackgroundColor());
+        PunktyMiast->UstawKolorMiast(MatrycaMiast->GetSelectedColor());
+        PunktyMiast->UstawKolorTrasy(MatrycaMiast->GetBestRouteColor());
+        PunktyMiast->UstawGruboscTrasy(MatrycaMiast->GetBestRouteWidth());
+        PunktyMiast->UstawMiasta(plik->xWidoku, plik->yWidoku, OsY::WGore);
+    }
+    statusBar()->clearMessage();
+    PokazMiasta();
+    // An opened instance is shown whole, however large.
+    Widok->Dopasuj();
+    ZerujPodsumowanie();
+}
+
+void TWedrownikForm::WrocDoMatrycy() {
+    if (!Miasta->NaPunktach())
+        return;
+    Miasta->PorzucPlik();
+    statusBar()->clearMessage();
+    PokazMiasta();
+    ZerujPodsumowanie();
+}
+
+void TWedrownikForm::PunktyMiastKlikniete() {
+    statusBar()->showMessage(PodpowiedzPunktow, 15000);
+}
+
+void TWedrownikForm::UstawSzukanie(bool trwa) {
+    szukanie_ = trwa;
+    for (QWidget* kontrolka : {static_cast<QWidget*>(GroupBox1), static_cast<QWidget*>(CzyscMatryceButton),
+                               static_cast<QWidget*>(SzukajEdit)})
+        kontrolka->setEnabled(!trwa);
+    for (QAction* polecenie : {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1})
+        polecenie->setEnabled(!trwa);
+    blokadaMatrycy_->Aktywna = trwa;
+    Pliki->Zablokowane = trwa;
 }
 
 void TWedrownikForm::LosujButtonClick() {
     MatrycaMiast->Losuj(StrToInt(LosujEdit->text()));
+    // As many cities as before move without a change notification.
+    WrocDoMatrycy();
 }
 
 void TWedrownikForm::CzyscMatryceButtonClick() {
     MatrycaMiast->Losuj(0);
+    // An empty grid does not notify.
+    WrocDoMatrycy();
 }
 
 void TWedrownikForm::Zakocz1Click() {
@@ -199,28 +309,47 @@ void TWedrownikForm::Zakocz1Click() {
 }
 
 void TWedrownikForm::Matrycymiast1Click() {
-    okna_->UstawieniaMatrycyForm.exec();
+    if (okna_->UstawieniaMatrycyForm.exec() == WynikModalny::OK)
+        WrocDoMatrycy();
 }
 
 void TWedrownikForm::Oprogramie1Click() {
     okna_->FormOProgramie.exec();
 }
 
+const ZestawMiast& TWedrownikForm::Zestaw() const {
+    if (ZestawSzukania)
+        return *ZestawSzukania;
+    // The set stays alive in Miasta's cache while its cities stand.
+    return *Miasta->Zestaw();
+}
+
 void TWedrownikForm::RysujTrase(const int* trasa) {
-    CPunktyNowe* punkty = MatrycaMiast->GetBestPunkty();
-    punkty->Clear();
-    for (int k = 0; k < Miasta.Count(); ++k) {
-        const int miasto = trasa[k];
+    std::shared_ptr<const ZestawMiast> zestaw = ZestawSzukania ? ZestawSzukania : Miasta->Zestaw();
+    const int n = zestaw->Ilosc();
+    std::vector<int> miasta;
+    miasta.reserve(std::size_t(n));
+    for (int k = 0; k < n; ++k) {
         // A route is always a permutation of the current cities; anything
         // else is skipped rather than read out of bounds.
-        if (miasto >= 0 && miasto < Miasta.Count())
-            punkty->Add(Miasta.Punkty[std::size_t(miasto)]);
+        if (trasa[k] >= 0 && trasa[k] < n)
+            miasta.push_back(trasa[k]);
     }
-    MatrycaMiast->Paint();
+    if (zestaw->komorki.empty()) {
+        PunktyMiast->UstawTrase(miasta);
+    } else {
+        CPunktyNowe* punkty = MatrycaMiast->GetBestPunkty();
+        punkty->Clear();
+        for (int miasto : miasta)
+            punkty->Add(zestaw->komorki[std::size_t(miasto)]);
+        MatrycaMiast->Paint();
+    }
+    Miasta->UstawTrase(std::move(zestaw), std::move(miasta));
 }
 
 void TWedrownikForm::SzukajEditClick() {
-    if (MatrycaMiast->GetPointCount() < 2) {
+    std::shared_ptr<const ZestawMiast> zestaw = Miasta->Zestaw();
+    if (zestaw->Ilosc() < 2) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Błąd"), QStringLiteral("Zbyt mała ilość miast!"),
                         QMessageBox::Ok, this);
         box.exec();
@@ -229,41 +358,68 @@ void TWedrownikForm::SzukajEditClick() {
 
     // A search that reads the distance table builds it on its own thread,
     // with its progress window already showing (the local search reads
-    // none); it is released however the dialog ends, an error included.
-    Miasta.LoadFromCMatryca(MatrycaMiast);
+    // none); it is released however the dialog ends, an error included,
+    // and so are the search's cities.
+    ZestawSzukania = zestaw;
     struct Zwolnienie {
-        OdleglosciSlot& slot;
-        ~Zwolnienie() { slot.reset(); }
-    } zwolnienie{Odleglosci};
+        TWedrownikForm& okno;
+        ~Zwolnienie() {
+            okno.Odleglosci.reset();
+            okno.ZestawSzukania.reset();
+            okno.UstawSzukanie(false);
+        }
+    } zwolnienie{*this};
+    UstawSzukanie(true);
 
     TSzukajTraseForm& dialog = okna_->SzukajTraseForm;
+    dialog.IloscMiast = zestaw->Ilosc();
     if (dialog.exec() != WynikModalny::OK)
         return;
 
     TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
     const WynikObliczen& wynik = dialog.Wynik();
-    switch (dialog.SzukajGroupItemIndex()) {
+    // A finished search always holds a whole route; anything else is neither
+    // measured nor drawn rather than read out of bounds.
+    const bool trasa = jestTrasa(wynik.Trasa, zestaw->Ilosc());
+    const int metoda = dialog.SzukajGroupItemIndex();
+    double najkrotsza = wynik.NajkrotszaDroga;
+    double najdluzsza = wynik.NajdluzszaDroga;
+    double optimumCoNajmniej = -1.0;
+    if (zestaw->metryka.Calkowita() && trasa) {
+        // The searches of a table sum in single precision; the route is
+        // measured again in the metric, exactly, as wedrownik-cli does.
+        const std::int64_t dlugosc = zestaw->metryka.DlugoscCalkowita(wynik.Trasa);
+        najkrotsza = double(dlugosc);
+        if (metoda == MetodaSzukania::Permutacje && Odleglosci) {
+            if (const std::optional<std::int64_t> dolna = OptimumCoNajmniej(*Odleglosci, zestaw->Ilosc(), dlugosc)) {
+                // The longest is then only the rounded sum of a route not shown.
+                optimumCoNajmniej = double(*dolna);
+                najdluzsza = -1.0;
+            }
+        }
+    }
+    switch (metoda) {
     case MetodaSzukania::Permutacje:
-        podsumowanie.PermutacjeNajkrotsza = wynik.NajkrotszaDroga;
-        podsumowanie.PermutacjeNajdluzsza = wynik.NajdluzszaDroga;
+        podsumowanie.PermutacjeNajkrotsza = najkrotsza;
+        podsumowanie.PermutacjeNajdluzsza = najdluzsza;
+        podsumowanie.PermutacjeOptimumCoNajmniej = optimumCoNajmniej;
         break;
     case MetodaSzukania::Losowo:
-        podsumowanie.LosowoNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.LosowoNajkrotsza = najkrotsza;
         break;
     case MetodaSzukania::Genetycznie:
-        podsumowanie.GenetycznieNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.GenetycznieNajkrotsza = najkrotsza;
         podsumowanie.GenetycznieZbieznosc = wynik.Zbieznosc;
         break;
     case MetodaSzukania::Lokalnie:
-        podsumowanie.LokalnieNajkrotsza = wynik.NajkrotszaDroga;
+        podsumowanie.LokalnieNajkrotsza = najkrotsza;
         podsumowanie.LokalnieCzas = wynik.Sekundy;
         break;
     default:
         return;
     }
-    // A finished search always holds a whole route; anything shorter is not
-    // drawn rather than read past its end.
-    if (int(wynik.Trasa.size()) == Miasta.Count())
+    podsumowanie.Calkowite = zestaw->metryka.Calkowita();
+    if (trasa)
         RysujTrase(wynik.Trasa.data());
     podsumowanie.exec();
 }
@@ -302,6 +458,11 @@ void TWedrownikForm::showEvent(QShowEvent* event) {
 }
 
 void TWedrownikForm::closeEvent(QCloseEvent* event) {
+    // The search's progress window says when the search may end.
+    if (szukanie_) {
+        event->ignore();
+        return;
+    }
     // A settings file that cannot be written is reported, but never keeps
     // the user from closing the program.
     runHandler([this] { FormClose(); });

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "search/CPunkty.h"
 #include "search/TablicaOdleglosci.h"
 #include "ui/OknoGlowne.h"
 
 #include <QMainWindow>
 
+#include <memory>
+
+class BlokadaEdycji;
 class CMatryca;
+class MiastaOkna;
 class OknaProgramu;
 class PlikiMatrycy;
 class WidokMatrycy;
@@ -17,9 +20,12 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QStackedWidget;
+class WidokPunktow;
 
-// The main window: the city grid in a scroll box, random placement, the
-// route search command and the menus.
+// The main window: the city grid in a scroll box, or an opened file's cities
+// as points in its place; random placement, the route search command and
+// the menus.
 class TWedrownikForm : public QMainWindow, public OknoGlowne {
     Q_OBJECT
 
@@ -30,10 +36,15 @@ public:
     // The other windows, created after this one.
     void PolaczOkna(OknaProgramu* okna);
 
+    // Shows the grid's scroll box or the view of points.
+    QStackedWidget* Srodek = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     CMatryca* MatrycaMiast = nullptr;
+    WidokPunktow* PunktyMiast = nullptr;
     QLabel* StatusPanel0 = nullptr;
     QLabel* StatusPanel1 = nullptr;
+    // The opened file and its metric.
+    QLabel* StatusPanel2 = nullptr;
     QPushButton* SzukajEdit = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -61,8 +72,10 @@ public:
     // The grid's zoom in the scroll box.
     WidokMatrycy* Widok = nullptr;
 
-    // The snapshot of the current search.
-    CPunkty Miasta;
+    // The window's cities: the grid's, or an opened file's.
+    std::unique_ptr<MiastaOkna> Miasta;
+    // The cities of the current search, from its start to its end.
+    std::shared_ptr<const ZestawMiast> ZestawSzukania;
     OdleglosciSlot Odleglosci;
 
     // Where the settings are kept; next to the executable.
@@ -77,10 +90,21 @@ public:
     void Oprogramie1Click();
     void FormShow();
     void FormClose();
+    // A file's cities have replaced the window's.
+    void PlikOtwarty();
+    // A click on the view of points, where no city is placed.
+    void PunktyMiastKlikniete();
 
-    // OknoGlowne
-    CMatryca& Matryca() override { return *MatrycaMiast; }
-    const CPunkty& ListaMiast() const override { return Miasta; }
+    // The status bar's text after a click on the view of points.
+    static const QString PodpowiedzPunktow;
+
+    // A search runs: its progress window blocks no other window, so that
+    // the view of the cities still zooms and drags, and this window refuses
+    // every change of the cities and every other command meanwhile.
+    bool Szukanie() const { return szukanie_; }
+
+    // OknoGlowne: the search's cities, or the window's between searches.
+    const ZestawMiast& Zestaw() const override;
     OdleglosciSlot& SlotOdleglosci() override { return Odleglosci; }
     void RysujTrase(const int* trasa) override;
 
@@ -91,7 +115,16 @@ protected:
 private:
     void UtworzKontrolki();
     void UtworzMenu();
+    // Shows the grid or the points, whichever holds the window's cities,
+    // and says in the status bar what they are.
+    void PokazMiasta();
+    // The grid's own cities again, after a command that places them.
+    void WrocDoMatrycy();
+    void ZerujPodsumowanie();
+    void UstawSzukanie(bool trwa);
 
     OknaProgramu* okna_ = nullptr;
     bool pokazane_ = false;
+    bool szukanie_ = false;
+    BlokadaEdycji* blokadaMatrycy_ = nullptr;
 };

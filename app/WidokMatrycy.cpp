@@ -1,18 +1,21 @@
 #include "app/WidokMatrycy.h"
 
 #include "grid/CMatryca.h"
+#include "grid/WidokPunktow.h"
 
 #include <QEvent>
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 
-WidokMatrycy::WidokMatrycy(CMatryca& matryca, QScrollArea& przewijanie)
-    : QObject(&przewijanie), matryca_(matryca), przewijanie_(przewijanie) {
+WidokMatrycy::WidokMatrycy(CMatryca& matryca, QScrollArea& przewijanie, WidokPunktow& punkty,
+                           QStackedWidget& srodek)
+    : QObject(&przewijanie), matryca_(matryca), przewijanie_(przewijanie), punkty_(punkty), srodek_(srodek) {
     matryca_.installEventFilter(this);
     przewijanie_.viewport()->installEventFilter(this);
 }
@@ -29,7 +32,15 @@ double WidokMatrycy::SkalaDopasowania() const {
     return std::clamp(skala, CMatryca::MinSkala, CMatryca::MaksSkala);
 }
 
+bool WidokMatrycy::NaPunktach() const {
+    return srodek_.currentWidget() == &punkty_;
+}
+
 void WidokMatrycy::Dopasuj() {
+    if (NaPunktach()) {
+        punkty_.Dopasuj();
+        return;
+    }
     // The scroll bars that the new size takes away resize the viewport
     // again, which must not start another fit inside this one.
     QScopedValueRollback<bool> dopasowywanie(dopasowywanie_, true);
@@ -57,14 +68,26 @@ QPoint WidokMatrycy::SrodekWidoku() const {
 }
 
 void WidokMatrycy::Powieksz() {
+    if (NaPunktach()) {
+        punkty_.Powieksz();
+        return;
+    }
     Skaluj(PoKroku(Krok), SrodekWidoku());
 }
 
 void WidokMatrycy::Pomniejsz() {
+    if (NaPunktach()) {
+        punkty_.Pomniejsz();
+        return;
+    }
     Skaluj(PoKroku(1.0 / Krok), SrodekWidoku());
 }
 
 void WidokMatrycy::RzeczywistyRozmiar() {
+    if (NaPunktach()) {
+        punkty_.RzeczywistyRozmiar();
+        return;
+    }
     Skaluj(1.0, SrodekWidoku());
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/OknaProgramu.h"
 #include "grid/CMatryca.h"
+#include "search/CPunkty.h"
 #include "search/genetyczne/CGenetyk.h"
 
 #include <QApplication>

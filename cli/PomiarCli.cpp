@@ -1,9 +1,9 @@
 #include "cli/PomiarCli.h"
 
-#include "cli/MiastaCli.h"
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
 #include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,8 +27,8 @@ PomiarCli::Wynik PomiarCli::Uruchom(const std::atomic<bool>& przerwano) const {
             throw PrzerwanoBezTrasy{};
     });
     // The route is in the file's order of cities, and so are both metrics.
-    const MiastaCli miasta = zadanie_.metrykaSiatki ? MiastaCli::NaSiatce(instancja, zadanie_.plik, false)
-                                                    : MiastaCli::WMetrycePliku(std::move(instancja));
+    const ZestawMiast miasta = zadanie_.metrykaSiatki ? PlikZestawu::NaSiatce(instancja, zadanie_.plik, false)
+                                                    : PlikZestawu::ZInstancji(std::move(instancja), zadanie_.plik);
     Wynik wynik;
     wynik.miasta = miasta.metryka.Ilosc();
     if (miasta.metryka.Calkowita())

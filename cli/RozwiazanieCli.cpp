@@ -1,16 +1,17 @@
 #include "cli/RozwiazanieCli.h"
 
-#include "cli/MiastaCli.h"
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
 #include "search/genetyczne/CGenetyk.h"
 #include "search/TablicaZMetryki.h"
 #include "search/dolne/LukaDoOptimum.h"
 #include "search/dolne/OgraniczenieDolne.h"
+#include "search/permutacje/OptimumCoNajmniej.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
 #include "search/permutacje/ZasiegiPrzegladu.h"
 #include "search/lokalne/TObliczLokalnieThread.h"
+#include "storage/PlikZestawu.h"
 #include "toolkit/core/HoldableThread.h"
 #include "toolkit/core/UserError.h"
 
@@ -189,21 +190,6 @@ Odpowiedz lokalnie(const ZadanieCli& zadanie, const Metryka& metryka, const std:
     return odpowiedz;
 }
 
-// Single-precision sums of whole distances are exact while every sum stays
-// below 2^24; past that each of the n additions may round, by a part in 2^24
-// of the sum at most. The least the optimum can be, given the length of the
-// route whose single-precision sum is the least: none when the sums are exact.
-std::optional<std::int64_t> optimumCoNajmniej(const TablicaOdleglosci& T, int n, std::int64_t znaleziona) {
-    double najwieksza = 0.0;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            najwieksza = std::max(najwieksza, double(T[i][j]));
-    if (najwieksza * n < 0x1p24)
-        return std::nullopt;
-    const double wzgledny = (n + 1) * 0x1p-24;
-    return std::int64_t(std::floor(double(znaleziona) * (1.0 - wzgledny) / (1.0 + wzgledny)));
-}
-
 // The lower bound beside a heuristic's route, aimed at that route's length;
 // Ctrl+C ends it with the best bound so far.
 void ograniczenie(const Metryka& metryka, double limitSekund, const std::atomic<bool>& przerwano,
@@ -235,8 +221,8 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     InstancjaTsp instancja = WczytajWejscie(zadanie_.plik, przerwano);
     // In the window's cells they are numbered as the window numbers them,
     // so that the lengths and the routes are the ones it shows.
-    const MiastaCli miasta = zadanie_.metrykaSiatki ? MiastaCli::NaSiatce(instancja, zadanie_.plik, true)
-                                                    : MiastaCli::WMetrycePliku(std::move(instancja));
+    const ZestawMiast miasta = zadanie_.metrykaSiatki ? PlikZestawu::NaSiatce(instancja, zadanie_.plik, true)
+                                                    : PlikZestawu::ZInstancji(std::move(instancja), zadanie_.plik);
     const int n = miasta.metryka.Ilosc();
 
     ZadanieCli::Metoda metoda = zadanie_.metoda;
@@ -292,7 +278,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         wynik.dlugosc.wartosc = dlugosc;
         std::optional<std::int64_t> dolna;
         if (metoda == ZadanieCli::Metoda::Dokladna && !odpowiedz.przerwany)
-            dolna = optimumCoNajmniej(*odleglosci, n, dlugosc);
+            dolna = OptimumCoNajmniej(*odleglosci, n, dlugosc);
         if (dolna) {
             // The sums rounded: the route is the best in single precision,
             // not certainly in whole numbers, and the longest is only the

@@ -144,7 +144,8 @@ int main(int argc, char** argv) {
     int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
     if (!zadanie.tour.isEmpty()) {
         try {
-            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc.Liczba());
+            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc.Liczba(),
+                                std::holds_alternative<std::int64_t>(wynik.dlugosc.wartosc));
         } catch (const UserError& e) {
             powiedz(QStringLiteral("--tour: ") + e.message());
             kod = KodWyjscia::BladTour;

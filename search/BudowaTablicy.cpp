@@ -1,10 +1,10 @@
 #include "search/BudowaTablicy.h"
 
-#include "search/CPunkty.h"
+#include "search/TablicaZMetryki.h"
 #include "toolkit/core/MemoryBudget.h"
 
-void BudowaTablicy::Zamow(const CPunkty* miasta, OdleglosciSlot* slot) {
-    miasta_ = miasta;
+void BudowaTablicy::Zamow(const Metryka* metryka, OdleglosciSlot* slot) {
+    metryka_ = metryka;
     slot_ = slot;
 }
 
@@ -13,7 +13,7 @@ bool BudowaTablicy::Zbuduj(const std::function<bool()>& przerwij) {
         return true;
     if (*slot_)
         return true;
-    const int n = miasta_->Count();
+    const int n = metryka_->Ilosc();
     wiersze_.store(0, std::memory_order_relaxed);
     trwa_.store(true, std::memory_order_relaxed);
     struct Koniec {
@@ -21,7 +21,7 @@ bool BudowaTablicy::Zbuduj(const std::function<bool()>& przerwij) {
         ~Koniec() { trwa.store(false, std::memory_order_relaxed); }
     } koniec{trwa_};
     int wiersz = 0;
-    *slot_ = miasta_->CreateOdleglosci(Budzet ? *Budzet : memoryBudget(), [&] {
+    *slot_ = TablicaZMetryki(*metryka_, Budzet ? *Budzet : memoryBudget(), [&] {
         wiersze_.store(wiersz++, std::memory_order_relaxed);
         return przerwij && przerwij();
     });
@@ -29,7 +29,7 @@ bool BudowaTablicy::Zbuduj(const std::function<bool()>& przerwij) {
 }
 
 std::optional<int> BudowaTablicy::Procent() const {
-    if (!trwa_.load(std::memory_order_relaxed) || !miasta_ || miasta_->Count() <= 0)
+    if (!trwa_.load(std::memory_order_relaxed) || !metryka_ || metryka_->Ilosc() <= 0)
         return std::nullopt;
-    return int(std::int64_t(wiersze_.load(std::memory_order_relaxed)) * 100 / miasta_->Count());
+    return int(std::int64_t(wiersze_.load(std::memory_order_relaxed)) * 100 / metryka_->Ilosc());
 }

@@ -7,17 +7,18 @@
 #include <functional>
 #include <optional>
 
-class CPunkty;
+class Metryka;
 
 // The distance table a search builds on its own thread before it starts, so
 // that no window waits, frozen, for the n x n table of tens of thousands of
 // cities: gigabytes, and seconds to fill.
 class BudowaTablicy {
 public:
-    // Orders the table of miasta into slot, the slot the search reads. Both
-    // stay unchanged, and unread by anyone else, until the search has ended.
-    void Zamow(const CPunkty* miasta, OdleglosciSlot* slot);
-    bool Zamowiona() const { return miasta_ && slot_; }
+    // Orders the table of the metric's cities into slot, the slot the search
+    // reads. Both stay unchanged, and unread by anyone else, until the search
+    // has ended.
+    void Zamow(const Metryka* metryka, OdleglosciSlot* slot);
+    bool Zamowiona() const { return metryka_ && slot_; }
 
     // The most memory the table may take; the machine's budget when none.
     std::optional<std::uint64_t> Budzet;
@@ -33,7 +34,7 @@ public:
     std::optional<int> Procent() const;
 
 private:
-    const CPunkty* miasta_ = nullptr;
+    const Metryka* metryka_ = nullptr;
     OdleglosciSlot* slot_ = nullptr;
     std::atomic<int> wiersze_{0};
     std::atomic<bool> trwa_{false};

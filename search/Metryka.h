@@ -65,6 +65,8 @@ public:
     bool MaWspolrzedne() const { return rodzaj_ != RodzajMetryki::Jawna; }
     const std::vector<double>& X() const { return x_; }
     const std::vector<double>& Y() const { return y_; }
+    // Jawna: the weights as Jawna() took them.
+    const std::vector<std::int32_t>& WagiPodPrzekatna() const { return wagi_; }
 
     // The closed length of a route of every city, in route order. For the
     // whole kinds it is exact; for Komorki it is summed in single precision,

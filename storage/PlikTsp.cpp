@@ -134,10 +134,10 @@ std::vector<int> PlikTsp::CzytajTour(const QByteArray& tekst, const QString& naz
     return numeryOdJednego(linie);
 }
 
-QByteArray PlikTsp::TekstTour(const std::vector<int>& ids, double dlugosc, const QString& nazwa) {
+QByteArray PlikTsp::TekstTour(const std::vector<int>& ids, double dlugosc, const QString& nazwa, bool calkowita) {
     QString wynik;
     wynik += QStringLiteral("NAME : %1\n").arg(nazwaWPliku(nazwa));
-    wynik += QStringLiteral("COMMENT : Długość trasy %1\n").arg(dlugosc, 0, 'f', 4);
+    wynik += QStringLiteral("COMMENT : Długość trasy %1\n").arg(dlugosc, 0, 'f', calkowita ? 0 : 4);
     wynik += QStringLiteral("TYPE : TOUR\nDIMENSION : %1\nTOUR_SECTION\n").arg(ids.size());
     for (int id : ids)
         wynik += QString::number(id) + '\n';
@@ -145,6 +145,6 @@ QByteArray PlikTsp::TekstTour(const std::vector<int>& ids, double dlugosc, const
     return wynik.toUtf8();
 }
 
-void PlikTsp::ZapiszTour(const QString& sciezka, const std::vector<int>& ids, double dlugosc) {
-    ZapiszAtomowo(sciezka, TekstTour(ids, dlugosc, QFileInfo(sciezka).completeBaseName()));
+void PlikTsp::ZapiszTour(const QString& sciezka, const std::vector<int>& ids, double dlugosc, bool calkowita) {
+    ZapiszAtomowo(sciezka, TekstTour(ids, dlugosc, QFileInfo(sciezka).completeBaseName(), calkowita));
 }

@@ -54,7 +54,7 @@ class QIODevice;
 // DIMENSION, EDGE_WEIGHT_TYPE : EUC_2D, NODE_COORD_SECTION with one line
 // "id x y" per city (x = column, y = RowCount - 1 - row), EOF.
 //
-// A .tour: NAME, COMMENT "Długość trasy L" (L with four decimals), TYPE :
+// A .tour: NAME, COMMENT "Długość trasy L" (L with four decimals, or whole), TYPE :
 // TOUR, DIMENSION, TOUR_SECTION, one id per line, -1, EOF. Reading one
 // accepts the same line forms; TYPE, when given, must be TOUR; the ids may
 // share lines and end at -1 (further lines of -1 alone are allowed), at EOF
@@ -96,6 +96,10 @@ public:
     static std::vector<int> WczytajTour(const QString& sciezka);
     static std::vector<int> CzytajTour(const QByteArray& tekst, const QString& nazwa);
 
-    static QByteArray TekstTour(const std::vector<int>& ids, double dlugosc, const QString& nazwa);
-    static void ZapiszTour(const QString& sciezka, const std::vector<int>& ids, double dlugosc);
+    // calkowita: the length is a whole number of a TSPLIB metric, written
+    // without decimals.
+    static QByteArray TekstTour(const std::vector<int>& ids, double dlugosc, const QString& nazwa,
+                                bool calkowita = false);
+    static void ZapiszTour(const QString& sciezka, const std::vector<int>& ids, double dlugosc,
+                           bool calkowita = false);
 };

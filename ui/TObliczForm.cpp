@@ -1,6 +1,6 @@
 #include "ui/TObliczForm.h"
 
-#include "grid/CMatryca.h"
+#include "search/ZestawMiast.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
@@ -49,8 +49,8 @@ void TObliczForm::PrzygotujObliczenia() {
     Watek.reset();
     Watek = std::make_unique<TObliczThread>();
     Watek->Odleglosci = &oknoGlowne_.SlotOdleglosci();
-    Watek->Budowa.Zamow(&oknoGlowne_.ListaMiast(), &oknoGlowne_.SlotOdleglosci());
-    Watek->IloscMiast = oknoGlowne_.Matryca().GetPointCount();
+    Watek->Budowa.Zamow(&oknoGlowne_.Zestaw().metryka, &oknoGlowne_.SlotOdleglosci());
+    Watek->IloscMiast = oknoGlowne_.Zestaw().Ilosc();
     if (Tryb == TrybObliczen::Losowo)
         Watek->IleLosowan = StrToInt(IleLosowan);
     Watek->Tryb = Tryb;

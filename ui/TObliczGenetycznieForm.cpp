@@ -1,11 +1,12 @@
 #include "ui/TObliczGenetycznieForm.h"
 
-#include "search/CPunkty.h"
+#include "search/ZestawMiast.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
+#include "ui/TekstDlugosci.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -68,8 +69,8 @@ void TObliczGenetycznieForm::PrzygotujObliczenia() {
     UsunObliczenia();
     Genetyk = std::make_unique<CGenetyk>();
     Genetyk->Odleglosci = &oknoGlowne_.SlotOdleglosci();
-    Genetyk->Budowa.Zamow(&oknoGlowne_.ListaMiast(), &oknoGlowne_.SlotOdleglosci());
-    Genetyk->ZamowRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.ListaMiast().Count());
+    Genetyk->Budowa.Zamow(&oknoGlowne_.Zestaw().metryka, &oknoGlowne_.SlotOdleglosci());
+    Genetyk->ZamowRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.Zestaw().Ilosc());
     Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
     Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
     Genetyk->IlePokolen = StrToInt(Ustawienia.IlePokolen);
@@ -102,8 +103,8 @@ void TObliczGenetycznieForm::Wyswietl(const StanGenetyka& stan) {
     NrPokoleniaLabel->setText(QString::number(stan.NrPokolenia));
     if (stan.Droga < OstatniaDroga || OstatniaDroga == -1.0) {
         OstatniaDroga = stan.Droga;
-        NajkrotszaDrogaLabel->setText(FormatOneDecimal(stan.Droga));
-        if (RysujTraseCheck->isChecked() && int(stan.Geny.size()) == oknoGlowne_.ListaMiast().Count())
+        NajkrotszaDrogaLabel->setText(TekstDlugosci(stan.Droga, oknoGlowne_.Zestaw().metryka.Calkowita()));
+        if (RysujTraseCheck->isChecked() && int(stan.Geny.size()) == oknoGlowne_.Zestaw().Ilosc())
             oknoGlowne_.RysujTrase(stan.Geny.data());
     }
     if (!odswiezenieWykresu_.isValid() || odswiezenieWykresu_.elapsed() >= OkresWykresu || stan.Wstrzymany) {

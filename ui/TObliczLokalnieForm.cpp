@@ -1,11 +1,11 @@
 #include "ui/TObliczLokalnieForm.h"
 
-#include "search/CPunkty.h"
-#include "search/Metryka.h"
+#include "search/ZestawMiast.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
+#include "ui/TekstDlugosci.h"
 #include "ui/WykresPrzeszukiwania.h"
 #include "ui/WynikModalny.h"
 
@@ -71,9 +71,9 @@ void TObliczLokalnieForm::PrzygotujObliczenia() {
 
     UsunObliczenia();
     Watek = std::make_unique<TObliczLokalnieThread>();
-    // Distances are computed from the cells as the search needs them: no
+    // Distances are computed from the metric as the search needs them: no
     // table of n x n, which for tens of thousands of cities would not fit.
-    Watek->UstawMiasta(Metryka::Komorki(oknoGlowne_.ListaMiast().Punkty));
+    Watek->UstawMiasta(oknoGlowne_.Zestaw().metryka);
     Watek->Ustawienia.limitSekund = CzasSzukania;
     Watek->Ustawienia.limitRund = -1;
     Watek->Ustawienia.ziarno = static_cast<std::uint64_t>(std::time(nullptr));
@@ -93,6 +93,11 @@ void TObliczLokalnieForm::PoUruchomieniu() {
 
 void TObliczLokalnieForm::ZatrzymajWyswietlanie() {
     Timer.stop();
+}
+
+int TObliczLokalnieForm::WynikZakonczenia() const {
+    return Watek && Watek->Zakonczony.load() && !Watek->NajlepszaTrasa.empty() ? int(WynikModalny::OK)
+                                                                               : int(WynikModalny::Przerwano);
 }
 
 WynikObliczen TObliczLokalnieForm::Wynik() const {
@@ -123,7 +128,7 @@ void TObliczLokalnieForm::PokazPostep() {
     RundyLabel->setText(QString::number(postep->Rundy()));
     const double dlugosc = postep->NajlepszaDlugosc();
     if (std::isfinite(dlugosc))
-        NajkrotszaDrogaLabel->setText(FormatOneDecimal(dlugosc));
+        NajkrotszaDrogaLabel->setText(TekstDlugosci(dlugosc, oknoGlowne_.Zestaw().metryka.Calkowita()));
     Wykres->Pokaz(postep->Zbieznosc(), sekundy);
     if (RysujTraseCheck->isChecked())
         RysujNajlepsza();
@@ -137,7 +142,7 @@ void TObliczLokalnieForm::RysujNajlepsza() {
     if (!postep->WezTrase() && !rysujBiezaca_)
         return;
     const std::vector<int>& trasa = postep->Trasa().trasa;
-    if (int(trasa.size()) != oknoGlowne_.ListaMiast().Count())
+    if (int(trasa.size()) != oknoGlowne_.Zestaw().Ilosc())
         return;
     oknoGlowne_.RysujTrase(trasa.data());
     rysujBiezaca_ = false;
@@ -166,7 +171,7 @@ void TObliczLokalnieForm::PoZakonczeniuThreada() {
     // The search's running figure is summed move by move; the route's own
     // length, as the summary gives it, has the last word.
     if (!Watek->NajlepszaTrasa.empty())
-        NajkrotszaDrogaLabel->setText(FormatOneDecimal(Watek->Dlugosc));
+        NajkrotszaDrogaLabel->setText(TekstDlugosci(Watek->Dlugosc, oknoGlowne_.Zestaw().metryka.Calkowita()));
     Trwa = false;
     done(WynikModalny::OK);
 }

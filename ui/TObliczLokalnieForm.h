@@ -17,8 +17,9 @@ class WykresPrzeszukiwania;
 // dialog; it starts the search on the current cities with the dialog's time
 // limit, shows its running time, rounds and best length on its own clock,
 // optionally draws the best route so far on the grid, charts the best length
-// over time, and closes with OK when the search has used its time, or with
-// Przerwano when the user has finished it early.
+// over time, and closes with OK when the search has used its time or when
+// the user has finished it early: either way its best route so far is the
+// result.
 class TObliczLokalnieForm : public TOknoObliczen {
     Q_OBJECT
 
@@ -60,6 +61,9 @@ protected:
     void UsunObliczenia() override;
     void PoUruchomieniu() override;
     void ZatrzymajWyswietlanie() override;
+    // A search that runs for a time the user chose has its best route so
+    // far as its result: a confirmed finish shows it as its own end does.
+    int WynikZakonczenia() const override;
 
 private:
     void PokazPostep();

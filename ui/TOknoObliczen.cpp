@@ -27,6 +27,10 @@ const QString WznowTekst = QStringLiteral("Wznów");
 } // namespace
 
 TOknoObliczen::TOknoObliczen(QWidget* parent) : QDialog(parent) {
+    // Modal to its own window hierarchy only: shown without a parent, it
+    // blocks no other window, and the main window's view of the cities can
+    // be zoomed and dragged while the search runs.
+    setWindowModality(Qt::WindowModal);
     WstrzymajButton = new QPushButton(WstrzymajTekst, this);
     ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
     connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
@@ -126,11 +130,11 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
             watek->release();
         // Serves the worker's pending calls and its end notification meanwhile.
         watek->waitForEnd();
-        PokazNiepowodzenie();
     }
+    const bool nieudane = PokazNiepowodzenie();
     // The search has ended; an end notification still queued is stale.
     Trwa = false;
-    wynik = WynikModalny::Przerwano;
+    wynik = nieudane ? int(WynikModalny::Przerwano) : WynikZakonczenia();
 }
 
 bool TOknoObliczen::PokazNiepowodzenie() {
@@ -185,4 +189,8 @@ void TOknoObliczen::showEvent(QShowEvent* event) {
         FormDestroy();
         Application::reportException(std::current_exception());
     }
+}
+
+int TOknoObliczen::WynikZakonczenia() const {
+    return WynikModalny::Przerwano;
 }

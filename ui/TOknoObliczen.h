@@ -64,6 +64,9 @@ protected:
     // the window closes or waits for the search's end.
     virtual void PoUruchomieniu() {}
     virtual void ZatrzymajWyswietlanie() {}
+    // The modal result of a finish the user confirmed, once the search has
+    // ended: by default Przerwano, and nothing is shown.
+    virtual int WynikZakonczenia() const;
 
     // For the window's check of its worker's end: when the worker has ended
     // with an error, shows it (once per run), stops the display and returns

@@ -3,6 +3,7 @@
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/TekstDlugosci.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -12,14 +13,16 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QSize Rozmiar(424, 334);
 constexpr int WysokoscWykresu = 260;
 
 // A value above -1 is a length; -1, anything below it and NaN show nothing.
-QString TekstDlugosci(double wartosc) {
-    return wartosc > -1.0 ? FormatOneDecimal(wartosc) : QString();
+QString TekstWartosci(double wartosc, bool calkowita) {
+    return wartosc > -1.0 ? TekstDlugosci(wartosc, calkowita) : QString();
 }
 
 QString TekstCzasu(double sekundy) {
@@ -49,7 +52,13 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     PermutacjeNajkrotszaLabel = new QLabel(QStringLiteral("PermutacjeNajkrotszaLabel"), GroupBox1);
     Label2 = new QLabel(QStringLiteral("Najdłuższa trasa :"), GroupBox1);
     PermutacjeNajdluzszaLabel = new QLabel(QStringLiteral("Label3"), GroupBox1);
-    wiersze(GroupBox1, {{Label1, PermutacjeNajkrotszaLabel}, {Label2, PermutacjeNajdluzszaLabel}});
+    Label7 = new QLabel(QStringLiteral("Optimum co najmniej : "), GroupBox1);
+    PermutacjeOptimumLabel = new QLabel(GroupBox1);
+    wiersze(GroupBox1, {{Label1, PermutacjeNajkrotszaLabel},
+                        {Label2, PermutacjeNajdluzszaLabel},
+                        {Label7, PermutacjeOptimumLabel}});
+    Label7->hide();
+    PermutacjeOptimumLabel->hide();
 
     GroupBox2 = new QGroupBox(QStringLiteral(" Losowo "), this);
     Label3 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox2);
@@ -93,17 +102,23 @@ void TPodsumowanieForm::showEvent(QShowEvent* event) {
 }
 
 void TPodsumowanieForm::FormShow() {
-    PermutacjeNajkrotszaLabel->setText(TekstDlugosci(PermutacjeNajkrotsza));
-    PermutacjeNajdluzszaLabel->setText(TekstDlugosci(PermutacjeNajdluzsza));
-    LosowoNajkrotszaLabel->setText(TekstDlugosci(LosowoNajkrotsza));
-    GenetycznieNajkrotszaLabel->setText(TekstDlugosci(GenetycznieNajkrotsza));
-    LokalnieNajkrotszaLabel->setText(TekstDlugosci(LokalnieNajkrotsza));
+    PermutacjeNajkrotszaLabel->setText(TekstWartosci(PermutacjeNajkrotsza, Calkowite));
+    PermutacjeNajdluzszaLabel->setText(TekstWartosci(PermutacjeNajdluzsza, Calkowite));
+    PermutacjeOptimumLabel->setText(TekstWartosci(PermutacjeOptimumCoNajmniej, Calkowite));
+    LosowoNajkrotszaLabel->setText(TekstWartosci(LosowoNajkrotsza, Calkowite));
+    GenetycznieNajkrotszaLabel->setText(TekstWartosci(GenetycznieNajkrotsza, Calkowite));
+    LokalnieNajkrotszaLabel->setText(TekstWartosci(LokalnieNajkrotsza, Calkowite));
     LokalnieCzasLabel->setText(TekstCzasu(LokalnieCzas));
+    // Shown only where the permutation search could not tell routes apart.
+    const bool dolna = !PermutacjeNajkrotszaLabel->text().isEmpty() && !PermutacjeOptimumLabel->text().isEmpty();
+    Label7->setVisible(dolna);
+    PermutacjeOptimumLabel->setVisible(dolna);
+    const int wierszDolnej = dolna ? Label7->sizeHint().height() + std::max(0, GroupBox1->layout()->spacing()) : 0;
 
     // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
     GenetycznieWykres->setVisible(wykres);
-    setFixedSize(Rozmiar + QSize(0, wykres ? WysokoscWykresu : 0));
+    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej));
 }

@@ -19,6 +19,10 @@ public:
 
     double PermutacjeNajkrotsza = 0.0;
     double PermutacjeNajdluzsza = 0.0;
+    // Where single-precision sums rounded: how short a route could be that
+    // the permutation search did not tell apart; -1 when its route is the
+    // optimum.
+    double PermutacjeOptimumCoNajmniej = -1.0;
     double LosowoNajkrotsza = 0.0;
     double GenetycznieNajkrotsza = 0.0;
     double LokalnieNajkrotsza = 0.0;
@@ -27,12 +31,16 @@ public:
     // The convergence of the genetic run whose length GenetycznieNajkrotsza
     // holds; drawn under it while that length is shown.
     SeriaZbieznosci GenetycznieZbieznosc;
+    // The lengths are in a file's metric: whole numbers.
+    bool Calkowite = false;
 
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* PermutacjeNajkrotszaLabel = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* PermutacjeNajdluzszaLabel = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* PermutacjeOptimumLabel = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* LosowoNajkrotszaLabel = nullptr;

@@ -1,6 +1,10 @@
 #include "ui/TSzukajTraseForm.h"
 
+#include "search/TablicaZMetryki.h"
+#include "search/permutacje/ZasiegiPrzegladu.h"
 #include "storage/CPamiec.h"
+#include "toolkit/core/DecimalConvert.h"
+#include "toolkit/core/MemoryBudget.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/FormFont.h"
@@ -16,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -150,8 +155,12 @@ void TSzukajTraseForm::SzukajGroupClick() {
 void TSzukajTraseForm::SzukajButtonClick() {
     int wynik = 0;
     TOknoObliczen* okno = nullptr;
-    switch (SzukajGroupItemIndex()) {
+    const int metoda = SzukajGroupItemIndex();
+    SprawdzPamiec(metoda);
+    switch (metoda) {
     case MetodaSzukania::Permutacje:
+        if (!PotwierdzPermutacje())
+            return;
         hide();
         okno = &obliczForm_;
         wynik = obliczForm_.Uruchom(TrybObliczen::Permutacje);
@@ -187,6 +196,53 @@ void TSzukajTraseForm::SzukajButtonClick() {
     wynik_ = wynik == WynikModalny::OK ? okno->Wynik() : WynikObliczen{};
     // Hiding ended the dialog's own modal loop; it returns this result.
     done(wynik);
+}
+
+namespace {
+
+QString tekstRozmiaru(double bajty) {
+    const char* jednostki[] = {"B", "KiB", "MiB", "GiB", "TiB"};
+    int j = 0;
+    while (bajty >= 1024.0 && j < 4) {
+        bajty /= 1024.0;
+        ++j;
+    }
+    return (j == 0 ? QString::number(bajty, 'f', 0) : FormatOneDecimal(bajty)) + QLatin1Char(' ')
+           + QLatin1String(jednostki[j]);
+}
+
+} // namespace
+
+void TSzukajTraseForm::SprawdzPamiec(int metoda) const {
+    QString nazwa;
+    switch (metoda) {
+    case MetodaSzukania::Permutacje: nazwa = QStringLiteral("Metoda permutacji"); break;
+    case MetodaSzukania::Losowo: nazwa = QStringLiteral("Szukanie losowe"); break;
+    case MetodaSzukania::Genetycznie: nazwa = QStringLiteral("Algorytm genetyczny"); break;
+    default: return;  // the local search reads no table
+    }
+    const double rozmiar = RozmiarTablicy(IloscMiast);
+    const std::uint64_t budzet = BudzetPamieci ? *BudzetPamieci : memoryBudget();
+    if (rozmiar <= double(budzet))
+        return;
+    throw UserError(QStringLiteral("%1: tablica %2 X %2 odległości (%3) nie mieści się w pamięci (%4); "
+                                   "przeszukiwanie lokalne nie potrzebuje tablicy")
+                        .arg(nazwa)
+                        .arg(IloscMiast)
+                        .arg(tekstRozmiaru(rozmiar), tekstRozmiaru(double(budzet))));
+}
+
+bool TSzukajTraseForm::PotwierdzPermutacje() {
+    if (IloscMiast <= kPrzegladKonczySieDo)
+        return true;
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
+                        QStringLiteral("Metoda permutacji kończy się na pewno do %1 miast; dla %2 miast może nie "
+                                       "skończyć się w rozsądnym czasie (najlepszą trasę w krótkim czasie da "
+                                       "przeszukiwanie lokalne).\nCzy mimo to szukać metodą permutacji?")
+                            .arg(kPrzegladKonczySieDo)
+                            .arg(IloscMiast),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    return pytanie.exec() == QMessageBox::Yes;
 }
 
 UstawieniaGenetyczne TSzukajTraseForm::UstawieniaGenetyki() const {

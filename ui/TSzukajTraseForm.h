@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <optional>
+
 class CPamiec;
 class QButtonGroup;
 class QGroupBox;
@@ -74,6 +77,18 @@ public:
 
     // The result of the search that the last "Szukaj" ran to its end.
     const WynikObliczen& Wynik() const { return wynik_; }
+
+    // The number of cities the next search gets, set before the dialog is
+    // shown: each method says before it starts what it cannot do with them.
+    int IloscMiast = 0;
+    // The memory a distance table may take; the machine's budget when none.
+    std::optional<std::uint64_t> BudzetPamieci;
+    // Refuses a method that reads an n x n table larger than the budget,
+    // naming the method and the table's size.
+    void SprawdzPamiec(int metoda) const;
+    // Past the cities the permutation search is known to finish for, asks
+    // whether to search all the same; false when the user says no.
+    bool PotwierdzPermutacje();
 
     void reject() override;
 

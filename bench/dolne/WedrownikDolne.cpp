@@ -2,10 +2,9 @@
 // optimum, the shortfall in per cent and the time; then the mean shortfall
 // per size class.
 
-#include "cli/MiastaCli.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "toolkit/core/UserError.h"
 
 #include <QFileInfo>
@@ -77,12 +76,11 @@ int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik
     std::printf("%-10s %7s %12s %12s %9s %8s %6s %4s %8s\n", "instance", "cities", "bound", "optimum",
                 "short%", "time_s", "steps", "chk", "target%");
     for (const std::string& plik : pliki) {
-        std::optional<MiastaCli> miasta;
+        std::optional<ZestawMiast> miasta;
         std::string nazwa;
         try {
-            InstancjaTsp instancja = PlikTsp::WczytajInstancje(QString::fromStdString(plik));
             nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-            miasta.emplace(MiastaCli::WMetrycePliku(std::move(instancja)));
+            miasta.emplace(PlikZestawu::Wczytaj(QString::fromStdString(plik)));
         } catch (const UserError& e) {
             std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
             continue;

@@ -2,14 +2,13 @@
 // instance and per size class; and with --grid, on random cities of a
 // 25 x 25 grid against the exact permutation search.
 
-#include "cli/MiastaCli.h"
 #include "reference/MiastaTestowe.h"
 #include "search/SumaTrasy.h"
 #include "search/dolne/AlfaBliskosc.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "toolkit/core/UserError.h"
 
 #include <QFileInfo>
@@ -112,20 +111,20 @@ std::shared_ptr<const SasiedziKandydaci> kandydaciAlfa(const Metryka& metryka, c
     auto listy = AlfaBliskosc(metryka, o.kary, o.drzewo).Sasiedzi(k.alfa, [] { return false; });
     if (!listy)
         return nullptr;
-    if (k.zNajblizszymi) {
-        const int n = metryka.Ilosc();
-        const PlanPrzeszukiwania plan = PlanPrzeszukiwania::Dla(n);
-        std::vector<PunktPlaszczyzny> wspolrzedne;
-        if (metryka.MaWspolrzedne())
-            for (int c = 0; c < n; ++c)
-                wspolrzedne.push_back({metryka.X()[std::size_t(c)], metryka.Y()[std::size_t(c)]});
-        SasiedziKandydaci najblizsze;
-        najblizsze.Zbuduj(metryka, n, wspolrzedne, plan.sasiedzi, plan.wCwiartce, [] { return false; });
+    const int n = metryka.Ilosc();
+    const PlanPrzeszukiwania plan = PlanPrzeszukiwania::Dla(n);
+    std::vector<PunktPlaszczyzny> wspolrzedne;
+    if (metryka.MaWspolrzedne())
         for (int c = 0; c < n; ++c)
-            for (const auto& s : najblizsze.Dla(c))
+            wspolrzedne.push_back({metryka.X()[std::size_t(c)], metryka.Y()[std::size_t(c)]});
+    auto sasiedzi = std::make_shared<SasiedziKandydaci>();
+    sasiedzi->Zbuduj(metryka, n, wspolrzedne, plan.sasiedzi, plan.wCwiartce, [] { return false; });
+    if (k.zNajblizszymi)
+        for (int c = 0; c < n; ++c)
+            for (const auto& s : sasiedzi->Dla(c))
                 (*listy)[std::size_t(c)].push_back(s.miasto);
-    }
-    return std::make_shared<const SasiedziKandydaci>(SasiedziKandydaci::ZList(metryka, *listy));
+    sasiedzi->ZastapListy(metryka, *listy);
+    return sasiedzi;
 }
 
 int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik, double sekundy,
@@ -137,13 +136,12 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
     for (const std::string& plik : pliki) {
         wyzerujSzczytPamieci();
         const auto t0 = Zegar::now();
-        std::optional<MiastaCli> miasta;
+        std::optional<ZestawMiast> miasta;
         std::string nazwa;
         try {
-            InstancjaTsp instancja = PlikTsp::WczytajInstancje(QString::fromStdString(plik));
             // By the file's name: some NAME lines carry ".tsp" (ulysses16), optima.tsv does not.
             nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-            miasta.emplace(MiastaCli::WMetrycePliku(std::move(instancja)));
+            miasta.emplace(PlikZestawu::Wczytaj(QString::fromStdString(plik)));
         } catch (const UserError& e) {
             std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
             continue;

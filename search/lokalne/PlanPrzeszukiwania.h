@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // Which variant of the local search runs at which size, in one place.
 struct PlanPrzeszukiwania {
     // Candidate neighbours per city: the nearest, and the nearest in each
@@ -14,6 +16,13 @@ struct PlanPrzeszukiwania {
     // Double bridges of one round: after a single one the descent finds its
     // way back to the same route most of the time.
     int kopniecWRundzie = 3;
+    // The Lin-Kernighan move of the descent: most 3-opt steps in one chain
+    // (1: 3-opt and Or-opt moves only), and how many first steps it tries
+    // from each edge of a city, and second steps after each first.
+    int krokiLinKernighana = 12;
+    std::array<int, 2> szerokoscLinKernighana{3, 1};
+    // Candidates of a city tried by the steps after the first (0: all).
+    int sasiedziWLancuchu = 0;
     // True: the threads share one route, each improving its own half (the
     // halves move every epoch); false: each thread runs a chain of its own
     // and the best chain wins.

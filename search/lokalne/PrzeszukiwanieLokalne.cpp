@@ -4,11 +4,11 @@
 #include "search/lokalne/LancuchyNiezalezne.h"
 #include "search/lokalne/PodzialTrasy.h"
 #include "search/lokalne/TrasaDokladnaMala.h"
+#include "search/lokalne/TrasaKrzywej.h"
 #include "search/lokalne/TrasaZachlanna.h"
 #include "search/lokalne/WarunekKonca.h"
 
 #include <algorithm>
-#include <numeric>
 
 PrzeszukiwanieLokalne::PrzeszukiwanieLokalne(const Metryka& d) : d_(d) {
     if (d.MaWspolrzedne()) {
@@ -38,8 +38,9 @@ void PrzeszukiwanieLokalne::Szukaj(const UstawieniaLokalne& ustawienia, const st
     const KontekstLokalny k{d_, sasiedzi_, plan_, u, postep_, warunek};
     const auto przerwijStart = [&warunek] { return warunek(); };
 
-    std::vector<int> trasa(static_cast<std::size_t>(n));
-    std::iota(trasa.begin(), trasa.end(), 0);
+    // A route before anything slower starts: however soon the search must
+    // end, it ends with one.
+    std::vector<int> trasa = TrasaKrzywej(wspolrzedne_, n);
     k.Zglos(trasa);
     if (u.kandydaci)
         sasiedzi_ = *u.kandydaci;

@@ -24,7 +24,7 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, OknoTrasy& okno, KolejkaAktywn
             kolejka.Dodaj(c);
     }
     bool przerwane = false;
-    const double zysk = ZejscieLokalne(k.d, k.sasiedzi, okno, kolejka, true, k.warunek, przerwane);
+    const double zysk = ZejscieLokalne(k.d, k.sasiedzi, okno, kolejka, k.plan, true, k.warunek, przerwane);
     if (przerwane) {
         okno.Cofnij(znacznik);
         kolejka.Wyczysc();
@@ -42,5 +42,5 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, OknoTrasy& okno, KolejkaAktywn
 }
 
 double ZejscieBezDziennika(const KontekstLokalny& k, OknoTrasy& okno, KolejkaAktywnych& kolejka, bool& przerwane) {
-    return ZejscieLokalne(k.d, k.sasiedzi, okno, kolejka, false, k.warunek, przerwane);
+    return ZejscieLokalne(k.d, k.sasiedzi, okno, kolejka, k.plan, false, k.warunek, przerwane);
 }

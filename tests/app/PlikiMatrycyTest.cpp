@@ -61,11 +61,16 @@ protected:
     void narysujTrase(const std::vector<TPunkt>& miasta) {
         for (const TPunkt& p : miasta)
             glowne.MatrycaMiast->SetCell(p.y, p.x, true);
-        glowne.Miasta.LoadFromCMatryca(glowne.MatrycaMiast);
         std::vector<int> trasa(miasta.size());
         for (std::size_t k = 0; k < trasa.size(); ++k)
             trasa[k] = int(k);
         glowne.RysujTrase(trasa.data());
+    }
+
+    static QByteArray czytaj(const QString& sciezka) {
+        QFile f(sciezka);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
     }
 
     void upusc(const QString& sciezka) {
@@ -124,9 +129,6 @@ TEST_F(PlikiTest, EachBadFileLeavesEverythingAsItWasAndShowsItsMessage) {
         {plik("tekst.tsp", (naglowek + "1 0 0\n2 a 1\n").toUtf8()), dir.filePath("tekst.tsp") + ":4: 'a' nie jest liczbą."},
         {plik("jedno.tsp", (naglowek + "1 0 0\n").toUtf8()),
          dir.filePath("jedno.tsp") + ":3: za mało miast: 1 (potrzeba co najmniej dwóch)"},
-        {plik("ogromna.tsp", (naglowek + "1 0 0\n2 100000 100000\n").toUtf8()),
-         dir.filePath("ogromna.tsp") + ": miasta potrzebują siatki 100001 X 100001 (10000200001 komórek), a okno "
-                                       "mieści najwyżej 67108864; taki plik rozwiąże wedrownik-cli w metryce pliku."},
         {dir.filePath("brak.tsp"), "Cannot open file " + dir.filePath("brak.tsp") + "."},
     };
     for (const auto& [sciezka, komunikat] : przypadki) {
@@ -155,6 +157,13 @@ TEST_F(PlikiTest, SaveThenOpenGivesTheSameGridAndCells) {
     glowne.MatrycaMiast->SetRowCount(30);
     glowne.MatrycaMiast->Losuj(8);
     glowne.Pliki->Otworz(sciezka);
+    EXPECT_EQ(stan(), zapisany);
+
+    // Saved again as it was opened, it still names its grid.
+    const QString znowu = dir.filePath("znowu.tsp");
+    glowne.Pliki->ZapiszJako(znowu);
+    glowne.MatrycaMiast->Losuj(8);
+    glowne.Pliki->Otworz(znowu);
     EXPECT_EQ(stan(), zapisany);
 }
 
@@ -192,34 +201,37 @@ TEST_F(PlikiTest, SavingARouteWithoutOneSaysSoAndAsksNothing) {
 }
 
 TEST_F(PlikiTest, TheFilesIdsAreWrittenUntilTheCitiesChange) {
-    // Row by row the cities are the file's 3, 2 and 1.
-    const QString sciezka = plik("idy.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 4 1\n3 2 5\nEOF\n");
+    // Ids past the count, as a file without DIMENSION may have them.
+    const QString sciezka =
+        plik("idy.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n7 0 0\n3 4 1\n9 2 5.25\nEOF\n");
     glowne.Pliki->Otworz(sciezka);
     auto zapiszTrase = [&] {
-        glowne.Miasta.LoadFromCMatryca(glowne.MatrycaMiast);
         const int trasa[] = {0, 1, 2};
         glowne.RysujTrase(trasa);
         const QString tour = dir.filePath("t.tour");
         glowne.Pliki->ZapiszTrase(tour);
-        return PlikTsp::WczytajTour(tour);
+        return czytaj(tour);
     };
-    EXPECT_EQ(zapiszTrase(), (std::vector<int>{3, 2, 1}));
+    // The length in the file's metric: 4 + 5 + 6.
+    const QByteArray tour = zapiszTrase();
+    EXPECT_TRUE(tour.contains("TOUR_SECTION\n7\n3\n9\n-1\n")) << tour.constData();
+    EXPECT_TRUE(tour.contains("COMMENT : Długość trasy 15\n")) << tour.constData();
 
-    // The saved instance keeps them too, each on its city's cell, in order.
-    auto miasta = [](const QString& tsp) {
-        std::vector<std::tuple<int, int, int>> wynik;
-        for (const MiastoTsp& m : PlikTsp::WczytajTsp(tsp).Miasta)
-            wynik.emplace_back(m.Id, m.Wiersz, m.Kolumna);
-        return wynik;
-    };
+    // The saved instance is the file's: its ids, coordinates and metric.
     glowne.Pliki->ZapiszJako(dir.filePath("zapisany.tsp"));
-    EXPECT_EQ(miasta(dir.filePath("zapisany.tsp")), miasta(sciezka));
+    const InstancjaTsp zapisany = PlikTsp::WczytajInstancje(dir.filePath("zapisany.tsp"));
+    EXPECT_EQ(zapisany.Ids, (std::vector<int>{7, 3, 9}));
+    EXPECT_EQ(zapisany.X, (std::vector<double>{0, 4, 2}));
+    EXPECT_EQ(zapisany.Y, (std::vector<double>{0, 1, 5.25}));
 
-    // A city set and taken away again leaves the same cities, numbered anew.
+    // A city set and taken away again leaves the same cities, numbered anew
+    // row by row and measured in cells.
     glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
     glowne.MatrycaMiast->MouseDown(Qt::LeftButton, {}, 13, 13);
     ASSERT_EQ(glowne.MatrycaMiast->GetPointCount(), 3);
-    EXPECT_EQ(zapiszTrase(), (std::vector<int>{1, 2, 3}));
+    const QByteArray wKomorkach = zapiszTrase();
+    EXPECT_TRUE(wKomorkach.contains("TOUR_SECTION\n1\n2\n3\n-1\n")) << wKomorkach.constData();
+    EXPECT_FALSE(wKomorkach.contains("COMMENT : Długość trasy 15\n"));
 }
 
 TEST_F(PlikiTest, AFileIsCheckedAtTheSizeItNeedsNotAtTheGridsOtherCount) {

@@ -1,7 +1,9 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
+#include "search/ZestawMiast.h"
 #include "storage/PlikTsp.h"
 #include "grid/CMatryca.h"
+#include "tests/app/Kierowca.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 #include "toolkit/core/DecimalConvert.h"
@@ -32,43 +34,6 @@
 #include <numeric>
 
 namespace {
-
-using Dzialanie = std::function<void(QWidget*)>;
-
-// Acts on the modal windows of one search in turn. Unlike a plain helper it
-// waits for the window each step names (nullptr: any message box) and lets
-// other windows pass, as a progress window that may close by itself before
-// anyone sees it.
-class Kierowca {
-public:
-    Kierowca() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { sprawdz(); });
-        timer_.start();
-    }
-
-    void nastepnie(QWidget* okno, Dzialanie dzialanie) { kroki_.push_back({okno, std::move(dzialanie)}); }
-    std::size_t pozostalo() const { return kroki_.size(); }
-
-private:
-    void sprawdz() {
-        QWidget* modalne = QApplication::activeModalWidget();
-        if (!modalne || !modalne->isVisible() || kroki_.empty() || modalne == ostatnie_)
-            return;
-        QWidget* cel = kroki_.front().first;
-        if (cel ? modalne != cel : !qobject_cast<QMessageBox*>(modalne))
-            return;
-        ostatnie_ = modalne;
-        Dzialanie dzialanie = std::move(kroki_.front().second);
-        kroki_.pop_front();
-        // Outside the timer's callback, so the action may open a modal loop.
-        QTimer::singleShot(0, modalne, [dzialanie = std::move(dzialanie), modalne] { dzialanie(modalne); });
-    }
-
-    QTimer timer_;
-    std::deque<std::pair<QWidget*, Dzialanie>> kroki_;
-    QPointer<QWidget> ostatnie_;
-};
 
 // The whole road of a search, from "Szukaj trasę" to the summary, through
 // the program's own windows.
@@ -132,7 +97,7 @@ protected:
     std::vector<int> trasaNaMatrycy() const {
         std::vector<int> trasa;
         for (const TPunkt& p : glowne.MatrycaMiast->GetBestPunkty()->Punkty) {
-            const auto& miasta = glowne.Miasta.Punkty;
+            const auto& miasta = glowne.Zestaw().komorki;
             trasa.push_back(int(std::find(miasta.begin(), miasta.end(), p) - miasta.begin()));
         }
         return trasa;
@@ -140,7 +105,7 @@ protected:
 
     // The shortest closed route through the current cities, by trying all.
     double najkrotszaTrasa() const {
-        const auto& m = glowne.Miasta.Punkty;
+        const auto& m = glowne.Zestaw().komorki;
         std::vector<int> q(m.size());
         std::iota(q.begin(), q.end(), 0);
         double najlepsza = INFINITY;
@@ -330,7 +295,7 @@ TEST_F(DrogaWyszukiwania, TheProgressWindowShowsBeforeTheDistanceTableExists) {
     EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
 }
 
-TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeAndAFinishConfirmedLaterLeavesItsResult) {
+TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeOrWhenFinishedWithItsBestRouteSoFar) {
     glowne.MatrycaMiast->Losuj(200);
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("1");
     bool bezTablicy = false;
@@ -345,25 +310,29 @@ TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeAndAFinishConfirmedLaterLeaves
     EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
     EXPECT_EQ(podsumowanie, QStringList({"", "", "", ""}));
     EXPECT_EQ(lokalnie, QStringList({FormatOneDecimal(watek.Dlugosc), FormatOneDecimal(watek.Sekundy) + " s"}));
-    const double dlugosc = okna.PodsumowanieForm.LokalnieNajkrotsza;
-    const std::vector<int> trasa = watek.NajlepszaTrasa;
 
-    // A search far longer than the test, paused and finished with "Tak".
+    // A search far longer than the test, paused and finished with "Tak":
+    // its best route so far is drawn and summed up with the time it searched.
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("100000");
     TObliczLokalnieForm& postep = okna.ObliczLokalnieForm;
     SeenBox pytanie;
     szukaj({wybierz(MetodaSzukania::Lokalnie),
             {&postep,
              [&](QWidget*) {
+                 ASSERT_TRUE(waitUntil([&] { return !postep.NajkrotszaDrogaLabel->text().isEmpty(); }));
                  postep.WstrzymajButton->click();
                  EXPECT_EQ(postep.WstrzymajButton->text(), "Wznów");
                  postep.ZakonczButton->click();
              }},
-            odpowiedz(&pytanie, QMessageBox::Yes)});
+            odpowiedz(&pytanie, QMessageBox::Yes), czytajPodsumowanie()});
     EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
-    EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::Przerwano);
-    EXPECT_TRUE(postep.Watek->hasEnded());
-    EXPECT_TRUE(podsumowanie.isEmpty());
-    EXPECT_EQ(okna.PodsumowanieForm.LokalnieNajkrotsza, dlugosc);
-    EXPECT_EQ(trasaNaMatrycy(), trasa) << "the first run's route stays drawn";
+    EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::OK);
+    const TObliczLokalnieThread& skonczony = *postep.Watek;
+    EXPECT_TRUE(skonczony.finishRequested());
+    ASSERT_TRUE(skonczony.Zakonczony.load());
+    EXPECT_TRUE(isPermutation(trasaNaMatrycy(), 200));
+    EXPECT_EQ(trasaNaMatrycy(), skonczony.NajlepszaTrasa);
+    EXPECT_LT(skonczony.Sekundy, 100000.0);
+    EXPECT_EQ(lokalnie,
+              QStringList({FormatOneDecimal(skonczony.Dlugosc), FormatOneDecimal(skonczony.Sekundy) + " s"}));
 }

@@ -1,3 +1,4 @@
+#include "app/MiastaOkna.h"
 #include "app/OknaProgramu.h"
 #include "grid/CMatryca.h"
 #include "tests/support/ModalHelper.h"
@@ -98,7 +99,7 @@ TEST_F(OknoGlowneTest, SearchWithFewerThanTwoCitiesIsRefused) {
         EXPECT_EQ(seen.caption, "Błąd");
         EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
         EXPECT_FALSE(form().Odleglosci);
-        EXPECT_EQ(form().Miasta.Count(), 0);
+        EXPECT_EQ(form().ZestawSzukania, nullptr);
     }
 }
 
@@ -117,7 +118,7 @@ TEST_F(OknoGlowneTest, ClosingTheSearchDialogBuildsNothingThatStays) {
     QTest::mouseClick(form().SzukajEdit, Qt::LeftButton);
     EXPECT_EQ(result, 2);
     EXPECT_FALSE(form().Odleglosci);
-    EXPECT_EQ(form().Miasta.Count(), 2);
+    EXPECT_EQ(form().ZestawSzukania, nullptr);
     EXPECT_EQ(grid().GetBestPunkty()->Count(), 0);
 }
 
@@ -126,7 +127,6 @@ TEST_F(OknoGlowneTest, RysujTraseDrawsTheCitiesInRouteOrder) {
     grid().SetCell(0, 0, true);
     grid().SetCell(0, 3, true);
     grid().SetCell(4, 0, true);
-    form().Miasta.LoadFromCMatryca(&grid());
     const int trasa[] = {2, 0, 1};
     form().RysujTrase(trasa);
     const CPunktyNowe* punkty = grid().GetBestPunkty();
@@ -135,10 +135,11 @@ TEST_F(OknoGlowneTest, RysujTraseDrawsTheCitiesInRouteOrder) {
     EXPECT_EQ(punkty->Punkty[1], (TPunkt{0, 0}));
     EXPECT_EQ(punkty->Punkty[2], (TPunkt{3, 0}));
 
-    // A click in a cell removes the route; the city list keeps its cities.
+    // A click in a cell removes the route, and there is none to save.
+    ASSERT_NE(form().Miasta->Trasa(), nullptr);
     QTest::mouseClick(&grid(), Qt::LeftButton, {}, QPoint(13 + 11, 25));
     EXPECT_EQ(grid().GetBestPunkty()->Count(), 0);
-    EXPECT_EQ(form().Miasta.Count(), 3);
+    EXPECT_EQ(form().Miasta->Trasa(), nullptr);
 }
 
 TEST_F(OknoGlowneTest, GridChangeResetsTheSummaryValues) {

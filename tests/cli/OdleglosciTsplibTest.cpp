@@ -2,8 +2,8 @@
 // program from TSPLIB's published formulas: a rounding slip shows here even
 // where TSPLIB's own files are not at hand.
 
-#include "cli/MiastaCli.h"
 #include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,8 @@ struct Odleglosc {
 };
 
 Metryka metryka(const QByteArray& tekst) {
-    return MiastaCli::WMetrycePliku(PlikTsp::CzytajInstancje(CzytnikLinii::ZBajtow(tekst), QStringLiteral("a.tsp")))
+    return PlikZestawu::ZInstancji(PlikTsp::CzytajInstancje(CzytnikLinii::ZBajtow(tekst), QStringLiteral("a.tsp")),
+                                   QStringLiteral("a.tsp"))
         .metryka;
 }
 

@@ -1,8 +1,7 @@
 // wedrownik-cli on TSPLIB's own instances: lengths in each file's metric
 // reproduce the published optima.
 
-#include "cli/MiastaCli.h"
-#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "tests/cli/ProcesCli.h"
 
 #include <QDir>
@@ -96,7 +95,7 @@ TEST_F(WedrownikCliTsplib, ExactSearchFindsThePublishedOptimumAndALongestNoClimb
         const Wynik dlugosc = uruchom({"length", tsp(nazwa), tour, "--json"});
         EXPECT_EQ(json(dlugosc)["length"].toInteger(), najkrotsza) << dlugosc.bledy.toStdString();
 
-        MiastaCli miasta = MiastaCli::WMetrycePliku(PlikTsp::WczytajInstancje(tsp(nazwa)));
+        ZestawMiast miasta = PlikZestawu::Wczytaj(tsp(nazwa));
         std::vector<int> trasa(std::size_t(miasta.metryka.Ilosc()));
         std::iota(trasa.begin(), trasa.end(), 0);
         std::mt19937 los(7);

@@ -2,6 +2,7 @@
 
 #include "grid/CMatryca.h"
 #include "search/CPunkty.h"
+#include "search/ZestawMiast.h"
 #include "tests/support/ModalHelper.h"
 #include "ui/OknoGlowne.h"
 #include "ui/TObliczForm.h"
@@ -14,11 +15,12 @@
 #include <QAbstractButton>
 #include <QMetaObject>
 
+#include <optional>
 #include <vector>
 
-// The main window as the search windows see it: a 25 x 25 grid, the city
-// list and distance table of the current search, and a record of every
-// route drawn.
+// The main window as the search windows see it: a 25 x 25 grid, the cities
+// and distance table of the current search, and a record of every route
+// drawn.
 class GlowneOkno : public OknoGlowne {
 public:
     GlowneOkno() {
@@ -34,8 +36,7 @@ public:
             const int komorka = (k * 37) % 625;
             matryca.SetCell(komorka / 25, komorka % 25, true);
         }
-        miasta.LoadFromCMatryca(&matryca);
-        odleglosci = miasta.CreateOdleglosci();
+        UstawZSiatki();
     }
 
     // Three cities with the sides 3, 4 and 5: every route is 12 long.
@@ -44,14 +45,18 @@ public:
         matryca.SetCell(0, 0, true);
         matryca.SetCell(0, 3, true);
         matryca.SetCell(4, 0, true);
-        miasta.LoadFromCMatryca(&matryca);
-        odleglosci = miasta.CreateOdleglosci();
+        UstawZSiatki();
     }
 
-    CMatryca& Matryca() override { return matryca; }
-    const CPunkty& ListaMiast() const override { return miasta; }
+    // A file's cities: the search's own table is built by the search.
+    void UstawZestaw(ZestawMiast z) {
+        zestaw.emplace(std::move(z));
+        odleglosci.reset();
+    }
+
+    const ZestawMiast& Zestaw() const override { return *zestaw; }
     OdleglosciSlot& SlotOdleglosci() override { return odleglosci; }
-    void RysujTrase(const int* trasa) override { narysowane.emplace_back(trasa, trasa + miasta.Count()); }
+    void RysujTrase(const int* trasa) override { narysowane.emplace_back(trasa, trasa + zestaw->Ilosc()); }
 
     // The closed length of a route, in double precision.
     double Dlugosc(const std::vector<int>& trasa) const {
@@ -62,9 +67,17 @@ public:
     }
 
     CMatryca matryca;
-    CPunkty miasta;
+    std::optional<ZestawMiast> zestaw;
     OdleglosciSlot odleglosci;
     std::vector<std::vector<int>> narysowane;
+
+private:
+    void UstawZSiatki() {
+        CPunkty miasta;
+        miasta.LoadFromCMatryca(&matryca);
+        odleglosci = miasta.CreateOdleglosci();
+        zestaw.emplace(ZestawMiast::ZKomorek(std::move(miasta.Punkty)));
+    }
 };
 
 // The search windows as the program creates them.

@@ -1,11 +1,11 @@
 // The lower bound never passes the optimum: on TSPLIB's published optimal
 // tours and on small random layouts against the exact search.
 
-#include "cli/MiastaCli.h"
 #include "search/TablicaZMetryki.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
 #include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "tests/search/dolne/MetrykiLosowe.h"
 
 #include <QDir>
@@ -26,7 +26,7 @@ TEST(OgraniczenieDolne, NeverAboveAPublishedOptimalTourAndWithinAFewPerCentOfIt)
         const QString nazwa = tour.fileName().chopped(int(qstrlen(".opt.tour")));
         const InstancjaTsp instancja = PlikTsp::WczytajInstancje(kTsplib + "/" + nazwa + ".tsp");
         const std::vector<int> trasa = PlikTsp::TrasaInstancji(instancja, nazwa, tour.filePath());
-        const MiastaCli miasta = MiastaCli::WMetrycePliku(InstancjaTsp(instancja));
+        const ZestawMiast miasta = PlikZestawu::ZInstancji(InstancjaTsp(instancja), tour.filePath());
         const double optimum = miasta.metryka.Dlugosc(trasa);
         UstawieniaOgraniczenia u;
         u.limitIteracji = miasta.metryka.Ilosc() < 5000 ? 400 : 50;

@@ -3,7 +3,7 @@
 #include "tests/search/permutacje/TObliczThreadTest.h"
 
 #include "search/BudowaTablicy.h"
-#include "search/CPunkty.h"
+#include "search/Metryka.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +11,17 @@ using namespace oblicz_test;
 
 namespace {
 
-CPunkty miastaZ(const Komorki& komorki) {
-    CPunkty miasta;
+Metryka miastaZ(const Komorki& komorki) {
+    std::vector<TPunkt> miasta;
     for (const auto& [kolumna, wiersz] : komorki)
-        miasta.Add({kolumna, wiersz});
-    return miasta;
+        miasta.push_back({kolumna, wiersz});
+    return Metryka::Komorki(miasta);
 }
 
 } // namespace
 
 TEST(BudowaTablicy, AStopPartWayLeavesNoTable) {
-    const CPunkty miasta = miastaZ(LosoweKomorki(50, 25, 25, 5));
+    const Metryka miasta = miastaZ(LosoweKomorki(50, 25, 25, 5));
     OdleglosciSlot slot;
     BudowaTablicy budowa;
     budowa.Zamow(&miasta, &slot);
@@ -32,12 +32,12 @@ TEST(BudowaTablicy, AStopPartWayLeavesNoTable) {
 }
 
 TEST(BudowaTablicy, AWorkersBuildEndsCleanlyOnAFinishAndFailsOverTheBudget) {
-    const CPunkty miasta = miastaZ(LosoweKomorki(8, 25, 25, 8));
+    const Metryka miasta = miastaZ(LosoweKomorki(8, 25, 25, 8));
     auto przeszukaj = [&](OdleglosciSlot& slot, auto&& przedStartem) {
         auto watek = std::make_unique<TObliczThread>();
         watek->Odleglosci = &slot;
         watek->Budowa.Zamow(&miasta, &slot);
-        watek->IloscMiast = miasta.Count();
+        watek->IloscMiast = miasta.Ilosc();
         watek->Tryb = TrybObliczen::Permutacje;
         przedStartem(*watek);
         watek->release();

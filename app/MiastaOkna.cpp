@@ -1,0 +1,44 @@
+#include "app/MiastaOkna.h"
+
+#include "grid/CMatryca.h"
+#include "search/CPunkty.h"
+
+#include <utility>
+
+std::shared_ptr<const ZestawMiast> MiastaOkna::Zestaw() const {
+    if (Plik())
+        return plik_;
+    if (!siatki_ || wersjaSiatki_ != matryca_.WersjaMiast()) {
+        CPunkty miasta;
+        miasta.LoadFromCMatryca(&matryca_);
+        siatki_ = std::make_shared<const ZestawMiast>(ZestawMiast::ZKomorek(std::move(miasta.Punkty)));
+        wersjaSiatki_ = matryca_.WersjaMiast();
+    }
+    return siatki_;
+}
+
+void MiastaOkna::UstawPlik(std::shared_ptr<const ZestawMiast> zestaw) {
+    plik_ = std::move(zestaw);
+    wersjaPliku_ = matryca_.WersjaMiast();
+}
+
+void MiastaOkna::PorzucPlik() {
+    plik_.reset();
+}
+
+const ZestawMiast* MiastaOkna::Plik() const {
+    if (!plik_ || (!plik_->komorki.empty() && matryca_.WersjaMiast() != wersjaPliku_))
+        return nullptr;
+    return plik_.get();
+}
+
+void MiastaOkna::UstawTrase(std::shared_ptr<const ZestawMiast> zestaw, std::vector<int> trasa) {
+    zestawTrasy_ = std::move(zestaw);
+    trasa_ = std::move(trasa);
+}
+
+const std::vector<int>* MiastaOkna::Trasa() const {
+    if (!zestawTrasy_ || trasa_.empty() || zestawTrasy_ != Zestaw())
+        return nullptr;
+    return &trasa_;
+}

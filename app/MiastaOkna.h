@@ -1,0 +1,46 @@
+#pragma once
+
+#include "search/ZestawMiast.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CMatryca;
+
+// The cities the main window shows and its searches read: an opened file's
+// set, in the file's metric, for as long as its cities stand untouched;
+// otherwise the grid's own cities, measured in cells.
+class MiastaOkna {
+public:
+    explicit MiastaOkna(const CMatryca& matryca) : matryca_(matryca) {}
+
+    // The current set. The grid's is made again only after its cities have
+    // changed, so that the same cities are the same set.
+    std::shared_ptr<const ZestawMiast> Zestaw() const;
+
+    // An opened file's set. One with cells stands on the grid, which must
+    // hold exactly those cities now, and holds until they change; one
+    // without is shown as points and holds until PorzucPlik.
+    void UstawPlik(std::shared_ptr<const ZestawMiast> zestaw);
+    void PorzucPlik();
+    // The opened file's set while it holds; none otherwise.
+    const ZestawMiast* Plik() const;
+    // The file's set holds and is shown as points, not on the grid.
+    bool NaPunktach() const { return Plik() && Plik()->komorki.empty(); }
+
+    // The route last drawn, as city numbers of the set it was found for.
+    void UstawTrase(std::shared_ptr<const ZestawMiast> zestaw, std::vector<int> trasa);
+    // That route while its set is still the current one; none otherwise.
+    const std::vector<int>* Trasa() const;
+
+private:
+    const CMatryca& matryca_;
+    std::shared_ptr<const ZestawMiast> plik_;
+    std::uint64_t wersjaPliku_ = 0;
+    // The grid's set as last made, and the grid's cities it was made of.
+    mutable std::shared_ptr<const ZestawMiast> siatki_;
+    mutable std::uint64_t wersjaSiatki_ = 0;
+    std::shared_ptr<const ZestawMiast> zestawTrasy_;
+    std::vector<int> trasa_;
+};
