@@ -1,5 +1,6 @@
 #include "ui/TPodsumowanieForm.h"
 
+#include "search/dolne/LukaDoOptimum.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
@@ -75,7 +76,9 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     LokalnieNajkrotszaLabel = new QLabel(GroupBox4);
     Label6 = new QLabel(QStringLiteral("Czas szukania : "), GroupBox4);
     LokalnieCzasLabel = new QLabel(GroupBox4);
-    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}});
+    Label8 = new QLabel(QStringLiteral("Od optimum : "), GroupBox4);
+    LokalnieLukaLabel = new QLabel(GroupBox4);
+    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}, {Label8, LokalnieLukaLabel}});
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     GenetycznieWykres = new WykresZbieznosci(this);
@@ -114,11 +117,16 @@ void TPodsumowanieForm::FormShow() {
     Label7->setVisible(dolna);
     PermutacjeOptimumLabel->setVisible(dolna);
     const int wierszDolnej = dolna ? Label7->sizeHint().height() + std::max(0, GroupBox1->layout()->spacing()) : 0;
+    const bool luka = !LokalnieNajkrotszaLabel->text().isEmpty() && LokalnieLuka >= 0.0;
+    LokalnieLukaLabel->setText(luka ? OpisLuki(LokalnieLuka) : QString());
+    Label8->setVisible(luka);
+    LokalnieLukaLabel->setVisible(luka);
+    const int wierszLuki = luka ? Label8->sizeHint().height() + std::max(0, GroupBox4->layout()->spacing()) : 0;
 
     // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
     GenetycznieWykres->setVisible(wykres);
-    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej));
+    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki));
 }

@@ -1,7 +1,10 @@
 #include "search/dolne/LukaDoOptimum.h"
 
+#include "search/dolne/OgraniczenieDolne.h"
+
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -34,4 +37,16 @@ QString OpisLuki(double luka, int miejsc) {
     if (luka <= 0.0)
         return QStringLiteral("optymalna");
     return QStringLiteral("co najwyżej %1 % powyżej optimum").arg(QLocale().toString(luka, 'f', miejsc));
+}
+
+std::optional<double> LukaTrasy(const Metryka& d, double dlugosc, double limitSekund,
+                                const std::function<bool()>& przerwij, const RunningClock* zegar) {
+    UstawieniaOgraniczenia u;
+    u.limitSekund = limitSekund;
+    u.dlugoscTrasy = dlugosc;
+    u.zegar = zegar;
+    const OgraniczenieDolne o = ObliczOgraniczenieDolne(d, u, przerwij);
+    if (!o.Jest())
+        return std::nullopt;
+    return LukaCoNajwyzej(dlugosc, std::min(o.wartosc, dlugosc), d.Calkowita());
 }

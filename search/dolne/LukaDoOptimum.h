@@ -1,6 +1,11 @@
 #pragma once
 
+#include "search/Metryka.h"
+#include "toolkit/core/RunningClock.h"
+
 #include <QString>
+
+#include <functional>
 
 #include <optional>
 
@@ -16,3 +21,9 @@ std::optional<double> LukaCoNajwyzej(double trasa, double ograniczenie, bool cal
 // the system's decimal separator; "optymalna" (the route is optimal) when
 // the gap is 0.
 QString OpisLuki(double luka, int miejsc = 2);
+
+// The gap of a route of length dlugosc: a lower bound computed for at most
+// limitSekund on zegar (wall time without one), polling przerwij. None when
+// stopped before a bound, or without a gap to speak of.
+std::optional<double> LukaTrasy(const Metryka& d, double dlugosc, double limitSekund,
+                                const std::function<bool()>& przerwij, const RunningClock* zegar = nullptr);

@@ -45,8 +45,13 @@ bool OgraniczenieDolne::Jest() const {
 
 OgraniczenieDolne ObliczOgraniczenieDolne(const Metryka& d, const UstawieniaOgraniczenia& ustawienia,
                                           const std::function<bool()>& przerwij) {
+    const RunningClock* zegar = ustawienia.zegar;
     const auto poczatek = Zegar::now();
-    const auto sekundy = [&] { return std::chrono::duration<double>(Zegar::now() - poczatek).count(); };
+    const double poczatekZegara = zegar ? zegar->seconds() : 0.0;
+    const auto sekundy = [&] {
+        return zegar ? zegar->seconds() - poczatekZegara
+                     : std::chrono::duration<double>(Zegar::now() - poczatek).count();
+    };
     const double limit = ustawienia.limitSekund;
     const int n = d.Ilosc();
     const PlanOgraniczenia plan = ustawienia.plan ? *ustawienia.plan : PlanOgraniczenia::Dla(n);
