@@ -12,7 +12,8 @@
 # (default all); TARGET=PERCENT (default 2): the ascent aims at a route this
 # many per cent above the optimum, as the local search's would be, or
 # TARGET=search:S for the route of an actual local search of S seconds
-# (not counted in the time), or TARGET=greedy for a greedy route's.
+# (not counted in the time), or TARGET=greedy for a greedy route's;
+# THREAD_TIME=1: the limit and the times in the thread's processor time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-0}
@@ -40,4 +41,4 @@ if [ -z "$files" ]; then
 fi
 # shellcheck disable=SC2086
 exec ./build/bench/dolne/wedrownik_dolne --optima "$data/optima.tsv" --seconds "$seconds" \
-  "${target_args[@]}" $files
+  "${target_args[@]}" ${THREAD_TIME:+--thread-time} $files

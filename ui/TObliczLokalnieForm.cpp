@@ -86,7 +86,7 @@ void TObliczLokalnieForm::PrzygotujObliczenia() {
     const double naOgraniczenie = CzescNaOgraniczenie * CzasSzukania;
     Watek->Ocena = [naOgraniczenie](const Metryka& d, double dlugosc, const std::function<bool()>& przerwij,
                                     const RunningClock& zegar) {
-        return LukaTrasy(d, dlugosc, naOgraniczenie, przerwij, &zegar);
+        return LukaTrasy(d, dlugosc, naOgraniczenie, przerwij, [&zegar] { return zegar.seconds(); });
     };
     connect(Watek.get(), &QThread::finished, this, &TObliczLokalnieForm::PoZakonczeniuThreada);
 }

@@ -4,8 +4,7 @@
 
 #include "reference/MiastaTestowe.h"
 #include "search/SumaTrasy.h"
-#include "search/dolne/AlfaBliskosc.h"
-#include "search/dolne/OgraniczenieDolne.h"
+#include "search/dolne/KandydaciAlfa.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
 #include "storage/PlikZestawu.h"
@@ -102,31 +101,6 @@ struct Kandydaci {
     double udzial = 0.1;
 };
 
-std::shared_ptr<const SasiedziKandydaci> kandydaciAlfa(const Metryka& metryka, const Kandydaci& k, double sekundy) {
-    UstawieniaOgraniczenia uo;
-    uo.limitSekund = sekundy;
-    const OgraniczenieDolne o = ObliczOgraniczenieDolne(metryka, uo, [] { return false; });
-    if (!o.Jest() || o.drzewo.Ilosc() == 0)
-        return nullptr;
-    auto listy = AlfaBliskosc(metryka, o.kary, o.drzewo).Sasiedzi(k.alfa, [] { return false; });
-    if (!listy)
-        return nullptr;
-    const int n = metryka.Ilosc();
-    const PlanPrzeszukiwania plan = PlanPrzeszukiwania::Dla(n);
-    std::vector<PunktPlaszczyzny> wspolrzedne;
-    if (metryka.MaWspolrzedne())
-        for (int c = 0; c < n; ++c)
-            wspolrzedne.push_back({metryka.X()[std::size_t(c)], metryka.Y()[std::size_t(c)]});
-    auto sasiedzi = std::make_shared<SasiedziKandydaci>();
-    sasiedzi->Zbuduj(metryka, n, wspolrzedne, plan.sasiedzi, plan.wCwiartce, [] { return false; });
-    if (k.zNajblizszymi)
-        for (int c = 0; c < n; ++c)
-            for (const auto& s : sasiedzi->Dla(c))
-                (*listy)[std::size_t(c)].push_back(s.miasto);
-    sasiedzi->ZastapListy(metryka, *listy);
-    return sasiedzi;
-}
-
 int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik, double sekundy,
            const std::vector<std::uint64_t>& ziarna, int watki, long long rundy, const Kandydaci& kandydaci) {
     const auto optima = czytajOptima(optimaPlik);
@@ -157,7 +131,7 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             u.limitSekund = rundy >= 0 ? 0.0 : std::max(0.1, (sekundy > 0 ? sekundy : domyslnyCzas(n)) - czytanie);
             if (kandydaci.alfa > 0) {
                 const double naAlfe = kandydaci.udzial * (sekundy > 0 ? sekundy : domyslnyCzas(n));
-                u.kandydaci = kandydaciAlfa(metryka, kandydaci, naAlfe);
+                u.kandydaci = KandydaciAlfa(metryka, kandydaci.alfa, kandydaci.zNajblizszymi, naAlfe, [] { return false; });
                 if (u.limitSekund > 0)
                     u.limitSekund = std::max(0.1, u.limitSekund - sekundyOd(t1));
             }

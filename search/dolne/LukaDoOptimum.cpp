@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 std::optional<double> LukaCoNajwyzej(double trasa, double ograniczenie, bool calkowite, int miejsc) {
     if (trasa <= 0.0 && ograniczenie >= trasa)
@@ -40,11 +41,11 @@ QString OpisLuki(double luka, int miejsc) {
 }
 
 std::optional<double> LukaTrasy(const Metryka& d, double dlugosc, double limitSekund,
-                                const std::function<bool()>& przerwij, const RunningClock* zegar) {
+                                const std::function<bool()>& przerwij, std::function<double()> zegar) {
     UstawieniaOgraniczenia u;
     u.limitSekund = limitSekund;
     u.dlugoscTrasy = dlugosc;
-    u.zegar = zegar;
+    u.zegar = std::move(zegar);
     const OgraniczenieDolne o = ObliczOgraniczenieDolne(d, u, przerwij);
     if (!o.Jest())
         return std::nullopt;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "search/Metryka.h"
-#include "toolkit/core/RunningClock.h"
 
 #include <QString>
 
@@ -26,4 +25,4 @@ QString OpisLuki(double luka, int miejsc = 2);
 // limitSekund on zegar (wall time without one), polling przerwij. None when
 // stopped before a bound, or without a gap to speak of.
 std::optional<double> LukaTrasy(const Metryka& d, double dlugosc, double limitSekund,
-                                const std::function<bool()>& przerwij, const RunningClock* zegar = nullptr);
+                                const std::function<bool()>& przerwij, std::function<double()> zegar = {});

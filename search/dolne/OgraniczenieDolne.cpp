@@ -45,11 +45,11 @@ bool OgraniczenieDolne::Jest() const {
 
 OgraniczenieDolne ObliczOgraniczenieDolne(const Metryka& d, const UstawieniaOgraniczenia& ustawienia,
                                           const std::function<bool()>& przerwij) {
-    const RunningClock* zegar = ustawienia.zegar;
+    const std::function<double()>& zegar = ustawienia.zegar;
     const auto poczatek = Zegar::now();
-    const double poczatekZegara = zegar ? zegar->seconds() : 0.0;
+    const double poczatekZegara = zegar ? zegar() : 0.0;
     const auto sekundy = [&] {
-        return zegar ? zegar->seconds() - poczatekZegara
+        return zegar ? zegar() - poczatekZegara
                      : std::chrono::duration<double>(Zegar::now() - poczatek).count();
     };
     const double limit = ustawienia.limitSekund;

@@ -3,7 +3,6 @@
 #include "search/Metryka.h"
 #include "search/dolne/JednoDrzewo.h"
 #include "search/dolne/PlanOgraniczenia.h"
-#include "toolkit/core/RunningClock.h"
 
 #include <functional>
 #include <optional>
@@ -12,9 +11,10 @@
 struct UstawieniaOgraniczenia {
     // Seconds for the whole computation; 0: none (the ascent ends by itself).
     double limitSekund = 0.0;
-    // The clock the limit is counted on (a held search's stands still);
-    // none: wall time.
-    const RunningClock* zegar = nullptr;
+    // Seconds on the clock the limit is counted on (a held search's stands
+    // still; a benchmark's may be the thread's processor time); none: wall
+    // time.
+    std::function<double()> zegar;
     // The length of a known route: the ascent's target. Without one, a
     // greedy route's (15 to 20 per cent above the optimum, a slower start).
     std::optional<double> dlugoscTrasy;
