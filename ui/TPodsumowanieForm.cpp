@@ -76,9 +76,11 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     LokalnieNajkrotszaLabel = new QLabel(GroupBox4);
     Label6 = new QLabel(QStringLiteral("Czas szukania : "), GroupBox4);
     LokalnieCzasLabel = new QLabel(GroupBox4);
-    Label8 = new QLabel(QStringLiteral("Od optimum : "), GroupBox4);
+    // A sentence of its own across the group: "co najwyżej 0,83 % powyżej
+    // optimum" does not fit beside a label.
     LokalnieLukaLabel = new QLabel(GroupBox4);
-    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}, {Label8, LokalnieLukaLabel}});
+    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}})
+        ->addWidget(LokalnieLukaLabel, 2, 0, 1, 2);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     GenetycznieWykres = new WykresZbieznosci(this);
@@ -119,9 +121,8 @@ void TPodsumowanieForm::FormShow() {
     const int wierszDolnej = dolna ? Label7->sizeHint().height() + std::max(0, GroupBox1->layout()->spacing()) : 0;
     const bool luka = !LokalnieNajkrotszaLabel->text().isEmpty() && LokalnieLuka >= 0.0;
     LokalnieLukaLabel->setText(luka ? OpisLuki(LokalnieLuka) : QString());
-    Label8->setVisible(luka);
     LokalnieLukaLabel->setVisible(luka);
-    const int wierszLuki = luka ? Label8->sizeHint().height() + std::max(0, GroupBox4->layout()->spacing()) : 0;
+    const int wierszLuki = luka ? LokalnieLukaLabel->sizeHint().height() + std::max(0, GroupBox4->layout()->spacing()) : 0;
 
     // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();

@@ -55,7 +55,6 @@ public:
     QLabel* LokalnieNajkrotszaLabel = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* LokalnieCzasLabel = nullptr;
-    QLabel* Label8 = nullptr;
     QLabel* LokalnieLukaLabel = nullptr;
     QPushButton* Button1 = nullptr;
     WykresZbieznosci* GenetycznieWykres = nullptr;
