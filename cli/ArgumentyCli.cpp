@@ -1,5 +1,6 @@
 #include "cli/ArgumentyCli.h"
 
+#include "search/dowod/ZasiegDowodu.h"
 #include "search/permutacje/ZasiegiPrzegladu.h"
 #include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
@@ -68,9 +69,15 @@ void DodajOpcje(QCommandLineParser& parser) {
             "\n"
             "Methods (--method):\n"
             "  auto     the exact method up to %1 cities, where it is known to finish on\n"
-            "           any layout; the local search beyond. The default.\n"
-            "  exact    every route, the shortest and the longest; past %1 cities it\n"
-            "           may not finish (said on standard error).\n"
+            "           any layout; up to %2 cities a proof by branch and cut within\n"
+            "           --time-limit, or failing that its best route with a lower bound;\n"
+            "           the local search beyond. The default.\n"
+            "  exact    the shortest and the longest route, proven: every route up to %1\n"
+            "           cities, branch and cut beyond (up to %3 cities), with no time\n"
+            "           limit unless --time-limit is given. Branch and cut solves an LP\n"
+            "           relaxation (degree equations, subtour and blossom cuts)\n"
+            "           with COIN-OR Clp, branching on edges; on hard instances it may\n"
+            "           not finish (said on standard error).\n"
             "  random   the best of --draws random routes.\n"
             "  genetic  a genetic algorithm.\n"
             "  local    iterated 3-opt and Or-opt moves with local double-bridge kicks\n"
@@ -92,6 +99,13 @@ void DodajOpcje(QCommandLineParser& parser) {
             "past that the exact method prints how far its route may be from the\n"
             "optimum); the length printed is measured again from the route in the metric\n"
             "itself. length builds no table.\n"
+            "A proven answer says \"proven optimal\" (and \"proven longest\"). Otherwise\n"
+            "branch and cut says how far its routes may be from the best:\n"
+            "\"lower-bound L\" and \"gap-at-most X %\" (the route is at most X % longer\n"
+            "than the shortest), \"longest-at-most U\" and \"longest-gap-at-most X %\"\n"
+            "(at most X % shorter than the longest); \"nodes\" counts its branches. In\n"
+            "the grid metric, proven means that no route is shorter (longer) by more\n"
+            "than a millionth of its length.\n"
             "Ctrl+C ends the search and prints the best route so far, with its own length\n"
             "and \"finished early\"; before the first complete route it prints none.\n"
             "\n"
@@ -104,7 +118,9 @@ void DodajOpcje(QCommandLineParser& parser) {
             "  5    the route was printed, but the --tour file could not be written\n"
             "  130  interrupted by Ctrl+C\n"
             "When several apply, the first of 4, 5 and 130.")
-            .arg(kPrzegladKonczySieDo));
+            .arg(kPrzegladKonczySieDo)
+            .arg(kAutoDowodDo)
+            .arg(kDowodNajwiecejMiast));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve or length."));
@@ -127,7 +143,8 @@ void DodajOpcje(QCommandLineParser& parser) {
         {QStringLiteral("mutation"), QStringLiteral("Mutation probability (default 0.1)."), QStringLiteral("P"),
          QStringLiteral("0.1")},
         {QStringLiteral("time-limit"),
-         QStringLiteral("Seconds the local search runs (default 10; 0: no limit, with --rounds)."),
+         QStringLiteral("Seconds the local search, or auto's proof, runs (default 10; 0: no limit, with "
+                        "--rounds); for the exact method, none unless given."),
          QStringLiteral("S"), QStringLiteral("10")},
         {QStringLiteral("rounds"), QStringLiteral("Rounds the local search makes (a kick and a descent each); with the same --seed, the same route."),
          QStringLiteral("N")},
@@ -196,6 +213,7 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
     zadanie.krzyzowanie = *krzyzowanie;
     zadanie.mutacja = *mutacja;
     zadanie.limitSekund = *czas;
+    zadanie.limitPodany = parser.isSet(QStringLiteral("time-limit"));
     if (parser.isSet(QStringLiteral("rounds"))) {
         const auto rundy = liczba(parser, QStringLiteral("rounds"), 0);
         if (!rundy)

@@ -2,6 +2,8 @@
 
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
+#include "search/dowod/TDowodThread.h"
+#include "search/dowod/ZasiegDowodu.h"
 #include "search/genetyczne/CGenetyk.h"
 #include "search/TablicaZMetryki.h"
 #include "search/dolne/LukaDoOptimum.h"
@@ -35,6 +37,9 @@ struct Odpowiedz {
     QString trasy;
     std::optional<long long> rundy;
     bool przerwany = false;
+    // Branch and cut's answers.
+    std::optional<WynikDowodu> dowod;
+    std::optional<WynikDowodu> dowodNajdluzszej;
 };
 
 bool jestTrasa(const std::vector<int>& trasa, int n) {
@@ -206,12 +211,67 @@ void ograniczenie(const Metryka& metryka, double limitSekund, const std::atomic<
     // is only ever below the shortest route.
     const double dolne = std::min(o.wartosc, wynik.dlugosc.Liczba());
     if (metryka.Calkowita()) {
-        wynik.dolneOgraniczenie = DlugoscCli{std::int64_t(dolne)};
+        wynik.dolnaGranica = DlugoscCli{std::int64_t(dolne)};
     } else {
         // Printed with four decimals: cut down to them, never rounded up.
-        wynik.dolneOgraniczenie = DlugoscCli{std::floor(dolne * 1e4) / 1e4};
+        wynik.dolnaGranica = DlugoscCli{std::floor(dolne * 1e4) / 1e4};
     }
-    wynik.lukaCoNajwyzej = LukaCoNajwyzej(wynik.dlugosc.Liczba(), wynik.dolneOgraniczenie->Liczba(), metryka.Calkowita());
+    wynik.lukaProcent = LukaCoNajwyzej(wynik.dlugosc.Liczba(), wynik.dolnaGranica->Liczba(), metryka.Calkowita());
+}
+
+// Branch and cut for the shortest route and, when asked, the longest; with
+// no limit (0) it runs until both are proven.
+Odpowiedz dowodem(const ZadanieCli& zadanie, const Metryka& metryka, bool najdluzsza, double limitSekund,
+                  const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep) {
+    TDowodThread watek;
+    watek.UstawMiasta(metryka);
+    watek.Najdluzsza = najdluzsza;
+    watek.Ustawienia.limitSekund = limitSekund;
+    watek.Ustawienia.rundy = zadanie.rundy;
+    watek.Ustawienia.ziarno = zadanie.ziarno.value_or(std::uint32_t(QDateTime::currentSecsSinceEpoch()));
+    const int miejsca = metryka.Calkowita() ? 0 : 4;
+    czekaj(watek, przerwano, [&] {
+        const CelDowodu cel = watek.Biezacy();
+        const PostepDowodu& p = watek.Postep(cel);
+        if (!postep || std::isnan(p.Dlugosc()))
+            return;
+        QString linia = (cel == CelDowodu::Najkrotsza ? QStringLiteral("shortest ") : QStringLiteral("longest "))
+                        + QString::number(p.Dlugosc(), 'f', miejsca);
+        if (!std::isnan(p.Granica()))
+            linia += (cel == CelDowodu::Najkrotsza ? QStringLiteral(", at least ") : QStringLiteral(", at most "))
+                     + QString::number(p.Granica(), 'f', miejsca);
+        postep(linia + QStringLiteral(", nodes ") + QString::number(p.Wezly()));
+    });
+    if (const std::optional<QString> blad = watek.failure())
+        throw BladWyszukiwania(*blad);
+    Odpowiedz odpowiedz;
+    odpowiedz.przerwany = watek.finishRequested();
+    if (watek.Zakonczony && jestTrasa(watek.WynikNajkrotszej.trasa, metryka.Ilosc())) {
+        odpowiedz.trasa = watek.WynikNajkrotszej.trasa;
+        odpowiedz.dlugosc = watek.WynikNajkrotszej.dlugosc;
+        odpowiedz.dowod = watek.WynikNajkrotszej;
+        if (najdluzsza)
+            odpowiedz.dowodNajdluzszej = watek.WynikNajdluzszej;
+    }
+    return odpowiedz;
+}
+
+// How far a route may be from the best, in per cent of the bound (of the
+// longest route's bound), rounded up: none where the bound is not positive.
+std::optional<double> lukaProcent(double trasa, double granica, bool najdluzsza) {
+    const double luka = najdluzsza ? (granica - trasa) / granica : (trasa - granica) / granica;
+    if (!(granica > 0.0) || !std::isfinite(luka))
+        return std::nullopt;
+    return std::ceil(std::max(0.0, luka) * 100.0 * 100.0 * (1.0 + 1e-12)) / 100.0;
+}
+
+// A bound as printed: whole in the file's metrics (it is whole there), in
+// the cells to four decimals rounded the safe way.
+DlugoscCli granicaCli(const Metryka& metryka, double granica, bool wGore) {
+    if (metryka.Calkowita())
+        return DlugoscCli{std::int64_t(std::llround(granica))};
+    const double skala = 1e4;
+    return DlugoscCli{(wGore ? std::ceil(granica * skala) : std::floor(granica * skala)) / skala};
 }
 
 } // namespace
@@ -226,19 +286,38 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     const int n = miasta.metryka.Ilosc();
 
     ZadanieCli::Metoda metoda = zadanie_.metoda;
+    // Past the permutation search's reach, the exact method is branch and
+    // cut, and auto tries it within the time limit.
+    const bool dowod = n > kPrzegladKonczySieDo
+                       && (metoda == ZadanieCli::Metoda::Dokladna
+                           || (metoda == ZadanieCli::Metoda::Automatyczna && n <= kAutoDowodDo));
     if (metoda == ZadanieCli::Metoda::Automatyczna)
         metoda = n <= kPrzegladKonczySieDo ? ZadanieCli::Metoda::Dokladna : ZadanieCli::Metoda::Lokalna;
-    else if (metoda == ZadanieCli::Metoda::Dokladna && n > kPrzegladKonczySieDo && uwaga)
-        uwaga(QStringLiteral("note: the exact method is known to finish up to %1 cities; with %2 it may not "
-                             "finish (Ctrl+C prints the best route so far; --method local gives a good route "
-                             "in seconds)")
+    if (dowod && n > kDowodNajwiecejMiast)
+        throw UserError(QStringLiteral("--method exact: branch and cut takes at most %1 cities, not %2 "
+                                       "(--method local gives a good route)")
+                            .arg(kDowodNajwiecejMiast)
+                            .arg(n));
+    if (dowod && zadanie_.metoda == ZadanieCli::Metoda::Dokladna && uwaga)
+        uwaga(QStringLiteral("note: past %1 cities the exact method is branch and cut, which may not finish on "
+                             "%2 cities (Ctrl+C prints the best routes so far with their bounds; --time-limit "
+                             "stops it)")
                   .arg(kPrzegladKonczySieDo)
                   .arg(n));
 
     QElapsedTimer zegar;
     Odpowiedz odpowiedz;
     OdleglosciSlot odleglosci;
-    if (metoda == ZadanieCli::Metoda::Lokalna) {
+    if (dowod) {
+        zegar.start();
+        const bool dokladna = zadanie_.metoda == ZadanieCli::Metoda::Dokladna;
+        odpowiedz = dowodem(zadanie_, miasta.metryka, dokladna,
+                            dokladna && !zadanie_.limitPodany ? 0.0 : zadanie_.limitSekund, przerwano, postep);
+        // The route printed is the local search's unless branch and cut
+        // found a better one.
+        if (!dokladna && odpowiedz.dowod && odpowiedz.dowod->dlugosc != odpowiedz.dowod->dlugoscPoczatkowa)
+            metoda = ZadanieCli::Metoda::Dokladna;
+    } else if (metoda == ZadanieCli::Metoda::Lokalna) {
         zegar.start();
         odpowiedz = lokalnie(zadanie_, miasta.metryka, przerwano, postep);
     } else {
@@ -277,7 +356,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         const std::int64_t dlugosc = miasta.metryka.DlugoscCalkowita(odpowiedz.trasa);
         wynik.dlugosc.wartosc = dlugosc;
         std::optional<std::int64_t> dolna;
-        if (metoda == ZadanieCli::Metoda::Dokladna && !odpowiedz.przerwany)
+        if (!dowod && metoda == ZadanieCli::Metoda::Dokladna && !odpowiedz.przerwany)
             dolna = OptimumCoNajmniej(*odleglosci, n, dlugosc);
         if (dolna) {
             // The sums rounded: the route is the best in single precision,
@@ -296,12 +375,39 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         if (odpowiedz.najdluzsza)
             wynik.najdluzsza = DlugoscCli{*odpowiedz.najdluzsza};
     }
+    if (odpowiedz.dowod) {
+        const WynikDowodu& d = *odpowiedz.dowod;
+        wynik.udowodniona = d.udowodniona;
+        wynik.wezly = d.wezly;
+        if (!d.udowodniona && std::isfinite(d.granica)) {
+            wynik.dolnaGranica = granicaCli(miasta.metryka, d.granica, false);
+            wynik.lukaProcent = lukaProcent(wynik.dlugosc.Liczba(), wynik.dolnaGranica->Liczba(), false);
+        }
+    } else if (!dowod && metoda == ZadanieCli::Metoda::Dokladna && !odpowiedz.przerwany && !wynik.optimumCoNajmniej) {
+        wynik.udowodniona = true;
+        if (wynik.najdluzsza)
+            wynik.najdluzszaUdowodniona = true;
+    }
+    if (odpowiedz.dowodNajdluzszej && !odpowiedz.dowodNajdluzszej->trasa.empty()) {
+        const WynikDowodu& d = *odpowiedz.dowodNajdluzszej;
+        wynik.najdluzsza = miasta.metryka.Calkowita()
+                               ? DlugoscCli{miasta.metryka.DlugoscCalkowita(d.trasa)}
+                               : DlugoscCli{d.dlugosc};
+        wynik.najdluzszaUdowodniona = d.udowodniona;
+        *wynik.wezly += d.wezly;
+        if (!d.udowodniona && std::isfinite(d.granica)) {
+            wynik.najdluzszaCoNajwyzej = granicaCli(miasta.metryka, d.granica, true);
+            wynik.lukaNajdluzszejProcent =
+                lukaProcent(wynik.najdluzsza->Liczba(), wynik.najdluzszaCoNajwyzej->Liczba(), true);
+        }
+    }
     wynik.sekundy = double(zegar.nsecsElapsed()) * 1e-9;
     wynik.trasy = odpowiedz.trasy;
     wynik.rundy = odpowiedz.rundy;
     wynik.przerwany = odpowiedz.przerwany;
-    // The exact method's finished route is the optimum: nothing to bound.
-    if (metoda != ZadanieCli::Metoda::Dokladna && zadanie_.limitOgraniczenia > 0.0 && !przerwano.load()) {
+    // The exact method's finished route is the optimum, and branch and cut
+    // brings its own bound: nothing to add.
+    if (!dowod && metoda != ZadanieCli::Metoda::Dokladna && zadanie_.limitOgraniczenia > 0.0 && !przerwano.load()) {
         ograniczenie(miasta.metryka, zadanie_.limitOgraniczenia, przerwano, postep, wynik);
         wynik.przerwany = wynik.przerwany || przerwano.load();
     }

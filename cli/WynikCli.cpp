@@ -10,10 +10,6 @@ QByteArray WynikCli::Wydruk(bool json) const {
         wynik[QStringLiteral("method")] = metoda;
         wynik[QStringLiteral("cities")] = miasta;
         wynik[QStringLiteral("shortest")] = dlugosc.Json();
-        if (dolneOgraniczenie)
-            wynik[QStringLiteral("lower_bound")] = dolneOgraniczenie->Json();
-        if (lukaCoNajwyzej)
-            wynik[QStringLiteral("gap_at_most")] = *lukaCoNajwyzej;
         if (najdluzsza)
             wynik[QStringLiteral("longest")] = najdluzsza->Json();
         QJsonArray lista;
@@ -27,15 +23,25 @@ QByteArray WynikCli::Wydruk(bool json) const {
             wynik[QStringLiteral("rounds")] = double(*rundy);
         if (optimumCoNajmniej)
             wynik[QStringLiteral("optimum_at_least")] = double(*optimumCoNajmniej);
+        if (udowodniona)
+            wynik[QStringLiteral("proven")] = *udowodniona;
+        if (dolnaGranica)
+            wynik[QStringLiteral("lower_bound")] = dolnaGranica->Json();
+        if (lukaProcent)
+            wynik[QStringLiteral("gap_at_most")] = *lukaProcent;
+        if (najdluzszaUdowodniona)
+            wynik[QStringLiteral("longest_proven")] = *najdluzszaUdowodniona;
+        if (najdluzszaCoNajwyzej)
+            wynik[QStringLiteral("longest_at_most")] = najdluzszaCoNajwyzej->Json();
+        if (lukaNajdluzszejProcent)
+            wynik[QStringLiteral("longest_gap_at_most")] = *lukaNajdluzszejProcent;
+        if (wezly)
+            wynik[QStringLiteral("nodes")] = double(*wezly);
         wynik[QStringLiteral("finished")] = !przerwany;
         return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
     }
     QString tekst = QStringLiteral("method ") + metoda + QStringLiteral("\ncities ") + QString::number(miasta)
                     + QStringLiteral("\nshortest ") + dlugosc.Tekst() + QLatin1Char('\n');
-    if (dolneOgraniczenie)
-        tekst += QStringLiteral("lower-bound ") + dolneOgraniczenie->Tekst() + QLatin1Char('\n');
-    if (lukaCoNajwyzej)
-        tekst += QStringLiteral("gap-at-most ") + QString::number(*lukaCoNajwyzej, 'f', 2) + QStringLiteral(" %\n");
     if (najdluzsza)
         tekst += QStringLiteral("longest ") + najdluzsza->Tekst() + QLatin1Char('\n');
     tekst += QStringLiteral("route");
@@ -48,6 +54,21 @@ QByteArray WynikCli::Wydruk(bool json) const {
         tekst += QStringLiteral("rounds ") + QString::number(*rundy) + QLatin1Char('\n');
     if (optimumCoNajmniej)
         tekst += QStringLiteral("optimum-at-least ") + QString::number(*optimumCoNajmniej) + QLatin1Char('\n');
+    if (udowodniona && *udowodniona)
+        tekst += QStringLiteral("proven optimal\n");
+    if (dolnaGranica)
+        tekst += QStringLiteral("lower-bound ") + dolnaGranica->Tekst() + QLatin1Char('\n');
+    if (lukaProcent)
+        tekst += QStringLiteral("gap-at-most ") + QString::number(*lukaProcent, 'f', 2) + QStringLiteral(" %\n");
+    if (najdluzszaUdowodniona && *najdluzszaUdowodniona)
+        tekst += QStringLiteral("proven longest\n");
+    if (najdluzszaCoNajwyzej)
+        tekst += QStringLiteral("longest-at-most ") + najdluzszaCoNajwyzej->Tekst() + QLatin1Char('\n');
+    if (lukaNajdluzszejProcent)
+        tekst += QStringLiteral("longest-gap-at-most ") + QString::number(*lukaNajdluzszejProcent, 'f', 2)
+                 + QStringLiteral(" %\n");
+    if (wezly)
+        tekst += QStringLiteral("nodes ") + QString::number(*wezly) + QLatin1Char('\n');
     if (przerwany)
         tekst += QStringLiteral("finished early\n");
     return tekst.toUtf8();

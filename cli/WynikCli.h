@@ -24,12 +24,22 @@ struct WynikCli {
     QString trasy;
     // The local search's kicks.
     std::optional<long long> rundy;
-    // After a heuristic method: a length no route can beat, and how far
-    // above the optimum the route can be at most, in per cent.
-    std::optional<DlugoscCli> dolneOgraniczenie;
-    std::optional<double> lukaCoNajwyzej;
     // Where the exact search's sums rounded: the least the optimum can be.
     std::optional<std::int64_t> optimumCoNajmniej;
+    // Whether the route is proven the shortest, where a method can tell;
+    // otherwise the least a route can be (branch and cut's bound, or after
+    // a heuristic method Held and Karp's) and how far above it this one is,
+    // in per cent (rounded up).
+    std::optional<bool> udowodniona;
+    std::optional<DlugoscCli> dolnaGranica;
+    std::optional<double> lukaProcent;
+    // The same for the longest: proven, or the most a route can be and how
+    // far below it the longest found is.
+    std::optional<bool> najdluzszaUdowodniona;
+    std::optional<DlugoscCli> najdluzszaCoNajwyzej;
+    std::optional<double> lukaNajdluzszejProcent;
+    // Branch and cut's nodes.
+    std::optional<long long> wezly;
     bool przerwany = false;
 
     // Lines "key value", or one JSON object on one line.

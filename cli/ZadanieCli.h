@@ -27,6 +27,8 @@ struct ZadanieCli {
     // The local search: its running time (0: none) and rounds (none when
     // not given); the window's default time.
     double limitSekund = 10.0;
+    // Given on the command line: the exact method has no limit otherwise.
+    bool limitPodany = false;
     std::optional<long long> rundy;
     // Seconds for the lower bound after a heuristic method; 0: none.
     double limitOgraniczenia = 1.0;

@@ -1,0 +1,181 @@
+// The proof of the shortest (and, with --longest, the longest) route on
+// TSPLIB files: per instance the cities, the route found, the published
+// optimum, whether it is proven, the time, the nodes and the cuts; and with
+// --grid N, on random layouts of N cities on a grid against the exact
+// permutation search where that finishes.
+
+#include "reference/MiastaTestowe.h"
+#include "search/TablicaZMetryki.h"
+#include "search/permutacje/PermutacjeDokladne.h"
+#include "search/dowod/DowodOptymalnosci.h"
+#include "storage/PlikZestawu.h"
+#include "toolkit/core/UserError.h"
+
+#include <QFileInfo>
+
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::map<std::string, double> czytajOptima(const std::string& sciezka) {
+    std::map<std::string, double> optima;
+    std::ifstream plik(sciezka);
+    std::string linia;
+    std::getline(plik, linia);
+    while (std::getline(plik, linia)) {
+        std::istringstream w(linia);
+        std::string nazwa;
+        double optimum = 0.0;
+        if (w >> nazwa >> optimum)
+            optima[nazwa] = optimum;
+    }
+    return optima;
+}
+
+// Processor time of the whole process, the local search's threads
+// included: on a machine shared with other work, steadier than wall time.
+double sekundyProcesora() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+}
+
+// Whole lengths as whole numbers, the cells' to four decimals.
+std::string liczba(double x) {
+    char tekst[40];
+    std::snprintf(tekst, sizeof tekst, x == std::floor(x) ? "%.0f" : "%.4f", x);
+    return tekst;
+}
+
+void wiersz(const std::string& nazwa, int n, const WynikDowodu& w, const std::string& znane, double procesor) {
+    std::printf("%-10s %6d %12s %12s %6s %9.2f %9.2f %8lld %8lld %12s %12s %12s %8.2f %8.2f\n", nazwa.c_str(), n,
+                liczba(w.dlugosc).c_str(), znane.c_str(), w.udowodniona ? "yes" : "no", w.sekundy, procesor, w.wezly,
+                w.ciecia, liczba(w.granica).c_str(), liczba(w.granicaKorzenia).c_str(),
+                liczba(w.dlugoscPoczatkowa).c_str(), w.sekundyKorzenia, w.sekundyTrasy);
+    std::fflush(stdout);
+}
+
+// The permutation search's shortest and longest, where it finishes fast.
+std::pair<double, double> permutacjami(const Metryka& d) {
+    const std::unique_ptr<TablicaOdleglosci> tablica = TablicaZMetryki(d);
+    std::atomic<std::uint32_t> nr{0};
+    std::atomic<int> procent{0};
+    const WynikPermutacji w = PermutacjeDokladne(*tablica, d.Ilosc(), [] { return false; }, nr, procent);
+    return {w.najkrotsza, w.najdluzsza};
+}
+
+// Layouts of n cities drawn on a bok x bok grid, measured as the window
+// measures them.
+void siatki(const std::vector<int>& rozmiary, int ile, int bok, const UstawieniaDowodu& u, bool najkrotsza,
+            bool najdluzsza, int permutacjeDo) {
+    for (int n : rozmiary)
+        for (int z = 1; z <= ile; ++z) {
+            std::vector<TPunkt> punkty;
+            for (const auto& [x, y] : LosoweKomorki(n, bok, bok, std::uint32_t(1000 * n + z)))
+                punkty.push_back({x, y});
+            const Metryka d = Metryka::Komorki(punkty);
+            std::pair<double, double> wzor{0.0, 0.0};
+            if (n <= permutacjeDo)
+                wzor = permutacjami(d);
+            const std::string nazwa = "grid" + std::to_string(n) + "s" + std::to_string(z);
+            for (const CelDowodu cel : {CelDowodu::Najkrotsza, CelDowodu::Najdluzsza}) {
+                if ((cel == CelDowodu::Najkrotsza && !najkrotsza) || (cel == CelDowodu::Najdluzsza && !najdluzsza))
+                    continue;
+                RunningClock zegar;
+                zegar.start();
+                const double procesor = sekundyProcesora();
+                const WynikDowodu w = Udowodnij(d, cel, u, [] { return false; }, zegar, nullptr);
+                const double znane = cel == CelDowodu::Najkrotsza ? wzor.first : wzor.second;
+                char tekst[32] = "-";
+                if (n <= permutacjeDo)
+                    std::snprintf(tekst, sizeof tekst, "%.4f", znane);
+                wiersz(nazwa + (cel == CelDowodu::Najkrotsza ? "" : "+"), n, w, tekst, sekundyProcesora() - procesor);
+            }
+        }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string optimaPlik;
+    double limit = 60.0;
+    bool najdluzsza = false, najkrotsza = true;
+    std::vector<std::string> pliki;
+    std::vector<int> siatka;
+    int ileSiatek = 5, bok = 100, permutacjeDo = 12;
+    UstawieniaDowodu ustawienia;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--optima" && i + 1 < argc)
+            optimaPlik = argv[++i];
+        else if (a == "--seconds" && i + 1 < argc)
+            limit = std::atof(argv[++i]);
+        else if (a == "--longest")
+            najdluzsza = true;
+        else if (a == "--only-longest")
+            najdluzsza = true, najkrotsza = false;
+        else if (a == "--grid" && i + 1 < argc) {
+            std::istringstream lista(argv[++i]);
+            for (std::string n; std::getline(lista, n, ',');)
+                siatka.push_back(std::atoi(n.c_str()));
+        } else if (a == "--layouts" && i + 1 < argc)
+            ileSiatek = std::atoi(argv[++i]);
+        else if (a == "--grid-size" && i + 1 < argc)
+            bok = std::atoi(argv[++i]);
+        else if (a == "--permutations-up-to" && i + 1 < argc)
+            permutacjeDo = std::atoi(argv[++i]);
+        else if (a == "--candidates" && i + 1 < argc)
+            ustawienia.podzial.rozgalezienie.kandydaci = std::atoi(argv[++i]);
+        else if (a == "--rounds-per-city" && i + 1 < argc)
+            ustawienia.rundyNaMiasto = std::atoll(argv[++i]);
+        else if (a == "--tour-share" && i + 1 < argc)
+            ustawienia.czescCzasuTrasy = std::atof(argv[++i]);
+        else if (a == "--iterations" && i + 1 < argc)
+            ustawienia.podzial.rozgalezienie.iteracje = std::atoi(argv[++i]);
+        else if (a == "--no-tree-blossoms")
+            ustawienia.podzial.kwiatyDrzewem = false;
+        else
+            pliki.push_back(a);
+    }
+    const std::map<std::string, double> optima = optimaPlik.empty() ? std::map<std::string, double>{} : czytajOptima(optimaPlik);
+    std::printf("%-10s %6s %12s %12s %6s %9s %9s %8s %8s %12s %12s %12s %8s %8s\n", "name", "n", "found", "published",
+                "proven", "seconds", "cpu_s", "nodes", "cuts", "bound", "root_bound", "first_route", "root_s", "route_s");
+    if (!siatka.empty()) {
+        UstawieniaDowodu u = ustawienia;
+        u.limitSekund = limit;
+        siatki(siatka, ileSiatek, bok, u, najkrotsza, najdluzsza, permutacjeDo);
+    }
+    for (const std::string& plik : pliki) {
+        std::string nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
+        const ZestawMiast miasta = PlikZestawu::Wczytaj(QString::fromStdString(plik));
+        const int n = miasta.metryka.Ilosc();
+        UstawieniaDowodu u = ustawienia;
+        u.limitSekund = limit;
+        if (najkrotsza) {
+            RunningClock zegar;
+            zegar.start();
+            const double procesor = sekundyProcesora();
+            const WynikDowodu w = Udowodnij(miasta.metryka, CelDowodu::Najkrotsza, u, [] { return false; }, zegar, nullptr);
+            const auto o = optima.find(nazwa);
+            wiersz(nazwa, n, w, o != optima.end() ? std::to_string(std::llround(o->second)) : "-",
+                   sekundyProcesora() - procesor);
+        }
+        if (najdluzsza) {
+            RunningClock zegar;
+            zegar.start();
+            const double procesor = sekundyProcesora();
+            const WynikDowodu w = Udowodnij(miasta.metryka, CelDowodu::Najdluzsza, u, [] { return false; }, zegar, nullptr);
+            wiersz(nazwa + "+", n, w, "-", sekundyProcesora() - procesor);
+        }
+    }
+    return 0;
+}

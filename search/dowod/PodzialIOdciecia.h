@@ -1,0 +1,96 @@
+#pragma once
+
+#include "search/dowod/KolejkaWezlow.h"
+#include "search/dowod/ProgramLiniowy.h"
+#include "search/dowod/Rozgalezienie.h"
+#include "search/dowod/WagiKrawedzi.h"
+#include "search/dowod/WycenaKrawedzi.h"
+#include "toolkit/core/RunningClock.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class GrafWsparcia;
+class PostepDowodu;
+
+struct UstawieniaPodzialu {
+    // Running time on the given clock after which the search stops with
+    // the bound it has (0: none).
+    double limitSekund = 0.0;
+    UstawieniaRozgalezienia rozgalezienie;
+    // Blossoms by the Gomory-Hu tree as well as from fractional components.
+    bool kwiatyDrzewem = true;
+};
+
+// What a branch and cut ends with, in the weights it minimised.
+struct WynikPodzialu {
+    std::vector<int> trasa;
+    long double waga = 0.0L;
+    // No route weighs less than this (for whole weights, a whole number).
+    long double granica = 0.0L;
+    bool udowodniona = false;
+    // Ended by przerwij rather than by the proof or the time limit.
+    bool przerwana = false;
+    long long wezly = 0;
+    long long ciecia = 0;
+    long long kolumny = 0;
+    // The root's bound once its cutting and pricing were done, and when.
+    long double granicaKorzenia = 0.0L;
+    double sekundyKorzenia = 0.0;
+};
+
+// Branch and cut over the LP relaxation of the route problem: degree
+// equations, subtour constraints separated exactly, blossoms; columns priced
+// over all edges; branching on fractional edges, best bound first; edges
+// eliminated by reduced cost against the best route. A route is proven
+// when the safe bound of every open node reaches the best route's weight:
+// rounded up, for whole weights; within TolerancjeDowodu::kDokladnoscKomorek
+// of it, for the window's cells.
+class PodzialIOdciecia {
+public:
+    // w must outlive this object; postep may be null.
+    PodzialIOdciecia(const WagiKrawedzi& w, PostepDowodu* postep);
+
+    // trasa: the first route, every city once (it need not be good, but a
+    // good one saves most of the work). przerwij is called between LP
+    // solves and may block (a held search); true ends the search.
+    WynikPodzialu Rozwiaz(std::vector<int> trasa, const UstawieniaPodzialu& ustawienia,
+                          const std::function<bool()>& przerwij, const RunningClock& zegar);
+
+private:
+    enum class Koniec { Zamkniety, Rozgaleziony, Przerwany, Nierozwiazany };
+    Koniec przetworz(Wezel& wezel, int& kolumnaRozgalezienia);
+    void ustawWezel(const Wezel& wezel);
+    bool wystarcza(long double granica) const;
+    void nowaTrasa(std::vector<int> trasa);
+    bool koniecCzasu() const;
+    std::vector<Ciecie> separuj(const GrafWsparcia& g);
+    void odlozLuzne();
+    void eliminuj(long double granica);
+    void pokaz(const GrafWsparcia& g);
+    void pokazGranice();
+    void zaokraglij(const GrafWsparcia& g);
+    double dlugosc(long double waga) const;
+
+    const WagiKrawedzi& w_;
+    PostepDowodu* postep_;
+    ProgramLiniowy lp_;
+    std::vector<std::uint8_t> wyeliminowana_;
+    WycenaKrawedzi wycena_;
+    KolejkaWezlow kolejka_;
+    std::vector<int> zmienione_;
+    std::vector<Ciecie> pula_;
+    std::vector<int> wiekLuznych_;
+    std::vector<Krawedz> najlzejsze_;
+    // Time spent reading routes off LP solutions: held to a share of the
+    // whole.
+    double sekundyZaokraglen_ = 0.0;
+
+    UstawieniaPodzialu ustawienia_;
+    const std::function<bool()>* przerwij_ = nullptr;
+    const RunningClock* zegar_ = nullptr;
+    WynikPodzialu wynik_;
+    long double granicaBiezacego_ = 0.0L;
+    bool wKorzeniu_ = true;
+};

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "toolkit/core/LatestValue.h"
+
+#include <atomic>
+#include <limits>
+#include <mutex>
+#include <span>
+#include <vector>
+
+// What a running proof shows to another thread without slowing it or racing
+// with it: the bound and the best route's length as atomics, the record of
+// both over time under a mutex (for a chart), and the newest LP solution and
+// best route through triple buffers (one writer, the proof's thread; one
+// reader). Lengths are the route's own, so for the longest route the bound
+// is the upper one: it falls towards the route's length from above.
+class PostepDowodu {
+public:
+    struct PunktGranic {
+        double sekundy = 0.0;
+        double granica = 0.0;
+        double dlugosc = 0.0;
+    };
+    struct KrawedzLP {
+        int a = 0, b = 0;
+        double x = 0.0;  // in (0, 1]: whole edges at 1, fractional ones below
+    };
+    struct RozwiazanieLP {
+        std::vector<KrawedzLP> krawedzie;
+        double sekundy = 0.0;
+    };
+    struct NajlepszaTrasa {
+        std::vector<int> trasa;
+        double dlugosc = 0.0;
+    };
+
+    // Reader side, any thread. NaN until known.
+    double Granica() const { return granica_.load(std::memory_order_relaxed); }
+    double Dlugosc() const { return dlugosc_.load(std::memory_order_relaxed); }
+    long long Wezly() const { return wezly_.load(std::memory_order_relaxed); }
+    long long Otwarte() const { return otwarte_.load(std::memory_order_relaxed); }
+    long long Ciecia() const { return ciecia_.load(std::memory_order_relaxed); }
+    bool Udowodniona() const { return udowodniona_.load(std::memory_order_acquire); }
+    // At most about NajwiecejPunktow points: when full, every other one goes.
+    std::vector<PunktGranic> Historia() const;
+    static constexpr std::size_t NajwiecejPunktow = 4096;
+    // One reader thread only for each of these two.
+    bool WezRozwiazanie() { return rozwiazanie_.take(); }
+    const RozwiazanieLP& Rozwiazanie() const { return rozwiazanie_.front(); }
+    bool WezTrase() { return trasa_.take(); }
+    const NajlepszaTrasa& Trasa() const { return trasa_.front(); }
+
+    // Writer side: the proof's thread.
+    void ZglosGranice(double granica, double sekundy);
+    void ZglosTrase(std::span<const int> trasa, double dlugosc, double sekundy);
+    RozwiazanieLP& NoweRozwiazanie() { return rozwiazanie_.back(); }
+    void PokazRozwiazanie() { rozwiazanie_.publish(); }
+    void UstawWezly(long long wezly, long long otwarte);
+    void DodajCiecia(long long ile) { ciecia_.fetch_add(ile, std::memory_order_relaxed); }
+    void Udowodniono() { udowodniona_.store(true, std::memory_order_release); }
+
+private:
+    void zapisz(double sekundy);
+
+    std::atomic<double> granica_{std::numeric_limits<double>::quiet_NaN()};
+    std::atomic<double> dlugosc_{std::numeric_limits<double>::quiet_NaN()};
+    std::atomic<long long> wezly_{0};
+    std::atomic<long long> otwarte_{0};
+    std::atomic<long long> ciecia_{0};
+    std::atomic<bool> udowodniona_{false};
+    mutable std::mutex mutex_;
+    std::vector<PunktGranic> historia_;
+    LatestValue<RozwiazanieLP> rozwiazanie_;
+    LatestValue<NajlepszaTrasa> trasa_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "search/dowod/Ciecie.h"
+#include "search/dowod/GrafWsparcia.h"
+
+#include <vector>
+
+// Subtour constraints x(delta(S)) >= 2 that the solution violates by at
+// least TolerancjeDowodu::kNaruszenie, found exactly: the components of the
+// support graph when it falls apart, otherwise every cut of its Gomory-Hu
+// tree below 2, which include a global minimum cut. So one is returned
+// whenever any subtour constraint is violated that much. Paths of edges at
+// x = 1 are shrunk first: with the degree equations, moving a city across a
+// cut to the other end of its edge at 1 never raises the cut's value.
+std::vector<Ciecie> SeparujPodcykle(const GrafWsparcia& g);

@@ -1,0 +1,91 @@
+// Branch and cut from the command line: the exact method past the
+// permutation search's reach, and auto's proof or bound.
+
+#include "tests/cli/ProcesCli.h"
+#include "tests/support/TestHelpers.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+QByteArray losoweMiasta(int n, unsigned ziarno) {
+    std::mt19937 los(ziarno);
+    std::uniform_int_distribution<int> wspolrzedna(0, 1000);
+    QByteArray tekst = "NAME: los\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int k = 1; k <= n; ++k)
+        tekst += QByteArray::number(k) + ' ' + QByteArray::number(wspolrzedna(los)) + ' '
+                 + QByteArray::number(wspolrzedna(los)) + '\n';
+    return tekst + "EOF\n";
+}
+
+QString linia(const QString& wyjscie, const QString& klucz) {
+    const QRegularExpressionMatch m = QRegularExpression("(^|\n)" + klucz + "( ([^\n]*))?\n").match(wyjscie);
+    return m.hasMatch() ? m.captured(3) : QStringLiteral("<none>");
+}
+
+class WedrownikCliDowod : public ::testing::Test {
+protected:
+    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
+    QTemporaryDir katalog_;
+};
+
+} // namespace
+
+TEST_F(WedrownikCliDowod, ExactPastThePermutationsReachProvesTheShortestAndTheLongestRoute) {
+    const QString tsp = plik("30.tsp", losoweMiasta(30, 1));
+    const QString tour = katalog_.filePath("30.tour");
+    const Wynik tekst = uruchom({"solve", tsp, "--method", "exact", "--tour", tour, "--seed", "1"});
+    ASSERT_EQ(tekst.kod, 0) << tekst.bledy.toStdString();
+    EXPECT_EQ(linia(tekst.wyjscie, "method"), "exact");
+    EXPECT_EQ(linia(tekst.wyjscie, "proven optimal"), "");
+    EXPECT_EQ(linia(tekst.wyjscie, "proven longest"), "");
+    EXPECT_EQ(linia(tekst.wyjscie, "lower-bound"), "<none>");
+    EXPECT_TRUE(tekst.bledy.contains("branch and cut")) << tekst.bledy.toStdString();
+    EXPECT_EQ(linia(uruchom({"length", tsp, tour}).wyjscie, "length"), linia(tekst.wyjscie, "shortest"));
+
+    const Wynik json = uruchom({"solve", tsp, "--method", "exact", "--json", "--seed", "1"});
+    const QJsonObject o = QJsonDocument::fromJson(json.wyjscie.toUtf8()).object();
+    EXPECT_TRUE(o["proven"].toBool());
+    EXPECT_TRUE(o["longest_proven"].toBool());
+    EXPECT_EQ(o["shortest"].toInteger(), linia(tekst.wyjscie, "shortest").toLongLong());
+    EXPECT_EQ(o["longest"].toInteger(), linia(tekst.wyjscie, "longest").toLongLong());
+    EXPECT_GT(o["longest"].toInteger(), o["shortest"].toInteger());
+    EXPECT_GE(o["nodes"].toInteger(), 2);
+}
+
+TEST_F(WedrownikCliDowod, AutoSaysWhetherItsRouteIsProvenOrHowFarTheBoundLeavesIt) {
+    // However far the proof gets in the time, the answer is consistent.
+    const QString tsp = plik("150.tsp", losoweMiasta(150, 2));
+    for (const char* czas : {"0.05", "0.2", "10"}) {
+        const Wynik w = uruchom({"solve", tsp, "--time-limit", czas, "--json"});
+        ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
+        EXPECT_TRUE(o["method"].toString() == "local" || o["method"].toString() == "exact");
+        EXPECT_FALSE(o.contains("longest"));
+        if (o["proven"].toBool()) {
+            EXPECT_FALSE(o.contains("gap_at_most"));
+            continue;
+        }
+        if (!o.contains("lower_bound"))
+            continue;  // stopped before its first bound
+        const double trasa = o["shortest"].toDouble(), dolna = o["lower_bound"].toDouble();
+        EXPECT_LE(dolna, trasa);
+        EXPECT_GE(o["gap_at_most"].toDouble(), 100.0 * (trasa - dolna) / dolna);
+        EXPECT_LT(o["gap_at_most"].toDouble(), 100.0 * (trasa - dolna) / dolna + 0.01);
+    }
+}
+
+TEST_F(WedrownikCliDowod, ExactRefusesMoreCitiesThanBranchAndCutTakes) {
+    const Wynik w = uruchom({"solve", plik("3001.tsp", losoweMiasta(3001, 3)), "--method", "exact"});
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_TRUE(w.bledy.contains("branch and cut takes at most 3000 cities")) << w.bledy.toStdString();
+    EXPECT_TRUE(w.wyjscie.isEmpty());
+}
