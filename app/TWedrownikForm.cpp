@@ -249,6 +249,7 @@ void TWedrownikForm::ZerujPodsumowanie() {
     podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
     podsumowanie.LokalnieNajkrotsza = -1.0;
     podsumowanie.LokalnieCzas = -1.0;
+    podsumowanie.LokalnieLuka = -1.0;
 }
 
 void TWedrownikForm::PlikOtwarty() {
@@ -413,6 +414,7 @@ void TWedrownikForm::SzukajEditClick() {
     case MetodaSzukania::Lokalnie:
         podsumowanie.LokalnieNajkrotsza = najkrotsza;
         podsumowanie.LokalnieCzas = wynik.Sekundy;
+        podsumowanie.LokalnieLuka = wynik.LukaCoNajwyzej;
         break;
     default:
         return;

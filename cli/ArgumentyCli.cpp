@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -87,6 +88,12 @@ void DodajOpcje(QCommandLineParser& parser) {
             "           of distances: 100,000 cities take megabytes. When the time runs\n"
             "           out, the best route so far is the answer.\n"
             "\n"
+            "After a local, random or genetic search a lower bound on the shortest route\n"
+            "follows (Held and Karp's 1-tree bound, for --bound-time seconds): lower-bound L\n"
+            "is a length no route can beat, and gap-at-most X % says how far above the\n"
+            "optimum the route found can be at most, (length - L) / L rounded up. The\n"
+            "exact method's route, when it finishes, is the optimum itself.\n"
+            "\n"
             "The exact, random and genetic methods search an n x n table of distances in\n"
             "single precision (whole distances and sums below 2^24 are exact in it;\n"
             "past that the exact method prints how far its route may be from the\n"
@@ -141,6 +148,10 @@ void DodajOpcje(QCommandLineParser& parser) {
          QStringLiteral("S"), QStringLiteral("10")},
         {QStringLiteral("rounds"), QStringLiteral("Rounds the local search makes (a kick and a descent each); with the same --seed, the same route."),
          QStringLiteral("N")},
+        {QStringLiteral("bound-time"),
+         QStringLiteral("Seconds for the lower bound after a local, random or genetic search (default: a tenth "
+                        "of --time-limit, at least 1; 0: no bound)."),
+         QStringLiteral("S")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the random, genetic and local methods (default: the clock)."),
          QStringLiteral("N")},
         {QStringLiteral("tour"), QStringLiteral("Also write the route as a TSPLIB .tour file."),
@@ -213,6 +224,13 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
             zadanie.limitSekund = 0.0;
     } else if (zadanie.limitSekund == 0.0) {
         throw UserError(QStringLiteral("--time-limit 0: give --rounds, or the search never ends by itself"));
+    }
+    zadanie.limitOgraniczenia = std::max(1.0, zadanie.limitSekund / 10.0);
+    if (parser.isSet(QStringLiteral("bound-time"))) {
+        const auto ograniczenie = rzeczywista(parser, QStringLiteral("bound-time"));
+        if (!ograniczenie || *ograniczenie < 0.0)
+            throw UserError(QStringLiteral("--bound-time: expected a number of seconds, 0 or more"));
+        zadanie.limitOgraniczenia = *ograniczenie;
     }
     if (parser.isSet(QStringLiteral("seed"))) {
         bool ok = false;

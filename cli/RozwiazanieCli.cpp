@@ -6,6 +6,8 @@
 #include "search/dowod/ZasiegDowodu.h"
 #include "search/genetyczne/CGenetyk.h"
 #include "search/TablicaZMetryki.h"
+#include "search/dolne/LukaDoOptimum.h"
+#include "search/dolne/OgraniczenieDolne.h"
 #include "search/permutacje/OptimumCoNajmniej.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
@@ -191,6 +193,30 @@ Odpowiedz lokalnie(const ZadanieCli& zadanie, const Metryka& metryka, const std:
     }
     odpowiedz.rundy = watek.Postep()->Rundy();
     return odpowiedz;
+}
+
+// The lower bound beside a heuristic's route, aimed at that route's length;
+// Ctrl+C ends it with the best bound so far.
+void ograniczenie(const Metryka& metryka, double limitSekund, const std::atomic<bool>& przerwano,
+                  const std::function<void(const QString&)>& postep, WynikCli& wynik) {
+    if (postep)
+        postep(QStringLiteral("lower bound"));
+    UstawieniaOgraniczenia u;
+    u.limitSekund = limitSekund;
+    u.dlugoscTrasy = wynik.dlugosc.Liczba();
+    const OgraniczenieDolne o = ObliczOgraniczenieDolne(metryka, u, [&] { return przerwano.load(); });
+    if (!o.Jest())
+        return;
+    // Never above the route: both are whole or both in cells, and a bound
+    // is only ever below the shortest route.
+    const double dolne = std::min(o.wartosc, wynik.dlugosc.Liczba());
+    if (metryka.Calkowita()) {
+        wynik.dolnaGranica = DlugoscCli{std::int64_t(dolne)};
+    } else {
+        // Printed with four decimals: cut down to them, never rounded up.
+        wynik.dolnaGranica = DlugoscCli{std::floor(dolne * 1e4) / 1e4};
+    }
+    wynik.lukaProcent = LukaCoNajwyzej(wynik.dlugosc.Liczba(), wynik.dolnaGranica->Liczba(), metryka.Calkowita());
 }
 
 // Branch and cut for the shortest route and, when asked, the longest; with
@@ -379,5 +405,11 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     wynik.trasy = odpowiedz.trasy;
     wynik.rundy = odpowiedz.rundy;
     wynik.przerwany = odpowiedz.przerwany;
+    // The exact method's finished route is the optimum, and branch and cut
+    // brings its own bound: nothing to add.
+    if (!dowod && metoda != ZadanieCli::Metoda::Dokladna && zadanie_.limitOgraniczenia > 0.0 && !przerwano.load()) {
+        ograniczenie(miasta.metryka, zadanie_.limitOgraniczenia, przerwano, postep, wynik);
+        wynik.przerwany = wynik.przerwany || przerwano.load();
+    }
     return wynik;
 }

@@ -27,7 +27,8 @@ struct WynikCli {
     // Where the exact search's sums rounded: the least the optimum can be.
     std::optional<std::int64_t> optimumCoNajmniej;
     // Whether the route is proven the shortest, where a method can tell;
-    // otherwise the least a route can be and how far above it this one is,
+    // otherwise the least a route can be (branch and cut's bound, or after
+    // a heuristic method Held and Karp's) and how far above it this one is,
     // in per cent (rounded up).
     std::optional<bool> udowodniona;
     std::optional<DlugoscCli> dolnaGranica;

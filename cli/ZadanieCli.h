@@ -30,6 +30,8 @@ struct ZadanieCli {
     // Given on the command line: the exact method has no limit otherwise.
     bool limitPodany = false;
     std::optional<long long> rundy;
+    // Seconds for the lower bound after a heuristic method; 0: none.
+    double limitOgraniczenia = 1.0;
     std::optional<std::uint32_t> ziarno;
     QString tour;
     bool json = false;

@@ -1,6 +1,7 @@
 #include "ui/TObliczLokalnieForm.h"
 
 #include "search/ZestawMiast.h"
+#include "search/dolne/LukaDoOptimum.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
@@ -27,6 +29,9 @@ constexpr int OkresTrasy = 500;
 constexpr int WysokoscWykresu = 240;
 // One search thread per core of a small machine, the interface left its own.
 constexpr int WatkiSzukania = 2;
+// The lower bound after the search, for the summary's gap: a tenth of the
+// search's time.
+constexpr double CzescNaOgraniczenie = 0.1;
 
 } // namespace
 
@@ -78,6 +83,11 @@ void TObliczLokalnieForm::PrzygotujObliczenia() {
     Watek->Ustawienia.limitRund = -1;
     Watek->Ustawienia.ziarno = static_cast<std::uint64_t>(std::time(nullptr));
     Watek->Ustawienia.watki = WatkiSzukania;
+    const double naOgraniczenie = CzescNaOgraniczenie * CzasSzukania;
+    Watek->Ocena = [naOgraniczenie](const Metryka& d, double dlugosc, const std::function<bool()>& przerwij,
+                                    const RunningClock& zegar) {
+        return LukaTrasy(d, dlugosc, naOgraniczenie, przerwij, [&zegar] { return zegar.seconds(); });
+    };
     connect(Watek.get(), &QThread::finished, this, &TObliczLokalnieForm::PoZakonczeniuThreada);
 }
 
@@ -103,7 +113,7 @@ int TObliczLokalnieForm::WynikZakonczenia() const {
 WynikObliczen TObliczLokalnieForm::Wynik() const {
     if (!Watek || !Watek->Zakonczony.load())
         return {};
-    return {Watek->NajlepszaTrasa, Watek->Dlugosc, -1.0, {}, Watek->Sekundy};
+    return {Watek->NajlepszaTrasa, Watek->Dlugosc, -1.0, {}, Watek->Sekundy, Watek->Luka.value_or(-1.0)};
 }
 
 QString TObliczLokalnieForm::TekstCzasu(double sekundy, int limit) {
@@ -123,7 +133,9 @@ void TObliczLokalnieForm::PokazPostep() {
     if (!postep)
         return;
     // The search's own clock: the figure its limit and its chart read.
-    const double sekundy = Watek->hasEnded() ? Watek->Sekundy : Watek->CzasPracy();
+    // The lower bound that follows the search runs on the same clock: the
+    // figure stops at the limit meanwhile.
+    const double sekundy = Watek->hasEnded() ? Watek->Sekundy : std::min(Watek->CzasPracy(), double(CzasSzukania));
     CzasLabel->setText(TekstCzasu(sekundy, CzasSzukania));
     RundyLabel->setText(QString::number(postep->Rundy()));
     const double dlugosc = postep->NajlepszaDlugosc();

@@ -1,5 +1,6 @@
 #include "ui/TPodsumowanieForm.h"
 
+#include "search/dolne/LukaDoOptimum.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
@@ -75,7 +76,11 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     LokalnieNajkrotszaLabel = new QLabel(GroupBox4);
     Label6 = new QLabel(QStringLiteral("Czas szukania : "), GroupBox4);
     LokalnieCzasLabel = new QLabel(GroupBox4);
-    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}});
+    // A sentence of its own across the group: "co najwyżej 0,83 % powyżej
+    // optimum" does not fit beside a label.
+    LokalnieLukaLabel = new QLabel(GroupBox4);
+    wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}})
+        ->addWidget(LokalnieLukaLabel, 2, 0, 1, 2);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     GenetycznieWykres = new WykresZbieznosci(this);
@@ -114,11 +119,15 @@ void TPodsumowanieForm::FormShow() {
     Label7->setVisible(dolna);
     PermutacjeOptimumLabel->setVisible(dolna);
     const int wierszDolnej = dolna ? Label7->sizeHint().height() + std::max(0, GroupBox1->layout()->spacing()) : 0;
+    const bool luka = !LokalnieNajkrotszaLabel->text().isEmpty() && LokalnieLuka >= 0.0;
+    LokalnieLukaLabel->setText(luka ? OpisLuki(LokalnieLuka) : QString());
+    LokalnieLukaLabel->setVisible(luka);
+    const int wierszLuki = luka ? LokalnieLukaLabel->sizeHint().height() + std::max(0, GroupBox4->layout()->spacing()) : 0;
 
     // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
     GenetycznieWykres->setVisible(wykres);
-    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej));
+    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki));
 }

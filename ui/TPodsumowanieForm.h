@@ -28,6 +28,9 @@ public:
     double LokalnieNajkrotsza = 0.0;
     // The seconds the local search took.
     double LokalnieCzas = 0.0;
+    // How far above the optimum its route is at most, in per cent, by a
+    // lower bound; -1: not known (the row is hidden).
+    double LokalnieLuka = -1.0;
     // The convergence of the genetic run whose length GenetycznieNajkrotsza
     // holds; drawn under it while that length is shown.
     SeriaZbieznosci GenetycznieZbieznosc;
@@ -52,6 +55,7 @@ public:
     QLabel* LokalnieNajkrotszaLabel = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* LokalnieCzasLabel = nullptr;
+    QLabel* LokalnieLukaLabel = nullptr;
     QPushButton* Button1 = nullptr;
     WykresZbieznosci* GenetycznieWykres = nullptr;
 

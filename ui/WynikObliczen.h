@@ -14,4 +14,7 @@ struct WynikObliczen {
     SeriaZbieznosci Zbieznosc;
     // The time the search took in seconds; -1 where the method does not say.
     double Sekundy = -1.0;
+    // At most this many per cent above the optimum, by a lower bound; -1
+    // where none was computed.
+    double LukaCoNajwyzej = -1.0;
 };

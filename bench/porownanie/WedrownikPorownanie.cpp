@@ -4,15 +4,19 @@
 
 #include "bench/prosta/PrzeszukiwanieProste.h"
 #include "search/Metryka.h"
+#include "search/dolne/KandydaciAlfa.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "storage/PlikZestawu.h"
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -117,6 +121,10 @@ int main(int argc, char** argv) {
     std::string zmianyPlanu;
     bool nasze = true, prosta = true;
     bool czasWatku = false;
+    // In place of the plain search: ours on alpha-nearness candidates.
+    int alfa = 0;
+    bool alfaZNajblizszymi = false;
+    double udzialAlfy = 0.1;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const auto wartosc = [&]() -> std::string {
@@ -149,6 +157,12 @@ int main(int argc, char** argv) {
             watki = std::stoi(wartosc());
         else if (a == "--thread-time")
             czasWatku = true;
+        else if (a == "--alpha")
+            alfa = std::stoi(wartosc());
+        else if (a == "--alpha-nearest")
+            alfaZNajblizszymi = true;
+        else if (a == "--alpha-share")
+            udzialAlfy = std::stod(wartosc());
         else if (a == "--plan")
             zmianyPlanu = wartosc();
         else if (a == "--only") {
@@ -159,10 +173,14 @@ int main(int argc, char** argv) {
             std::printf("usage: %s --group CITIES:INSTANCES:SECONDS... --file FILE.tsp:SECONDS... [--seeds 1,2]\n"
                         "       [--threads T]"
                         " [--plan key=value,...] [--only ours|plain] [--thread-time]\n"
+                        "       [--alpha K [--alpha-nearest] [--alpha-share F]]\n"
                         "Instances 1..INSTANCES of each group; ours on T threads, the plain search on one,\n"
                         "each for SECONDS. ours_shorter%%: how much shorter ours came out than the plain one.\n"
                         "--thread-time: SECONDS of each thread's processor time instead of wall time, for trials\n"
-                        "on a machine shared with other work (ours' set-up then runs outside the limit).\n",
+                        "on a machine shared with other work (ours' set-up then runs outside the limit).\n"
+                        "--alpha: ours on each city's K least-alpha neighbours (with its own nearest too:\n"
+                        "--alpha-nearest) in the plain search's place, in the same time, F of it (default 0.1)\n"
+                        "for the lower bound that gives the alphas.\n",
                         argv[0]);
             return 0;
         } else {
@@ -174,8 +192,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no --group or no seeds; --help for usage\n");
         return 2;
     }
-    std::printf("%7s %10s %5s %6s %12s %12s %13s %12s %12s\n", "cities", "instance", "seed", "time_s", "ours", "plain",
-                "ours_shorter%", "ours_rounds", "plain_kicks");
+    std::printf("%7s %10s %5s %6s %12s %12s %13s %12s %12s\n", "cities", "instance", "seed", "time_s", "ours",
+                alfa > 0 ? "alpha" : "plain", "ours_shorter%", "ours_rounds", alfa > 0 ? "alpha_rounds" : "plain_kicks");
     std::map<int, std::pair<double, int>> srednie;
     for (const Grupa& g : grupy)
         for (int instancja = 1; instancja <= g.instancji; ++instancja) {
@@ -197,16 +215,19 @@ int main(int argc, char** argv) {
             for (const std::uint64_t ziarno : ziarna) {
                 double nasza = 0.0, prostej = 0.0;
                 long long rundy = 0, kopniecia = 0;
-                if (nasze) {
+                // Ours for sekundy, on the candidates given or its own.
+                const auto szukajNaszym = [&](std::shared_ptr<const SasiedziKandydaci> kandydaci, double sekundy,
+                                              double& dlugosc, long long& ileRund) {
                     PrzeszukiwanieLokalne szukanie(d);
                     UstawieniaLokalne u;
-                    u.limitSekund = czasWatku ? 0.0 : g.sekundy;
+                    u.limitSekund = czasWatku ? 0.0 : sekundy;
                     u.ziarno = ziarno;
                     u.watki = watki;
+                    u.kandydaci = std::move(kandydaci);
                     PlanPrzeszukiwania plan = PlanPrzeszukiwania::Dla(n);
                     if (!nadpisz(plan, zmianyPlanu)) {
                         std::fprintf(stderr, "bad --plan %s\n", zmianyPlanu.c_str());
-                        return 2;
+                        std::exit(2);
                     }
                     u.plan = plan;
                     if (czasWatku) {
@@ -221,19 +242,31 @@ int main(int argc, char** argv) {
                                 widziany = ten;
                                 start = CzasWatku();
                             }
-                            return CzasWatku() - start >= g.sekundy;
+                            return CzasWatku() - start >= sekundy;
                         });
                     } else {
                         szukanie.Szukaj(u, [] { return false; });
                     }
                     if (!jestPermutacja(szukanie.Trasa(), n)) {
                         std::fprintf(stderr, "ours: the route is not a permutation\n");
-                        return 1;
+                        std::exit(1);
                     }
-                    nasza = d.Dlugosc(szukanie.Trasa());
-                    rundy = szukanie.Postep().Rundy();
+                    dlugosc = d.Dlugosc(szukanie.Trasa());
+                    ileRund = szukanie.Postep().Rundy();
+                };
+                if (nasze)
+                    szukajNaszym(nullptr, g.sekundy, nasza, rundy);
+                if (alfa > 0) {
+                    // The bound's time, on the same kind of clock, is the
+                    // search's less.
+                    const auto t0 = std::chrono::steady_clock::now();
+                    const double c0 = CzasWatku();
+                    auto kandydaci = KandydaciAlfa(d, alfa, alfaZNajblizszymi, udzialAlfy * g.sekundy, [] { return false; });
+                    const double zuzyte = czasWatku ? CzasWatku() - c0
+                                                    : std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+                    szukajNaszym(std::move(kandydaci), std::max(0.1, g.sekundy - zuzyte), prostej, kopniecia);
                 }
-                if (prosta) {
+                if (prosta && alfa == 0) {
                     const auto wynik = PrzeszukiwanieProste::Szukaj(d, g.sekundy, ziarno, czasWatku);
                     if (!jestPermutacja(wynik.trasa, n) || d.Dlugosc(wynik.trasa) != wynik.dlugosc) {
                         std::fprintf(stderr, "plain: a wrong route or length\n");
@@ -247,8 +280,9 @@ int main(int argc, char** argv) {
                             static_cast<unsigned long long>(ziarno), g.sekundy, nasza, prostej, roznica, rundy,
                             kopniecia);
                 if (const double o = g.plik.empty() ? 0.0 : optimum(g.plik, nazwa); o > 0.0)
-                    std::printf("%7s %10s gap to the optimum %.0f: ours %.3f %%, plain %.3f %%\n", "", nazwa.c_str(), o,
-                                nasze ? 100.0 * (nasza - o) / o : 0.0, prosta ? 100.0 * (prostej - o) / o : 0.0);
+                    std::printf("%7s %10s gap to the optimum %.0f: ours %.3f %%, %s %.3f %%\n", "", nazwa.c_str(), o,
+                                nasze ? 100.0 * (nasza - o) / o : 0.0, alfa > 0 ? "alpha" : "plain",
+                                prosta ? 100.0 * (prostej - o) / o : 0.0);
                 std::fflush(stdout);
                 srednie[n].first += roznica;
                 srednie[n].second += 1;
@@ -256,6 +290,7 @@ int main(int argc, char** argv) {
         }
     if (nasze && prosta)
         for (const auto& [n, s] : srednie)
-            std::printf("cities %7d  runs %3d  ours shorter by %7.3f %% on average\n", n, s.second, s.first / s.second);
+            std::printf("cities %7d  runs %3d  ours shorter by %7.3f %% on average than %s\n", n, s.second,
+                        s.first / s.second, alfa > 0 ? "on alpha candidates" : "the plain search");
     return 0;
 }

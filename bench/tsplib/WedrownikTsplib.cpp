@@ -4,6 +4,7 @@
 
 #include "reference/MiastaTestowe.h"
 #include "search/SumaTrasy.h"
+#include "search/dolne/KandydaciAlfa.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
 #include "storage/PlikZestawu.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -89,8 +91,18 @@ struct Wiersz {
     double pamiec = 0.0;
 };
 
+// Candidate neighbours from alpha-nearness: each city's alfa least-alpha
+// ones (0: the search's own nearest and quadrant neighbours), joined with
+// those when zNajblizszymi. The bound's ascent that gives the penalties
+// takes udzial of the run's time, counted against the search's.
+struct Kandydaci {
+    int alfa = 0;
+    bool zNajblizszymi = false;
+    double udzial = 0.1;
+};
+
 int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik, double sekundy,
-           const std::vector<std::uint64_t>& ziarna, int watki, long long rundy) {
+           const std::vector<std::uint64_t>& ziarna, int watki, long long rundy, const Kandydaci& kandydaci) {
     const auto optima = czytajOptima(optimaPlik);
     std::vector<Wiersz> wiersze;
     std::printf("%-10s %7s %12s %12s %8s %8s %8s\n", "instance", "cities", "length", "optimum", "gap%", "time_s",
@@ -117,6 +129,12 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             PrzeszukiwanieLokalne szukanie(metryka);
             UstawieniaLokalne u;
             u.limitSekund = rundy >= 0 ? 0.0 : std::max(0.1, (sekundy > 0 ? sekundy : domyslnyCzas(n)) - czytanie);
+            if (kandydaci.alfa > 0) {
+                const double naAlfe = kandydaci.udzial * (sekundy > 0 ? sekundy : domyslnyCzas(n));
+                u.kandydaci = KandydaciAlfa(metryka, kandydaci.alfa, kandydaci.zNajblizszymi, naAlfe, [] { return false; });
+                if (u.limitSekund > 0)
+                    u.limitSekund = std::max(0.1, u.limitSekund - sekundyOd(t1));
+            }
             u.limitRund = rundy;
             u.ziarno = ziarno;
             u.watki = watki;
@@ -219,6 +237,7 @@ int main(int argc, char** argv) {
     int watki = 2;
     long long rundy = -1;
     int ukladow = 0;
+    Kandydaci kandydaci;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const auto wartosc = [&]() -> std::string {
@@ -242,11 +261,17 @@ int main(int argc, char** argv) {
             rundy = std::stoll(wartosc());
         else if (a == "--optima")
             optima = wartosc();
+        else if (a == "--alpha")
+            kandydaci.alfa = std::stoi(wartosc());
+        else if (a == "--alpha-nearest")
+            kandydaci.zNajblizszymi = true;
+        else if (a == "--alpha-share")
+            kandydaci.udzial = std::stod(wartosc());
         else if (a == "--grid")
             ukladow = std::stoi(wartosc());
         else if (a == "--help") {
             std::printf("usage: %s [--seconds S] [--seeds 1,2,3] [--threads T] [--rounds R] [--optima optima.tsv] "
-                        "file.tsp...\n       %s --grid LAYOUTS [--seconds S] [--rounds R]\n",
+                        "[--alpha K [--alpha-nearest] [--alpha-share F]] file.tsp...\n       %s --grid LAYOUTS [--seconds S] [--rounds R]\n",
                         argv[0], argv[0]);
             return 0;
         } else
@@ -258,5 +283,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no files or no seeds; --help for usage\n");
         return 2;
     }
-    return tsplib(pliki, optima, sekundy, ziarna, watki, rundy);
+    return tsplib(pliki, optima, sekundy, ziarna, watki, rundy, kandydaci);
 }

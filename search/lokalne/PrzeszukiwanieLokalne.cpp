@@ -42,7 +42,9 @@ void PrzeszukiwanieLokalne::Szukaj(const UstawieniaLokalne& ustawienia, const st
     // end, it ends with one.
     std::vector<int> trasa = TrasaKrzywej(wspolrzedne_, n);
     k.Zglos(trasa);
-    if (!sasiedzi_.Zbuduj(d_, n, wspolrzedne_, plan_.sasiedzi, plan_.wCwiartce, przerwijStart)) {
+    if (u.kandydaci)
+        sasiedzi_ = *u.kandydaci;
+    else if (!sasiedzi_.Zbuduj(d_, n, wspolrzedne_, plan_.sasiedzi, plan_.wCwiartce, przerwijStart)) {
         Wynik(std::move(trasa), warunek.Sekundy());
         return;
     }

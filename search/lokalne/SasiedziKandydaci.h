@@ -35,6 +35,12 @@ public:
     bool Zbuduj(const D& d, int n, const std::vector<PunktPlaszczyzny>& wspolrzedne, int k, int wCwiartce,
                 const std::function<bool()>& przerwij);
 
+    // Each city's candidates given (alpha-nearness ones, say) in place of
+    // those Zbuduj found: itself and repeats left out, ordered nearest first
+    // by d, as the moves expect. The plane and the order stay.
+    template <MiaraOdleglosci D>
+    void ZastapListy(const D& d, const std::vector<std::vector<int>>& listy);
+
     // Nearest first; at least min(k, n - 1) of them.
     std::span<const Sasiad> Dla(int miasto) const {
         const Wiersz& w = wiersze_[std::size_t(miasto)];
@@ -135,4 +141,22 @@ bool SasiedziKandydaci::Zbuduj(const D& d, int n, const std::vector<PunktPlaszcz
         sasiedzi_.insert(sasiedzi_.end(), wiersz.begin(), wiersz.end());
     }
     return true;
+}
+
+template <MiaraOdleglosci D>
+void SasiedziKandydaci::ZastapListy(const D& d, const std::vector<std::vector<int>>& listy) {
+    std::vector<Sasiad> sasiedzi;
+    std::vector<Sasiad> wiersz;
+    for (int a : kolejnosc_) {
+        wiersz.clear();
+        for (int b : listy[std::size_t(a)])
+            if (b != a && std::none_of(wiersz.begin(), wiersz.end(), [b](const Sasiad& x) { return x.miasto == b; }))
+                wiersz.push_back({b, double(d(a, b))});
+        std::sort(wiersz.begin(), wiersz.end(), [](const Sasiad& x, const Sasiad& y) {
+            return x.odleglosc < y.odleglosc || (x.odleglosc == y.odleglosc && x.miasto < y.miasto);
+        });
+        wiersze_[std::size_t(a)] = {sasiedzi.size(), wiersz.size()};
+        sasiedzi.insert(sasiedzi.end(), wiersz.begin(), wiersz.end());
+    }
+    sasiedzi_ = std::move(sasiedzi);
 }

@@ -48,5 +48,8 @@ void TObliczLokalnieThread::Execute() {
     const double wstecz = metryka_->Dlugosc(odwrotna);
     NajlepszaTrasa = wstecz < wPrzod ? std::move(odwrotna) : std::move(trasa);
     Dlugosc = std::min(wPrzod, wstecz);
+    Luka.reset();
+    if (Ocena && !NajlepszaTrasa.empty())
+        Luka = Ocena(*metryka_, Dlugosc, [this] { return checkpoint(); }, runningClock());
     Zakonczony = true;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "search/lokalne/PlanPrzeszukiwania.h"
+#include "search/lokalne/SasiedziKandydaci.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 struct UstawieniaLokalne {
@@ -18,6 +20,8 @@ struct UstawieniaLokalne {
     int watki = 2;
     // In place of PlanPrzeszukiwania::Dla(n), for measurements and tests.
     std::optional<PlanPrzeszukiwania> plan;
+    // In place of the candidate neighbours the search picks itself.
+    std::shared_ptr<const SasiedziKandydaci> kandydaci;
 };
 
 // A seed of its own for each thread of one search, from the search's seed.

@@ -1,6 +1,7 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "search/ZestawMiast.h"
+#include "search/dolne/LukaDoOptimum.h"
 #include "storage/PlikTsp.h"
 #include "grid/CMatryca.h"
 #include "tests/app/Kierowca.h"
@@ -76,7 +77,8 @@ protected:
                     podsumowanie = {p.PermutacjeNajkrotszaLabel->text(), p.PermutacjeNajdluzszaLabel->text(),
                                     p.LosowoNajkrotszaLabel->text(), p.GenetycznieNajkrotszaLabel->text()};
                     punktyWykresu = p.GenetycznieWykres->isVisible() ? p.GenetycznieWykres->NajlepszeDotad->count() : 0;
-                    lokalnie = {p.LokalnieNajkrotszaLabel->text(), p.LokalnieCzasLabel->text()};
+                    lokalnie = {p.LokalnieNajkrotszaLabel->text(), p.LokalnieCzasLabel->text(),
+                                p.LokalnieLukaLabel->isVisible() ? p.LokalnieLukaLabel->text() : QString()};
                     okna.PodsumowanieForm.Button1->click();
                 }};
     }
@@ -309,7 +311,12 @@ TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeOrWhenFinishedWithItsBestRoute
     EXPECT_TRUE(isPermutation(trasaNaMatrycy(), 200));
     EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
     EXPECT_EQ(podsumowanie, QStringList({"", "", "", ""}));
-    EXPECT_EQ(lokalnie, QStringList({FormatOneDecimal(watek.Dlugosc), FormatOneDecimal(watek.Sekundy) + " s"}));
+    // A lower bound after the search says how far above the optimum its
+    // route can be: a few per cent on 200 random cities.
+    ASSERT_TRUE(watek.Luka);
+    EXPECT_LT(*watek.Luka, 5.0);
+    EXPECT_EQ(lokalnie, QStringList({FormatOneDecimal(watek.Dlugosc), FormatOneDecimal(watek.Sekundy) + " s",
+                                     OpisLuki(*watek.Luka)}));
 
     // A search far longer than the test, paused and finished with "Tak":
     // its best route so far is drawn and summed up with the time it searched.
@@ -333,6 +340,8 @@ TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeOrWhenFinishedWithItsBestRoute
     EXPECT_TRUE(isPermutation(trasaNaMatrycy(), 200));
     EXPECT_EQ(trasaNaMatrycy(), skonczony.NajlepszaTrasa);
     EXPECT_LT(skonczony.Sekundy, 100000.0);
+    // Finished: no bound either.
+    EXPECT_FALSE(skonczony.Luka);
     EXPECT_EQ(lokalnie,
-              QStringList({FormatOneDecimal(skonczony.Dlugosc), FormatOneDecimal(skonczony.Sekundy) + " s"}));
+              QStringList({FormatOneDecimal(skonczony.Dlugosc), FormatOneDecimal(skonczony.Sekundy) + " s", ""}));
 }

@@ -1,0 +1,233 @@
+// The lower bound on TSPLIB files: per instance the bound, the published
+// optimum, the shortfall in per cent and the time; then the mean shortfall
+// per size class.
+
+#include "search/dolne/OgraniczenieDolne.h"
+#include "search/lokalne/PrzeszukiwanieLokalne.h"
+#include "storage/PlikZestawu.h"
+#include "toolkit/core/UserError.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Zegar = std::chrono::steady_clock;
+
+double sekundyOd(Zegar::time_point t0) {
+    return std::chrono::duration<double>(Zegar::now() - t0).count();
+}
+
+std::map<std::string, double> czytajOptima(const std::string& sciezka) {
+    std::map<std::string, double> optima;
+    std::ifstream plik(sciezka);
+    std::string linia;
+    std::getline(plik, linia);
+    while (std::getline(plik, linia)) {
+        std::istringstream w(linia);
+        std::string nazwa;
+        double optimum = 0.0;
+        if (w >> nazwa >> optimum)
+            optima[nazwa] = optimum;
+    }
+    return optima;
+}
+
+// A tenth of the local search's default time for the size class.
+double domyslnyCzas(int n) {
+    if (n <= 1002)
+        return 1.0;
+    if (n <= 20000)
+        return 6.0;
+    return 120.0;
+}
+
+struct Wiersz {
+    std::string nazwa;
+    int n = 0;
+    double ograniczenie = 0.0;
+    double optimum = 0.0;
+    double czas = 0.0;
+};
+
+struct Opcje {
+    double sekundy = 0.0;
+    // The ascent's target: the optimum this many per cent up (a stand-in
+    // for a local search's route), a local search of szukaj seconds, or,
+    // when neither, a greedy route.
+    std::optional<double> celProcent;
+    double szukaj = 0.0;
+    std::optional<PlanOgraniczenia> plan;
+    // The limit and the time shown in the thread's processor time, for a
+    // machine shared with other work.
+    bool czasWatku = false;
+};
+
+double czasWatku() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+}
+
+int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik, const Opcje& o) {
+    const auto optima = czytajOptima(optimaPlik);
+    std::vector<Wiersz> wiersze;
+    std::printf("%-10s %7s %12s %12s %9s %8s %6s %4s %8s\n", "instance", "cities", "bound", "optimum",
+                "short%", "time_s", "steps", "chk", "target%");
+    for (const std::string& plik : pliki) {
+        std::optional<ZestawMiast> miasta;
+        std::string nazwa;
+        try {
+            nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
+            miasta.emplace(PlikZestawu::Wczytaj(QString::fromStdString(plik)));
+        } catch (const UserError& e) {
+            std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
+            continue;
+        }
+        const Metryka& d = miasta->metryka;
+        const int n = d.Ilosc();
+        const auto it = optima.find(nazwa);
+        const double optimum = it == optima.end() ? 0.0 : it->second;
+        UstawieniaOgraniczenia u;
+        u.limitSekund = o.sekundy > 0 ? o.sekundy : domyslnyCzas(n);
+        u.plan = o.plan;
+        if (o.szukaj > 0) {
+            PrzeszukiwanieLokalne szukanie(d);
+            UstawieniaLokalne ul;
+            ul.limitSekund = o.szukaj;
+            szukanie.Szukaj(ul, [] { return false; });
+            u.dlugoscTrasy = d.Dlugosc(szukanie.Trasa());
+        } else if (o.celProcent && optimum > 0) {
+            u.dlugoscTrasy = optimum * (1.0 + *o.celProcent / 100.0);
+        }
+        if (o.czasWatku)
+            u.zegar = czasWatku;
+        const auto t0 = Zegar::now();
+        const OgraniczenieDolne wynik = ObliczOgraniczenieDolne(d, u, [] { return false; });
+        Wiersz w{nazwa, n, wynik.wartosc, optimum, o.czasWatku ? wynik.sekundy : sekundyOd(t0)};
+        const double cel = u.dlugoscTrasy && optimum > 0 ? 100.0 * (*u.dlugoscTrasy - optimum) / optimum : -1.0;
+        if (optimum > 0)
+            std::printf("%-10s %7d %12.0f %12.0f %9.3f %8.2f %6d %4d %8.2f%s\n", nazwa.c_str(), n, w.ograniczenie,
+                        optimum, 100.0 * (optimum - w.ograniczenie) / optimum, w.czas, wynik.iteracje,
+                        wynik.kontrole, cel, w.ograniczenie > optimum ? "  ABOVE THE OPTIMUM" : "");
+        else
+            std::printf("%-10s %7d %12.0f %12s %9s %8.2f %6d %4d\n", nazwa.c_str(), n, w.ograniczenie, "-", "-",
+                        w.czas, wynik.iteracje, wynik.kontrole);
+        std::fflush(stdout);
+        if (w.ograniczenie > optimum && optimum > 0)
+            return 1;
+        wiersze.push_back(w);
+    }
+    struct Klasa {
+        const char* opis;
+        int od, dokad;
+    };
+    for (const Klasa k : {Klasa{"up to 1,002", 0, 1002}, Klasa{"1,002 to 20,000", 1003, 20000},
+                          Klasa{"above 20,000", 20001, 1 << 30}}) {
+        double suma = 0.0, najgorsza = -1.0, czas = 0.0, najdluzej = 0.0;
+        std::string najgorszaNazwa;
+        int ile = 0;
+        for (const Wiersz& w : wiersze)
+            if (w.n >= k.od && w.n <= k.dokad && w.optimum > 0) {
+                const double brak = 100.0 * (w.optimum - w.ograniczenie) / w.optimum;
+                suma += brak;
+                czas += w.czas;
+                najdluzej = std::max(najdluzej, w.czas);
+                ++ile;
+                if (brak >= najgorsza)
+                    najgorsza = brak, najgorszaNazwa = w.nazwa;
+            }
+        if (ile > 0)
+            std::printf("class %-16s instances %3d  mean shortfall %6.3f %%  worst %6.3f %% (%s)  mean %.2f s, "
+                        "longest %.2f s\n",
+                        k.opis, ile, suma / ile, najgorsza, najgorszaNazwa.c_str(), czas / ile, najdluzej);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> pliki;
+    std::string optima;
+    Opcje o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const auto wartosc = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "%s needs a value\n", a.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        const auto plan = [&]() -> PlanOgraniczenia& {
+            if (!o.plan)
+                o.plan = PlanOgraniczenia::Dla(0);
+            return *o.plan;
+        };
+        if (a == "--seconds")
+            o.sekundy = std::stod(wartosc());
+        else if (a == "--target")
+            o.celProcent = std::stod(wartosc());
+        else if (a == "--thread-time")
+            o.czasWatku = true;
+        else if (a == "--search")
+            o.szukaj = std::stod(wartosc());
+        else if (a == "--optima")
+            optima = wartosc();
+        else if (a == "--neighbours")
+            plan().sasiedzi = std::stoi(wartosc());
+        else if (a == "--quadrant")
+            plan().wCwiartce = std::stoi(wartosc());
+        else if (a == "--lambda")
+            plan().lambdaPoczatkowa = std::stod(wartosc());
+        else if (a == "--lambda-end")
+            plan().lambdaKoncowa = std::stod(wartosc());
+        else if (a == "--patience")
+            plan().cierpliwosc = std::stoi(wartosc());
+        else if (a == "--no-volume")
+            plan().objetosc = false;
+        else if (a == "--steps-per-patience")
+            plan().krokowNaCierpliwosc = std::stod(wartosc());
+        else if (a == "--patience-max")
+            plan().cierpliwoscNajwieksza = std::stod(wartosc());
+        else if (a == "--volume-switch")
+            plan().krokowDlaObjetosci = std::stod(wartosc());
+        else if (a == "--volume-lambda")
+            plan().lambdaObjetosci = std::stod(wartosc());
+        else if (a == "--volume-alpha")
+            plan().alfaObjetosci = std::stod(wartosc());
+        else if (a == "--inertia")
+            plan().bezwladnosc = std::stod(wartosc());
+        else if (a == "--help") {
+            std::printf("usage: %s [--seconds S] [--target PERCENT | --search S] [--optima optima.tsv] "
+                        "[--neighbours K] [--quadrant Q] [--lambda L] [--lambda-end L] [--patience P] "
+                        "[--inertia B] [--no-volume] [--volume-switch STEPS] [--volume-lambda L] "
+                        "[--volume-alpha A] [--steps-per-patience S] [--patience-max P] [--thread-time] file.tsp...\n"
+                        "  --seconds: the bound's time limit (default a tenth of the local search's: 1 s up to\n"
+                        "  1,002 cities, 6 s up to 20,000, 120 s above); --target: the ascent aims at the\n"
+                        "  optimum this many per cent up; --search: at the route of a local search of S\n"
+                        "  seconds; neither: at a greedy route. --thread-time: the limit and the times shown\n"
+                        "  in the thread's processor time, on a machine shared with other work.\n",
+                        argv[0]);
+            return 0;
+        } else
+            pliki.push_back(a);
+    }
+    if (pliki.empty()) {
+        std::fprintf(stderr, "no files; --help for usage\n");
+        return 2;
+    }
+    return uruchom(pliki, optima, o);
+}
