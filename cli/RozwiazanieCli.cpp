@@ -221,13 +221,20 @@ void ograniczenie(const Metryka& metryka, double limitSekund, const std::atomic<
 
 // Branch and cut for the shortest route and, when asked, the longest; with
 // no limit (0) it runs until both are proven.
+// With tylkoGranica, the local search has most of the time (no round limit
+// unless given) and branch and cut the rest, for a lower bound on its route.
 Odpowiedz dowodem(const ZadanieCli& zadanie, const Metryka& metryka, bool najdluzsza, double limitSekund,
-                  const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep) {
+                  bool tylkoGranica, const std::atomic<bool>& przerwano,
+                  const std::function<void(const QString&)>& postep) {
     TDowodThread watek;
     watek.UstawMiasta(metryka);
     watek.Najdluzsza = najdluzsza;
     watek.Ustawienia.limitSekund = limitSekund;
     watek.Ustawienia.rundy = zadanie.rundy;
+    if (tylkoGranica) {
+        watek.Ustawienia.rundy = zadanie.rundy.value_or(-1);
+        watek.Ustawienia.czescCzasuTrasy = kAutoCzescTrasy;
+    }
     watek.Ustawienia.ziarno = zadanie.ziarno.value_or(std::uint32_t(QDateTime::currentSecsSinceEpoch()));
     const int miejsca = metryka.Calkowita() ? 0 : 4;
     czekaj(watek, przerwano, [&] {
@@ -287,10 +294,15 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
 
     ZadanieCli::Metoda metoda = zadanie_.metoda;
     // Past the permutation search's reach, the exact method is branch and
-    // cut, and auto tries it within the time limit.
+    // cut, and auto tries it within the time limit; past kAutoDowodDo auto
+    // takes only a bound from it, after the local search, and only where
+    // the time is limited.
+    const bool automatyczna = metoda == ZadanieCli::Metoda::Automatyczna;
+    const bool tylkoGranica = automatyczna && n > kAutoDowodDo && n <= kDowodNajwiecejMiast
+                              && zadanie_.limitSekund > 0.0;
     const bool dowod = n > kPrzegladKonczySieDo
-                       && (metoda == ZadanieCli::Metoda::Dokladna
-                           || (metoda == ZadanieCli::Metoda::Automatyczna && n <= kAutoDowodDo));
+                       && (metoda == ZadanieCli::Metoda::Dokladna || (automatyczna && n <= kAutoDowodDo)
+                           || tylkoGranica);
     if (metoda == ZadanieCli::Metoda::Automatyczna)
         metoda = n <= kPrzegladKonczySieDo ? ZadanieCli::Metoda::Dokladna : ZadanieCli::Metoda::Lokalna;
     if (dowod && n > kDowodNajwiecejMiast)
@@ -312,7 +324,8 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         zegar.start();
         const bool dokladna = zadanie_.metoda == ZadanieCli::Metoda::Dokladna;
         odpowiedz = dowodem(zadanie_, miasta.metryka, dokladna,
-                            dokladna && !zadanie_.limitPodany ? 0.0 : zadanie_.limitSekund, przerwano, postep);
+                            dokladna && !zadanie_.limitPodany ? 0.0 : zadanie_.limitSekund, tylkoGranica, przerwano,
+                            postep);
         // The route printed is the local search's unless branch and cut
         // found a better one.
         if (!dokladna && odpowiedz.dowod && odpowiedz.dowod->dlugosc != odpowiedz.dowod->dlugoscPoczatkowa)

@@ -34,14 +34,20 @@ GrafWsparcia GrafWsparcia::Z(const ProgramLiniowy& lp) {
 
 // Only edges at a city of a set can cross it.
 double GrafWsparcia::Lewa(const Ciecie& c) const {
+    if (znacznik_.size() != std::size_t(n_))
+        znacznik_.assign(std::size_t(n_), 0);
     double lewa = 0.0;
-    for (const std::vector<int>& s : c.zbiory)
+    for (const std::vector<int>& s : c.zbiory) {
+        ++przebieg_;
+        for (int v : s)
+            znacznik_[std::size_t(v)] = przebieg_;
         for (int v : s)
             for (int e : Przy(v)) {
                 const Krawedz& k = krawedzie_[std::size_t(e)];
-                if (!std::binary_search(s.begin(), s.end(), k.a == v ? k.b : k.a))
+                if (znacznik_[std::size_t(k.a == v ? k.b : k.a)] != przebieg_)
                     lewa += k.x;
             }
+    }
     for (const ::Krawedz& f : c.zeby)
         for (int e : Przy(f.a))
             if (const Krawedz& k = krawedzie_[std::size_t(e)]; (k.a == f.b || k.b == f.b))

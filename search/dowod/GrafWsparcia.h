@@ -41,4 +41,7 @@ private:
     std::vector<Krawedz> krawedzie_;
     std::vector<std::size_t> poczatki_;
     std::vector<int> przy_;
+    // Lewa's marks of a set's cities: a graph is read by one thread.
+    mutable std::vector<int> znacznik_;
+    mutable int przebieg_ = 0;
 };

@@ -226,6 +226,15 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
         const double wzrost = std::min(kWzrostZastoju * std::max(1.0, std::fabs(z)), kWzrostLuki * luka);
         const bool zastoj = wartosci.size() > std::size_t(kRundyZastoju)
                             && z - wartosci[wartosci.size() - 1 - std::size_t(kRundyZastoju)] < wzrost;
+        // The bound of these duals over all edges, at every solve: a node
+        // closes as soon as it reaches the best route, however many cuts
+        // are left, and a search stopped while cutting has a bound still.
+        const WycenaKrawedzi::Wynik wycena = wycena_.Wycen(lp_.Dualne(), true, limitKolumn);
+        wezel.granica = std::max(wezel.granica, wycena.granica);
+        granicaBiezacego_ = wezel.granica;
+        pokazGranice();
+        if (wystarcza(wezel.granica))
+            return Koniec::Zamkniety;
         if (trasa.empty()) {
             odlozLuzne();
             std::vector<Ciecie> ciecia = zastoj ? SeparujPodcykle(g) : separuj(g);
@@ -239,13 +248,6 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
                 continue;
             }
         }
-
-        const WycenaKrawedzi::Wynik wycena = wycena_.Wycen(lp_.Dualne(), true, limitKolumn);
-        wezel.granica = std::max(wezel.granica, wycena.granica);
-        granicaBiezacego_ = wezel.granica;
-        pokazGranice();
-        if (wystarcza(wezel.granica))
-            return Koniec::Zamkniety;
         if (!wycena.ujemne.empty()) {
             std::vector<Krawedz> nowe;
             for (const WycenaKrawedzi::Ujemna& u : wycena.ujemne)
@@ -260,8 +262,10 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
         zaokraglij(g);
         if (wystarcza(wezel.granica))
             return Koniec::Zamkniety;
+        // By the bound of these duals, not the node's best: reduced costs
+        // prove something only added to the bound of the duals they came from.
         if (wKorzeniu_)
-            eliminuj(wezel.granica);
+            eliminuj(wycena.granica);
         kolumnaRozgalezienia = WybierzRozgalezienie(lp_, ustawienia_.rozgalezienie);
         return kolumnaRozgalezienia >= 0 ? Koniec::Rozgaleziony : Koniec::Nierozwiazany;
     }

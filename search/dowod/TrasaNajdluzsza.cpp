@@ -27,8 +27,16 @@ std::vector<int> TrasaNajdluzsza(const Metryka& d, const UstawieniaLokalne& usta
     for (std::size_t i = 0; i < wagi.size(); ++i)
         wagi[i] = std::int32_t(std::llround((najwieksza - odleglosci[i]) * skala));
     const Metryka dopelnienie = Metryka::Jawna(n, std::move(wagi));
+    // Under C - d the weights lie close together, so the Lin-Kernighan
+    // chain's gain test prunes little and a round costs ten times as much
+    // for no better route: 3-opt and Or-opt moves do here.
+    UstawieniaLokalne u = ustawienia;
+    if (!u.plan) {
+        u.plan = PlanPrzeszukiwania::Dla(n);
+        u.plan->krokiLinKernighana = 1;
+    }
     PrzeszukiwanieLokalne szukanie(dopelnienie);
-    szukanie.Szukaj(ustawienia, przerwij, zegar);
+    szukanie.Szukaj(u, przerwij, zegar);
     std::vector<int> trasa = szukanie.Trasa();
     if (int(trasa.size()) != n) {
         trasa.resize(std::size_t(n));

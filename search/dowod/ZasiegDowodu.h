@@ -14,7 +14,10 @@ inline constexpr int kDowodNajwiecejMiast = 3000;
 inline constexpr int kSasiedziPoczatkowi = 10;
 
 // wedrownik-cli's auto method tries a proof within its time limit from
-// past the permutation search's reach up to here, and runs the local
-// search alone beyond: a proof of more cities takes minutes at least, and
-// the local search's own time gives a better route meanwhile.
+// past the permutation search's reach up to here. Beyond, a proof takes
+// minutes at least and the local search's own time gives a better route
+// meanwhile: the local search has kAutoCzescTrasy of the time, and the
+// first LP of branch and cut the rest, for a lower bound (up to
+// kDowodNajwiecejMiast cities).
 inline constexpr int kAutoDowodDo = 400;
+inline constexpr double kAutoCzescTrasy = 0.8;

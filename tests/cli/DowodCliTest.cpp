@@ -83,6 +83,29 @@ TEST_F(WedrownikCliDowod, AutoSaysWhetherItsRouteIsProvenOrHowFarTheBoundLeavesI
     }
 }
 
+TEST_F(WedrownikCliDowod, AutoPastItsProofsReachGivesTheLocalSearchsRouteWithALowerBound) {
+    // 1,000 rounds end the local search early; the LP has the rest.
+    const Wynik w = uruchom({"solve", plik("401.tsp", losoweMiasta(401, 4)), "--time-limit", "5", "--rounds", "1000",
+                             "--json"});
+    ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
+    if (o["proven"].toBool())
+        return;
+    ASSERT_TRUE(o.contains("lower_bound")) << w.wyjscie.toStdString();
+    const double trasa = o["shortest"].toDouble(), dolna = o["lower_bound"].toDouble();
+    EXPECT_LE(dolna, trasa);
+    EXPECT_GT(dolna, 0.8 * trasa);
+    EXPECT_GE(o["gap_at_most"].toDouble(), 100.0 * (trasa - dolna) / dolna);
+
+    // Without a time limit, the local search alone, to its rounds.
+    const Wynik bez = uruchom({"solve", plik("401.tsp", losoweMiasta(401, 4)), "--time-limit", "0", "--rounds", "100",
+                               "--json"});
+    ASSERT_EQ(bez.kod, 0) << bez.bledy.toStdString();
+    const QJsonObject b = QJsonDocument::fromJson(bez.wyjscie.toUtf8()).object();
+    EXPECT_EQ(b["method"].toString(), "local");
+    EXPECT_FALSE(b.contains("lower_bound"));
+}
+
 TEST_F(WedrownikCliDowod, ExactRefusesMoreCitiesThanBranchAndCutTakes) {
     const Wynik w = uruchom({"solve", plik("3001.tsp", losoweMiasta(3001, 3)), "--method", "exact"});
     EXPECT_EQ(w.kod, 2);

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The proof by branch and cut on the TSPLIB instances of ../shared/tsplib:
+# the shortest route of every instance up to 200 cities, the longest of
+# those up to 100 (beside the permutation search's up to 29 cities), the
+# shortest and longest of random grid layouts up to 60 cities (beside the
+# permutation search's up to 25), then the large instances one at a time.
+#
+#   scripts/proof-bench.sh [SECONDS] [BIG_SECONDS]
+#
+# SECONDS: the limit of each proof (default 600); BIG_SECONDS: of each large
+# instance (default 600). Every row has the wall and the processor time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+limit=${1:-600}
+big=${2:-600}
+data=../shared/tsplib
+if [ ! -d "$data" ]; then
+  echo "no TSPLIB folder at $data" >&2
+  exit 2
+fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build --target wedrownik_dowod -j 2 >/dev/null
+bench=build/bench/dowod/wedrownik_dowod
+upto() { awk -F'\t' -v d="$data" -v n="$1" 'NR > 1 && $4 <= n + 0 { print d "/" $1 ".tsp" }' "$data/optima.tsv"; }
+
+echo "== shortest, up to 200 cities"
+# shellcheck disable=SC2046
+"$bench" --optima "$data/optima.tsv" --seconds "$limit" $(upto 200)
+echo "== longest, up to 100 cities"
+# shellcheck disable=SC2046
+"$bench" --only-longest --permutations-up-to 29 --seconds "$limit" $(upto 100)
+echo "== grid layouts"
+"$bench" --longest --grid 8,12,16,20,25 --layouts 3 --permutations-up-to 25 --seconds "$limit"
+"$bench" --longest --grid 30,40,50,60 --layouts 3 --seconds "$limit"
+echo "== large instances"
+for f in lin318 pcb442 d493 rat783 pr1002; do
+  "$bench" --optima "$data/optima.tsv" --seconds "$big" "$data/$f.tsp" | tail -n 1
+done
