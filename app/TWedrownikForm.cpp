@@ -250,6 +250,8 @@ void TWedrownikForm::ZerujPodsumowanie() {
     podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
     podsumowanie.LokalnieNajkrotsza = -1.0;
     podsumowanie.LokalnieCzas = -1.0;
+    podsumowanie.DowodNajkrotsza = {};
+    podsumowanie.DowodNajdluzsza = {};
 }
 
 void TWedrownikForm::PlikOtwarty() {
@@ -414,6 +416,10 @@ void TWedrownikForm::SzukajEditClick() {
     case MetodaSzukania::Lokalnie:
         podsumowanie.LokalnieNajkrotsza = najkrotsza;
         podsumowanie.LokalnieCzas = wynik.Sekundy;
+        break;
+    case MetodaSzukania::Dowod:
+        podsumowanie.DowodNajkrotsza = okna_->ObliczDowodForm.Najkrotsza();
+        podsumowanie.DowodNajdluzsza = okna_->ObliczDowodForm.Najdluzsza();
         break;
     default:
         return;
