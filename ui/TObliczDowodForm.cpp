@@ -42,6 +42,14 @@ bool jestTrasa(const std::vector<int>& trasa, int n) {
     return true;
 }
 
+// A route as an LP solution: each of its edges whole.
+std::vector<PostepDowodu::KrawedzLP> KrawedzieTrasy(const std::vector<int>& trasa) {
+    std::vector<PostepDowodu::KrawedzLP> krawedzie;
+    for (std::size_t i = 0; i < trasa.size() && trasa.size() > 1; ++i)
+        krawedzie.push_back({trasa[i], trasa[(i + 1) % trasa.size()], 1.0});
+    return krawedzie;
+}
+
 } // namespace
 
 TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
@@ -115,6 +123,7 @@ void TObliczDowodForm::PrzygotujObliczenia() {
     const ZestawMiast& zestaw = oknoGlowne_.Zestaw();
     Rysunek->UstawMiasta(zestaw);
     pokazany_ = CelDowodu::Najkrotsza;
+    narysowanaUdowodniona_ = false;
 
     UsunObliczenia();
     Watek = std::make_unique<TDowodThread>();
@@ -193,12 +202,16 @@ void TObliczDowodForm::TimerTimer() {
 }
 
 void TObliczDowodForm::PokazPostep() {
-    const CelDowodu cel = Watek->Biezacy();
-    if (cel != pokazany_) {
-        pokazany_ = cel;
-        Wykres->Wyczysc(CzasSzukania, cel);
+    // The shortest route's last chart and LP solution, its route proven or
+    // not, stay until the longest route has something to show.
+    if (pokazany_ == CelDowodu::Najkrotsza && Watek->Biezacy() == CelDowodu::Najdluzsza
+        && !std::isnan(Watek->Postep(CelDowodu::Najdluzsza).Dlugosc())) {
+        pokazany_ = CelDowodu::Najdluzsza;
+        Wykres->Wyczysc(CzasSzukania, pokazany_);
         Rysunek->Wyczysc();
+        narysowanaUdowodniona_ = false;
     }
+    const CelDowodu cel = pokazany_;
     const bool najdluzsza = cel == CelDowodu::Najdluzsza;
     const bool calkowita = oknoGlowne_.Zestaw().metryka.Calkowita();
     PostepDowodu& p = Watek->Postep(cel);
@@ -209,7 +222,10 @@ void TObliczDowodForm::PokazPostep() {
     NajdluzszaLabel->setText(TekstTrasy(CelDowodu::Najdluzsza));
 
     const double dlugosc = p.Dlugosc();
-    const double granica = p.Granica();
+    // Proven, the bound is the route's length: in the grid's cells it may
+    // stop short of it by the proof's tolerance, which no length shown
+    // tells apart.
+    const double granica = p.Udowodniona() ? dlugosc : p.Granica();
     const QString tekstTrasy = std::isfinite(dlugosc) ? TekstDlugosci(dlugosc, calkowita) : QString();
     const QString tekstGranicy = std::isfinite(granica) ? TekstGranicy(granica, najdluzsza, calkowita) : QString();
     (najdluzsza ? GornaLabel : DolnaLabel)->setText(tekstGranicy);
@@ -218,9 +234,17 @@ void TObliczDowodForm::PokazPostep() {
     CieciaLabel->setText(QString::number(p.Ciecia()));
 
     Wykres->Pokaz(p.Historia(), sekundy);
-    // This thread is the solution's one reader.
-    if (p.WezRozwiazanie())
+    // This thread is the one reader of the solution and of the route. The
+    // proven route replaces the last LP solution, which may be a branch's.
+    if (p.Udowodniona()) {
+        if (!narysowanaUdowodniona_) {
+            p.WezTrase();
+            Rysunek->UstawRozwiazanie(KrawedzieTrasy(p.Trasa().trasa));
+            narysowanaUdowodniona_ = true;
+        }
+    } else if (p.WezRozwiazanie()) {
         Rysunek->UstawRozwiazanie(p.Rozwiazanie().krawedzie);
+    }
 }
 
 QString TObliczDowodForm::TekstTrasy(CelDowodu cel) const {

@@ -17,7 +17,8 @@ class WykresGranic;
 // search dialog; it proves the shortest route and then the longest on the
 // current cities within the dialog's time limit (the shortest may take half
 // of it), shows the bounds of the route being proven closing in on one chart
-// and the current LP solution over the cities, and closes with OK when both
+// and the current LP solution over the cities (the route itself once it is
+// proven), and closes with OK when both
 // are proven, when the time is up, or when the user has finished it early:
 // the best routes so far, with their bounds, are the result.
 class TObliczDowodForm : public TOknoObliczen {
@@ -86,7 +87,9 @@ private:
     double SekundyPracy() const;
 
     OknoGlowne& oknoGlowne_;
-    // The goal the display shows: the chart and the drawing start afresh
-    // when the proof moves on to the longest route.
+    // The route the bounds, the chart and the drawing are of: they start
+    // afresh when the proof of the longest route has its first route.
     CelDowodu pokazany_ = CelDowodu::Najkrotsza;
+    // The proven route of that goal is drawn in place of its LP solution.
+    bool narysowanaUdowodniona_ = false;
 };

@@ -48,12 +48,12 @@ WykresGranic::WykresGranic(QWidget* parent) : QChartView(new QChart, parent) {
     DolnaGranica->setName(QStringLiteral("Dolna granica"));
     GornaGranica = new QLineSeries(wykres);
     GornaGranica->setName(QStringLiteral("Górna granica"));
-    // Where the bounds meet the one drawn later covers the other: the
-    // broad upper line goes first, and the narrow lower one shows on it.
-    GornaGranica->setPen(QPen(QColor(0x2E, 0xA0, 0x43), 4));
-    DolnaGranica->setPen(QPen(QColor(0x1F, 0x4E, 0xB4), 2));
-    wykres->addSeries(GornaGranica);
+    // Where the bounds meet, the series added later covers the other: the
+    // lower one is broad, and the narrow upper one shows on it.
+    DolnaGranica->setPen(QPen(QColor(0x1F, 0x4E, 0xB4), 4));
+    GornaGranica->setPen(QPen(QColor(0xE0, 0x6A, 0x10), 2));
     wykres->addSeries(DolnaGranica);
+    wykres->addSeries(GornaGranica);
 
     OsCzasu = new QValueAxis(wykres);
     OsCzasu->setTitleText(QStringLiteral("Czas (s)"));
@@ -61,7 +61,6 @@ WykresGranic::WykresGranic(QWidget* parent) : QChartView(new QChart, parent) {
     OsCzasu->setTickAnchor(0.0);
     OsDlugosci = new QValueAxis(wykres);
     OsDlugosci->setTitleText(QStringLiteral("Długość trasy"));
-    OsDlugosci->setLabelFormat(QStringLiteral("%.0f"));
     wykres->addAxis(OsCzasu, Qt::AlignBottom);
     wykres->addAxis(OsDlugosci, Qt::AlignLeft);
     for (QLineSeries* seria : {DolnaGranica, GornaGranica}) {
@@ -95,14 +94,20 @@ void WykresGranic::Pokaz(const std::vector<PostepDowodu::PunktGranic>& historia,
                                          teraz, najmniej, najwiecej);
     DolnaGranica->replace(dolna);
     GornaGranica->replace(gorna);
-    double koniec = teraz;
+    // The time from the route's first figure on: the bounds close in a
+    // moment of a limit that may be long, and the longest route's proof
+    // starts where the shortest's ended.
+    double poczatek = INFINITY, koniec = teraz;
     for (const QList<QPointF>* seria : {&dolna, &gorna})
-        if (!seria->isEmpty())
+        if (!seria->isEmpty()) {
+            poczatek = std::min(poczatek, seria->front().x());
             koniec = std::max(koniec, seria->back().x());
-    UstawOsCzasu(std::max(limitSekund_, koniec));
-    OsDlugosci->setLabelsVisible(najmniej <= najwiecej);
+        }
+    if (std::isfinite(poczatek))
+        UstawOsCzasu(poczatek, std::max(koniec, poczatek + 1.0));
     if (najmniej > najwiecej)
         return;
+    OsDlugosci->setLabelFormat(QStringLiteral("%.0f"));
     // A range of a few units would repeat one rounded label down the axis.
     const double zapas = std::max(1.0, 0.01 * std::fabs(najwiecej));
     if (najwiecej - najmniej < zapas) {
@@ -120,15 +125,15 @@ void WykresGranic::Wyczysc(double limitSekund, CelDowodu cel) {
                                                    : QStringLiteral("Najdłuższa trasa"));
     DolnaGranica->clear();
     GornaGranica->clear();
-    UstawOsCzasu(limitSekund_);
+    UstawOsCzasu(0.0, limitSekund_);
     // No length to show yet: no labels that would read as lengths.
     OsDlugosci->setRange(0.0, 1.0);
-    OsDlugosci->setLabelsVisible(false);
+    OsDlugosci->setLabelFormat(QStringLiteral(" "));
 }
 
-void WykresGranic::UstawOsCzasu(double koniec) {
-    const double krok = KrokOsi(koniec);
+void WykresGranic::UstawOsCzasu(double poczatek, double koniec) {
+    const double krok = KrokOsi(koniec - poczatek);
     OsCzasu->setTickInterval(krok);
     OsCzasu->setLabelFormat(krok < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
-    OsCzasu->setRange(0.0, koniec);
+    OsCzasu->setRange(poczatek, koniec);
 }

@@ -25,7 +25,7 @@ public:
     // one replace of each series.
     void Pokaz(const std::vector<PostepDowodu::PunktGranic>& historia, double teraz);
     // Empties the chart for the route cel, named in its title, in a run of
-    // limitSekund seconds, the time axis's length until the run outlasts it.
+    // limitSekund seconds, the time axis's length until the first figure.
     void Wyczysc(double limitSekund, CelDowodu cel);
     CelDowodu Cel() const { return cel_; }
 
@@ -35,7 +35,7 @@ public:
     QValueAxis* OsDlugosci = nullptr;
 
 private:
-    void UstawOsCzasu(double koniec);
+    void UstawOsCzasu(double poczatek, double koniec);
 
     double limitSekund_ = 1.0;
     CelDowodu cel_ = CelDowodu::Najkrotsza;

@@ -8,6 +8,7 @@
 #include "tests/app/Kierowca.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
+#include "ui/RysunekLP.h"
 #include "ui/WykresGranic.h"
 #include "ui/WynikModalny.h"
 
@@ -21,6 +22,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +77,11 @@ protected:
         const std::vector<int>* trasa = glowne.Miasta->Trasa();
         ASSERT_NE(trasa, nullptr);
         EXPECT_EQ(*trasa, okna.ObliczDowodForm.Watek->WynikNajkrotszej.trasa);
+        // The longest route, proven, is drawn whole in place of an LP solution.
+        const auto& krawedzie = okna.ObliczDowodForm.Rysunek->Rozwiazanie();
+        EXPECT_EQ(int(krawedzie.size()), int(trasa->size()));
+        EXPECT_TRUE(std::all_of(krawedzie.begin(), krawedzie.end(),
+                                [](const PostepDowodu::KrawedzLP& k) { return RysunekLP::Cala(k.x); }));
     }
 
     QTemporaryDir dir;
