@@ -43,7 +43,7 @@ bool jestTrasa(const std::vector<int>& trasa, int n) {
 }
 
 // A route as an LP solution: each of its edges whole.
-std::vector<PostepDowodu::KrawedzLP> KrawedzieTrasy(const std::vector<int>& trasa) {
+std::vector<PostepDowodu::KrawedzLP> krawedzieTrasy(const std::vector<int>& trasa) {
     std::vector<PostepDowodu::KrawedzLP> krawedzie;
     for (std::size_t i = 0; i < trasa.size() && trasa.size() > 1; ++i)
         krawedzie.push_back({trasa[i], trasa[(i + 1) % trasa.size()], 1.0});
@@ -75,10 +75,9 @@ TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
     Rysunek = new RysunekLP(this);
 
     auto* wartosci = new QGridLayout;
-    const std::pair<QLabel*, QLabel*> wiersze[] = {{Label1, CzasLabel},  {Label2, NajkrotszaLabel},
-                                                   {Label3, NajdluzszaLabel}, {Label4, DolnaLabel},
-                                                   {Label5, GornaLabel}, {Label6, WezlyLabel},
-                                                   {Label7, CieciaLabel}};
+    const std::pair<QLabel*, QLabel*> wiersze[] = {
+        {Label1, CzasLabel},  {Label2, NajkrotszaLabel}, {Label3, NajdluzszaLabel}, {Label4, DolnaLabel},
+        {Label5, GornaLabel}, {Label6, WezlyLabel},      {Label7, CieciaLabel}};
     int wiersz = 0;
     for (const auto& [etykieta, wartosc] : wiersze) {
         wartosci->addWidget(etykieta, wiersz, 0);
@@ -239,7 +238,7 @@ void TObliczDowodForm::PokazPostep() {
     if (p.Udowodniona()) {
         if (!narysowanaUdowodniona_) {
             p.WezTrase();
-            Rysunek->UstawRozwiazanie(KrawedzieTrasy(p.Trasa().trasa));
+            Rysunek->UstawRozwiazanie(krawedzieTrasy(p.Trasa().trasa));
             narysowanaUdowodniona_ = true;
         }
     } else if (p.WezRozwiazanie()) {

@@ -214,8 +214,8 @@ void TSzukajTraseForm::SzukajButtonClick() {
         if (sekundy < 1)
             throw UserError(QStringLiteral("Zbyt mały czas szukania"));
         if (IloscMiast > kDowodNajwiecejMiast)
-            throw UserError(QStringLiteral("Dowód optymalności obejmuje co najwyżej %1 miast, nie %2 (dobrą trasę "
-                                           "da przeszukiwanie lokalne)")
+            throw UserError(QStringLiteral("Dowód optymalności obejmuje co najwyżej %1 miast, nie %2; dobrą trasę "
+                                           "da przeszukiwanie lokalne")
                                 .arg(kDowodNajwiecejMiast)
                                 .arg(IloscMiast));
         hide();

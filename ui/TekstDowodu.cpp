@@ -9,9 +9,9 @@
 #include <cmath>
 
 std::optional<double> LukaProcent(double dlugosc, double granica, bool najdluzsza) {
-    const double luka = (najdluzsza ? granica - dlugosc : dlugosc - granica) / granica;
-    if (!(granica > 0.0) || !std::isfinite(luka))
+    if (!(granica > 0.0) || !std::isfinite(granica) || !std::isfinite(dlugosc))
         return std::nullopt;
+    const double luka = (najdluzsza ? granica - dlugosc : dlugosc - granica) / granica;
     // Up, and a hair more, so that rounding never shows a gap smaller than
     // it is.
     return std::ceil(std::max(0.0, luka) * 1e4 * (1.0 + 1e-12)) / 100.0;
