@@ -5,8 +5,9 @@ OknaProgramu::OknaProgramu()
     : ObliczForm(WedrownikForm, nullptr),
       ObliczGenetycznieForm(WedrownikForm, nullptr),
       ObliczLokalnieForm(WedrownikForm, nullptr),
+      ObliczDowodForm(WedrownikForm, nullptr),
       UstawieniaMatrycyForm(*WedrownikForm.MatrycaMiast, &WedrownikForm),
-      SzukajTraseForm(ObliczForm, ObliczGenetycznieForm, ObliczLokalnieForm, &WedrownikForm),
+      SzukajTraseForm(ObliczForm, ObliczGenetycznieForm, ObliczLokalnieForm, ObliczDowodForm, &WedrownikForm),
       PodsumowanieForm(&WedrownikForm),
       FormOProgramie(&WedrownikForm) {
     WedrownikForm.PolaczOkna(this);

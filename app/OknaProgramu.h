@@ -2,6 +2,7 @@
 
 #include "app/TWedrownikForm.h"
 #include "ui/TFormOProgramie.h"
+#include "ui/TObliczDowodForm.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
 #include "ui/TObliczLokalnieForm.h"
@@ -9,7 +10,7 @@
 #include "ui/TSzukajTraseForm.h"
 #include "ui/TUstawieniaMatrycyForm.h"
 
-// The program's eight windows, created in this order at start-up and living
+// The program's nine windows, created in this order at start-up and living
 // until the program ends. The main window comes first and owns the others'
 // place on the screen.
 class OknaProgramu {
@@ -23,6 +24,7 @@ public:
     TObliczForm ObliczForm;
     TObliczGenetycznieForm ObliczGenetycznieForm;
     TObliczLokalnieForm ObliczLokalnieForm;
+    TObliczDowodForm ObliczDowodForm;
     TUstawieniaMatrycyForm UstawieniaMatrycyForm;
     TSzukajTraseForm SzukajTraseForm;
     TPodsumowanieForm PodsumowanieForm;

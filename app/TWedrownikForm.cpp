@@ -250,6 +250,8 @@ void TWedrownikForm::ZerujPodsumowanie() {
     podsumowanie.LokalnieNajkrotsza = -1.0;
     podsumowanie.LokalnieCzas = -1.0;
     podsumowanie.LokalnieLuka = -1.0;
+    podsumowanie.DowodNajkrotsza = {};
+    podsumowanie.DowodNajdluzsza = {};
 }
 
 void TWedrownikForm::PlikOtwarty() {
@@ -415,6 +417,10 @@ void TWedrownikForm::SzukajEditClick() {
         podsumowanie.LokalnieNajkrotsza = najkrotsza;
         podsumowanie.LokalnieCzas = wynik.Sekundy;
         podsumowanie.LokalnieLuka = wynik.LukaCoNajwyzej;
+        break;
+    case MetodaSzukania::Dowod:
+        podsumowanie.DowodNajkrotsza = okna_->ObliczDowodForm.Najkrotsza();
+        podsumowanie.DowodNajdluzsza = okna_->ObliczDowodForm.Najdluzsza();
         break;
     default:
         return;

@@ -5,6 +5,7 @@
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/TekstDlugosci.h"
+#include "ui/TekstDowodu.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -82,6 +83,14 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}})
         ->addWidget(LokalnieLukaLabel, 2, 0, 1, 2);
 
+    GroupBox5 = new QGroupBox(QStringLiteral(" Z dowodem optymalności "), this);
+    Label8 = new QLabel(QStringLiteral("Najkrótsza trasa : "), GroupBox5);
+    DowodNajkrotszaLabel = new QLabel(GroupBox5);
+    Label9 = new QLabel(QStringLiteral("Najdłuższa trasa : "), GroupBox5);
+    DowodNajdluzszaLabel = new QLabel(GroupBox5);
+    wiersze(GroupBox5, {{Label8, DowodNajkrotszaLabel}, {Label9, DowodNajdluzszaLabel}});
+    GroupBox5->hide();
+
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     GenetycznieWykres = new WykresZbieznosci(this);
     GenetycznieWykres->setFixedHeight(WysokoscWykresu);
@@ -93,7 +102,9 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     uklad->addWidget(GroupBox3, 2, 0);
     uklad->addWidget(GroupBox4, 3, 0);
     uklad->addWidget(Button1, 1, 1, Qt::AlignVCenter);
-    uklad->addWidget(GenetycznieWykres, 4, 0, 1, 2);
+    // The proof's texts are long: its group takes the width of the window.
+    uklad->addWidget(GroupBox5, 4, 0, 1, 2);
+    uklad->addWidget(GenetycznieWykres, 5, 0, 1, 2);
     uklad->setColumnStretch(0, 1);
     setFixedSize(Rozmiar);
 
@@ -123,11 +134,16 @@ void TPodsumowanieForm::FormShow() {
     LokalnieLukaLabel->setText(luka ? OpisLuki(LokalnieLuka) : QString());
     LokalnieLukaLabel->setVisible(luka);
     const int wierszLuki = luka ? LokalnieLukaLabel->sizeHint().height() + std::max(0, GroupBox4->layout()->spacing()) : 0;
+    DowodNajkrotszaLabel->setText(TekstDowodu(DowodNajkrotsza, false, Calkowite));
+    DowodNajdluzszaLabel->setText(TekstDowodu(DowodNajdluzsza, true, Calkowite));
+    const bool dowod = !DowodNajkrotszaLabel->text().isEmpty();
+    GroupBox5->setVisible(dowod);
+    const int grupaDowodu = dowod ? GroupBox5->sizeHint().height() + std::max(0, layout()->spacing()) : 0;
 
     // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
     GenetycznieWykres->setVisible(wykres);
-    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki));
+    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki + grupaDowodu));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/genetyczne/SeriaZbieznosci.h"
+#include "ui/DlugoscZDowodem.h"
 
 #include <QDialog>
 
@@ -34,6 +35,10 @@ public:
     // The convergence of the genetic run whose length GenetycznieNajkrotsza
     // holds; drawn under it while that length is shown.
     SeriaZbieznosci GenetycznieZbieznosc;
+    // The proof of optimality's shortest and longest route; its group shows
+    // only while there is one.
+    DlugoscZDowodem DowodNajkrotsza;
+    DlugoscZDowodem DowodNajdluzsza;
     // The lengths are in a file's metric: whole numbers.
     bool Calkowite = false;
 
@@ -56,6 +61,11 @@ public:
     QLabel* Label6 = nullptr;
     QLabel* LokalnieCzasLabel = nullptr;
     QLabel* LokalnieLukaLabel = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* DowodNajkrotszaLabel = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* DowodNajdluzszaLabel = nullptr;
     QPushButton* Button1 = nullptr;
     WykresZbieznosci* GenetycznieWykres = nullptr;
 

@@ -1,6 +1,7 @@
 #include "ui/TSzukajTraseForm.h"
 
 #include "search/TablicaZMetryki.h"
+#include "search/dowod/ZasiegDowodu.h"
 #include "search/permutacje/ZasiegiPrzegladu.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/DecimalConvert.h"
@@ -9,6 +10,7 @@
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/TObliczDowodForm.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
 #include "ui/TObliczLokalnieForm.h"
@@ -27,11 +29,13 @@
 #include <QVBoxLayout>
 
 TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm,
-                                   TObliczLokalnieForm& obliczLokalnieForm, QWidget* parent)
+                                   TObliczLokalnieForm& obliczLokalnieForm, TObliczDowodForm& obliczDowodForm,
+                                   QWidget* parent)
     : QDialog(parent),
       obliczForm_(obliczForm),
       obliczGenetycznieForm_(obliczGenetycznieForm),
-      obliczLokalnieForm_(obliczLokalnieForm) {
+      obliczLokalnieForm_(obliczLokalnieForm),
+      obliczDowodForm_(obliczDowodForm) {
     setWindowTitle(QStringLiteral("Szukanie trasy"));
     setFont(formFont());
 
@@ -40,17 +44,20 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     LosowoRadio = new QRadioButton(QStringLiteral("Losowo"), SzukajGroup);
     GenetycznieRadio = new QRadioButton(QStringLiteral("Używając algorytmów genetycznych"), SzukajGroup);
     LokalnieRadio = new QRadioButton(QStringLiteral("Przeszukiwaniem lokalnym"), SzukajGroup);
+    DowodRadio = new QRadioButton(QStringLiteral("Z dowodem optymalności"), SzukajGroup);
     SzukajGroupItems = new QButtonGroup(this);
     SzukajGroupItems->addButton(PermutacjeRadio, MetodaSzukania::Permutacje);
     SzukajGroupItems->addButton(LosowoRadio, MetodaSzukania::Losowo);
     SzukajGroupItems->addButton(GenetycznieRadio, MetodaSzukania::Genetycznie);
     SzukajGroupItems->addButton(LokalnieRadio, MetodaSzukania::Lokalnie);
+    SzukajGroupItems->addButton(DowodRadio, MetodaSzukania::Dowod);
     GenetycznieRadio->setChecked(true);
     auto* metody = new QVBoxLayout(SzukajGroup);
     metody->addWidget(PermutacjeRadio);
     metody->addWidget(LosowoRadio);
     metody->addWidget(GenetycznieRadio);
     metody->addWidget(LokalnieRadio);
+    metody->addWidget(DowodRadio);
     metody->addStretch(1);
 
     UstawieniaLosoweGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
@@ -94,11 +101,21 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     lokalne->addWidget(CzasSzukaniaEdit, 0, 1);
     lokalne->setRowStretch(1, 1);
 
+    UstawieniaDowoduGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
+    Label7 = new QLabel(QStringLiteral("Czas szukania (s) : "), UstawieniaDowoduGroup);
+    CzasDowoduEdit = new QLineEdit(QStringLiteral("60"), UstawieniaDowoduGroup);
+    auto* dowod = new QGridLayout(UstawieniaDowoduGroup);
+    Label7->setBuddy(CzasDowoduEdit);
+    dowod->addWidget(Label7, 0, 0);
+    dowod->addWidget(CzasDowoduEdit, 0, 1);
+    dowod->setRowStretch(1, 1);
+
     SzukajButton = new QPushButton(QStringLiteral("Szukaj"), this);
 
     // The settings groups share one place, which stays reserved while none
     // shows.
-    for (QGroupBox* grupa : {UstawieniaLosoweGroup, UstawieniaGenetyczneGroup, UstawieniaLokalneGroup}) {
+    for (QGroupBox* grupa :
+         {UstawieniaLosoweGroup, UstawieniaGenetyczneGroup, UstawieniaLokalneGroup, UstawieniaDowoduGroup}) {
         QSizePolicy polityka = grupa->sizePolicy();
         polityka.setRetainSizeWhenHidden(true);
         grupa->setSizePolicy(polityka);
@@ -108,6 +125,7 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     gora->addWidget(UstawieniaLosoweGroup, 0, 1);
     gora->addWidget(UstawieniaGenetyczneGroup, 0, 1);
     gora->addWidget(UstawieniaLokalneGroup, 0, 1);
+    gora->addWidget(UstawieniaDowoduGroup, 0, 1);
     auto* dol = new QHBoxLayout;
     dol->addStretch(1);
     dol->addWidget(SzukajButton);
@@ -150,6 +168,7 @@ void TSzukajTraseForm::SzukajGroupClick() {
     UstawieniaLosoweGroup->setVisible(item == MetodaSzukania::Losowo);
     UstawieniaGenetyczneGroup->setVisible(item == MetodaSzukania::Genetycznie);
     UstawieniaLokalneGroup->setVisible(item == MetodaSzukania::Lokalnie);
+    UstawieniaDowoduGroup->setVisible(item == MetodaSzukania::Dowod);
 }
 
 void TSzukajTraseForm::SzukajButtonClick() {
@@ -190,6 +209,20 @@ void TSzukajTraseForm::SzukajButtonClick() {
         wynik = obliczLokalnieForm_.Uruchom(sekundy);
         break;
     }
+    case MetodaSzukania::Dowod: {
+        const int sekundy = StrToInt(CzasDowoduEdit->text());
+        if (sekundy < 1)
+            throw UserError(QStringLiteral("Zbyt mały czas szukania"));
+        if (IloscMiast > kDowodNajwiecejMiast)
+            throw UserError(QStringLiteral("Dowód optymalności obejmuje co najwyżej %1 miast, nie %2; dobrą trasę "
+                                           "da przeszukiwanie lokalne")
+                                .arg(kDowodNajwiecejMiast)
+                                .arg(IloscMiast));
+        hide();
+        okno = &obliczDowodForm_;
+        wynik = obliczDowodForm_.Uruchom(sekundy);
+        break;
+    }
     default:
         return;
     }
@@ -219,7 +252,7 @@ void TSzukajTraseForm::SprawdzPamiec(int metoda) const {
     case MetodaSzukania::Permutacje: nazwa = QStringLiteral("Metoda permutacji"); break;
     case MetodaSzukania::Losowo: nazwa = QStringLiteral("Szukanie losowe"); break;
     case MetodaSzukania::Genetycznie: nazwa = QStringLiteral("Algorytm genetyczny"); break;
-    default: return;  // the local search reads no table
+    default: return;  // the local search and the proof read no table
     }
     const double rozmiar = RozmiarTablicy(IloscMiast);
     const std::uint64_t budzet = BudzetPamieci ? *BudzetPamieci : memoryBudget();

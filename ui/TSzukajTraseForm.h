@@ -17,11 +17,12 @@ class QRadioButton;
 class TObliczForm;
 class TObliczGenetycznieForm;
 class TObliczLokalnieForm;
+class TObliczDowodForm;
 struct UstawieniaGenetyczne;
 
 // The items of the dialog's SzukajGroup, the search methods.
 namespace MetodaSzukania {
-enum : int { Permutacje = 0, Losowo = 1, Genetycznie = 2, Lokalnie = 3 };
+enum : int { Permutacje = 0, Losowo = 1, Genetycznie = 2, Lokalnie = 3, Dowod = 4 };
 } // namespace MetodaSzukania
 
 // The search dialog: the method and its settings. "Szukaj" validates the
@@ -34,7 +35,7 @@ class TSzukajTraseForm : public QDialog {
 
 public:
     TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm,
-                     TObliczLokalnieForm& obliczLokalnieForm, QWidget* parent);
+                     TObliczLokalnieForm& obliczLokalnieForm, TObliczDowodForm& obliczDowodForm, QWidget* parent);
 
     QGroupBox* SzukajGroup = nullptr;
     QButtonGroup* SzukajGroupItems = nullptr;  // ids: MetodaSzukania
@@ -42,6 +43,7 @@ public:
     QRadioButton* LosowoRadio = nullptr;
     QRadioButton* GenetycznieRadio = nullptr;
     QRadioButton* LokalnieRadio = nullptr;
+    QRadioButton* DowodRadio = nullptr;
     QGroupBox* UstawieniaLosoweGroup = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* IleLosowanEdit = nullptr;
@@ -58,6 +60,9 @@ public:
     QGroupBox* UstawieniaLokalneGroup = nullptr;
     QLabel* Label6 = nullptr;
     QLineEdit* CzasSzukaniaEdit = nullptr;
+    QGroupBox* UstawieniaDowoduGroup = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* CzasDowoduEdit = nullptr;
     QPushButton* SzukajButton = nullptr;
 
     // The selected item of SzukajGroup, a MetodaSzukania.
@@ -99,5 +104,6 @@ private:
     TObliczForm& obliczForm_;
     TObliczGenetycznieForm& obliczGenetycznieForm_;
     TObliczLokalnieForm& obliczLokalnieForm_;
+    TObliczDowodForm& obliczDowodForm_;
     WynikObliczen wynik_;
 };

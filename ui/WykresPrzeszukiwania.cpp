@@ -1,26 +1,13 @@
 #include "ui/WykresPrzeszukiwania.h"
 
+#include "ui/KrokOsi.h"
+
 #include <QChart>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// A round step for about five ticks along a length: 1, 2 or 5 times a
-// power of ten.
-double krokOsi(double dlugosc) {
-    const double surowy = dlugosc / 5.0;
-    const double potega = std::pow(10.0, std::floor(std::log10(surowy)));
-    for (const double m : {1.0, 2.0, 5.0})
-        if (m * potega >= surowy)
-            return m * potega;
-    return 10.0 * potega;
-}
-
-} // namespace
 
 // The chart is handed over at construction: the view owns it.
 WykresPrzeszukiwania::WykresPrzeszukiwania(QWidget* parent) : QChartView(new QChart, parent) {
@@ -96,7 +83,7 @@ void WykresPrzeszukiwania::Wyczysc(double limitSekund) {
 }
 
 void WykresPrzeszukiwania::UstawOsCzasu(double koniec) {
-    const double krok = krokOsi(koniec);
+    const double krok = KrokOsi(koniec);
     OsCzasu->setTickInterval(krok);
     OsCzasu->setLabelFormat(krok < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
     OsCzasu->setRange(0.0, koniec);

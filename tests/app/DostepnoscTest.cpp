@@ -21,8 +21,9 @@ TEST(Dostepnosc, EveryEditBoxAndCheckBoxIsNamedByItsOwnLabel) {
     OknaProgramu okna;
     const QList<QWidget*> wszystkie = {&okna.WedrownikForm,         &okna.ObliczForm,
                                        &okna.ObliczGenetycznieForm, &okna.ObliczLokalnieForm,
-                                       &okna.UstawieniaMatrycyForm, &okna.SzukajTraseForm,
-                                       &okna.PodsumowanieForm,      &okna.FormOProgramie};
+                                       &okna.ObliczDowodForm,       &okna.UstawieniaMatrycyForm,
+                                       &okna.SzukajTraseForm,       &okna.PodsumowanieForm,
+                                       &okna.FormOProgramie};
     // The other windows are the main window's children: each control once.
     QSet<QWidget*> sprawdzone;
     for (QWidget* okno : wszystkie) {
@@ -43,7 +44,7 @@ TEST(Dostepnosc, EveryEditBoxAndCheckBoxIsNamedByItsOwnLabel) {
             sprawdzone.insert(kontrolka);
         }
     }
-    // 1 + 1 + 1 + 5 + 6 edit boxes and check boxes: none may go unchecked.
-    EXPECT_EQ(sprawdzone.size(), 14);
+    // 1 + 1 + 1 + 5 + 7 edit boxes and check boxes: none may go unchecked.
+    EXPECT_EQ(sprawdzone.size(), 15);
     EXPECT_EQ(nazwaDostepna(okna.SzukajTraseForm.IlePokolenEdit), "Ilość pokoleń : ");
 }

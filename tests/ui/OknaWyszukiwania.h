@@ -5,6 +5,7 @@
 #include "search/ZestawMiast.h"
 #include "tests/support/ModalHelper.h"
 #include "ui/OknoGlowne.h"
+#include "ui/TObliczDowodForm.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
 #include "ui/TObliczLokalnieForm.h"
@@ -86,7 +87,8 @@ struct OknaWyszukiwania {
     TObliczForm oblicz{glowne, nullptr};
     TObliczGenetycznieForm genetyczne{glowne, nullptr};
     TObliczLokalnieForm lokalne{glowne, nullptr};
-    TSzukajTraseForm szukaj{oblicz, genetyczne, lokalne, nullptr};
+    TObliczDowodForm dowod{glowne, nullptr};
+    TSzukajTraseForm szukaj{oblicz, genetyczne, lokalne, dowod, nullptr};
 };
 
 // Clicks from the event loop rather than from inside the helper's action, so

@@ -97,3 +97,35 @@ TEST_F(Podsumowanie, TheGeneticRunsChartStandsUnderItsGroupWhileItsLengthIsShown
     EXPECT_TRUE(wykres.isEmpty());
     EXPECT_EQ(rozmiar, QSize(424, 334));
 }
+
+TEST_F(Podsumowanie, TheProofsGroupShowsEachRouteProvenOrItsGapOnlyAfterAProof) {
+    ustaw(-1.0, -1.0, 5.0, -1.0);
+    pokaz();
+    EXPECT_FALSE(okno.GroupBox5->isVisible());
+
+    QStringList dowod;
+    bool widoczna = false;
+    const auto pokazDowod = [&] {
+        ModalHelper helper;
+        helper.next([&](QWidget*) {
+            dowod = {okno.DowodNajkrotszaLabel->text(), okno.DowodNajdluzszaLabel->text()};
+            widoczna = okno.GroupBox5->isVisible() && okno.height() > 334;
+            okno.Button1->click();
+        });
+        okno.exec();
+    };
+    okno.Calkowite = true;
+    okno.DowodNajkrotsza = {21300.0, 21282.0, false};
+    okno.DowodNajdluzsza = {253306.0, 253306.0, true};
+    pokazDowod();
+    EXPECT_TRUE(widoczna);
+    // 18 in 21282 is 0.0846 %: rounded up, never down.
+    EXPECT_EQ(dowod, QStringList({"21300 (co najwyżej 0,09 % od optimum)", "253306 (udowodniona)"}));
+
+    // The longest's bound lies above it; without a bound nothing is claimed.
+    okno.Calkowite = false;
+    okno.DowodNajkrotsza = {12.34, std::numeric_limits<double>::quiet_NaN(), false};
+    okno.DowodNajdluzsza = {250.0, 253.0, false};
+    pokazDowod();
+    EXPECT_EQ(dowod, QStringList({"12,3 (nie udowodniona)", "250,0 (co najwyżej 1,19 % od optimum)"}));
+}

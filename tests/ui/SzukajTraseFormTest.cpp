@@ -144,6 +144,20 @@ TEST_F(SzukajTrase, TooShortASearchTimeIsRefusedWithTheProgramsMessage) {
     EXPECT_EQ(okna.lokalne.Watek, nullptr);
 }
 
+TEST_F(SzukajTrase, TheProofRefusesTooShortATimeAndMoreCitiesThanItTakes) {
+    dialog.CzasDowoduEdit->setText("0");
+    SeenBox blad;
+    EXPECT_EQ(szukajZBledem(MetodaSzukania::Dowod, blad), 2);
+    EXPECT_EQ(blad.text, tekstBledu("Zbyt mały czas szukania."));
+
+    dialog.CzasDowoduEdit->setText("10");
+    dialog.IloscMiast = 3001;
+    szukajZBledem(MetodaSzukania::Dowod, blad);
+    EXPECT_EQ(blad.text, tekstBledu("Dowód optymalności obejmuje co najwyżej 3000 miast, nie 3001; dobrą trasę da "
+                                    "przeszukiwanie lokalne."));
+    EXPECT_EQ(okna.dowod.Watek, nullptr);
+}
+
 TEST_F(SzukajTrase, TextThatIsNoIntegerGivesTheConversionError) {
     dialog.IleLosowanEdit->setText("12a");
     SeenBox blad;

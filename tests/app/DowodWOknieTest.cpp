@@ -1,0 +1,147 @@
+// The proof of optimality from the search dialog to the summary, on the
+// grid's cities and on a file's.
+
+#include "app/MiastaOkna.h"
+#include "app/OknaProgramu.h"
+#include "app/PlikiMatrycy.h"
+#include "grid/CMatryca.h"
+#include "tests/app/Kierowca.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/TestHelpers.h"
+#include "ui/RysunekLP.h"
+#include "ui/WykresGranic.h"
+#include "ui/WynikModalny.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class DowodWOknie : public ::testing::Test {
+protected:
+    DowodWOknie() {
+        glowne.PlikKonfiguracji = dir.filePath("Config.cfg");
+        glowne.show();
+    }
+    ~DowodWOknie() override {
+        glowne.hide();
+        EXPECT_TRUE(noVisibleTopLevels());
+    }
+
+    using Krok = std::pair<QWidget*, Dzialanie>;
+
+    Krok wybierz(int metoda) {
+        return {&okna.SzukajTraseForm, [this, metoda](QWidget*) {
+                    okna.SzukajTraseForm.SetSzukajGroupItemIndex(metoda);
+                    okna.SzukajTraseForm.SzukajButton->click();
+                }};
+    }
+
+    Krok czytajPodsumowanie() {
+        return {&okna.PodsumowanieForm, [this](QWidget*) {
+                    const TPodsumowanieForm& p = okna.PodsumowanieForm;
+                    permutacje = {p.PermutacjeNajkrotszaLabel->text(), p.PermutacjeNajdluzszaLabel->text()};
+                    dowod = p.GroupBox5->isVisible()
+                                ? QStringList{p.DowodNajkrotszaLabel->text(), p.DowodNajdluzszaLabel->text()}
+                                : QStringList{};
+                    okna.PodsumowanieForm.Button1->click();
+                }};
+    }
+
+    void szukaj(std::initializer_list<Krok> kroki) {
+        Kierowca kierowca;
+        for (const auto& [okno, dzialanie] : kroki)
+            kierowca.nastepnie(okno, dzialanie);
+        QTest::mouseClick(glowne.SzukajEdit, Qt::LeftButton);
+        EXPECT_EQ(kierowca.pozostalo(), 0u);
+    }
+
+    // The permutation search and then the proof on the window's cities:
+    // both proven, each the permutation search's length.
+    void porownajZPermutacjami() {
+        szukaj({wybierz(MetodaSzukania::Permutacje), czytajPodsumowanie()});
+        ASSERT_FALSE(permutacje[0].isEmpty());
+        EXPECT_TRUE(dowod.isEmpty());
+        szukaj({wybierz(MetodaSzukania::Dowod), czytajPodsumowanie()});
+        EXPECT_EQ(dowod, QStringList({permutacje[0] + " (udowodniona)", permutacje[1] + " (udowodniona)"}));
+        const std::vector<int>* trasa = glowne.Miasta->Trasa();
+        ASSERT_NE(trasa, nullptr);
+        EXPECT_EQ(*trasa, okna.ObliczDowodForm.Watek->WynikNajkrotszej.trasa);
+        // The longest route, proven, is drawn whole in place of an LP solution.
+        const auto& krawedzie = okna.ObliczDowodForm.Rysunek->Rozwiazanie();
+        EXPECT_EQ(int(krawedzie.size()), int(trasa->size()));
+        EXPECT_TRUE(std::all_of(krawedzie.begin(), krawedzie.end(),
+                                [](const PostepDowodu::KrawedzLP& k) { return RysunekLP::Cala(k.x); }));
+    }
+
+    QTemporaryDir dir;
+    OknaProgramu okna;
+    TWedrownikForm& glowne = okna.WedrownikForm;
+    QStringList permutacje;
+    QStringList dowod;
+};
+
+} // namespace
+
+TEST_F(DowodWOknie, OnTheGridAndOnAFileTheProvenRoutesAreThePermutationSearchs) {
+    for (const auto& [wiersz, kolumna] : {std::pair{1, 1}, {2, 8}, {9, 3}, {12, 12}, {4, 20}, {18, 6}, {15, 17}, {22, 22}})
+        glowne.MatrycaMiast->SetCell(wiersz, kolumna, true);
+    ASSERT_EQ(glowne.Miasta->Zestaw()->Ilosc(), 8);
+    porownajZPermutacjami();
+    // One decimal in the grid's cells.
+    EXPECT_TRUE(dowod.value(0).contains(',')) << qPrintable(dowod.value(0));
+
+    glowne.Pliki->Otworz(QStringLiteral(WEDROWNIK_TSPLIB "/burma14.tsp"));
+    porownajZPermutacjami();
+    // Whole numbers in a file's metric; TSPLIB's optimum.
+    EXPECT_EQ(dowod.value(0), "3323 (udowodniona)");
+    // The permutation search's group stays, as every method's until the
+    // cities change.
+    EXPECT_EQ(permutacje[0], "3323");
+}
+
+TEST_F(DowodWOknie, FinishedWhileTheShortestIsProvenItShowsTheBestRouteSoFarWithItsGap) {
+    // A proof of far more than the test's time: finished as soon as the
+    // shortest route has a bound, it ends with that route and its gap, and
+    // the longest route, never begun, shows nothing.
+    glowne.MatrycaMiast->SetRowCount(200);
+    glowne.MatrycaMiast->SetColumnCount(200);
+    glowne.MatrycaMiast->Losuj(300);
+    okna.SzukajTraseForm.CzasDowoduEdit->setText("100000");
+    TObliczDowodForm& postep = okna.ObliczDowodForm;
+    bool wNajkrotszej = false;
+    SeenBox pytanie;
+    szukaj({wybierz(MetodaSzukania::Dowod),
+            {&postep,
+             [&](QWidget*) {
+                 ASSERT_TRUE(waitUntil([&] { return !postep.DolnaLabel->text().isEmpty(); }, 600000));
+                 postep.WstrzymajButton->click();
+                 ASSERT_TRUE(waitUntil([&] { return postep.Watek->parkedThreads() > 0; }, 600000));
+                 wNajkrotszej = postep.Watek->Biezacy() == CelDowodu::Najkrotsza
+                                && !postep.Watek->Postep(CelDowodu::Najkrotsza).Udowodniona();
+                 EXPECT_EQ(postep.Wykres->Cel(), CelDowodu::Najkrotsza);
+                 EXPECT_GT(postep.Wykres->DolnaGranica->count(), 0);
+                 EXPECT_GT(postep.Wykres->GornaGranica->count(), 0);
+                 postep.ZakonczButton->click();
+             }},
+            {nullptr, answerBox(&pytanie, QMessageBox::Yes)}, czytajPodsumowanie()});
+    EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
+    EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::OK);
+    ASSERT_TRUE(wNajkrotszej) << "the proof ended before the test could finish it";
+    ASSERT_EQ(dowod.size(), 2);
+    EXPECT_TRUE(dowod[0].contains(" (co najwyżej ")) << qPrintable(dowod[0]);
+    EXPECT_EQ(dowod[1], "");
+    const std::vector<int>* trasa = glowne.Miasta->Trasa();
+    ASSERT_NE(trasa, nullptr);
+    EXPECT_TRUE(isPermutation(*trasa, 300));
+}
