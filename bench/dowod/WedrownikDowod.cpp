@@ -136,6 +136,8 @@ int main(int argc, char** argv) {
             permutacjeDo = std::atoi(argv[++i]);
         else if (a == "--candidates" && i + 1 < argc)
             ustawienia.podzial.rozgalezienie.kandydaci = std::atoi(argv[++i]);
+        else if (a == "--candidates-longest" && i + 1 < argc)
+            ustawienia.podzial.rozgalezienie.kandydaciNajdluzszej = std::atoi(argv[++i]);
         else if (a == "--rounds-per-city" && i + 1 < argc)
             ustawienia.rundyNaMiasto = std::atoll(argv[++i]);
         else if (a == "--tour-share" && i + 1 < argc)

@@ -1,5 +1,6 @@
 #include "search/dowod/Rozgalezienie.h"
 
+#include "search/dowod/CelDowodu.h"
 #include "search/dowod/ProgramLiniowy.h"
 #include "search/dowod/TolerancjeDowodu.h"
 
@@ -27,7 +28,9 @@ int WybierzRozgalezienie(ProgramLiniowy& lp, const UstawieniaRozgalezienia& usta
         const int kp = int(p.odPolowy * 10.0), kq = int(q.odPolowy * 10.0);
         return kp < kq || (kp == kq && p.waga > q.waga);
     });
-    const std::size_t ile = std::min<std::size_t>(kandydaci.size(), std::size_t(std::max(1, ustawienia.kandydaci)));
+    const int najwiecej =
+        lp.Wagi().Cel() == CelDowodu::Najdluzsza ? ustawienia.kandydaciNajdluzszej : ustawienia.kandydaci;
+    const std::size_t ile = std::min<std::size_t>(kandydaci.size(), std::size_t(std::max(1, najwiecej)));
     if (ile == 1)
         return kandydaci.front().kolumna;
     const double z = lp.Wartosc();

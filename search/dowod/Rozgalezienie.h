@@ -8,12 +8,16 @@ class ProgramLiniowy;
 // directions by a few dual simplex pivots each (strong branching); the one
 // whose weaker child gains most wins, its stronger child counting a little
 // too. With kandydaci 1 the first is taken untried. Returns the column, or
-// -1 when no edge is fractional.
-// Trying 32 edges rather than 8 takes a few times fewer nodes where the LP
-// leaves many near-equal routes (the longest routes, pr76): the choice
-// decides more than the trials cost.
+// -1 when no edge is fractional. kandydaciNajdluzszej stands for kandydaci
+// when the LP's weights are the longest route's.
+// The choice decides more than the trials cost where the LP leaves many
+// near-equal routes: 32 edges rather than 8 take a few times fewer nodes on
+// pr76, and the longest routes, where nearly every route is near the
+// longest, need 64 (kroC100's longest: 71 nodes where 32 left it open after
+// 12,000). The shortest routes gain nothing from 64.
 struct UstawieniaRozgalezienia {
     int kandydaci = 32;
+    int kandydaciNajdluzszej = 64;
     int iteracje = 40;
 };
 
