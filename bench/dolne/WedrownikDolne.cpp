@@ -2,6 +2,7 @@
 // optimum, the shortfall in per cent and the time; then the mean shortfall
 // per size class.
 
+#include "bench/OptimaTsplib.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "storage/PlikZestawu.h"
@@ -27,21 +28,6 @@ using Zegar = std::chrono::steady_clock;
 
 double sekundyOd(Zegar::time_point t0) {
     return std::chrono::duration<double>(Zegar::now() - t0).count();
-}
-
-std::map<std::string, double> czytajOptima(const std::string& sciezka) {
-    std::map<std::string, double> optima;
-    std::ifstream plik(sciezka);
-    std::string linia;
-    std::getline(plik, linia);
-    while (std::getline(plik, linia)) {
-        std::istringstream w(linia);
-        std::string nazwa;
-        double optimum = 0.0;
-        if (w >> nazwa >> optimum)
-            optima[nazwa] = optimum;
-    }
-    return optima;
 }
 
 // A tenth of the local search's default time for the size class.

@@ -5,6 +5,7 @@
 // --permutations-up-to cities, a file's or a layout's, the exact permutation
 // search's result stands beside the proof's.
 
+#include "bench/OptimaTsplib.h"
 #include "reference/MiastaTestowe.h"
 #include "search/TablicaZMetryki.h"
 #include "search/permutacje/PermutacjeDokladne.h"
@@ -26,21 +27,6 @@
 #include <vector>
 
 namespace {
-
-std::map<std::string, double> czytajOptima(const std::string& sciezka) {
-    std::map<std::string, double> optima;
-    std::ifstream plik(sciezka);
-    std::string linia;
-    std::getline(plik, linia);
-    while (std::getline(plik, linia)) {
-        std::istringstream w(linia);
-        std::string nazwa;
-        double optimum = 0.0;
-        if (w >> nazwa >> optimum)
-            optima[nazwa] = optimum;
-    }
-    return optima;
-}
 
 // Processor time of the whole process, the local search's threads
 // included: on a machine shared with other work, steadier than wall time.

@@ -2,6 +2,7 @@
 // one after the other on the same random cities: EUC_2D on whole coordinates
 // in [0, 1e6]², lengths in that metric.
 
+#include "bench/OptimaTsplib.h"
 #include "bench/prosta/PrzeszukiwanieProste.h"
 #include "search/Metryka.h"
 #include "search/dolne/KandydaciAlfa.h"
@@ -45,16 +46,10 @@ Metryka losoweMiasta(int n, std::uint64_t instancja) {
 
 // The published optimum from optima.tsv beside a TSPLIB file; 0 when none.
 double optimum(const std::string& plik, const std::string& nazwa) {
-    std::ifstream tabela(QFileInfo(QString::fromStdString(plik)).absolutePath().toStdString() + "/optima.tsv");
-    std::string linia;
-    while (std::getline(tabela, linia)) {
-        std::istringstream w(linia);
-        std::string n;
-        double o = 0.0;
-        if (w >> n >> o && n == nazwa)
-            return o;
-    }
-    return 0.0;
+    const auto optima =
+        czytajOptima(QFileInfo(QString::fromStdString(plik)).absolutePath().toStdString() + "/optima.tsv");
+    const auto it = optima.find(nazwa);
+    return it == optima.end() ? 0.0 : it->second;
 }
 
 bool jestPermutacja(const std::vector<int>& trasa, int n) {

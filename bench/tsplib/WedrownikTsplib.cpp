@@ -2,6 +2,7 @@
 // instance and per size class; and with --grid, on random cities of a
 // 25 x 25 grid against the exact permutation search.
 
+#include "bench/OptimaTsplib.h"
 #include "reference/MiastaTestowe.h"
 #include "search/SumaTrasy.h"
 #include "search/dolne/KandydaciAlfa.h"
@@ -46,21 +47,6 @@ double szczytPamieciMB() {
             return kb / 1024.0;
         }
     return 0.0;
-}
-
-std::map<std::string, double> czytajOptima(const std::string& sciezka) {
-    std::map<std::string, double> optima;
-    std::ifstream plik(sciezka);
-    std::string linia;
-    std::getline(plik, linia);
-    while (std::getline(plik, linia)) {
-        std::istringstream w(linia);
-        std::string nazwa;
-        double optimum = 0.0;
-        if (w >> nazwa >> optimum)
-            optima[nazwa] = optimum;
-    }
-    return optima;
 }
 
 bool jestPermutacja(const std::vector<int>& trasa, int n) {

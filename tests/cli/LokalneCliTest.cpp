@@ -15,21 +15,6 @@
 
 namespace {
 
-QByteArray losoweMiasta(int n, unsigned ziarno, int zakres) {
-    std::mt19937 los(ziarno);
-    std::uniform_int_distribution<int> wspolrzedna(0, zakres);
-    QByteArray tekst = "NAME: los\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
-    for (int k = 1; k <= n; ++k)
-        tekst += QByteArray::number(k) + ' ' + QByteArray::number(wspolrzedna(los)) + ' '
-                 + QByteArray::number(wspolrzedna(los)) + '\n';
-    return tekst + "EOF\n";
-}
-
-QString linia(const QString& wyjscie, const QString& klucz) {
-    const QRegularExpressionMatch m = QRegularExpression("(^|\n)" + klucz + " ([^\n]*)").match(wyjscie);
-    return m.hasMatch() ? m.captured(2) : QString();
-}
-
 class WedrownikCliLokalnie : public ::testing::Test {
 protected:
     QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }

@@ -15,21 +15,6 @@
 
 namespace {
 
-QByteArray miasta(int n, unsigned ziarno) {
-    std::mt19937 los(ziarno);
-    std::uniform_int_distribution<int> wspolrzedna(0, 5000);
-    QByteArray tekst = "NAME: los\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
-    for (int k = 1; k <= n; ++k)
-        tekst += QByteArray::number(k) + ' ' + QByteArray::number(wspolrzedna(los)) + ' '
-                 + QByteArray::number(wspolrzedna(los)) + '\n';
-    return tekst + "EOF\n";
-}
-
-QString linia(const QString& wyjscie, const QString& klucz) {
-    const QRegularExpressionMatch m = QRegularExpression("(^|\n)" + klucz + " ([^\n]*)").match(wyjscie);
-    return m.hasMatch() ? m.captured(2) : QString();
-}
-
 class WedrownikCliOgraniczenie : public ::testing::Test {
 protected:
     QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
@@ -39,7 +24,7 @@ protected:
 } // namespace
 
 TEST_F(WedrownikCliOgraniczenie, HeuristicRoutesComeWithABoundBelowThemAndTheGapRoundedUp) {
-    const QString tsp = plik("300.tsp", miasta(300, 1));
+    const QString tsp = plik("300.tsp", losoweMiasta(300, 1, 5000));
     for (const QStringList& metoda : {QStringList{"--method", "local", "--rounds", "50", "--seed", "1"},
                                       QStringList{"--method", "genetic", "--generations", "20", "--seed", "1"},
                                       QStringList{"--method", "random", "--draws", "20", "--seed", "1"}}) {
@@ -60,7 +45,7 @@ TEST_F(WedrownikCliOgraniczenie, HeuristicRoutesComeWithABoundBelowThemAndTheGap
 }
 
 TEST_F(WedrownikCliOgraniczenie, JsonCarriesTheSameAndNoBoundWhenAskedForNoneOrWhenTheExactMethodFinished) {
-    const QString tsp = plik("200.tsp", miasta(200, 2));
+    const QString tsp = plik("200.tsp", losoweMiasta(200, 2, 5000));
     const Wynik json = uruchom({"solve", tsp, "--method", "local", "--rounds", "100", "--seed", "3", "--json"});
     ASSERT_EQ(json.kod, 0) << json.bledy.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(json.wyjscie.toUtf8()).object();
@@ -72,7 +57,7 @@ TEST_F(WedrownikCliOgraniczenie, JsonCarriesTheSameAndNoBoundWhenAskedForNoneOrW
     EXPECT_TRUE(linia(bez.wyjscie, "lower-bound").isEmpty());
     EXPECT_TRUE(linia(bez.wyjscie, "gap-at-most").isEmpty());
 
-    const Wynik dokladna = uruchom({"solve", plik("9.tsp", miasta(9, 4))});
+    const Wynik dokladna = uruchom({"solve", plik("9.tsp", losoweMiasta(9, 4, 5000))});
     ASSERT_EQ(dokladna.kod, 0) << dokladna.bledy.toStdString();
     EXPECT_EQ(linia(dokladna.wyjscie, "method"), "exact");
     EXPECT_TRUE(linia(dokladna.wyjscie, "lower-bound").isEmpty());
@@ -83,7 +68,7 @@ TEST_F(WedrownikCliOgraniczenie, JsonCarriesTheSameAndNoBoundWhenAskedForNoneOrW
 }
 
 TEST_F(WedrownikCliOgraniczenie, InTheWindowsCellsTheBoundIsCutDownToFourDecimals) {
-    const Wynik w = uruchom({"solve", plik("c.tsp", miasta(120, 5)), "--metric", "grid", "--method", "local",
+    const Wynik w = uruchom({"solve", plik("c.tsp", losoweMiasta(120, 5, 5000)), "--metric", "grid", "--method", "local",
                              "--rounds", "20", "--seed", "1"});
     ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
     const QString dolne = linia(w.wyjscie, "lower-bound");

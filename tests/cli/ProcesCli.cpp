@@ -1,6 +1,10 @@
 #include "tests/cli/ProcesCli.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include <sys/resource.h>
 
@@ -28,4 +32,26 @@ std::function<void()> ograniczPamiec(unsigned megabajty) {
         ::setrlimit(RLIMIT_AS, &pamiec);
     };
 #endif
+}
+
+QByteArray losoweMiasta(int n, unsigned ziarno, int zakres) {
+    std::mt19937 los(ziarno);
+    std::uniform_int_distribution<int> wspolrzedna(0, zakres);
+    QByteArray tekst = "NAME: los\nTYPE: TSP\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int k = 1; k <= n; ++k)
+        tekst += QByteArray::number(k) + ' ' + QByteArray::number(wspolrzedna(los)) + ' '
+                 + QByteArray::number(wspolrzedna(los)) + '\n';
+    return tekst + "EOF\n";
+}
+
+std::optional<QString> wiersz(const QString& wyjscie, const QString& klucz) {
+    const QRegularExpressionMatch m =
+        QRegularExpression("(^|\n)" + QRegularExpression::escape(klucz) + "( ([^\n]*))?(\n|$)").match(wyjscie);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(3);
+}
+
+QString linia(const QString& wyjscie, const QString& klucz) {
+    return wiersz(wyjscie, klucz).value_or(QString());
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // What one run of wedrownik-cli left.
 struct Wynik {
@@ -23,3 +24,12 @@ Wynik uruchom(const QStringList& argumenty, const QByteArray& wejscie = {},
 // given. Sanitized builds reserve terabytes of shadow memory at start, so
 // there the cap is left out and the run shows only that the answer is right.
 std::function<void()> ograniczPamiec(unsigned megabajty);
+
+// A .tsp of n cities at random whole coordinates in [0, zakres]², EUC_2D.
+QByteArray losoweMiasta(int n, unsigned ziarno, int zakres);
+
+// The text after "klucz " on the output's line that starts with klucz; an
+// empty text for a line of the key alone; none without such a line.
+std::optional<QString> wiersz(const QString& wyjscie, const QString& klucz);
+// The same, with no line read as an empty text.
+QString linia(const QString& wyjscie, const QString& klucz);
