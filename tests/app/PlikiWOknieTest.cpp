@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -99,6 +101,8 @@ protected:
 } // namespace
 
 TEST_F(PlikiWOknie, Burma14IsShownAsPointsAndThePermutationSearchFindsItsOptimum) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     // Two of its cities share a cell of the grid: it opens as points, GEO.
     glowne.Pliki->Otworz(tsplib("burma14.tsp"));
     EXPECT_EQ(glowne.Srodek->currentWidget(), glowne.PunktyMiast);
@@ -132,6 +136,8 @@ TEST_F(PlikiWOknie, WhereSinglePrecisionSumsRoundThePermutationSearchSaysHowShor
 }
 
 TEST_F(PlikiWOknie, Gr17EveryMethodSumsUpTheRouteItDrawsInTheTablesWeights) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     glowne.Pliki->Otworz(tsplib("gr17.tsp"));
     EXPECT_EQ(glowne.Srodek->currentWidget(), glowne.PunktyMiast);
     EXPECT_EQ(glowne.StatusPanel0->text(), "  Miasta z pliku na okręgu");
@@ -159,6 +165,8 @@ TEST_F(PlikiWOknie, Gr17EveryMethodSumsUpTheRouteItDrawsInTheTablesWeights) {
 }
 
 TEST_F(PlikiWOknie, ATableOverTheBudgetIsRefusedByNameAndSizeWhileTheLocalSearchRuns) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     glowne.Pliki->Otworz(tsplib("burma14.tsp"));
     okna.SzukajTraseForm.BudzetPamieci = 14 * 14 * 4 - 1;
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("1");
@@ -172,6 +180,8 @@ TEST_F(PlikiWOknie, ATableOverTheBudgetIsRefusedByNameAndSizeWhileTheLocalSearch
 }
 
 TEST_F(PlikiWOknie, PastTheSizeItIsKnownToFinishAtThePermutationSearchAsksFirst) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     glowne.Pliki->Otworz(tsplib("fri26.tsp"));
     SeenBox nie;
     SeenBox tak;
@@ -192,6 +202,8 @@ TEST_F(PlikiWOknie, PastTheSizeItIsKnownToFinishAtThePermutationSearchAsksFirst)
 }
 
 TEST_F(PlikiWOknie, AClickOnThePointsChangesNothingAndTheGridComesBackByItsOwnCommands) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     glowne.MatrycaMiast->SetCell(2, 3, true);
     // pr76 needs a grid of 12201 x 19801 cells.
     glowne.Pliki->Otworz(tsplib("pr76.tsp"));
@@ -222,6 +234,8 @@ TEST_F(PlikiWOknie, AClickOnThePointsChangesNothingAndTheGridComesBackByItsOwnCo
 }
 
 TEST_F(PlikiWOknie, WhileASearchRunsTheViewZoomsAndNothingElseChanges) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     glowne.Pliki->Otworz(tsplib("pr76.tsp"));
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("100000");
     TObliczLokalnieForm& postep = okna.ObliczLokalnieForm;

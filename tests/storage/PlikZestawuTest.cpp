@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,6 +38,8 @@ void oczekujTegoSamego(const ZestawMiast& a, const ZestawMiast& b) {
 } // namespace
 
 TEST(PlikZestawu, SavedAndOpenedAgainEachMetricGivesTheSameDistancesIdsAndPlaces) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     QTemporaryDir dir;
     // Coordinates that no short decimal holds exactly, ids past the count,
     // the plane's metrics, the sphere, and tables with and without places.
@@ -59,6 +63,8 @@ TEST(PlikZestawu, SavedAndOpenedAgainEachMetricGivesTheSameDistancesIdsAndPlaces
 }
 
 TEST(PlikZestawu, EachFileShowsItsCitiesAcrossAndUp) {
+    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
     // GEO: longitude across, latitude up, degrees.minutes as degrees.
     const ZestawMiast geo = zTekstu("EDGE_WEIGHT_TYPE : GEO\nNODE_COORD_SECTION\n1 16.30 -96.45\n2 -10.0 20.0\nEOF\n");
     EXPECT_EQ(geo.metryka.Rodzaj(), RodzajMetryki::Geo);
