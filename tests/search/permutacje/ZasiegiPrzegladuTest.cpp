@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -106,9 +107,13 @@ TEST(ZasiegiPrzegladu, ShareOfRoutesNeverFallsNorReachesAHundredBeforeTheEnd) {
         std::atomic<bool> cofnal{false};
         std::atomic<bool> pelny{false};
         std::atomic<int> pytania{0};
+        std::mutex kolejnosc;
         // Read on both threads at every poll; a run that takes long is cut
-        // short after enough polls to have seen the share move.
+        // short after enough polls to have seen the share move. The read and
+        // the comparison happen under one lock, so that a share read earlier
+        // is never compared against one another thread read later.
         const auto przerwij = [&] {
+            const std::lock_guard<std::mutex> blokada(kolejnosc);
             const int p = procent.load();
             if (p < ostatni.load())
                 cofnal = true;
