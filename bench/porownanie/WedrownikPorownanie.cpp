@@ -18,10 +18,12 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -228,16 +230,13 @@ int main(int argc, char** argv) {
                     if (czasWatku) {
                         // Each thread's clock starts at its first call in
                         // this search.
-                        static int numerSzukania = 0;
-                        const int ten = ++numerSzukania;
+                        std::mutex startyMutex;
+                        std::map<std::thread::id, double> starty;
                         szukanie.Szukaj(u, [&] {
-                            thread_local int widziany = 0;
-                            thread_local double start = 0.0;
-                            if (widziany != ten) {
-                                widziany = ten;
-                                start = CzasWatku();
-                            }
-                            return CzasWatku() - start >= sekundy;
+                            const double teraz = CzasWatku();
+                            const std::lock_guard<std::mutex> blokada(startyMutex);
+                            const double start = starty.try_emplace(std::this_thread::get_id(), teraz).first->second;
+                            return teraz - start >= sekundy;
                         });
                     } else {
                         szukanie.Szukaj(u, [] { return false; });
