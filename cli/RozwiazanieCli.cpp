@@ -6,8 +6,8 @@
 #include "search/dowod/ZasiegDowodu.h"
 #include "search/genetyczne/CGenetyk.h"
 #include "search/TablicaZMetryki.h"
+#include "search/dolne/GranicaTrasy.h"
 #include "search/dolne/LukaDoOptimum.h"
-#include "search/dolne/OgraniczenieDolne.h"
 #include "search/permutacje/OptimumCoNajmniej.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
@@ -201,15 +201,13 @@ void ograniczenie(const Metryka& metryka, double limitSekund, const std::atomic<
                   const std::function<void(const QString&)>& postep, WynikCli& wynik) {
     if (postep)
         postep(QStringLiteral("lower bound"));
-    UstawieniaOgraniczenia u;
-    u.limitSekund = limitSekund;
-    u.dlugoscTrasy = wynik.dlugosc.Liczba();
-    const OgraniczenieDolne o = ObliczOgraniczenieDolne(metryka, u, [&] { return przerwano.load(); });
-    if (!o.Jest())
+    RunningClock zegar;
+    zegar.start();
+    const std::optional<double> granica = GranicaTrasy(metryka, wynik.trasa, wynik.dlugosc.Liczba(), limitSekund,
+                                                       [&] { return przerwano.load(); }, zegar);
+    if (!granica)
         return;
-    // Never above the route: both are whole or both in cells, and a bound
-    // is only ever below the shortest route.
-    const double dolne = std::min(o.wartosc, wynik.dlugosc.Liczba());
+    const double dolne = *granica;
     if (metryka.Calkowita()) {
         wynik.dolnaGranica = DlugoscCli{std::int64_t(dolne)};
     } else {

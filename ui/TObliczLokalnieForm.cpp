@@ -84,9 +84,9 @@ void TObliczLokalnieForm::PrzygotujObliczenia() {
     Watek->Ustawienia.ziarno = static_cast<std::uint64_t>(std::time(nullptr));
     Watek->Ustawienia.watki = WatkiSzukania;
     const double naOgraniczenie = CzescNaOgraniczenie * CzasSzukania;
-    Watek->Ocena = [naOgraniczenie](const Metryka& d, double dlugosc, const std::function<bool()>& przerwij,
-                                    const RunningClock& zegar) {
-        return LukaTrasy(d, dlugosc, naOgraniczenie, przerwij, [&zegar] { return zegar.seconds(); });
+    Watek->Ocena = [naOgraniczenie](const Metryka& d, const std::vector<int>& trasa, double dlugosc,
+                                    const std::function<bool()>& przerwij, const RunningClock& zegar) {
+        return LukaTrasy(d, trasa, dlugosc, naOgraniczenie, przerwij, zegar);
     };
     connect(Watek.get(), &QThread::finished, this, &TObliczLokalnieForm::PoZakonczeniuThreada);
 }

@@ -1,13 +1,12 @@
 #include "search/dolne/LukaDoOptimum.h"
 
-#include "search/dolne/OgraniczenieDolne.h"
+#include "search/dolne/GranicaTrasy.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 std::optional<double> LukaCoNajwyzej(double trasa, double ograniczenie, bool calkowite, int miejsc) {
     if (trasa <= 0.0 && ograniczenie >= trasa)
@@ -40,14 +39,10 @@ QString OpisLuki(double luka, int miejsc) {
     return QStringLiteral("co najwyżej %1 % powyżej optimum").arg(QLocale().toString(luka, 'f', miejsc));
 }
 
-std::optional<double> LukaTrasy(const Metryka& d, double dlugosc, double limitSekund,
-                                const std::function<bool()>& przerwij, std::function<double()> zegar) {
-    UstawieniaOgraniczenia u;
-    u.limitSekund = limitSekund;
-    u.dlugoscTrasy = dlugosc;
-    u.zegar = std::move(zegar);
-    const OgraniczenieDolne o = ObliczOgraniczenieDolne(d, u, przerwij);
-    if (!o.Jest())
+std::optional<double> LukaTrasy(const Metryka& d, std::span<const int> trasa, double dlugosc, double limitSekund,
+                                const std::function<bool()>& przerwij, const RunningClock& zegar) {
+    const std::optional<double> granica = GranicaTrasy(d, trasa, dlugosc, limitSekund, przerwij, zegar);
+    if (!granica)
         return std::nullopt;
-    return LukaCoNajwyzej(dlugosc, std::min(o.wartosc, dlugosc), d.Calkowita());
+    return LukaCoNajwyzej(dlugosc, *granica, d.Calkowita());
 }

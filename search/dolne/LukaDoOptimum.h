@@ -1,12 +1,13 @@
 #pragma once
 
 #include "search/Metryka.h"
+#include "toolkit/core/RunningClock.h"
 
 #include <QString>
 
 #include <functional>
-
 #include <optional>
+#include <span>
 
 // How far above the optimum a route can be, given a lower bound: the gap
 // (route - bound) / bound in per cent, rounded up to miejsc decimals so that
@@ -21,8 +22,8 @@ std::optional<double> LukaCoNajwyzej(double trasa, double ograniczenie, bool cal
 // the gap is 0.
 QString OpisLuki(double luka, int miejsc = 2);
 
-// The gap of a route of length dlugosc: a lower bound computed for at most
-// limitSekund on zegar (wall time without one), polling przerwij. None when
-// stopped before a bound, or without a gap to speak of.
-std::optional<double> LukaTrasy(const Metryka& d, double dlugosc, double limitSekund,
-                                const std::function<bool()>& przerwij, std::function<double()> zegar = {});
+// The gap of a route (every city once) of length dlugosc, from its lower
+// bound (GranicaTrasy) computed for at most limitSekund on zegar, polling
+// przerwij. None when stopped before a bound, or without a gap to speak of.
+std::optional<double> LukaTrasy(const Metryka& d, std::span<const int> trasa, double dlugosc, double limitSekund,
+                                const std::function<bool()>& przerwij, const RunningClock& zegar);

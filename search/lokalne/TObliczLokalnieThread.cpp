@@ -50,6 +50,6 @@ void TObliczLokalnieThread::Execute() {
     Dlugosc = std::min(wPrzod, wstecz);
     Luka.reset();
     if (Ocena && !NajlepszaTrasa.empty())
-        Luka = Ocena(*metryka_, Dlugosc, [this] { return checkpoint(); }, runningClock());
+        Luka = Ocena(*metryka_, NajlepszaTrasa, Dlugosc, [this] { return checkpoint(); }, runningClock());
     Zakonczony = true;
 }

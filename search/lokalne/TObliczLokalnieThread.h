@@ -26,11 +26,11 @@ public:
     // Settings, given before the first release.
     void UstawMiasta(Metryka metryka);
     UstawieniaLokalne Ustawienia;
-    // Run on this thread after the search, given the route's length, the
+    // Run on this thread after the search, given the route, its length, the
     // stop test and the search's clock: how far above the optimum the route
     // is at most (the owner brings the lower bound; none: not asked).
-    using OcenaTrasy = std::function<std::optional<double>(const Metryka&, double dlugosc,
-                                                           const std::function<bool()>& przerwij,
+    using OcenaTrasy = std::function<std::optional<double>(const Metryka&, const std::vector<int>& trasa,
+                                                           double dlugosc, const std::function<bool()>& przerwij,
                                                            const RunningClock& zegar)>;
     OcenaTrasy Ocena;
 
