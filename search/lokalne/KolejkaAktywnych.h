@@ -28,7 +28,6 @@ public:
         return miasto;
     }
     bool Pusta() const { return ile_ == 0; }
-    bool Czeka(int miasto) const { return czeka_[std::size_t(miasto)] != 0; }
     void Wyczysc() {
         while (!Pusta())
             Wez();
