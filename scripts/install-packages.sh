@@ -3,7 +3,7 @@
 # the machine does not have yet. Does nothing when everything is there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libqt6gui6 libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgtest-dev libbenchmark-dev libnanoflann-dev coinor-libclp-dev liblemon-dev pkg-config fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libqt6gui6 libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgtest-dev libbenchmark-dev libnanoflann-dev coinor-libclp-dev zlib1g-dev liblemon-dev pkg-config fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do
