@@ -7,6 +7,7 @@
 #include "app/WidokMatrycy.h"
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
+#include "search/JestTrasa.h"
 #include "search/ZestawMiast.h"
 #include "search/permutacje/OptimumCoNajmniej.h"
 #include "storage/CPamiec.h"
@@ -51,19 +52,6 @@ bool rekordCaly(const CPamiec& pamiec) {
         return false;
     const std::uint8_t* dane = pamiec.Memory();
     return std::count(dane + PoczatekTekstowUstawien, dane + pamiec.Size(), 0) >= LiczbaTekstowUstawien;
-}
-
-// Each of the cities 0..n-1 once.
-bool jestTrasa(const std::vector<int>& trasa, int n) {
-    if (int(trasa.size()) != n)
-        return false;
-    std::vector<bool> byla(std::size_t(n), false);
-    for (int miasto : trasa) {
-        if (miasto < 0 || miasto >= n || byla[std::size_t(miasto)])
-            return false;
-        byla[std::size_t(miasto)] = true;
-    }
-    return true;
 }
 
 } // namespace
@@ -382,7 +370,7 @@ void TWedrownikForm::SzukajEditClick() {
     const WynikObliczen& wynik = dialog.Wynik();
     // A finished search always holds a whole route; anything else is neither
     // measured nor drawn rather than read out of bounds.
-    const bool trasa = jestTrasa(wynik.Trasa, zestaw->Ilosc());
+    const bool trasa = JestTrasa(wynik.Trasa, zestaw->Ilosc());
     const int metoda = dialog.SzukajGroupItemIndex();
     double najkrotsza = wynik.NajkrotszaDroga;
     double najdluzsza = wynik.NajdluzszaDroga;

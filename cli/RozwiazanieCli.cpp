@@ -2,17 +2,18 @@
 
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
-#include "search/dowod/TDowodThread.h"
-#include "search/dowod/ZasiegDowodu.h"
-#include "search/genetyczne/CGenetyk.h"
+#include "search/JestTrasa.h"
 #include "search/TablicaZMetryki.h"
 #include "search/dolne/GranicaTrasy.h"
 #include "search/dolne/LukaDoOptimum.h"
+#include "search/dowod/TDowodThread.h"
+#include "search/dowod/ZasiegDowodu.h"
+#include "search/genetyczne/CGenetyk.h"
+#include "search/lokalne/TObliczLokalnieThread.h"
 #include "search/permutacje/OptimumCoNajmniej.h"
 #include "search/permutacje/PokrycieTras.h"
 #include "search/permutacje/TObliczThread.h"
 #include "search/permutacje/ZasiegiPrzegladu.h"
-#include "search/lokalne/TObliczLokalnieThread.h"
 #include "storage/PlikZestawu.h"
 #include "toolkit/core/HoldableThread.h"
 #include "toolkit/core/UserError.h"
@@ -41,18 +42,6 @@ struct Odpowiedz {
     std::optional<WynikDowodu> dowod;
     std::optional<WynikDowodu> dowodNajdluzszej;
 };
-
-bool jestTrasa(const std::vector<int>& trasa, int n) {
-    if (int(trasa.size()) != n)
-        return false;
-    std::vector<bool> byla(std::size_t(n), false);
-    for (int miasto : trasa) {
-        if (miasto < 0 || miasto >= n || byla[std::size_t(miasto)])
-            return false;
-        byla[std::size_t(miasto)] = true;
-    }
-    return true;
-}
 
 QString dziesietnie(Liczba128 x) {
     QString cyfry;
@@ -120,7 +109,7 @@ Odpowiedz genetycznie(const ZadanieCli& zadanie, const OdleglosciSlot& odleglosc
     const SeriaZbieznosci& zbieznosc = genetyk.OdebranyStan().Zbieznosc;
     if (!zbieznosc.Pusta())
         odpowiedz.trasy = QString::number(zbieznosc.IlePokolen() * qint64(zadanie.populacja));
-    if (genetyk.MaNajlepszy() && jestTrasa(genetyk.Najlepszy().Geny, n)) {
+    if (genetyk.MaNajlepszy() && JestTrasa(genetyk.Najlepszy().Geny, n)) {
         odpowiedz.trasa = genetyk.Najlepszy().Geny;
         odpowiedz.dlugosc = genetyk.DlugoscTrasy(genetyk.Najlepszy());
     }
@@ -152,7 +141,7 @@ Odpowiedz permutacjamiLubLosowo(const ZadanieCli& zadanie, ZadanieCli::Metoda me
         throw BladWyszukiwania(*blad);
     Odpowiedz odpowiedz;
     odpowiedz.przerwany = watek.finishRequested();
-    if (jestTrasa(watek.NajlepszaTrasa, n)) {
+    if (JestTrasa(watek.NajlepszaTrasa, n)) {
         odpowiedz.trasa = watek.NajlepszaTrasa;
         odpowiedz.dlugosc = watek.DlugoscTrasy(odpowiedz.trasa.data());
     }
@@ -187,7 +176,7 @@ Odpowiedz lokalnie(const ZadanieCli& zadanie, const Metryka& metryka, const std:
         throw BladWyszukiwania(*blad);
     Odpowiedz odpowiedz;
     odpowiedz.przerwany = watek.finishRequested();
-    if (watek.Zakonczony && jestTrasa(watek.NajlepszaTrasa, metryka.Ilosc())) {
+    if (watek.Zakonczony && JestTrasa(watek.NajlepszaTrasa, metryka.Ilosc())) {
         odpowiedz.trasa = watek.NajlepszaTrasa;
         odpowiedz.dlugosc = watek.Dlugosc;
     }
@@ -251,7 +240,7 @@ Odpowiedz dowodem(const ZadanieCli& zadanie, const Metryka& metryka, bool najdlu
         throw BladWyszukiwania(*blad);
     Odpowiedz odpowiedz;
     odpowiedz.przerwany = watek.finishRequested();
-    if (watek.Zakonczony && jestTrasa(watek.WynikNajkrotszej.trasa, metryka.Ilosc())) {
+    if (watek.Zakonczony && JestTrasa(watek.WynikNajkrotszej.trasa, metryka.Ilosc())) {
         odpowiedz.trasa = watek.WynikNajkrotszej.trasa;
         odpowiedz.dlugosc = watek.WynikNajkrotszej.dlugosc;
         odpowiedz.dowod = watek.WynikNajkrotszej;

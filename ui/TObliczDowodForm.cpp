@@ -1,5 +1,6 @@
 #include "ui/TObliczDowodForm.h"
 
+#include "search/JestTrasa.h"
 #include "search/ZestawMiast.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
@@ -29,18 +30,6 @@ constexpr int BokRysunku = 280;
 // One thread for each core of a small machine in the local search that
 // gives the first routes; branch and cut itself runs on one.
 constexpr int WatkiSzukania = 2;
-
-bool jestTrasa(const std::vector<int>& trasa, int n) {
-    if (int(trasa.size()) != n)
-        return false;
-    std::vector<bool> byla(std::size_t(n), false);
-    for (int miasto : trasa) {
-        if (miasto < 0 || miasto >= n || byla[std::size_t(miasto)])
-            return false;
-        byla[std::size_t(miasto)] = true;
-    }
-    return true;
-}
 
 // A route as an LP solution: each of its edges whole.
 std::vector<PostepDowodu::KrawedzLP> krawedzieTrasy(const std::vector<int>& trasa) {
@@ -162,7 +151,7 @@ DlugoscZDowodem TObliczDowodForm::Najkrotsza() const {
     if (!Watek || !Watek->Zakonczony.load())
         return {};
     const WynikDowodu& w = Watek->WynikNajkrotszej;
-    if (!jestTrasa(w.trasa, oknoGlowne_.Zestaw().Ilosc()))
+    if (!JestTrasa(w.trasa, oknoGlowne_.Zestaw().Ilosc()))
         return {};
     return {w.dlugosc, w.granica, w.udowodniona};
 }
@@ -173,7 +162,7 @@ DlugoscZDowodem TObliczDowodForm::Najdluzsza() const {
     if (!Watek || !Watek->Zakonczony.load() || Watek->WynikNajkrotszej.przerwana)
         return {};
     const WynikDowodu& w = Watek->WynikNajdluzszej;
-    if (!jestTrasa(w.trasa, oknoGlowne_.Zestaw().Ilosc()))
+    if (!JestTrasa(w.trasa, oknoGlowne_.Zestaw().Ilosc()))
         return {};
     return {w.dlugosc, w.granica, w.udowodniona};
 }

@@ -4,6 +4,7 @@
 
 #include "bench/OptimaTsplib.h"
 #include "bench/prosta/PrzeszukiwanieProste.h"
+#include "search/JestTrasa.h"
 #include "search/Metryka.h"
 #include "search/dolne/KandydaciAlfa.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
@@ -52,16 +53,6 @@ double optimum(const std::string& plik, const std::string& nazwa) {
         czytajOptima(QFileInfo(QString::fromStdString(plik)).absolutePath().toStdString() + "/optima.tsv");
     const auto it = optima.find(nazwa);
     return it == optima.end() ? 0.0 : it->second;
-}
-
-bool jestPermutacja(const std::vector<int>& trasa, int n) {
-    std::vector<char> byla(std::size_t(n), 0);
-    for (const int c : trasa) {
-        if (c < 0 || c >= n || byla[std::size_t(c)])
-            return false;
-        byla[std::size_t(c)] = 1;
-    }
-    return int(trasa.size()) == n;
 }
 
 std::vector<std::string> podziel(const std::string& s, char znak) {
@@ -241,7 +232,7 @@ int main(int argc, char** argv) {
                     } else {
                         szukanie.Szukaj(u, [] { return false; });
                     }
-                    if (!jestPermutacja(szukanie.Trasa(), n)) {
+                    if (!JestTrasa(szukanie.Trasa(), n)) {
                         std::fprintf(stderr, "ours: the route is not a permutation\n");
                         std::exit(1);
                     }
@@ -262,7 +253,7 @@ int main(int argc, char** argv) {
                 }
                 if (prosta && alfa == 0) {
                     const auto wynik = PrzeszukiwanieProste::Szukaj(d, g.sekundy, ziarno, czasWatku);
-                    if (!jestPermutacja(wynik.trasa, n) || d.Dlugosc(wynik.trasa) != wynik.dlugosc) {
+                    if (!JestTrasa(wynik.trasa, n) || d.Dlugosc(wynik.trasa) != wynik.dlugosc) {
                         std::fprintf(stderr, "plain: a wrong route or length\n");
                         return 1;
                     }

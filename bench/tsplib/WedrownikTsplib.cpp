@@ -4,6 +4,7 @@
 
 #include "bench/OptimaTsplib.h"
 #include "reference/MiastaTestowe.h"
+#include "search/JestTrasa.h"
 #include "search/SumaTrasy.h"
 #include "search/dolne/KandydaciAlfa.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
@@ -47,16 +48,6 @@ double szczytPamieciMB() {
             return kb / 1024.0;
         }
     return 0.0;
-}
-
-bool jestPermutacja(const std::vector<int>& trasa, int n) {
-    std::vector<char> byla(std::size_t(n), 0);
-    for (const int c : trasa) {
-        if (c < 0 || c >= n || byla[std::size_t(c)])
-            return false;
-        byla[std::size_t(c)] = 1;
-    }
-    return int(trasa.size()) == n;
 }
 
 // The time each size class gets when none is given.
@@ -125,7 +116,7 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             u.ziarno = ziarno;
             u.watki = watki;
             szukanie.Szukaj(u, [] { return false; });
-            if (!jestPermutacja(szukanie.Trasa(), n)) {
+            if (!JestTrasa(szukanie.Trasa(), n)) {
                 std::fprintf(stderr, "%s: the route is not a permutation\n", nazwa.c_str());
                 return 1;
             }

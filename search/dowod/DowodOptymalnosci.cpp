@@ -1,5 +1,6 @@
 #include "search/dowod/DowodOptymalnosci.h"
 
+#include "search/JestTrasa.h"
 #include "search/dowod/TrasaNajdluzsza.h"
 #include "search/dowod/WagiKrawedzi.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
@@ -9,18 +10,6 @@
 #include <numeric>
 
 namespace {
-
-bool jestTrasa(const std::vector<int>& trasa, int n) {
-    if (int(trasa.size()) != n)
-        return false;
-    std::vector<char> byla(std::size_t(n), 0);
-    for (int v : trasa) {
-        if (v < 0 || v >= n || byla[std::size_t(v)])
-            return false;
-        byla[std::size_t(v)] = 1;
-    }
-    return true;
-}
 
 std::vector<int> pierwszaTrasa(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u,
                                const std::function<bool()>& przerwij, const RunningClock& zegar) {
@@ -47,9 +36,9 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
                       std::optional<std::vector<int>> trasa) {
     const int n = d.Ilosc();
     WynikDowodu wynik;
-    if (!trasa || !jestTrasa(*trasa, n))
+    if (!trasa || !JestTrasa(*trasa, n))
         trasa = pierwszaTrasa(d, cel, ustawienia, przerwij, zegar);
-    if (!jestTrasa(*trasa, n)) {
+    if (!JestTrasa(*trasa, n)) {
         trasa->resize(std::size_t(n));
         std::iota(trasa->begin(), trasa->end(), 0);
     }
