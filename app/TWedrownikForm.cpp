@@ -7,9 +7,8 @@
 #include "app/WidokMatrycy.h"
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
-#include "search/JestTrasa.h"
 #include "search/ZestawMiast.h"
-#include "search/permutacje/OptimumCoNajmniej.h"
+#include "search/sesja/WynikSesji.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
@@ -307,24 +306,20 @@ void TWedrownikForm::Oprogramie1Click() {
     okna_->FormOProgramie.exec();
 }
 
-const ZestawMiast& TWedrownikForm::Zestaw() const {
-    if (ZestawSzukania)
-        return *ZestawSzukania;
-    // The set stays alive in Miasta's cache while its cities stand.
-    return *Miasta->Zestaw();
+std::shared_ptr<const ZestawMiast> TWedrownikForm::ZestawSzukania() const {
+    return Szukane ? Szukane : Miasta->Zestaw();
 }
 
-void TWedrownikForm::RysujTrase(const int* trasa) {
-    std::shared_ptr<const ZestawMiast> zestaw = ZestawSzukania ? ZestawSzukania : Miasta->Zestaw();
+void TWedrownikForm::RysujTrase(const std::vector<int>& trasa) {
+    std::shared_ptr<const ZestawMiast> zestaw = ZestawSzukania();
     const int n = zestaw->Ilosc();
     std::vector<int> miasta;
-    miasta.reserve(std::size_t(n));
-    for (int k = 0; k < n; ++k) {
-        // A route is always a permutation of the current cities; anything
-        // else is skipped rather than read out of bounds.
-        if (trasa[k] >= 0 && trasa[k] < n)
-            miasta.push_back(trasa[k]);
-    }
+    miasta.reserve(trasa.size());
+    // A route is always a permutation of the current cities; anything else
+    // is skipped rather than read out of bounds.
+    for (int miasto : trasa)
+        if (miasto >= 0 && miasto < n)
+            miasta.push_back(miasto);
     if (zestaw->komorki.empty()) {
         PunktyMiast->UstawTrase(miasta);
     } else {
@@ -345,17 +340,12 @@ void TWedrownikForm::SzukajEditClick() {
         box.exec();
         return;
     }
-
-    // A search that reads the distance table builds it on its own thread,
-    // with its progress window already showing (the local search reads
-    // none); it is released however the dialog ends, an error included,
-    // and so are the search's cities.
-    ZestawSzukania = zestaw;
+    // The search's cities stand until the dialog ends, an error included.
+    Szukane = zestaw;
     struct Zwolnienie {
         TWedrownikForm& okno;
         ~Zwolnienie() {
-            okno.Odleglosci.reset();
-            okno.ZestawSzukania.reset();
+            okno.Szukane.reset();
             okno.UstawSzukanie(false);
         }
     } zwolnienie{*this};
@@ -365,58 +355,43 @@ void TWedrownikForm::SzukajEditClick() {
     dialog.IloscMiast = zestaw->Ilosc();
     if (dialog.exec() != WynikModalny::OK)
         return;
+    const WynikSesji& wynik = dialog.Wynik();
+    Podsumuj(dialog.SzukajGroupItemIndex(), wynik);
+    if (wynik.najkrotsza)
+        RysujTrase(wynik.najkrotsza->trasa);
+    okna_->PodsumowanieForm.exec();
+}
 
-    TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
-    const WynikObliczen& wynik = dialog.Wynik();
-    // A finished search always holds a whole route; anything else is neither
-    // measured nor drawn rather than read out of bounds.
-    const bool trasa = JestTrasa(wynik.Trasa, zestaw->Ilosc());
-    const int metoda = dialog.SzukajGroupItemIndex();
-    double najkrotsza = wynik.NajkrotszaDroga;
-    double najdluzsza = wynik.NajdluzszaDroga;
-    double optimumCoNajmniej = -1.0;
-    if (zestaw->metryka.Calkowita() && trasa) {
-        // The searches of a table sum in single precision; the route is
-        // measured again in the metric, exactly, as wedrownik-cli does.
-        const std::int64_t dlugosc = zestaw->metryka.DlugoscCalkowita(wynik.Trasa);
-        najkrotsza = double(dlugosc);
-        if (metoda == MetodaSzukania::Permutacje && Odleglosci) {
-            if (const std::optional<std::int64_t> dolna = OptimumCoNajmniej(*Odleglosci, zestaw->Ilosc(), dlugosc)) {
-                // The longest is then only the rounded sum of a route not shown.
-                optimumCoNajmniej = double(*dolna);
-                najdluzsza = -1.0;
-            }
-        }
-    }
+void TWedrownikForm::Podsumuj(int metoda, const WynikSesji& wynik) {
+    TPodsumowanieForm& p = okna_->PodsumowanieForm;
+    const auto dlugosc = [](const std::optional<TrasaSesji>& t) { return t ? t->dlugosc : -1.0; };
+    const double najkrotsza = dlugosc(wynik.najkrotsza);
     switch (metoda) {
     case MetodaSzukania::Permutacje:
-        podsumowanie.PermutacjeNajkrotsza = najkrotsza;
-        podsumowanie.PermutacjeNajdluzsza = najdluzsza;
-        podsumowanie.PermutacjeOptimumCoNajmniej = optimumCoNajmniej;
+        p.PermutacjeNajkrotsza = najkrotsza;
+        p.PermutacjeNajdluzsza = dlugosc(wynik.najdluzsza);
+        p.PermutacjeOptimumCoNajmniej = wynik.optimumCoNajmniej ? double(*wynik.optimumCoNajmniej) : -1.0;
         break;
     case MetodaSzukania::Losowo:
-        podsumowanie.LosowoNajkrotsza = najkrotsza;
+        p.LosowoNajkrotsza = najkrotsza;
         break;
     case MetodaSzukania::Genetycznie:
-        podsumowanie.GenetycznieNajkrotsza = najkrotsza;
-        podsumowanie.GenetycznieZbieznosc = wynik.Zbieznosc;
+        p.GenetycznieNajkrotsza = najkrotsza;
+        p.GenetycznieZbieznosc = wynik.zbieznosc;
         break;
     case MetodaSzukania::Lokalnie:
-        podsumowanie.LokalnieNajkrotsza = najkrotsza;
-        podsumowanie.LokalnieCzas = wynik.Sekundy;
-        podsumowanie.LokalnieLuka = wynik.LukaCoNajwyzej;
+        p.LokalnieNajkrotsza = najkrotsza;
+        p.LokalnieCzas = wynik.sekundy;
+        p.LokalnieLuka = wynik.najkrotsza && wynik.najkrotsza->lukaProcent ? *wynik.najkrotsza->lukaProcent : -1.0;
         break;
     case MetodaSzukania::Dowod:
-        podsumowanie.DowodNajkrotsza = okna_->ObliczDowodForm.Najkrotsza();
-        podsumowanie.DowodNajdluzsza = okna_->ObliczDowodForm.Najdluzsza();
+        p.DowodNajkrotsza = wynik.najkrotsza;
+        p.DowodNajdluzsza = wynik.najdluzsza;
         break;
     default:
         return;
     }
-    podsumowanie.Calkowite = zestaw->metryka.Calkowita();
-    if (trasa)
-        RysujTrase(wynik.Trasa.data());
-    podsumowanie.exec();
+    p.Calkowite = wynik.calkowita;
 }
 
 void TWedrownikForm::FormShow() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "search/TablicaOdleglosci.h"
 #include "ui/OknoGlowne.h"
 
 #include <QMainWindow>
@@ -8,6 +7,7 @@
 #include <memory>
 
 class BlokadaEdycji;
+struct WynikSesji;
 class CMatryca;
 class MiastaOkna;
 class OknaProgramu;
@@ -75,8 +75,7 @@ public:
     // The window's cities: the grid's, or an opened file's.
     std::unique_ptr<MiastaOkna> Miasta;
     // The cities of the current search, from its start to its end.
-    std::shared_ptr<const ZestawMiast> ZestawSzukania;
-    OdleglosciSlot Odleglosci;
+    std::shared_ptr<const ZestawMiast> Szukane;
 
     // Where the settings are kept; next to the executable.
     QString PlikKonfiguracji;
@@ -104,9 +103,8 @@ public:
     bool Szukanie() const { return szukanie_; }
 
     // OknoGlowne: the search's cities, or the window's between searches.
-    const ZestawMiast& Zestaw() const override;
-    OdleglosciSlot& SlotOdleglosci() override { return Odleglosci; }
-    void RysujTrase(const int* trasa) override;
+    std::shared_ptr<const ZestawMiast> ZestawSzukania() const override;
+    void RysujTrase(const std::vector<int>& trasa) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -121,6 +119,8 @@ private:
     // The grid's own cities again, after a command that places them.
     void WrocDoMatrycy();
     void ZerujPodsumowanie();
+    // Writes a search's answer into the summary, by the method the dialog ran.
+    void Podsumuj(int metoda, const WynikSesji& wynik);
     void UstawSzukanie(bool trwa);
 
     OknaProgramu* okna_ = nullptr;

@@ -1,7 +1,6 @@
 #include "cli/ArgumentyCli.h"
 
-#include "search/dowod/ZasiegDowodu.h"
-#include "search/permutacje/ZasiegiPrzegladu.h"
+#include "cli/OpisCli.h"
 #include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 
@@ -13,6 +12,8 @@
 #include <optional>
 
 namespace {
+
+using Metoda = ZadanieCli::Metoda;
 
 std::optional<long long> liczba(const QCommandLineParser& parser, const QString& nazwa, long long od) {
     bool ok = false;
@@ -42,131 +43,38 @@ int wZakresieInt(long long x) {
     return x > 2147483647LL ? 2147483647 : int(x);
 }
 
-} // namespace
+// Which methods each option means something for; given to another method,
+// it is refused rather than silently ignored.
+struct ZnaczenieOpcji {
+    const char* opcja;
+    std::initializer_list<Metoda> metody;
+    const char* dlaczego;
+};
 
-void DodajOpcje(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral(
-            "Solves the travelling salesman problem for the cities of a TSPLIB .tsp file,\n"
-            "or measures a route of a .tour file.\n"
-            "\n"
-            "  solve FILE.tsp              the route the --method finds\n"
-            "  length FILE.tsp TOUR.tour   the length of the route in TOUR.tour\n"
-            "\n"
-            "Files of TYPE TSP: EDGE_WEIGHT_TYPE EUC_2D, CEIL_2D, ATT or GEO with a\n"
-            "NODE_COORD_SECTION, or EXPLICIT with an EDGE_WEIGHT_SECTION in FULL_MATRIX,\n"
-            "UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW or LOWER_DIAG_ROW. City k is the file's\n"
-            "k-th; routes and .tour files give the file's ids.\n"
-            "\n"
-            "Metrics (--metric):\n"
-            "  file  TSPLIB's distances of the file's EDGE_WEIGHT_TYPE, whole numbers;\n"
-            "        lengths are summed exactly. The default.\n"
-            "  grid  the window's: each city in a grid cell (column = x, row = maxY - y,\n"
-            "        after shifting to non-negative coordinates and rounding), Euclidean\n"
-            "        distances in cells in single precision, cities numbered row by row,\n"
-            "        so that the lengths equal what the window shows for the same cells.\n"
-            "        Two cities in one cell are refused.\n"
-            "\n"
-            "Methods (--method):\n"
-            "  auto     the exact method up to %1 cities, where it is known to finish on\n"
-            "           any layout; up to %2 cities a proof by branch and cut within\n"
-            "           --time-limit, or failing that its best route with a lower bound;\n"
-            "           beyond, the local search for most of --time-limit and branch and\n"
-            "           cut's LP for a lower bound in the rest (up to %3 cities; without\n"
-            "           a time limit the local search alone). The default.\n"
-            "  exact    the shortest and the longest route, proven: every route up to %1\n"
-            "           cities, branch and cut beyond (up to %3 cities), with no time\n"
-            "           limit unless --time-limit is given. Branch and cut solves an LP\n"
-            "           relaxation (degree equations, subtour and blossom cuts)\n"
-            "           with COIN-OR Clp, branching on edges; on hard instances it may\n"
-            "           not finish (said on standard error).\n"
-            "  random   the best of --draws random routes.\n"
-            "  genetic  a genetic algorithm.\n"
-            "  local    iterated 3-opt and Or-opt moves with local double-bridge kicks\n"
-            "           on two threads, for --time-limit seconds (set-up included) or\n"
-            "           --rounds rounds. A round is one kick (up to three double bridges\n"
-            "           near one place) and the descent after it, kept when the route got\n"
-            "           no longer; --rounds 0 gives the descended start. It reads no table\n"
-            "           of distances: 100,000 cities take megabytes. When the time runs\n"
-            "           out, the best route so far is the answer.\n"
-            "\n"
-            "After a local, random or genetic search a lower bound on the shortest route\n"
-            "follows, for --bound-time seconds: Held and Karp's 1-tree bound and, in the\n"
-            "file metrics up to 3000 cities, beside it on a second thread branch and\n"
-            "cut's LP bound from the route, the larger of the two. lower-bound L\n"
-            "is a length no route can beat, and gap-at-most X % says how far above the\n"
-            "optimum the route found can be at most, (length - L) / L rounded up. The\n"
-            "exact method's route, when it finishes, is the optimum itself.\n"
-            "\n"
-            "The exact, random and genetic methods search an n x n table of distances in\n"
-            "single precision (whole distances and sums below 2^24 are exact in it;\n"
-            "past that the exact method prints how far its route may be from the\n"
-            "optimum); the length printed is measured again from the route in the metric\n"
-            "itself. length builds no table.\n"
-            "A proven answer says \"proven optimal\" (and \"proven longest\"). Otherwise\n"
-            "branch and cut says how far its routes may be from the best:\n"
-            "\"lower-bound L\" and \"gap-at-most X %\" (the route is at most X % longer\n"
-            "than the shortest), \"longest-at-most U\" and \"longest-gap-at-most X %\"\n"
-            "(at most X % shorter than the longest); \"nodes\" counts its branches. In\n"
-            "the grid metric, proven means that no route is shorter (longer) by more\n"
-            "than a millionth of its length.\n"
-            "Ctrl+C ends the search and prints the best route so far, with its own length\n"
-            "and \"finished early\"; before the first complete route it prints none.\n"
-            "\n"
-            "Exit codes:\n"
-            "  0    done\n"
-            "  2    bad usage or input (also a --tour file that cannot be written, or a\n"
-            "       table too large for memory)\n"
-            "  3    the search itself failed (out of memory)\n"
-            "  4    standard output could not be written\n"
-            "  5    the route was printed, but the --tour file could not be written\n"
-            "  130  interrupted by Ctrl+C\n"
-            "When several apply, the first of 4, 5 and 130.")
-            .arg(kPrzegladKonczySieDo)
-            .arg(kAutoDowodDo)
-            .arg(kDowodNajwiecejMiast));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve or length."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .tsp file, or - for standard input."));
-    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length: the .tour file."),
-                                 QStringLiteral("[TOUR]"));
-    parser.addOptions({
-        {QStringLiteral("metric"), QStringLiteral("file (default) or grid."), QStringLiteral("M"),
-         QStringLiteral("file")},
-        {QStringLiteral("method"), QStringLiteral("auto (default), exact, random, genetic or local."),
-         QStringLiteral("M"), QStringLiteral("auto")},
-        {QStringLiteral("draws"), QStringLiteral("Random routes to draw (default 1000)."), QStringLiteral("N"),
-         QStringLiteral("1000")},
-        {QStringLiteral("generations"), QStringLiteral("Generations (default 1000)."), QStringLiteral("N"),
-         QStringLiteral("1000")},
-        {QStringLiteral("population"), QStringLiteral("Population size (default 100)."), QStringLiteral("N"),
-         QStringLiteral("100")},
-        {QStringLiteral("crossover"), QStringLiteral("Crossover probability (default 0.3)."), QStringLiteral("P"),
-         QStringLiteral("0.3")},
-        {QStringLiteral("mutation"), QStringLiteral("Mutation probability (default 0.1)."), QStringLiteral("P"),
-         QStringLiteral("0.1")},
-        {QStringLiteral("time-limit"),
-         QStringLiteral("Seconds the local search, or auto's proof, runs (default 10; 0: no limit, with "
-                        "--rounds); for the exact method, none unless given."),
-         QStringLiteral("S"), QStringLiteral("10")},
-        {QStringLiteral("rounds"), QStringLiteral("Rounds the local search makes (a kick and a descent each); with the same --seed, the same route."),
-         QStringLiteral("N")},
-        {QStringLiteral("bound-time"),
-         QStringLiteral("Seconds for the lower bound after a local, random or genetic search (default: a tenth "
-                        "of --time-limit, at least 1; 0: no bound)."),
-         QStringLiteral("S")},
-        {QStringLiteral("seed"), QStringLiteral("Seed of the random, genetic and local methods (default: the clock)."),
-         QStringLiteral("N")},
-        {QStringLiteral("tour"), QStringLiteral("Also write the route as a TSPLIB .tour file."),
-         QStringLiteral("OUT.tour")},
-        {QStringLiteral("json"), QStringLiteral("Print one JSON object instead of text.")},
-    });
+const ZnaczenieOpcji kZnaczenia[] = {
+    {"draws", {Metoda::Losowa}, "only the random method draws routes"},
+    {"generations", {Metoda::Genetyczna}, "only the genetic method has generations"},
+    {"population", {Metoda::Genetyczna}, "only the genetic method has a population"},
+    {"crossover", {Metoda::Genetyczna}, "only the genetic method crosses routes"},
+    {"mutation", {Metoda::Genetyczna}, "only the genetic method mutates routes"},
+    {"time-limit", {Metoda::Automatyczna, Metoda::Dokladna, Metoda::Lokalna},
+     "the random and genetic methods end by their --draws and --generations"},
+    {"rounds", {Metoda::Automatyczna, Metoda::Lokalna}, "only the local search makes rounds"},
+    {"bound-time", {Metoda::Automatyczna, Metoda::Losowa, Metoda::Genetyczna, Metoda::Lokalna},
+     "the exact method proves its routes or gives branch and cut's own bound"},
+};
+
+void sprawdzZnaczenie(const QCommandLineParser& parser, Metoda metoda) {
+    for (const ZnaczenieOpcji& z : kZnaczenia) {
+        const QString opcja = QLatin1String(z.opcja);
+        if (parser.isSet(opcja) && std::find(z.metody.begin(), z.metody.end(), metoda) == z.metody.end())
+            throw UserError(QStringLiteral("--%1 means nothing for --method %2: %3")
+                                .arg(opcja, ZadanieCli::NazwaMetody(metoda), QLatin1String(z.dlaczego)));
+    }
 }
 
-ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
+void czytajPolecenie(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     const QStringList argumenty = parser.positionalArguments();
-    ZadanieCli zadanie;
     if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("solve")) {
         zadanie.polecenie = ZadanieCli::Polecenie::Rozwiaz;
     } else if (argumenty.size() == 3 && argumenty[0] == QStringLiteral("length")) {
@@ -183,24 +91,21 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
     zadanie.metrykaSiatki = metryka == QStringLiteral("grid");
 
     const QString metoda = parser.value(QStringLiteral("method"));
-    bool znana = false;
-    for (ZadanieCli::Metoda m : {ZadanieCli::Metoda::Automatyczna, ZadanieCli::Metoda::Dokladna,
-                                 ZadanieCli::Metoda::Losowa, ZadanieCli::Metoda::Genetyczna,
-                                 ZadanieCli::Metoda::Lokalna})
+    for (Metoda m : {Metoda::Automatyczna, Metoda::Dokladna, Metoda::Losowa, Metoda::Genetyczna, Metoda::Lokalna})
         if (metoda == ZadanieCli::NazwaMetody(m)) {
             zadanie.metoda = m;
-            znana = true;
+            return;
         }
-    if (!znana)
-        throw UserError(QStringLiteral("--method ") + metoda
-                        + QStringLiteral(": expected auto, exact, random, genetic or local"));
+    throw UserError(QStringLiteral("--method ") + metoda
+                    + QStringLiteral(": expected auto, exact, random, genetic or local"));
+}
 
+void czytajUstawienia(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     const auto losowania = liczba(parser, QStringLiteral("draws"), 1);
     const auto pokolenia = liczba(parser, QStringLiteral("generations"), 1);
     const auto populacja = liczba(parser, QStringLiteral("population"), 2);
     const auto krzyzowanie = prawdopodobienstwo(parser, QStringLiteral("crossover"));
     const auto mutacja = prawdopodobienstwo(parser, QStringLiteral("mutation"));
-    const auto czas = rzeczywista(parser, QStringLiteral("time-limit"));
     if (!losowania || *losowania > 2147483647LL)
         throw UserError(QStringLiteral("--draws: expected a whole number from 1 to 2147483647"));
     if (!pokolenia || *pokolenia > 2147483647LL)
@@ -209,13 +114,24 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
         throw UserError(QStringLiteral("--population: expected a whole number from 2 to 2147483647"));
     if (!krzyzowanie || !mutacja)
         throw UserError(QStringLiteral("--crossover and --mutation: expected a probability from 0 to 1"));
-    if (!czas || *czas < 0.0)
-        throw UserError(QStringLiteral("--time-limit: expected a number of seconds, 0 or more"));
     zadanie.losowania = wZakresieInt(*losowania);
     zadanie.pokolenia = wZakresieInt(*pokolenia);
     zadanie.populacja = wZakresieInt(*populacja);
     zadanie.krzyzowanie = *krzyzowanie;
     zadanie.mutacja = *mutacja;
+    if (parser.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        const uint ziarno = parser.value(QStringLiteral("seed")).toUInt(&ok);
+        if (!ok)
+            throw UserError(QStringLiteral("--seed: expected a whole number from 0 to 4294967295"));
+        zadanie.ziarno = ziarno;
+    }
+}
+
+void czytajLimity(const QCommandLineParser& parser, ZadanieCli& zadanie) {
+    const auto czas = rzeczywista(parser, QStringLiteral("time-limit"));
+    if (!czas || *czas < 0.0)
+        throw UserError(QStringLiteral("--time-limit: expected a number of seconds, 0 or more"));
     zadanie.limitSekund = *czas;
     zadanie.limitPodany = parser.isSet(QStringLiteral("time-limit"));
     if (parser.isSet(QStringLiteral("rounds"))) {
@@ -224,9 +140,11 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
             throw UserError(QStringLiteral("--rounds: expected a whole number, 0 or more"));
         zadanie.rundy = *rundy;
         // Rounds alone decide, unless a time limit is given too.
-        if (!parser.isSet(QStringLiteral("time-limit")))
+        if (!zadanie.limitPodany)
             zadanie.limitSekund = 0.0;
-    } else if (zadanie.limitSekund == 0.0) {
+    } else if (zadanie.limitSekund == 0.0 && zadanie.metoda != Metoda::Dokladna) {
+        // The exact method ends by itself; the local search, which auto
+        // runs on large sets, only by a limit.
         throw UserError(QStringLiteral("--time-limit 0: give --rounds, or the search never ends by itself"));
     }
     zadanie.limitOgraniczenia = std::max(1.0, zadanie.limitSekund / 10.0);
@@ -236,28 +154,46 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
             throw UserError(QStringLiteral("--bound-time: expected a number of seconds, 0 or more"));
         zadanie.limitOgraniczenia = *ograniczenie;
     }
-    if (parser.isSet(QStringLiteral("seed"))) {
-        bool ok = false;
-        const uint ziarno = parser.value(QStringLiteral("seed")).toUInt(&ok);
-        if (!ok)
-            throw UserError(QStringLiteral("--seed: expected a whole number from 0 to 4294967295"));
-        zadanie.ziarno = ziarno;
-    }
+}
+
+void czytajTour(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     zadanie.tour = parser.value(QStringLiteral("tour"));
     zadanie.json = parser.isSet(QStringLiteral("json"));
-    if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc && !zadanie.tour.isEmpty())
+    if (zadanie.tour.isEmpty())
+        return;
+    if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc)
         throw UserError(QStringLiteral("--tour: only solve writes a route"));
-
-    if (!zadanie.tour.isEmpty()) {
-        const QString wejscie = QFileInfo(zadanie.plik).canonicalFilePath();
-        if (zadanie.plik != QStringLiteral("-") && !wejscie.isEmpty()
-            && wejscie == QFileInfo(zadanie.tour).canonicalFilePath())
-            throw UserError(QStringLiteral("--tour ") + zadanie.tour + QStringLiteral(": that is the input file"));
-        try {
-            SprawdzZapis(zadanie.tour);
-        } catch (const UserError& e) {
-            throw UserError(QStringLiteral("--tour: ") + e.message());
-        }
+    const QString wejscie = QFileInfo(zadanie.plik).canonicalFilePath();
+    if (zadanie.plik != QStringLiteral("-") && !wejscie.isEmpty()
+        && wejscie == QFileInfo(zadanie.tour).canonicalFilePath())
+        throw UserError(QStringLiteral("--tour ") + zadanie.tour + QStringLiteral(": that is the input file"));
+    try {
+        SprawdzZapis(zadanie.tour);
+    } catch (const UserError& e) {
+        throw UserError(QStringLiteral("--tour: ") + e.message());
     }
+}
+
+} // namespace
+
+void DodajOpcje(QCommandLineParser& parser) {
+    parser.setApplicationDescription(OpisProgramu());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve or length."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .tsp file, or - for standard input."));
+    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length: the .tour file."),
+                                 QStringLiteral("[TOUR]"));
+    parser.addOptions(OpcjeProgramu());
+}
+
+ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
+    ZadanieCli zadanie;
+    czytajPolecenie(parser, zadanie);
+    if (zadanie.polecenie == ZadanieCli::Polecenie::Rozwiaz)
+        sprawdzZnaczenie(parser, zadanie.metoda);
+    czytajUstawienia(parser, zadanie);
+    czytajLimity(parser, zadanie);
+    czytajTour(parser, zadanie);
     return zadanie;
 }

@@ -10,3 +10,25 @@ QString ZadanieCli::NazwaMetody(Metoda metoda) {
     }
     return {};
 }
+
+UstawieniaSesji ZadanieCli::Ustawienia() const {
+    UstawieniaSesji u;
+    switch (metoda) {
+    case Metoda::Automatyczna: u.metoda = MetodaSesji::Automatyczna; break;
+    case Metoda::Dokladna: u.metoda = MetodaSesji::Dokladna; break;
+    case Metoda::Losowa: u.metoda = MetodaSesji::Losowo; break;
+    case Metoda::Genetyczna: u.metoda = MetodaSesji::Genetycznie; break;
+    case Metoda::Lokalna: u.metoda = MetodaSesji::Lokalnie; break;
+    }
+    u.losowania = losowania;
+    u.pokolenia = pokolenia;
+    u.populacja = populacja;
+    u.krzyzowanie = krzyzowanie;
+    u.mutacja = mutacja;
+    // The exact method has no limit unless one is given.
+    u.limitSekund = metoda == Metoda::Dokladna && !limitPodany ? 0.0 : limitSekund;
+    u.rundy = rundy;
+    u.sekundyGranicy = limitOgraniczenia;
+    u.ziarno = ziarno;
+    return u;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/sesja/UstawieniaSesji.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -37,4 +39,6 @@ struct ZadanieCli {
     bool json = false;
 
     static QString NazwaMetody(Metoda metoda);
+    // The session's settings for this task.
+    UstawieniaSesji Ustawienia() const;
 };

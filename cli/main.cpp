@@ -61,6 +61,60 @@ int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
     return wypisz(wynik.Wydruk(zadanie.json)) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
 }
 
+// The answer, and the .tour file when asked; the exit code.
+int wydrukuj(const ZadanieCli& zadanie, const WynikCli& wynik) {
+    int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
+    if (!zadanie.tour.isEmpty()) {
+        try {
+            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc.Liczba(),
+                                std::holds_alternative<std::int64_t>(wynik.dlugosc.wartosc));
+        } catch (const UserError& e) {
+            powiedz(QStringLiteral("--tour: ") + e.message());
+            kod = KodWyjscia::BladTour;
+        }
+    }
+    if (!wypisz(wynik.Wydruk(zadanie.json)))
+        kod = KodWyjscia::BladWyjscia;
+    return kod;
+}
+
+// The solve command: the progress line on a terminal, notes on standard
+// error, the answer on standard output and, when asked, the .tour file.
+int rozwiaz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    std::function<void(const QString&)> postep;
+    if (terminal)
+        postep = [](const QString& linia) { QTextStream(stderr) << '\r' << linia << "\x1b[K" << Qt::flush; };
+    const auto wyczyscPostep = [terminal] {
+        if (terminal)
+            QTextStream(stderr) << '\r' << "\x1b[K" << Qt::flush;
+    };
+    WynikCli wynik;
+    try {
+        wynik = RozwiazanieCli(zadanie).Uruchom(przerwano, postep, [&](const QString& uwaga) {
+            wyczyscPostep();
+            powiedz(uwaga);
+        });
+    } catch (const UserError& e) {
+        wyczyscPostep();
+        return blad(e.message());
+    } catch (const PrzerwanoBezTrasy&) {
+        wyczyscPostep();
+        powiedz(QStringLiteral("interrupted before the first complete route: no route to print"));
+        return KodWyjscia::Przerwano;
+    } catch (const BladWyszukiwania& e) {
+        wyczyscPostep();
+        powiedz(e.komunikat());
+        return KodWyjscia::BladWyszukiwania;
+    } catch (const std::bad_alloc&) {
+        wyczyscPostep();
+        powiedz(QStringLiteral("out of memory"));
+        return KodWyjscia::BladWyszukiwania;
+    }
+    wyczyscPostep();
+    return wydrukuj(zadanie, wynik);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -105,53 +159,7 @@ int main(int argc, char** argv) {
         return blad(QStringLiteral("cannot read -: standard input is closed"));
 
     const std::atomic<bool>& przerwano = PrzechwycCtrlC();
-    const bool terminal = isatty(STDERR_FILENO) == 1;
-    std::function<void(const QString&)> postep;
-    if (terminal)
-        postep = [](const QString& linia) { QTextStream(stderr) << '\r' << linia << "\x1b[K" << Qt::flush; };
-    const auto wyczyscPostep = [terminal] {
-        if (terminal)
-            QTextStream(stderr) << '\r' << "\x1b[K" << Qt::flush;
-    };
-
     if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc)
         return zmierz(zadanie, przerwano);
-
-    WynikCli wynik;
-    try {
-        wynik = RozwiazanieCli(zadanie).Uruchom(przerwano, postep, [&](const QString& uwaga) {
-            wyczyscPostep();
-            powiedz(uwaga);
-        });
-    } catch (const UserError& e) {
-        wyczyscPostep();
-        return blad(e.message());
-    } catch (const PrzerwanoBezTrasy&) {
-        wyczyscPostep();
-        powiedz(QStringLiteral("interrupted before the first complete route: no route to print"));
-        return KodWyjscia::Przerwano;
-    } catch (const BladWyszukiwania& e) {
-        wyczyscPostep();
-        powiedz(e.komunikat());
-        return KodWyjscia::BladWyszukiwania;
-    } catch (const std::bad_alloc&) {
-        wyczyscPostep();
-        powiedz(QStringLiteral("out of memory"));
-        return KodWyjscia::BladWyszukiwania;
-    }
-    wyczyscPostep();
-
-    int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
-    if (!zadanie.tour.isEmpty()) {
-        try {
-            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc.Liczba(),
-                                std::holds_alternative<std::int64_t>(wynik.dlugosc.wartosc));
-        } catch (const UserError& e) {
-            powiedz(QStringLiteral("--tour: ") + e.message());
-            kod = KodWyjscia::BladTour;
-        }
-    }
-    if (!wypisz(wynik.Wydruk(zadanie.json)))
-        kod = KodWyjscia::BladWyjscia;
-    return kod;
+    return rozwiaz(zadanie, przerwano);
 }

@@ -1,21 +1,19 @@
 #pragma once
 
-#include "search/TablicaOdleglosci.h"
+#include <memory>
+#include <vector>
 
 struct ZestawMiast;
 
-// The main window as the other windows see it: the cities and distance
-// table of the current search, and the drawing of a route.
+// The main window as the progress windows see it: the cities of the search
+// and the drawing of a route over them.
 class OknoGlowne {
 public:
     // The cities of the current search, with the metric every method
     // measures them in; unchanged while the search runs.
-    virtual const ZestawMiast& Zestaw() const = 0;
-    // The slot itself: workers look the table up through it, and build the
-    // table of Zestaw() into it on their own thread.
-    virtual OdleglosciSlot& SlotOdleglosci() = 0;
-    // Draws a route of Zestaw().Ilosc() city numbers over the cities.
-    virtual void RysujTrase(const int* trasa) = 0;
+    virtual std::shared_ptr<const ZestawMiast> ZestawSzukania() const = 0;
+    // Draws a route of the search's cities over them.
+    virtual void RysujTrase(const std::vector<int>& trasa) = 0;
 
 protected:
     ~OknoGlowne() = default;

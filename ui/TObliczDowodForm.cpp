@@ -1,16 +1,13 @@
 #include "ui/TObliczDowodForm.h"
 
-#include "search/JestTrasa.h"
 #include "search/ZestawMiast.h"
-#include "toolkit/core/DecimalConvert.h"
+#include "search/sesja/SesjaSzukania.h"
 #include "toolkit/gui/FormFont.h"
-#include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
 #include "ui/RysunekLP.h"
 #include "ui/TekstDlugosci.h"
 #include "ui/TekstDowodu.h"
 #include "ui/WykresGranic.h"
-#include "ui/WynikModalny.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,8 +15,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <cstdint>
-#include <ctime>
 
 namespace {
 
@@ -27,9 +22,6 @@ namespace {
 constexpr int OkresWyswietlania = 100;
 constexpr int WysokoscWykresu = 240;
 constexpr int BokRysunku = 280;
-// One thread for each core of a small machine in the local search that
-// gives the first routes; branch and cut itself runs on one.
-constexpr int WatkiSzukania = 2;
 
 // A route as an LP solution: each of its edges whole.
 std::vector<PostepDowodu::KrawedzLP> krawedzieTrasy(const std::vector<int>& trasa) {
@@ -42,7 +34,7 @@ std::vector<PostepDowodu::KrawedzLP> krawedzieTrasy(const std::vector<int>& tras
 } // namespace
 
 TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
-    : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
+    : TOknoObliczen(oknoGlowne, parent, OkresWyswietlania) {
     setWindowTitle(QStringLiteral("Dowód optymalności"));
     setFont(formFont());
 
@@ -90,173 +82,96 @@ TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
     Wykres->setFixedHeight(WysokoscWykresu);
     uklad->addWidget(Wykres);
     setFixedSize(sizeHint());
-
-    Timer.setInterval(OkresWyswietlania);
-    connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
-}
-
-TObliczDowodForm::~TObliczDowodForm() {
-    FormDestroy();
 }
 
 int TObliczDowodForm::Uruchom(int czasSzukania) {
-    CzasSzukania = czasSzukania;
-    return exec();
+    return TOknoObliczen::Uruchom([czasSzukania] {
+        UstawieniaSesji u;
+        u.metoda = MetodaSesji::Dowod;
+        u.limitSekund = czasSzukania;
+        return u;
+    });
 }
 
-void TObliczDowodForm::PrzygotujObliczenia() {
+void TObliczDowodForm::Wyczysc(const UstawieniaSesji& ustawienia) {
     for (QLabel* l : {CzasLabel, NajkrotszaLabel, NajdluzszaLabel, DolnaLabel, GornaLabel, WezlyLabel, CieciaLabel})
         l->clear();
-    Wykres->Wyczysc(CzasSzukania, CelDowodu::Najkrotsza);
-    const ZestawMiast& zestaw = oknoGlowne_.Zestaw();
-    Rysunek->UstawMiasta(zestaw);
+    czasSzukania_ = int(ustawienia.limitSekund);
+    Wykres->Wyczysc(ustawienia.limitSekund, CelDowodu::Najkrotsza);
+    Rysunek->UstawMiasta(*oknoGlowne_.ZestawSzukania());
     pokazany_ = CelDowodu::Najkrotsza;
+    trasy_ = {};
+    rozwiazania_ = {};
+    noweRozwiazanie_ = {};
     narysowanaUdowodniona_ = false;
-
-    UsunObliczenia();
-    Watek = std::make_unique<TDowodThread>();
-    Watek->UstawMiasta(zestaw.metryka);
-    Watek->Najkrotsza = true;
-    Watek->Najdluzsza = true;
-    Watek->Ustawienia.limitSekund = CzasSzukania;
-    Watek->Ustawienia.ziarno = static_cast<std::uint64_t>(std::time(nullptr));
-    Watek->Ustawienia.watki = WatkiSzukania;
-    connect(Watek.get(), &QThread::finished, this, &TObliczDowodForm::PoZakonczeniuThreada);
 }
 
-void TObliczDowodForm::UsunObliczenia() {
-    if (Watek)
-        disconnect(Watek.get(), nullptr, this, nullptr);
-    Watek.reset();
-}
-
-void TObliczDowodForm::PoUruchomieniu() {
-    Timer.start();
-}
-
-void TObliczDowodForm::ZatrzymajWyswietlanie() {
-    Timer.stop();
-}
-
-int TObliczDowodForm::WynikZakonczenia() const {
-    return Watek && Watek->Zakonczony.load() && Najkrotsza().Dlugosc > -1.0 ? int(WynikModalny::OK)
-                                                                             : int(WynikModalny::Przerwano);
-}
-
-QString TObliczDowodForm::TekstCzasu(double sekundy, int limit) {
-    return QStringLiteral("%1 s z %2 s").arg(FormatOneDecimal(sekundy)).arg(limit);
-}
-
-DlugoscZDowodem TObliczDowodForm::Najkrotsza() const {
-    if (!Watek || !Watek->Zakonczony.load())
-        return {};
-    const WynikDowodu& w = Watek->WynikNajkrotszej;
-    if (!JestTrasa(w.trasa, oknoGlowne_.Zestaw().Ilosc()))
-        return {};
-    return {w.dlugosc, w.granica, w.udowodniona};
-}
-
-DlugoscZDowodem TObliczDowodForm::Najdluzsza() const {
-    // A finish while the shortest route was proven ended it there: the
-    // longest route was never searched for.
-    if (!Watek || !Watek->Zakonczony.load() || Watek->WynikNajkrotszej.przerwana)
-        return {};
-    const WynikDowodu& w = Watek->WynikNajdluzszej;
-    if (!JestTrasa(w.trasa, oknoGlowne_.Zestaw().Ilosc()))
-        return {};
-    return {w.dlugosc, w.granica, w.udowodniona};
-}
-
-WynikObliczen TObliczDowodForm::Wynik() const {
-    const DlugoscZDowodem najkrotsza = Najkrotsza();
-    if (!(najkrotsza.Dlugosc > -1.0))
-        return {};
-    return {Watek->WynikNajkrotszej.trasa, najkrotsza.Dlugosc, Najdluzsza().Dlugosc, {}, SekundyPracy()};
-}
-
-double TObliczDowodForm::SekundyPracy() const {
-    // An ended proof's time is the one it ended at, not the clock's now.
-    if (Watek->hasEnded() && Watek->Zakonczony.load())
-        return Watek->WynikNajdluzszej.sekundy;
-    return Watek->CzasPracy();
-}
-
-void TObliczDowodForm::TimerTimer() {
-    if (!Watek) {
-        Timer.stop();
-        return;
+void TObliczDowodForm::Zapamietaj(const MigawkaDowodu& d) {
+    for (CelDowodu cel : {CelDowodu::Najkrotsza, CelDowodu::Najdluzsza}) {
+        const MigawkaCeluDowodu& c = d.Cel(cel);
+        if (c.trasa)
+            trasy_[Indeks(cel)] = *c.trasa;
+        if (c.rozwiazanie) {
+            rozwiazania_[Indeks(cel)] = *c.rozwiazanie;
+            noweRozwiazanie_[Indeks(cel)] = true;
+        }
     }
-    PokazPostep();
-}
-
-void TObliczDowodForm::PokazPostep() {
     // The shortest route's last chart and LP solution, its route proven or
     // not, stay until the longest route has something to show.
-    if (pokazany_ == CelDowodu::Najkrotsza && Watek->Biezacy() == CelDowodu::Najdluzsza
-        && !std::isnan(Watek->Postep(CelDowodu::Najdluzsza).Dlugosc())) {
+    if (pokazany_ == CelDowodu::Najkrotsza && d.biezacy == CelDowodu::Najdluzsza
+        && !std::isnan(d.Cel(CelDowodu::Najdluzsza).dlugosc)) {
         pokazany_ = CelDowodu::Najdluzsza;
-        Wykres->Wyczysc(CzasSzukania, pokazany_);
+        Wykres->Wyczysc(czasSzukania_, pokazany_);
         Rysunek->Wyczysc();
         narysowanaUdowodniona_ = false;
     }
-    const CelDowodu cel = pokazany_;
-    const bool najdluzsza = cel == CelDowodu::Najdluzsza;
-    const bool calkowita = oknoGlowne_.Zestaw().metryka.Calkowita();
-    PostepDowodu& p = Watek->Postep(cel);
-    // The worker's own clock: the figure its limit and the chart read.
-    const double sekundy = SekundyPracy();
-    CzasLabel->setText(TekstCzasu(sekundy, CzasSzukania));
-    NajkrotszaLabel->setText(TekstTrasy(CelDowodu::Najkrotsza));
-    NajdluzszaLabel->setText(TekstTrasy(CelDowodu::Najdluzsza));
+}
 
-    const double dlugosc = p.Dlugosc();
+void TObliczDowodForm::Pokaz(const MigawkaSesji& m, bool /*koniec*/) {
+    const auto& d = std::get<MigawkaDowodu>(m.metoda);
+    Zapamietaj(d);
+    const bool najdluzsza = pokazany_ == CelDowodu::Najdluzsza;
+    const bool calkowita = Calkowita();
+    const MigawkaCeluDowodu& p = d.Cel(pokazany_);
+    CzasLabel->setText(TekstCzasu(m.sekundy, czasSzukania_));
+    NajkrotszaLabel->setText(TekstTrasy(d, CelDowodu::Najkrotsza));
+    NajdluzszaLabel->setText(TekstTrasy(d, CelDowodu::Najdluzsza));
+
     // Proven, the bound is the route's length: in the grid's cells it may
     // stop short of it by the proof's tolerance, which no length shown
     // tells apart.
-    const double granica = p.Udowodniona() ? dlugosc : p.Granica();
-    const QString tekstTrasy = std::isfinite(dlugosc) ? TekstDlugosci(dlugosc, calkowita) : QString();
+    const double granica = p.udowodniona ? p.dlugosc : p.granica;
+    const QString tekstTrasy = std::isfinite(p.dlugosc) ? TekstDlugosci(p.dlugosc, calkowita) : QString();
     const QString tekstGranicy = std::isfinite(granica) ? TekstGranicy(granica, najdluzsza, calkowita) : QString();
     (najdluzsza ? GornaLabel : DolnaLabel)->setText(tekstGranicy);
     (najdluzsza ? DolnaLabel : GornaLabel)->setText(tekstTrasy);
-    WezlyLabel->setText(QStringLiteral("%1 (otwarte : %2)").arg(p.Wezly()).arg(p.Otwarte()));
-    CieciaLabel->setText(QString::number(p.Ciecia()));
+    WezlyLabel->setText(QStringLiteral("%1 (otwarte : %2)").arg(p.wezly).arg(p.otwarte));
+    CieciaLabel->setText(QString::number(p.ciecia));
+    Wykres->Pokaz(p.historia, m.sekundy);
+    Rysuj(p);
+}
 
-    Wykres->Pokaz(p.Historia(), sekundy);
-    // This thread is the one reader of the solution and of the route. The
-    // proven route replaces the last LP solution, which may be a branch's.
-    if (p.Udowodniona()) {
-        if (!narysowanaUdowodniona_) {
-            p.WezTrase();
-            Rysunek->UstawRozwiazanie(krawedzieTrasy(p.Trasa().trasa));
+void TObliczDowodForm::Rysuj(const MigawkaCeluDowodu& p) {
+    // The proven route replaces the last LP solution, which may be a
+    // branch's.
+    const int i = Indeks(pokazany_);
+    if (p.udowodniona) {
+        if (!narysowanaUdowodniona_ && !trasy_[std::size_t(i)].empty()) {
+            Rysunek->UstawRozwiazanie(krawedzieTrasy(trasy_[std::size_t(i)]));
             narysowanaUdowodniona_ = true;
         }
-    } else if (p.WezRozwiazanie()) {
-        Rysunek->UstawRozwiazanie(p.Rozwiazanie().krawedzie);
+    } else if (noweRozwiazanie_[std::size_t(i)]) {
+        Rysunek->UstawRozwiazanie(rozwiazania_[std::size_t(i)]);
+        noweRozwiazanie_[std::size_t(i)] = false;
     }
 }
 
-QString TObliczDowodForm::TekstTrasy(CelDowodu cel) const {
-    const PostepDowodu& p = Watek->Postep(cel);
-    if (std::isnan(p.Dlugosc())) {
+QString TObliczDowodForm::TekstTrasy(const MigawkaDowodu& d, CelDowodu cel) const {
+    const MigawkaCeluDowodu& c = d.Cel(cel);
+    if (std::isnan(c.dlugosc)) {
         // Before its first route the local search looks for one; a route
         // not yet begun shows nothing.
-        return cel == Watek->Biezacy() && !Watek->hasEnded() ? QStringLiteral("szukanie pierwszej trasy") : QString();
+        return cel == d.biezacy && !Sesja()->Skonczona() ? QStringLiteral("szukanie pierwszej trasy") : QString();
     }
-    const DlugoscZDowodem d{p.Dlugosc(), p.Granica(), p.Udowodniona()};
-    return TekstDowodu(d, cel == CelDowodu::Najdluzsza, oknoGlowne_.Zestaw().metryka.Calkowita());
-}
-
-void TObliczDowodForm::PoZakonczeniuThreada() {
-    // Only the end of this window's current search counts; a late
-    // notification of an earlier run is ignored.
-    if (!Watek || sender() != Watek.get() || !Trwa || !Watek->hasEnded())
-        return;
-    if (PokazNiepowodzenie()) {
-        done(WynikModalny::Przerwano);
-        return;
-    }
-    Timer.stop();
-    PokazPostep();
-    Trwa = false;
-    done(WynikModalny::OK);
+    return TekstDowodu(c.dlugosc, c.udowodniona, c.lukaProcent, Calkowita());
 }

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "search/dowod/TDowodThread.h"
-#include "ui/DlugoscZDowodem.h"
 #include "ui/TOknoObliczen.h"
 
-#include <QTimer>
+#include <array>
+#include <vector>
 
-#include <memory>
-
-class OknoGlowne;
 class QLabel;
 class RysunekLP;
 class WykresGranic;
@@ -26,15 +22,10 @@ class TObliczDowodForm : public TOknoObliczen {
 
 public:
     TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent);
-    ~TObliczDowodForm() override;
 
     // Runs a proof of czasSzukania seconds modally and returns the window's
     // modal result.
     int Uruchom(int czasSzukania);
-
-    // The worker of the last run, kept with its results until the next show.
-    std::unique_ptr<TDowodThread> Watek;
-    int CzasSzukania = 60;
 
     QLabel* Label1 = nullptr;
     QLabel* CzasLabel = nullptr;
@@ -55,41 +46,27 @@ public:
     QLabel* CieciaLabel = nullptr;
     WykresGranic* Wykres = nullptr;
     RysunekLP* Rysunek = nullptr;
-    QTimer Timer;
-
-    void TimerTimer();
-    // The end notification: connected to the worker's QThread::finished.
-    void PoZakonczeniuThreada();
-
-    // The shortest route (the route of Wynik()) and the longest, with what
-    // the proof says of each; meaningful after a close with OK. The longest
-    // is none when the user finished the proof before it was begun.
-    DlugoscZDowodem Najkrotsza() const;
-    DlugoscZDowodem Najdluzsza() const;
-    WynikObliczen Wynik() const override;
-
-    // The running time as the window shows it, against the limit.
-    static QString TekstCzasu(double sekundy, int limit);
 
 protected:
-    HoldableThread* BiezacyWatek() const override { return Watek.get(); }
-    void PrzygotujObliczenia() override;
-    void UsunObliczenia() override;
-    void PoUruchomieniu() override;
-    void ZatrzymajWyswietlanie() override;
-    // A proof cut short still has its best routes and bounds: a confirmed
-    // finish shows them as its own end does.
-    int WynikZakonczenia() const override;
+    void Wyczysc(const UstawieniaSesji& ustawienia) override;
+    void Pokaz(const MigawkaSesji& migawka, bool koniec) override;
 
 private:
-    void PokazPostep();
-    QString TekstTrasy(CelDowodu cel) const;
-    double SekundyPracy() const;
+    static int Indeks(CelDowodu cel) { return cel == CelDowodu::Najkrotsza ? 0 : 1; }
+    void Zapamietaj(const MigawkaDowodu& dowod);
+    void Rysuj(const MigawkaCeluDowodu& cel);
+    QString TekstTrasy(const MigawkaDowodu& dowod, CelDowodu cel) const;
 
-    OknoGlowne& oknoGlowne_;
+    int czasSzukania_ = 60;
     // The route the bounds, the chart and the drawing are of: they start
     // afresh when the proof of the longest route has its first route.
     CelDowodu pokazany_ = CelDowodu::Najkrotsza;
-    // The proven route of that goal is drawn in place of its LP solution.
+    // Each goal's newest route and LP solution, and whether the solution
+    // is yet to be drawn.
+    std::array<std::vector<int>, 2> trasy_;
+    std::array<std::vector<PostepDowodu::KrawedzLP>, 2> rozwiazania_;
+    std::array<bool, 2> noweRozwiazanie_{};
+    // The proven route of the shown goal is drawn in place of its LP
+    // solution.
     bool narysowanaUdowodniona_ = false;
 };

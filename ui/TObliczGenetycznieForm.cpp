@@ -1,6 +1,7 @@
 #include "ui/TObliczGenetycznieForm.h"
 
 #include "search/ZestawMiast.h"
+#include "search/sesja/SesjaSzukania.h"
 #include "toolkit/core/DecimalConvert.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/gui/FormFont.h"
@@ -8,11 +9,9 @@
 #include "ui/OknoGlowne.h"
 #include "ui/TekstDlugosci.h"
 #include "ui/WykresZbieznosci.h"
-#include "ui/WynikModalny.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -28,7 +27,7 @@ constexpr int WysokoscWykresu = 240;
 } // namespace
 
 TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* parent)
-    : TOknoObliczen(parent), oknoGlowne_(oknoGlowne) {
+    : TOknoObliczen(oknoGlowne, parent, OkresWyswietlania) {
     setWindowTitle(QStringLiteral("Rozwiązanie genetyczne"));
     setFont(formFont());
 
@@ -43,59 +42,28 @@ TObliczGenetycznieForm::TObliczGenetycznieForm(OknoGlowne& oknoGlowne, QWidget* 
     Wykres = new WykresZbieznosci(this);
     UlozZWykresem({{{Label2, IlePokolenLabel}, {Label1, NrPokoleniaLabel}, {Label3, NajkrotszaDrogaLabel}}},
                   RysujTraseCheck, Wykres, WysokoscWykresu);
-
-    Timer.setInterval(OkresWyswietlania);
-    connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
-
     connect(RysujTraseCheck, &QCheckBox::toggled, this, handler([this] { RysujTraseCheckClick(); }));
 }
 
-TObliczGenetycznieForm::~TObliczGenetycznieForm() {
-    FormDestroy();
+int TObliczGenetycznieForm::Uruchom(const UstawieniaGenetyczne& tekst) {
+    return TOknoObliczen::Uruchom([tekst] {
+        UstawieniaSesji u;
+        u.metoda = MetodaSesji::Genetycznie;
+        u.populacja = StrToInt(tekst.LicznoscPopulacji);
+        u.krzyzowanie = StrToFloat(tekst.PKrzyzowania);
+        u.mutacja = StrToFloat(tekst.PMutacji);
+        u.pokolenia = StrToInt(tekst.IlePokolen);
+        return u;
+    });
 }
 
-int TObliczGenetycznieForm::Uruchom(const UstawieniaGenetyczne& ustawienia) {
-    Ustawienia = ustawienia;
-    return exec();
-}
-
-void TObliczGenetycznieForm::PrzygotujObliczenia() {
+void TObliczGenetycznieForm::Wyczysc(const UstawieniaSesji& /*ustawienia*/) {
     IlePokolenLabel->clear();
     NrPokoleniaLabel->clear();
     NajkrotszaDrogaLabel->clear();
     Wykres->Wyczysc();
     odswiezenieWykresu_.invalidate();
-
-    UsunObliczenia();
-    Genetyk = std::make_unique<CGenetyk>();
-    Genetyk->Odleglosci = &oknoGlowne_.SlotOdleglosci();
-    Genetyk->Budowa.Zamow(&oknoGlowne_.Zestaw().metryka, &oknoGlowne_.SlotOdleglosci());
-    Genetyk->ZamowRozmiar(StrToInt(Ustawienia.LicznoscPopulacji), oknoGlowne_.Zestaw().Ilosc());
-    Genetyk->PKrzyzowania = StrToFloat(Ustawienia.PKrzyzowania);
-    Genetyk->PMutacji = StrToFloat(Ustawienia.PMutacji);
-    Genetyk->IlePokolen = StrToInt(Ustawienia.IlePokolen);
-    connect(Genetyk.get(), &QThread::finished, this, &TObliczGenetycznieForm::PoZakonczeniuThreada);
     OstatniaDroga = -1.0;
-}
-
-void TObliczGenetycznieForm::UsunObliczenia() {
-    if (Genetyk)
-        disconnect(Genetyk.get(), nullptr, this, nullptr);
-    Genetyk.reset();
-}
-
-WynikObliczen TObliczGenetycznieForm::Wynik() const {
-    if (!Genetyk)
-        return {};
-    return {Genetyk->Najlepszy().Geny, Genetyk->Najlepszy().Droga, -1.0, Genetyk->Zbieznosc(), -1.0};
-}
-
-void TObliczGenetycznieForm::PoUruchomieniu() {
-    Timer.start();
-}
-
-void TObliczGenetycznieForm::ZatrzymajWyswietlanie() {
-    Timer.stop();
 }
 
 void TObliczGenetycznieForm::Wyswietl(const StanGenetyka& stan) {
@@ -103,9 +71,9 @@ void TObliczGenetycznieForm::Wyswietl(const StanGenetyka& stan) {
     NrPokoleniaLabel->setText(QString::number(stan.NrPokolenia));
     if (stan.Droga < OstatniaDroga || OstatniaDroga == -1.0) {
         OstatniaDroga = stan.Droga;
-        NajkrotszaDrogaLabel->setText(TekstDlugosci(stan.Droga, oknoGlowne_.Zestaw().metryka.Calkowita()));
-        if (RysujTraseCheck->isChecked() && int(stan.Geny.size()) == oknoGlowne_.Zestaw().Ilosc())
-            oknoGlowne_.RysujTrase(stan.Geny.data());
+        NajkrotszaDrogaLabel->setText(TekstDlugosci(stan.Droga, Calkowita()));
+        if (RysujTraseCheck->isChecked() && Sesja() && int(stan.Geny.size()) == Miasta().Ilosc())
+            oknoGlowne_.RysujTrase(stan.Geny);
     }
     if (!odswiezenieWykresu_.isValid() || odswiezenieWykresu_.elapsed() >= OkresWykresu || stan.Wstrzymany) {
         Wykres->Pokaz(stan.Zbieznosc);
@@ -113,42 +81,21 @@ void TObliczGenetycznieForm::Wyswietl(const StanGenetyka& stan) {
     }
 }
 
-void TObliczGenetycznieForm::TimerTimer() {
-    if (!Genetyk) {
-        Timer.stop();
+void TObliczGenetycznieForm::Pokaz(const MigawkaSesji& m, bool koniec) {
+    const auto& g = std::get<MigawkaGenetyki>(m.metoda);
+    if (!koniec) {
+        if (g.stan)
+            Wyswietl(*g.stan);
+        else if (m.procentBudowy)
+            NrPokoleniaLabel->setText(TekstBudowy(*m.procentBudowy));
         return;
     }
-    if (const StanGenetyka* stan = Genetyk->NowyStan())
-        Wyswietl(*stan);
-    else if (const std::optional<int> budowa = Genetyk->Budowa.Procent())
-        NrPokoleniaLabel->setText(TekstBudowy(*budowa));
-}
-
-void TObliczGenetycznieForm::PokazKoniec() {
-    Timer.stop();
-    if (!Genetyk || !Genetyk->hasEnded())
-        return;
     // The first state, if no tick came to show it, and then the last, each
     // with its whole chart.
-    while (const StanGenetyka* stan = Genetyk->NowyStan()) {
+    for (std::optional<StanGenetyka> stan = g.stan; stan; stan = std::get<MigawkaGenetyki>(Sesja()->Migawka().metoda).stan) {
         odswiezenieWykresu_.invalidate();
         Wyswietl(*stan);
     }
-}
-
-void TObliczGenetycznieForm::PoZakonczeniuThreada() {
-    // Only the end of the search this window is waiting for counts; a late
-    // notification of an earlier run is ignored.
-    if (!Genetyk || sender() != Genetyk.get() || !Trwa || !Genetyk->hasEnded())
-        return;
-    // A failed search shows nothing more than it showed while it ran.
-    if (PokazNiepowodzenie()) {
-        done(WynikModalny::Przerwano);
-        return;
-    }
-    PokazKoniec();
-    Trwa = false;
-    done(WynikModalny::OK);
 }
 
 void TObliczGenetycznieForm::RysujTraseCheckClick() {

@@ -1,8 +1,12 @@
 #include "ui/TOknoObliczen.h"
 
-#include "toolkit/core/HoldableThread.h"
+#include "search/ZestawMiast.h"
+#include "search/sesja/SesjaSzukania.h"
 #include "toolkit/gui/Application.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/OknoGlowne.h"
+#include "ui/Pytanie.h"
+#include "ui/TekstLiczby.h"
 #include "ui/WynikModalny.h"
 
 #include <QCheckBox>
@@ -10,7 +14,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShowEvent>
@@ -26,7 +29,8 @@ const QString WznowTekst = QStringLiteral("Wznów");
 
 } // namespace
 
-TOknoObliczen::TOknoObliczen(QWidget* parent) : QDialog(parent) {
+TOknoObliczen::TOknoObliczen(OknoGlowne& oknoGlowne, QWidget* parent, int okresWyswietlania)
+    : QDialog(parent), oknoGlowne_(oknoGlowne) {
     // Modal to its own window hierarchy only: shown without a parent, it
     // blocks no other window, and the main window's view of the cities can
     // be zoomed and dragged while the search runs.
@@ -35,6 +39,12 @@ TOknoObliczen::TOknoObliczen(QWidget* parent) : QDialog(parent) {
     ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
     connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
     connect(ZakonczButton, &QPushButton::clicked, this, handler([this] { ZakonczButtonClick(); }));
+    Timer.setInterval(okresWyswietlania);
+    connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
+}
+
+TOknoObliczen::~TOknoObliczen() {
+    FormDestroy();
 }
 
 QLayout* TOknoObliczen::UkladPrzyciskow() {
@@ -66,38 +76,103 @@ void TOknoObliczen::UlozZWykresem(const std::array<std::pair<QLabel*, QLabel*>, 
     setFixedSize(gora.width(), gora.height() + wysokoscWykresu + uklad->spacing());
 }
 
+int TOknoObliczen::Uruchom(std::function<UstawieniaSesji()> ustawienia) {
+    ustawienia_ = std::move(ustawienia);
+    return exec();
+}
+
+const ZestawMiast& TOknoObliczen::Miasta() const {
+    return sesja_->Miasta();
+}
+
+bool TOknoObliczen::Calkowita() const {
+    return sesja_ && sesja_->Miasta().metryka.Calkowita();
+}
+
+const WynikSesji& TOknoObliczen::Wynik() const {
+    static const WynikSesji brak;
+    if (!sesja_ || !sesja_->Skonczona() || sesja_->Niepowodzenie())
+        return brak;
+    return sesja_->Wynik();
+}
+
 void TOknoObliczen::FormShow() {
     WstrzymajButton->setText(WstrzymajTekst);
     // A run finished early must not leave its flag to the next one.
     Trwa = false;
     niepowodzenie_ = false;
-    PrzygotujObliczenia();
+    sesja_.reset();
+    const UstawieniaSesji ustawienia = ustawienia_ ? ustawienia_() : UstawieniaSesji{};
+    Wyczysc(ustawienia);
+    sesja_ = std::make_unique<SesjaSzukania>(oknoGlowne_.ZestawSzukania(), ustawienia);
+    connect(sesja_.get(), &SesjaSzukania::Skonczyla, this, handler([this] { PoZakonczeniuThreada(); }));
     Trwa = true;
-    BiezacyWatek()->release();
-    PoUruchomieniu();
+    sesja_->Uruchom();
+    Timer.start();
 }
 
 QString TOknoObliczen::TekstBudowy(int procent) {
     return QStringLiteral("liczenie odległości, %1 % ").arg(procent);
 }
 
+QString TOknoObliczen::TekstCzasu(double sekundy, int limit) {
+    return QStringLiteral("%1 s z %2 s").arg(TekstLiczby(sekundy)).arg(limit);
+}
+
 void TOknoObliczen::WstrzymajButtonClick() {
     // Without a running search (its settings failed to convert) there is
     // nothing to pause, and a never-started worker must stay unstarted.
-    HoldableThread* watek = BiezacyWatek();
-    if (!watek || !Trwa)
+    if (!sesja_ || !Trwa)
         return;
-    if (!watek->isHeld()) {
+    if (!sesja_->Wstrzymana()) {
         WstrzymajButton->setText(WznowTekst);
-        watek->hold();
+        sesja_->Wstrzymaj();
     } else {
         WstrzymajButton->setText(WstrzymajTekst);
-        watek->release();
+        sesja_->Wznow();
     }
 }
 
 void TOknoObliczen::ZakonczButtonClick() {
     close();
+}
+
+void TOknoObliczen::TimerTimer() {
+    if (!sesja_) {
+        Timer.stop();
+        return;
+    }
+    // Holds nest, so a tick inside the user's pause leaves the search paused.
+    const bool trzymaj = TrzymajPrzyOdczycie();
+    if (trzymaj)
+        sesja_->Wstrzymaj();
+    if (sesja_->Skonczona() && Trwa) {
+        // Once the search is over, it is left held and reclaimed when it
+        // is destroyed.
+        Koniec();
+        return;
+    }
+    Pokaz(sesja_->Migawka(), false);
+    if (trzymaj)
+        sesja_->Wznow();
+}
+
+void TOknoObliczen::PoZakonczeniuThreada() {
+    Koniec();
+}
+
+void TOknoObliczen::Koniec() {
+    // Only the end of this window's current search counts, once.
+    if (!sesja_ || !Trwa || !sesja_->Skonczona())
+        return;
+    if (PokazNiepowodzenie()) {
+        done(WynikModalny::Przerwano);
+        return;
+    }
+    Timer.stop();
+    Pokaz(sesja_->Migawka(), true);
+    Trwa = false;
+    done(WynikModalny::OK);
 }
 
 void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
@@ -109,52 +184,47 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
             wynik = WynikModalny::Przerwano;
         else if (wynik != WynikModalny::OK)
             wynik = WynikModalny::Anuluj;
-        ZatrzymajWyswietlanie();
+        Timer.stop();
         return;
     }
-    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
-                        QStringLiteral("Czy na pewno chcesz zakończyć obliczanie?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
     // A search that failed while the question was open has nothing to go
     // back to, whatever the answer.
-    if (pytanie.exec() != QMessageBox::Yes && !niepowodzenie_) {
+    if (!Zapytaj(this, QStringLiteral("Czy na pewno chcesz zakończyć obliczanie?")) && !niepowodzenie_) {
         zamknij = false;
         return;
     }
-    ZatrzymajWyswietlanie();
-    if (HoldableThread* watek = BiezacyWatek()) {
-        // The request comes first, so that a paused worker, once released,
-        // stops at its next poll without doing more.
-        watek->requestFinish();
-        if (watek->isHeld())
-            watek->release();
-        // Serves the worker's pending calls and its end notification meanwhile.
-        watek->waitForEnd();
+    Timer.stop();
+    if (sesja_) {
+        sesja_->Zakoncz();
+        // Serves the worker's end notification meanwhile.
+        sesja_->CzekajNaKoniec();
     }
     const bool nieudane = PokazNiepowodzenie();
     // The search has ended; an end notification still queued is stale.
     Trwa = false;
-    wynik = nieudane ? int(WynikModalny::Przerwano) : WynikZakonczenia();
+    const bool zTrasa = sesja_ && sesja_->WynikPoZakonczeniu() && Wynik().najkrotsza;
+    if (zTrasa)
+        Pokaz(sesja_->Migawka(), true);
+    wynik = !nieudane && zTrasa ? int(WynikModalny::OK) : int(WynikModalny::Przerwano);
 }
 
 bool TOknoObliczen::PokazNiepowodzenie() {
     if (niepowodzenie_)
         return true;
-    HoldableThread* watek = BiezacyWatek();
-    const std::optional<QString> blad = watek ? watek->failure() : std::nullopt;
+    const std::optional<QString> blad = sesja_ && sesja_->Skonczona() ? sesja_->Niepowodzenie() : std::nullopt;
     if (!blad)
         return false;
     niepowodzenie_ = true;
     Trwa = false;
-    ZatrzymajWyswietlanie();
+    Timer.stop();
     Application::reportError(*blad);
     return true;
 }
 
 void TOknoObliczen::FormDestroy() {
     Trwa = false;
-    ZatrzymajWyswietlanie();
-    UsunObliczenia();
+    Timer.stop();
+    sesja_.reset();
 }
 
 void TOknoObliczen::done(int wynik) {
@@ -189,8 +259,4 @@ void TOknoObliczen::showEvent(QShowEvent* event) {
         FormDestroy();
         Application::reportException(std::current_exception());
     }
-}
-
-int TOknoObliczen::WynikZakonczenia() const {
-    return WynikModalny::Przerwano;
 }

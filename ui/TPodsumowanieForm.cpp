@@ -1,11 +1,10 @@
 #include "ui/TPodsumowanieForm.h"
 
-#include "search/dolne/LukaDoOptimum.h"
-#include "toolkit/core/DecimalConvert.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/TekstDlugosci.h"
 #include "ui/TekstDowodu.h"
+#include "ui/TekstLiczby.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -28,7 +27,7 @@ QString TekstWartosci(double wartosc, bool calkowita) {
 }
 
 QString TekstCzasu(double sekundy) {
-    return sekundy > -1.0 ? FormatOneDecimal(sekundy) + QStringLiteral(" s") : QString();
+    return sekundy > -1.0 ? TekstLiczby(sekundy) + QStringLiteral(" s") : QString();
 }
 
 QGridLayout* wiersze(QGroupBox* grupa, std::initializer_list<std::pair<QLabel*, QLabel*>> pary) {
@@ -77,7 +76,7 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     LokalnieNajkrotszaLabel = new QLabel(GroupBox4);
     Label6 = new QLabel(QStringLiteral("Czas szukania : "), GroupBox4);
     LokalnieCzasLabel = new QLabel(GroupBox4);
-    // A sentence of its own across the group: "co najwyżej 0,83 % powyżej
+    // A sentence of its own across the group: "co najwyżej 0,83 % od
     // optimum" does not fit beside a label.
     LokalnieLukaLabel = new QLabel(GroupBox4);
     wiersze(GroupBox4, {{Label5, LokalnieNajkrotszaLabel}, {Label6, LokalnieCzasLabel}})
@@ -131,11 +130,11 @@ void TPodsumowanieForm::FormShow() {
     PermutacjeOptimumLabel->setVisible(dolna);
     const int wierszDolnej = dolna ? Label7->sizeHint().height() + std::max(0, GroupBox1->layout()->spacing()) : 0;
     const bool luka = !LokalnieNajkrotszaLabel->text().isEmpty() && LokalnieLuka >= 0.0;
-    LokalnieLukaLabel->setText(luka ? OpisLuki(LokalnieLuka) : QString());
+    LokalnieLukaLabel->setText(luka ? TekstLuki(LokalnieLuka) : QString());
     LokalnieLukaLabel->setVisible(luka);
     const int wierszLuki = luka ? LokalnieLukaLabel->sizeHint().height() + std::max(0, GroupBox4->layout()->spacing()) : 0;
-    DowodNajkrotszaLabel->setText(TekstDowodu(DowodNajkrotsza, false, Calkowite));
-    DowodNajdluzszaLabel->setText(TekstDowodu(DowodNajdluzsza, true, Calkowite));
+    DowodNajkrotszaLabel->setText(DowodNajkrotsza ? TekstDowodu(*DowodNajkrotsza, Calkowite) : QString());
+    DowodNajdluzszaLabel->setText(DowodNajdluzsza ? TekstDowodu(*DowodNajdluzsza, Calkowite) : QString());
     const bool dowod = !DowodNajkrotszaLabel->text().isEmpty();
     GroupBox5->setVisible(dowod);
     const int grupaDowodu = dowod ? GroupBox5->sizeHint().height() + std::max(0, layout()->spacing()) : 0;

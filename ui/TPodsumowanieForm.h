@@ -1,7 +1,7 @@
 #pragma once
 
 #include "search/genetyczne/SeriaZbieznosci.h"
-#include "ui/DlugoscZDowodem.h"
+#include "search/sesja/WynikSesji.h"
 
 #include <QDialog>
 
@@ -37,8 +37,8 @@ public:
     SeriaZbieznosci GenetycznieZbieznosc;
     // The proof of optimality's shortest and longest route; its group shows
     // only while there is one.
-    DlugoscZDowodem DowodNajkrotsza;
-    DlugoscZDowodem DowodNajdluzsza;
+    std::optional<TrasaSesji> DowodNajkrotsza;
+    std::optional<TrasaSesji> DowodNajdluzsza;
     // The lengths are in a file's metric: whole numbers.
     bool Calkowite = false;
 

@@ -1,19 +1,18 @@
 #include "ui/TSzukajTraseForm.h"
 
-#include "search/TablicaZMetryki.h"
-#include "search/dowod/ZasiegDowodu.h"
-#include "search/permutacje/ZasiegiPrzegladu.h"
+#include "search/sesja/PlanSesji.h"
+#include "search/sesja/Przeszkoda.h"
 #include "storage/CPamiec.h"
-#include "toolkit/core/DecimalConvert.h"
-#include "toolkit/core/MemoryBudget.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/Pytanie.h"
 #include "ui/TObliczDowodForm.h"
 #include "ui/TObliczForm.h"
 #include "ui/TObliczGenetycznieForm.h"
 #include "ui/TObliczLokalnieForm.h"
+#include "ui/TekstLiczby.h"
 #include "ui/WynikModalny.h"
 
 #include <QButtonGroup>
@@ -22,11 +21,52 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+namespace {
+
+QString tekstRozmiaru(double bajty) {
+    const char* jednostki[] = {"B", "KiB", "MiB", "GiB", "TiB"};
+    int j = 0;
+    while (bajty >= 1024.0 && j < 4) {
+        bajty /= 1024.0;
+        ++j;
+    }
+    return (j == 0 ? QString::number(bajty, 'f', 0) : TekstLiczby(bajty)) + QLatin1Char(' ')
+           + QLatin1String(jednostki[j]);
+}
+
+QString nazwaMetody(MetodaSesji metoda) {
+    switch (metoda) {
+    case MetodaSesji::Permutacje: return QStringLiteral("Metoda permutacji");
+    case MetodaSesji::Losowo: return QStringLiteral("Szukanie losowe");
+    default: return QStringLiteral("Algorytm genetyczny");
+    }
+}
+
+QString tekstPrzeszkody(const Przeszkoda& p, MetodaSesji metoda) {
+    switch (p.rodzaj) {
+    case Przeszkoda::Rodzaj::TablicaPonadPamiec:
+        return QStringLiteral("%1: tablica %2 X %2 odległości (%3) nie mieści się w pamięci (%4); "
+                              "przeszukiwanie lokalne nie potrzebuje tablicy")
+            .arg(nazwaMetody(metoda))
+            .arg(p.miasta)
+            .arg(tekstRozmiaru(p.bajty), tekstRozmiaru(double(p.budzet)));
+    case Przeszkoda::Rodzaj::PopulacjaPonadPamiec:
+        return QStringLiteral("Za mało pamięci");
+    case Przeszkoda::Rodzaj::ZaDuzoMiastDowodu:
+        return QStringLiteral("Dowód optymalności obejmuje co najwyżej %1 miast, nie %2; dobrą trasę da "
+                              "przeszukiwanie lokalne")
+            .arg(p.najwiecejMiast)
+            .arg(p.miasta);
+    }
+    return {};
+}
+
+} // namespace
 
 TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieForm& obliczGenetycznieForm,
                                    TObliczLokalnieForm& obliczLokalnieForm, TObliczDowodForm& obliczDowodForm,
@@ -39,93 +79,97 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     setWindowTitle(QStringLiteral("Szukanie trasy"));
     setFont(formFont());
 
-    SzukajGroup = new QGroupBox(QStringLiteral(" Szukaj "), this);
-    PermutacjeRadio = new QRadioButton(QStringLiteral("Metodą permutacji"), SzukajGroup);
-    LosowoRadio = new QRadioButton(QStringLiteral("Losowo"), SzukajGroup);
-    GenetycznieRadio = new QRadioButton(QStringLiteral("Używając algorytmów genetycznych"), SzukajGroup);
-    LokalnieRadio = new QRadioButton(QStringLiteral("Przeszukiwaniem lokalnym"), SzukajGroup);
-    DowodRadio = new QRadioButton(QStringLiteral("Z dowodem optymalności"), SzukajGroup);
+    SzukajGroup = UtworzMetody();
+    UstawieniaLosoweGroup = UtworzUstawienie(QStringLiteral("Ilość losowań :"), QStringLiteral("1000"), Label1,
+                                             IleLosowanEdit);
+    UstawieniaGenetyczneGroup = UtworzUstawieniaGenetyczne();
+    UstawieniaLokalneGroup = UtworzUstawienie(QStringLiteral("Czas szukania (s) : "), QStringLiteral("10"), Label6,
+                                              CzasSzukaniaEdit);
+    UstawieniaDowoduGroup = UtworzUstawienie(QStringLiteral("Czas szukania (s) : "), QStringLiteral("60"), Label7,
+                                             CzasDowoduEdit);
+    SzukajButton = new QPushButton(QStringLiteral("Szukaj"), this);
+    Uloz();
+
+    connect(SzukajGroupItems, &QButtonGroup::idToggled, this, [this](int, bool zaznaczony) {
+        if (zaznaczony)
+            runHandler([this] { SzukajGroupClick(); });
+    });
+    connect(SzukajButton, &QPushButton::clicked, this, handler([this] { SzukajButtonClick(); }));
+    SzukajGroupClick();
+}
+
+QGroupBox* TSzukajTraseForm::UtworzMetody() {
+    auto* grupa = new QGroupBox(QStringLiteral(" Szukaj "), this);
+    PermutacjeRadio = new QRadioButton(QStringLiteral("Metodą permutacji"), grupa);
+    LosowoRadio = new QRadioButton(QStringLiteral("Losowo"), grupa);
+    GenetycznieRadio = new QRadioButton(QStringLiteral("Używając algorytmów genetycznych"), grupa);
+    LokalnieRadio = new QRadioButton(QStringLiteral("Przeszukiwaniem lokalnym"), grupa);
+    DowodRadio = new QRadioButton(QStringLiteral("Z dowodem optymalności"), grupa);
     SzukajGroupItems = new QButtonGroup(this);
-    SzukajGroupItems->addButton(PermutacjeRadio, MetodaSzukania::Permutacje);
-    SzukajGroupItems->addButton(LosowoRadio, MetodaSzukania::Losowo);
-    SzukajGroupItems->addButton(GenetycznieRadio, MetodaSzukania::Genetycznie);
-    SzukajGroupItems->addButton(LokalnieRadio, MetodaSzukania::Lokalnie);
-    SzukajGroupItems->addButton(DowodRadio, MetodaSzukania::Dowod);
-    GenetycznieRadio->setChecked(true);
-    auto* metody = new QVBoxLayout(SzukajGroup);
-    metody->addWidget(PermutacjeRadio);
-    metody->addWidget(LosowoRadio);
-    metody->addWidget(GenetycznieRadio);
-    metody->addWidget(LokalnieRadio);
-    metody->addWidget(DowodRadio);
+    auto* metody = new QVBoxLayout(grupa);
+    const std::pair<QRadioButton*, int> przyciski[] = {{PermutacjeRadio, MetodaSzukania::Permutacje},
+                                                       {LosowoRadio, MetodaSzukania::Losowo},
+                                                       {GenetycznieRadio, MetodaSzukania::Genetycznie},
+                                                       {LokalnieRadio, MetodaSzukania::Lokalnie},
+                                                       {DowodRadio, MetodaSzukania::Dowod}};
+    for (const auto& [przycisk, id] : przyciski) {
+        SzukajGroupItems->addButton(przycisk, id);
+        metody->addWidget(przycisk);
+    }
     metody->addStretch(1);
+    GenetycznieRadio->setChecked(true);
+    return grupa;
+}
 
-    UstawieniaLosoweGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
-    Label1 = new QLabel(QStringLiteral("Ilość losowań :"), UstawieniaLosoweGroup);
-    IleLosowanEdit = new QLineEdit(QStringLiteral("1000"), UstawieniaLosoweGroup);
-    auto* losowe = new QGridLayout(UstawieniaLosoweGroup);
-    Label1->setBuddy(IleLosowanEdit);
-    losowe->addWidget(Label1, 0, 0);
-    losowe->addWidget(IleLosowanEdit, 0, 1);
-    losowe->setRowStretch(1, 1);
+QGroupBox* TSzukajTraseForm::UtworzUstawienie(const QString& etykieta, const QString& tekst, QLabel*& label,
+                                              QLineEdit*& edit) {
+    auto* grupa = new QGroupBox(QStringLiteral(" Ustawienia "), this);
+    label = new QLabel(etykieta, grupa);
+    edit = new QLineEdit(tekst, grupa);
+    label->setBuddy(edit);
+    auto* uklad = new QGridLayout(grupa);
+    uklad->addWidget(label, 0, 0);
+    uklad->addWidget(edit, 0, 1);
+    uklad->setRowStretch(1, 1);
+    return grupa;
+}
 
-    UstawieniaGenetyczneGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
-    Label2 = new QLabel(QStringLiteral("Ilość pokoleń : "), UstawieniaGenetyczneGroup);
-    IlePokolenEdit = new QLineEdit(QStringLiteral("1000"), UstawieniaGenetyczneGroup);
-    Label3 = new QLabel(QStringLiteral("Liczność populacji : "), UstawieniaGenetyczneGroup);
-    LicznoscPopulacjiEdit = new QLineEdit(QStringLiteral("100"), UstawieniaGenetyczneGroup);
-    Label4 = new QLabel(QStringLiteral("Prawdopodobieństwo krzyżowania : "), UstawieniaGenetyczneGroup);
-    PKrzyzowaniaEdit = new QLineEdit(QStringLiteral("0,3"), UstawieniaGenetyczneGroup);
-    Label5 = new QLabel(QStringLiteral("Prawdopodobieństwo mutacji : "), UstawieniaGenetyczneGroup);
-    PMutacjiEdit = new QLineEdit(QStringLiteral("0,1"), UstawieniaGenetyczneGroup);
-    auto* genetyczne = new QGridLayout(UstawieniaGenetyczneGroup);
-    const std::pair<QLabel*, QLineEdit*> wiersze[] = {{Label2, IlePokolenEdit},
-                                                      {Label3, LicznoscPopulacjiEdit},
-                                                      {Label4, PKrzyzowaniaEdit},
-                                                      {Label5, PMutacjiEdit}};
+QGroupBox* TSzukajTraseForm::UtworzUstawieniaGenetyczne() {
+    auto* grupa = new QGroupBox(QStringLiteral(" Ustawienia "), this);
+    Label2 = new QLabel(QStringLiteral("Ilość pokoleń : "), grupa);
+    IlePokolenEdit = new QLineEdit(QStringLiteral("1000"), grupa);
+    Label3 = new QLabel(QStringLiteral("Liczność populacji : "), grupa);
+    LicznoscPopulacjiEdit = new QLineEdit(QStringLiteral("100"), grupa);
+    Label4 = new QLabel(QStringLiteral("Prawdopodobieństwo krzyżowania : "), grupa);
+    PKrzyzowaniaEdit = new QLineEdit(QStringLiteral("0,3"), grupa);
+    Label5 = new QLabel(QStringLiteral("Prawdopodobieństwo mutacji : "), grupa);
+    PMutacjiEdit = new QLineEdit(QStringLiteral("0,1"), grupa);
+    auto* uklad = new QGridLayout(grupa);
+    const std::pair<QLabel*, QLineEdit*> wiersze[] = {
+        {Label2, IlePokolenEdit}, {Label3, LicznoscPopulacjiEdit}, {Label4, PKrzyzowaniaEdit}, {Label5, PMutacjiEdit}};
     int wiersz = 0;
     for (const auto& [etykieta, pole] : wiersze) {
         etykieta->setBuddy(pole);
-        genetyczne->addWidget(etykieta, wiersz, 0);
-        genetyczne->addWidget(pole, wiersz, 1);
+        uklad->addWidget(etykieta, wiersz, 0);
+        uklad->addWidget(pole, wiersz, 1);
         ++wiersz;
     }
-    genetyczne->setRowStretch(wiersz, 1);
+    uklad->setRowStretch(wiersz, 1);
+    return grupa;
+}
 
-    UstawieniaLokalneGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
-    Label6 = new QLabel(QStringLiteral("Czas szukania (s) : "), UstawieniaLokalneGroup);
-    CzasSzukaniaEdit = new QLineEdit(QStringLiteral("10"), UstawieniaLokalneGroup);
-    auto* lokalne = new QGridLayout(UstawieniaLokalneGroup);
-    Label6->setBuddy(CzasSzukaniaEdit);
-    lokalne->addWidget(Label6, 0, 0);
-    lokalne->addWidget(CzasSzukaniaEdit, 0, 1);
-    lokalne->setRowStretch(1, 1);
-
-    UstawieniaDowoduGroup = new QGroupBox(QStringLiteral(" Ustawienia "), this);
-    Label7 = new QLabel(QStringLiteral("Czas szukania (s) : "), UstawieniaDowoduGroup);
-    CzasDowoduEdit = new QLineEdit(QStringLiteral("60"), UstawieniaDowoduGroup);
-    auto* dowod = new QGridLayout(UstawieniaDowoduGroup);
-    Label7->setBuddy(CzasDowoduEdit);
-    dowod->addWidget(Label7, 0, 0);
-    dowod->addWidget(CzasDowoduEdit, 0, 1);
-    dowod->setRowStretch(1, 1);
-
-    SzukajButton = new QPushButton(QStringLiteral("Szukaj"), this);
-
+void TSzukajTraseForm::Uloz() {
     // The settings groups share one place, which stays reserved while none
     // shows.
+    auto* gora = new QGridLayout;
+    gora->addWidget(SzukajGroup, 0, 0);
     for (QGroupBox* grupa :
          {UstawieniaLosoweGroup, UstawieniaGenetyczneGroup, UstawieniaLokalneGroup, UstawieniaDowoduGroup}) {
         QSizePolicy polityka = grupa->sizePolicy();
         polityka.setRetainSizeWhenHidden(true);
         grupa->setSizePolicy(polityka);
+        gora->addWidget(grupa, 0, 1);
     }
-    auto* gora = new QGridLayout;
-    gora->addWidget(SzukajGroup, 0, 0);
-    gora->addWidget(UstawieniaLosoweGroup, 0, 1);
-    gora->addWidget(UstawieniaGenetyczneGroup, 0, 1);
-    gora->addWidget(UstawieniaLokalneGroup, 0, 1);
-    gora->addWidget(UstawieniaDowoduGroup, 0, 1);
     auto* dol = new QHBoxLayout;
     dol->addStretch(1);
     dol->addWidget(SzukajButton);
@@ -133,14 +177,6 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
     uklad->addLayout(gora);
     uklad->addLayout(dol);
     setFixedSize(sizeHint());
-
-    connect(SzukajGroupItems, &QButtonGroup::idToggled, this, [this](int, bool zaznaczony) {
-        if (zaznaczony)
-            runHandler([this] { SzukajGroupClick(); });
-    });
-    connect(SzukajButton, &QPushButton::clicked, this, handler([this] { SzukajButtonClick(); }));
-
-    SzukajGroupClick();
 }
 
 int TSzukajTraseForm::SzukajGroupItemIndex() const {
@@ -173,109 +209,86 @@ void TSzukajTraseForm::SzukajGroupClick() {
 
 void TSzukajTraseForm::SzukajButtonClick() {
     int wynik = 0;
-    TOknoObliczen* okno = nullptr;
-    const int metoda = SzukajGroupItemIndex();
-    SprawdzPamiec(metoda);
+    const TOknoObliczen* okno = Szukaj(SzukajGroupItemIndex(), wynik);
+    if (!okno)
+        return;
+    wynik_ = wynik == WynikModalny::OK ? okno->Wynik() : WynikSesji{};
+    // Hiding ended the dialog's own modal loop; it returns this result.
+    done(wynik);
+}
+
+TOknoObliczen* TSzukajTraseForm::Szukaj(int metoda, int& wynik) {
+    UstawieniaSesji u;
     switch (metoda) {
     case MetodaSzukania::Permutacje:
+        u.metoda = MetodaSesji::Permutacje;
+        SprawdzMetode(u);
         if (!PotwierdzPermutacje())
-            return;
+            return nullptr;
         hide();
-        okno = &obliczForm_;
-        wynik = obliczForm_.Uruchom(TrybObliczen::Permutacje);
-        break;
+        wynik = obliczForm_.Uruchom(MetodaSesji::Permutacje);
+        return &obliczForm_;
     case MetodaSzukania::Losowo:
+        u.metoda = MetodaSesji::Losowo;
+        SprawdzMetode(u);
         if (StrToInt(IleLosowanEdit->text()) < 1)
             throw UserError(QStringLiteral("Zbyt mała ilość losowań"));
         hide();
-        okno = &obliczForm_;
-        wynik = obliczForm_.Uruchom(TrybObliczen::Losowo, IleLosowanEdit->text());
-        break;
+        wynik = obliczForm_.Uruchom(MetodaSesji::Losowo, IleLosowanEdit->text());
+        return &obliczForm_;
     case MetodaSzukania::Genetycznie:
+        u.metoda = MetodaSesji::Genetycznie;
+        u.populacja = 0;
+        SprawdzMetode(u);
         if (StrToInt(IlePokolenEdit->text()) < 1)
             throw UserError(QStringLiteral("Zbyt mała liczba pokoleń"));
-        if (StrToInt(LicznoscPopulacjiEdit->text()) < 1)
+        u.populacja = StrToInt(LicznoscPopulacjiEdit->text());
+        if (u.populacja < 1)
             throw UserError(QStringLiteral("Zbyta mała liczność populacji"));
+        SprawdzMetode(u);
         hide();
-        okno = &obliczGenetycznieForm_;
         wynik = obliczGenetycznieForm_.Uruchom(UstawieniaGenetyki());
-        break;
+        return &obliczGenetycznieForm_;
     case MetodaSzukania::Lokalnie: {
         const int sekundy = StrToInt(CzasSzukaniaEdit->text());
         if (sekundy < 1)
             throw UserError(QStringLiteral("Zbyt mały czas szukania"));
         hide();
-        okno = &obliczLokalnieForm_;
         wynik = obliczLokalnieForm_.Uruchom(sekundy);
-        break;
+        return &obliczLokalnieForm_;
     }
     case MetodaSzukania::Dowod: {
         const int sekundy = StrToInt(CzasDowoduEdit->text());
         if (sekundy < 1)
             throw UserError(QStringLiteral("Zbyt mały czas szukania"));
-        if (IloscMiast > kDowodNajwiecejMiast)
-            throw UserError(QStringLiteral("Dowód optymalności obejmuje co najwyżej %1 miast, nie %2; dobrą trasę "
-                                           "da przeszukiwanie lokalne")
-                                .arg(kDowodNajwiecejMiast)
-                                .arg(IloscMiast));
+        u.metoda = MetodaSesji::Dowod;
+        SprawdzMetode(u);
         hide();
-        okno = &obliczDowodForm_;
         wynik = obliczDowodForm_.Uruchom(sekundy);
-        break;
+        return &obliczDowodForm_;
     }
     default:
-        return;
+        return nullptr;
     }
-    wynik_ = wynik == WynikModalny::OK ? okno->Wynik() : WynikObliczen{};
-    // Hiding ended the dialog's own modal loop; it returns this result.
-    done(wynik);
 }
 
-namespace {
-
-QString tekstRozmiaru(double bajty) {
-    const char* jednostki[] = {"B", "KiB", "MiB", "GiB", "TiB"};
-    int j = 0;
-    while (bajty >= 1024.0 && j < 4) {
-        bajty /= 1024.0;
-        ++j;
-    }
-    return (j == 0 ? QString::number(bajty, 'f', 0) : FormatOneDecimal(bajty)) + QLatin1Char(' ')
-           + QLatin1String(jednostki[j]);
-}
-
-} // namespace
-
-void TSzukajTraseForm::SprawdzPamiec(int metoda) const {
-    QString nazwa;
-    switch (metoda) {
-    case MetodaSzukania::Permutacje: nazwa = QStringLiteral("Metoda permutacji"); break;
-    case MetodaSzukania::Losowo: nazwa = QStringLiteral("Szukanie losowe"); break;
-    case MetodaSzukania::Genetycznie: nazwa = QStringLiteral("Algorytm genetyczny"); break;
-    default: return;  // the local search and the proof read no table
-    }
-    const double rozmiar = RozmiarTablicy(IloscMiast);
-    const std::uint64_t budzet = BudzetPamieci ? *BudzetPamieci : memoryBudget();
-    if (rozmiar <= double(budzet))
-        return;
-    throw UserError(QStringLiteral("%1: tablica %2 X %2 odległości (%3) nie mieści się w pamięci (%4); "
-                                   "przeszukiwanie lokalne nie potrzebuje tablicy")
-                        .arg(nazwa)
-                        .arg(IloscMiast)
-                        .arg(tekstRozmiaru(rozmiar), tekstRozmiaru(double(budzet))));
+void TSzukajTraseForm::SprawdzMetode(const UstawieniaSesji& ustawienia) const {
+    UstawieniaSesji u = ustawienia;
+    u.budzetPamieci = BudzetPamieci;
+    if (const std::optional<Przeszkoda> p = Sprawdz(Zaplanuj(u, IloscMiast), u, IloscMiast))
+        throw UserError(tekstPrzeszkody(*p, u.metoda));
 }
 
 bool TSzukajTraseForm::PotwierdzPermutacje() {
-    if (IloscMiast <= kPrzegladKonczySieDo)
+    UstawieniaSesji u;
+    u.metoda = MetodaSesji::Permutacje;
+    if (!Zaplanuj(u, IloscMiast).mozeNieSkonczyc)
         return true;
-    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
-                        QStringLiteral("Metoda permutacji kończy się na pewno do %1 miast; dla %2 miast może nie "
-                                       "skończyć się w rozsądnym czasie (najlepszą trasę w krótkim czasie da "
-                                       "przeszukiwanie lokalne).\nCzy mimo to szukać metodą permutacji?")
-                            .arg(kPrzegladKonczySieDo)
-                            .arg(IloscMiast),
-                        QMessageBox::Yes | QMessageBox::No, this);
-    return pytanie.exec() == QMessageBox::Yes;
+    return Zapytaj(this, QStringLiteral("Metoda permutacji kończy się na pewno do %1 miast; dla %2 miast może nie "
+                                        "skończyć się w rozsądnym czasie (najlepszą trasę w krótkim czasie da "
+                                        "przeszukiwanie lokalne).\nCzy mimo to szukać metodą permutacji?")
+                           .arg(Zasiegi().permutacjeKonczaSieDo)
+                           .arg(IloscMiast));
 }
 
 UstawieniaGenetyczne TSzukajTraseForm::UstawieniaGenetyki() const {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "ui/WynikObliczen.h"
+
+#include "search/sesja/UstawieniaSesji.h"
+#include "search/sesja/WynikSesji.h"
 
 #include <QDialog>
 
@@ -15,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TObliczForm;
+class TOknoObliczen;
 class TObliczGenetycznieForm;
 class TObliczLokalnieForm;
 class TObliczDowodForm;
@@ -80,17 +83,18 @@ public:
     // The texts of the genetic settings boxes.
     UstawieniaGenetyczne UstawieniaGenetyki() const;
 
-    // The result of the search that the last "Szukaj" ran to its end.
-    const WynikObliczen& Wynik() const { return wynik_; }
+    // The answer of the search that the last "Szukaj" ran to its end.
+    const WynikSesji& Wynik() const { return wynik_; }
 
     // The number of cities the next search gets, set before the dialog is
     // shown: each method says before it starts what it cannot do with them.
     int IloscMiast = 0;
     // The memory a distance table may take; the machine's budget when none.
     std::optional<std::uint64_t> BudzetPamieci;
-    // Refuses a method that reads an n x n table larger than the budget,
-    // naming the method and the table's size.
-    void SprawdzPamiec(int metoda) const;
+    // Refuses a method that cannot run on IloscMiast cities (a table or a
+    // population larger than the budget, more cities than the proof takes),
+    // saying why.
+    void SprawdzMetode(const UstawieniaSesji& ustawienia) const;
     // Past the cities the permutation search is known to finish for, asks
     // whether to search all the same; false when the user says no.
     bool PotwierdzPermutacje();
@@ -101,9 +105,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QGroupBox* UtworzMetody();
+    QGroupBox* UtworzUstawieniaGenetyczne();
+    // A settings group of one captioned edit box.
+    QGroupBox* UtworzUstawienie(const QString& etykieta, const QString& tekst, QLabel*& label, QLineEdit*& edit);
+    void Uloz();
+    // Checks the chosen method's settings and runs its window modally;
+    // the window that ran, or none when the user chose not to search.
+    TOknoObliczen* Szukaj(int metoda, int& wynik);
+
     TObliczForm& obliczForm_;
     TObliczGenetycznieForm& obliczGenetycznieForm_;
     TObliczLokalnieForm& obliczLokalnieForm_;
     TObliczDowodForm& obliczDowodForm_;
-    WynikObliczen wynik_;
+    WynikSesji wynik_;
 };

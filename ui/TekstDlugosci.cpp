@@ -1,11 +1,11 @@
 #include "ui/TekstDlugosci.h"
 
-#include "toolkit/core/DecimalConvert.h"
+#include "ui/TekstLiczby.h"
 
 #include <cmath>
 
 QString TekstDlugosci(double dlugosc, bool calkowita) {
     if (calkowita && std::isfinite(dlugosc) && std::fabs(dlugosc) < 0x1p62)
         return QString::number(std::llround(dlugosc));
-    return FormatOneDecimal(dlugosc);
+    return TekstLiczby(dlugosc);
 }

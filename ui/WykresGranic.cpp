@@ -1,7 +1,5 @@
 #include "ui/WykresGranic.h"
 
-#include "ui/KrokOsi.h"
-
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
@@ -39,47 +37,19 @@ QList<QPointF> schodki(const std::vector<PostepDowodu::PunktGranic>& historia, d
 
 } // namespace
 
-// The chart is handed over at construction: the view owns it.
-WykresGranic::WykresGranic(QWidget* parent) : QChartView(new QChart, parent) {
+WykresGranic::WykresGranic(QWidget* parent) : WykresDlugosci(parent, QStringLiteral("Czas (s)")) {
     QChart* wykres = chart();
-    wykres->setMargins(QMargins(2, 2, 2, 2));
-
-    DolnaGranica = new QLineSeries(wykres);
-    DolnaGranica->setName(QStringLiteral("Dolna granica"));
-    GornaGranica = new QLineSeries(wykres);
-    GornaGranica->setName(QStringLiteral("Górna granica"));
+    DolnaGranica = DodajSerie(QStringLiteral("Dolna granica"));
+    GornaGranica = DodajSerie(QStringLiteral("Górna granica"));
     // Where the bounds meet, the series added later covers the other: the
     // lower one is broad, and the narrow upper one shows on it.
     DolnaGranica->setPen(QPen(QColor(0x1F, 0x4E, 0xB4), 4));
     GornaGranica->setPen(QPen(QColor(0xE0, 0x6A, 0x10), 2));
-    wykres->addSeries(DolnaGranica);
-    wykres->addSeries(GornaGranica);
-
-    OsCzasu = new QValueAxis(wykres);
-    OsCzasu->setTitleText(QStringLiteral("Czas (s)"));
-    OsCzasu->setTickType(QValueAxis::TicksDynamic);
-    OsCzasu->setTickAnchor(0.0);
-    OsDlugosci = new QValueAxis(wykres);
-    OsDlugosci->setTitleText(QStringLiteral("Długość trasy"));
-    wykres->addAxis(OsCzasu, Qt::AlignBottom);
-    wykres->addAxis(OsDlugosci, Qt::AlignLeft);
-    for (QLineSeries* seria : {DolnaGranica, GornaGranica}) {
-        seria->attachAxis(OsCzasu);
-        seria->attachAxis(OsDlugosci);
-    }
-    // The window's bold font is too heavy for axis labels.
-    QFont czcionka = wykres->font();
-    czcionka.setPointSize(7);
-    for (QValueAxis* os : {OsCzasu, OsDlugosci}) {
-        os->setLabelsFont(czcionka);
-        os->setTitleFont(czcionka);
-    }
-    wykres->legend()->setFont(czcionka);
+    OsCzasu = OsPozioma;
     wykres->legend()->setAlignment(Qt::AlignTop);
+    QFont czcionka = Czcionka();
     czcionka.setBold(true);
     wykres->setTitleFont(czcionka);
-
-    setRenderHint(QPainter::Antialiasing);
     Wyczysc(1.0, CelDowodu::Najkrotsza);
 }
 
@@ -105,17 +75,8 @@ void WykresGranic::Pokaz(const std::vector<PostepDowodu::PunktGranic>& historia,
         }
     if (std::isfinite(poczatek))
         UstawOsCzasu(poczatek, std::max(koniec, poczatek + 1.0));
-    if (najmniej > najwiecej)
-        return;
-    OsDlugosci->setLabelFormat(QStringLiteral("%.0f"));
-    // A range of a few units would repeat one rounded label down the axis.
-    const double zapas = std::max(1.0, 0.01 * std::fabs(najwiecej));
-    if (najwiecej - najmniej < zapas) {
-        najmniej -= zapas / 2.0;
-        najwiecej += zapas / 2.0;
-    }
-    OsDlugosci->setRange(najmniej, najwiecej);
-    OsDlugosci->applyNiceNumbers();
+    if (najmniej <= najwiecej)
+        UstawOsDlugosci(najmniej, najwiecej);
 }
 
 void WykresGranic::Wyczysc(double limitSekund, CelDowodu cel) {
@@ -129,11 +90,4 @@ void WykresGranic::Wyczysc(double limitSekund, CelDowodu cel) {
     // No length to show yet: no labels that would read as lengths.
     OsDlugosci->setRange(0.0, 1.0);
     OsDlugosci->setLabelFormat(QStringLiteral(" "));
-}
-
-void WykresGranic::UstawOsCzasu(double poczatek, double koniec) {
-    const double krok = KrokOsi(koniec - poczatek);
-    OsCzasu->setTickInterval(krok);
-    OsCzasu->setLabelFormat(krok < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
-    OsCzasu->setRange(poczatek, koniec);
 }

@@ -1,45 +1,16 @@
 #include "ui/WykresPrzeszukiwania.h"
 
-#include "ui/KrokOsi.h"
-
 #include <QChart>
+#include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
-// The chart is handed over at construction: the view owns it.
-WykresPrzeszukiwania::WykresPrzeszukiwania(QWidget* parent) : QChartView(new QChart, parent) {
-    QChart* wykres = chart();
-    wykres->setMargins(QMargins(2, 2, 2, 2));
-    wykres->legend()->hide();
-
-    NajlepszaDotad = new QLineSeries(wykres);
-    NajlepszaDotad->setName(QStringLiteral("Najlepsza dotąd"));
-    wykres->addSeries(NajlepszaDotad);
-
-    OsCzasu = new QValueAxis(wykres);
-    OsCzasu->setTitleText(QStringLiteral("Czas (s)"));
-    // Seconds at round steps from 0, whatever the limit.
-    OsCzasu->setTickType(QValueAxis::TicksDynamic);
-    OsCzasu->setTickAnchor(0.0);
-    OsDlugosci = new QValueAxis(wykres);
-    OsDlugosci->setTitleText(QStringLiteral("Długość trasy"));
-    OsDlugosci->setLabelFormat(QStringLiteral("%.0f"));
-    wykres->addAxis(OsCzasu, Qt::AlignBottom);
-    wykres->addAxis(OsDlugosci, Qt::AlignLeft);
-    NajlepszaDotad->attachAxis(OsCzasu);
-    NajlepszaDotad->attachAxis(OsDlugosci);
-    // The window's bold font is too heavy for axis labels.
-    QFont czcionka = wykres->font();
-    czcionka.setPointSize(7);
-    for (QValueAxis* os : {OsCzasu, OsDlugosci}) {
-        os->setLabelsFont(czcionka);
-        os->setTitleFont(czcionka);
-    }
-
-    setRenderHint(QPainter::Antialiasing);
+WykresPrzeszukiwania::WykresPrzeszukiwania(QWidget* parent) : WykresDlugosci(parent, QStringLiteral("Czas (s)")) {
+    chart()->legend()->hide();
+    NajlepszaDotad = DodajSerie(QStringLiteral("Najlepsza dotąd"));
+    OsCzasu = OsPozioma;
     Wyczysc(1.0);
 }
 
@@ -63,28 +34,13 @@ void WykresPrzeszukiwania::Pokaz(const std::vector<PostepPrzeszukiwania::PunktZb
     const double koniec = std::max(teraz, punkty.back().sekundy);
     schodki.append(QPointF(koniec, punkty.back().dlugosc));
     NajlepszaDotad->replace(schodki);
-
-    // A range of a few units would repeat one rounded label down the axis.
-    const double zapas = std::max(1.0, 0.01 * najwiecej);
-    if (najwiecej - najmniej < zapas) {
-        najmniej -= zapas / 2.0;
-        najwiecej += zapas / 2.0;
-    }
-    UstawOsCzasu(std::max(limitSekund_, koniec));
-    OsDlugosci->setRange(najmniej, najwiecej);
-    OsDlugosci->applyNiceNumbers();
+    UstawOsCzasu(0.0, std::max(limitSekund_, koniec));
+    UstawOsDlugosci(najmniej, najwiecej);
 }
 
 void WykresPrzeszukiwania::Wyczysc(double limitSekund) {
     limitSekund_ = std::max(1.0, limitSekund);
     NajlepszaDotad->clear();
-    UstawOsCzasu(limitSekund_);
+    UstawOsCzasu(0.0, limitSekund_);
     OsDlugosci->setRange(0.0, 1.0);
-}
-
-void WykresPrzeszukiwania::UstawOsCzasu(double koniec) {
-    const double krok = KrokOsi(koniec);
-    OsCzasu->setTickInterval(krok);
-    OsCzasu->setLabelFormat(krok < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
-    OsCzasu->setRange(0.0, koniec);
 }

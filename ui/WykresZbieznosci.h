@@ -1,26 +1,21 @@
 #pragma once
 
-#include <QChartView>
+#include "ui/WykresDlugosci.h"
 
-class QLineSeries;
-class QValueAxis;
 class SeriaZbieznosci;
 
 // The convergence chart of a genetic run: the best length so far and each
 // generation's best length against the generation number.
-class WykresZbieznosci : public QChartView {
+class WykresZbieznosci : public WykresDlugosci {
     Q_OBJECT
 
 public:
     explicit WykresZbieznosci(QWidget* parent);
 
-    // Draws the series anew; both lines are replaced in one go each, so the
-    // chart is laid out once per call however many points there are.
     void Pokaz(const SeriaZbieznosci& seria);
     void Wyczysc();
 
-    QLineSeries* NajlepszeDotad = nullptr;
     QLineSeries* NajlepszeWPokoleniu = nullptr;
+    QLineSeries* NajlepszeDotad = nullptr;
     QValueAxis* OsPokolen = nullptr;
-    QValueAxis* OsDlugosci = nullptr;
 };

@@ -88,7 +88,11 @@ void CGenetyk::sprawdzRozmiar(int licz, int n) const {
     const double pamiecTablicy = Budowa.Zamowiona() ? double(n) * n * sizeof(float)
                                  : tablica          ? double(tablica->Count()) * tablica->Count() * sizeof(float)
                                                     : 0.0;
-    requireMemory(2.0 * licz * pamiecOsobnika(n) + pamiecTablicy, BudzetPamieci);
+    requireMemory(PamiecPopulacji(licz, n) + pamiecTablicy, BudzetPamieci);
+}
+
+double CGenetyk::PamiecPopulacji(int licznosc, int iloscMiast) {
+    return 2.0 * std::max(licznosc, 0) * pamiecOsobnika(std::max(iloscMiast, 0));
 }
 
 bool CGenetyk::zbudujPopulacje() {

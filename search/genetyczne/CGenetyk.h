@@ -53,6 +53,8 @@ public:
     // outlives the search then.
     void ZamowRozmiar(int licznosc, int iloscMiast);
     int LicznoscPopulacji() const { return licznoscPopulacji_; }
+    // Bytes of the two populations of licznosc routes of iloscMiast cities.
+    static double PamiecPopulacji(int licznosc, int iloscMiast);
     int IloscMiast() const { return iloscMiast_; }
 
     // For one reader on another thread, while the search runs and after: the

@@ -29,7 +29,6 @@ void TObliczLokalnieThread::Execute() {
     if (!szukanie_ || metryka_->Ilosc() < 1)
         throw UserError(QStringLiteral("Brak miast do przeszukania"));
     szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); }, &runningClock());
-    Sekundy = CzasPracy();
     // From city 0, as the other searches give their routes, in the direction
     // that sums shorter: in the window's single-precision sums the two
     // directions may differ in the last bits, and the exact search reports
@@ -48,8 +47,5 @@ void TObliczLokalnieThread::Execute() {
     const double wstecz = metryka_->Dlugosc(odwrotna);
     NajlepszaTrasa = wstecz < wPrzod ? std::move(odwrotna) : std::move(trasa);
     Dlugosc = std::min(wPrzod, wstecz);
-    Luka.reset();
-    if (Ocena && !NajlepszaTrasa.empty())
-        Luka = Ocena(*metryka_, NajlepszaTrasa, Dlugosc, [this] { return checkpoint(); }, runningClock());
     Zakonczony = true;
 }

@@ -6,7 +6,6 @@
 #include "toolkit/core/HoldableThread.h"
 
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,14 +25,6 @@ public:
     // Settings, given before the first release.
     void UstawMiasta(Metryka metryka);
     UstawieniaLokalne Ustawienia;
-    // Run on this thread after the search, given the route, its length, the
-    // stop test and the search's clock: how far above the optimum the route
-    // is at most (the owner brings the lower bound; none: not asked).
-    using OcenaTrasy = std::function<std::optional<double>(const Metryka&, const std::vector<int>& trasa,
-                                                           double dlugosc, const std::function<bool()>& przerwij,
-                                                           const RunningClock& zegar)>;
-    OcenaTrasy Ocena;
-
     // Progress, read from any thread while the search runs (the route by one
     // reader only); empty until the search has started.
     const PostepPrzeszukiwania* Postep() const;
@@ -43,13 +34,10 @@ public:
     // progress and its result, standing still while the search is held.
     double CzasPracy() const { return runningClock().seconds(); }
 
-    // Results, valid once Zakonczony is true: the best route (from city 0),
-    // its length in the metric (exact for the whole kinds), the search's
-    // running time (the assessment's left out) and Ocena's figure.
+    // Results, valid once Zakonczony is true: the best route (from city 0)
+    // and its length in the metric (exact for the whole kinds).
     std::vector<int> NajlepszaTrasa;
     double Dlugosc = 0.0;
-    double Sekundy = 0.0;
-    std::optional<double> Luka;
     std::atomic<bool> Zakonczony{false};
 
 protected:

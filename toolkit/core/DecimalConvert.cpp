@@ -102,15 +102,15 @@ double StrToFloat(const QString& text) {
     throw UserError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-QString FormatOneDecimal(double value) {
+QString FormatDecimal(double value, int places, QChar point) {
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
 
     // 15 significant digits d.dddddddddddddde±x: the value is
-    // 0.dddddddddddddd × 10^(x+1), and ten times the value has x+2 digits
-    // before its point.
+    // 0.dddddddddddddd × 10^(x+1), and the value times 10^places has
+    // x+1+places digits before its point.
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                       std::chars_format::scientific, 14);
@@ -119,33 +119,40 @@ QString FormatOneDecimal(double value) {
     std::string significant = scientific.substr(0, 1) + scientific.substr(2, e - 2);
     const int exponent = std::stoi(scientific.substr(e + 1));
 
-    const int integerDigits = exponent + 2;
+    const int integerDigits = exponent + 1 + places;
     const int count = static_cast<int>(significant.size());
-    std::string tenths;
+    std::string scaled;
     bool roundUp = false;
     if (integerDigits <= 0) {
-        tenths = "0";
+        scaled = "0";
         roundUp = integerDigits == 0 && significant[0] >= '5';
     } else if (integerDigits >= count) {
-        tenths = significant + std::string(std::size_t(integerDigits - count), '0');
+        scaled = significant + std::string(std::size_t(integerDigits - count), '0');
     } else {
-        tenths = significant.substr(0, std::size_t(integerDigits));
+        scaled = significant.substr(0, std::size_t(integerDigits));
         roundUp = significant[std::size_t(integerDigits)] >= '5';
     }
     if (roundUp)
-        increment(tenths);
+        increment(scaled);
 
-    const std::size_t firstNonZero = tenths.find_first_not_of('0');
-    tenths.erase(0, std::min(firstNonZero, tenths.size()));
-    const bool zero = tenths.empty();
-    while (tenths.size() < 2)
-        tenths.insert(tenths.begin(), '0');
+    const std::size_t firstNonZero = scaled.find_first_not_of('0');
+    scaled.erase(0, std::min(firstNonZero, scaled.size()));
+    const bool zero = scaled.empty();
+    while (scaled.size() < std::size_t(places) + 1)
+        scaled.insert(scaled.begin(), '0');
 
-    QString text = QString::fromLatin1(tenths.data(), qsizetype(tenths.size() - 1));
-    text += QLocale().decimalPoint();
-    text += QLatin1Char(tenths.back());
+    const qsizetype whole = qsizetype(scaled.size()) - places;
+    QString text = QString::fromLatin1(scaled.data(), whole);
+    if (places > 0) {
+        text += point;
+        text += QString::fromLatin1(scaled.data() + whole, places);
+    }
     // A value that rounds to zero shows no sign.
     if (value < 0 && !zero)
         text.prepend(QLatin1Char('-'));
     return text;
+}
+
+QString FormatOneDecimal(double value) {
+    return FormatDecimal(value, 1, QLocale().decimalPoint().front());
 }

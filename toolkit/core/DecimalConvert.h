@@ -15,3 +15,7 @@ double StrToFloat(const QString& text);
 // the default locale's decimal separator, exactly one after it, rounded half
 // away from zero on the value's 15 significant digits, no grouping.
 QString FormatOneDecimal(double value);
+
+// The same rounding to `places` decimals (0 to 6), with `point` between
+// the whole part and the decimals.
+QString FormatDecimal(double value, int places, QChar point);

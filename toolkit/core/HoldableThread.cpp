@@ -33,6 +33,8 @@ void HoldableThread::run() {
     clock_.start();
     try {
         Execute();
+        if (epilogue_)
+            epilogue_();
     } catch (...) {
         // Turned into a message only when the owner asks: the thread's own
         // memory may be what ran out.

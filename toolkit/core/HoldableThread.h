@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -65,6 +66,12 @@ public:
     // Shared with helper threads that do a share of the same search.
     Gate& gate() { return gate_; }
 
+    // Work for this thread after the body has returned normally, before the
+    // thread counts as ended: what the owner makes of the body's results.
+    // Whatever it throws is kept as the body's failure. Set before the
+    // first release.
+    void setEpilogue(std::function<void()> epilogue) { epilogue_ = std::move(epilogue); }
+
 protected:
     virtual void Execute() = 0;
 
@@ -82,6 +89,7 @@ private:
     RunningClock clock_{&gate_};
     std::atomic<bool> started_{false};
     std::atomic<bool> ended_{false};
+    std::function<void()> epilogue_;
     // Written by the body's thread before ended_, read only after it.
     std::exception_ptr failure_;
     std::mutex endMutex_;

@@ -2,7 +2,7 @@
 // cuts reach further; in the window's cells, where it proves only to within
 // a millionth, Held and Karp's stands alone.
 
-#include "search/dolne/GranicaTrasy.h"
+#include "search/sesja/GranicaTrasy.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/dowod/DowodOptymalnosci.h"
 #include "tests/search/dolne/MetrykiLosowe.h"

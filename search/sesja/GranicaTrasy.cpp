@@ -1,4 +1,4 @@
-#include "search/dolne/GranicaTrasy.h"
+#include "search/sesja/GranicaTrasy.h"
 
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/dowod/DowodOptymalnosci.h"

@@ -1,0 +1,143 @@
+#include "search/sesja/SesjaSzukania.h"
+
+#include "search/ZestawMiast.h"
+#include "search/sesja/GranicaTrasy.h"
+#include "search/sesja/LukaProcent.h"
+#include "search/sesja/Przeszkoda.h"
+#include "search/sesja/PrzebiegDowodu.h"
+#include "search/sesja/PrzebiegGenetyczny.h"
+#include "search/sesja/PrzebiegLokalny.h"
+#include "search/sesja/PrzebiegPermutacji.h"
+#include "toolkit/core/HoldableThread.h"
+
+#include <stdexcept>
+
+namespace {
+
+std::unique_ptr<Przebieg> przebieg(const ZestawMiast& miasta, OdleglosciSlot& odleglosci, const UstawieniaSesji& u,
+                                   const PlanSesji& plan) {
+    switch (plan.metoda) {
+    case MetodaSesji::Permutacje:
+        return std::make_unique<PrzebiegPermutacji>(miasta, odleglosci, false, u);
+    case MetodaSesji::Losowo:
+        return std::make_unique<PrzebiegPermutacji>(miasta, odleglosci, true, u);
+    case MetodaSesji::Genetycznie:
+        return std::make_unique<PrzebiegGenetyczny>(miasta, odleglosci, u);
+    case MetodaSesji::Dowod:
+        return std::make_unique<PrzebiegDowodu>(miasta, u, plan);
+    default:
+        return std::make_unique<PrzebiegLokalny>(miasta, u, plan.limitSekund);
+    }
+}
+
+void dodajLuke(std::optional<TrasaSesji>& trasa, bool calkowita) {
+    if (trasa && trasa->granica)
+        trasa->lukaProcent = LukaProcent(trasa->dlugosc, *trasa->granica, calkowita);
+}
+
+} // namespace
+
+SesjaSzukania::SesjaSzukania(std::shared_ptr<const ZestawMiast> miasta, const UstawieniaSesji& ustawienia)
+    : miasta_(std::move(miasta)), ustawienia_(ustawienia), plan_(Zaplanuj(ustawienia, miasta_->Ilosc())) {
+    if (Sprawdz(plan_, ustawienia_, miasta_->Ilosc()))
+        throw std::logic_error("a session for a method that cannot run");
+    przebieg_ = przebieg(*miasta_, odleglosci_, ustawienia_, plan_);
+    HoldableThread& watek = przebieg_->Watek();
+    watek.setEpilogue([this] { poSzukaniu(); });
+    connect(&watek, &QThread::finished, this, &SesjaSzukania::Skonczyla);
+}
+
+SesjaSzukania::~SesjaSzukania() = default;
+
+void SesjaSzukania::Uruchom() {
+    przebieg_->Watek().release();
+}
+
+void SesjaSzukania::Wstrzymaj() {
+    przebieg_->Watek().hold();
+}
+
+void SesjaSzukania::Wznow() {
+    przebieg_->Watek().release();
+}
+
+bool SesjaSzukania::Wstrzymana() const {
+    return przebieg_->Watek().isHeld();
+}
+
+int SesjaSzukania::ZatrzymaneWatki() const {
+    return przebieg_->Watek().parkedThreads();
+}
+
+void SesjaSzukania::Zakoncz() {
+    HoldableThread& watek = przebieg_->Watek();
+    // The request comes first, so that a held search, once released, stops
+    // at its next poll without doing more.
+    watek.requestFinish();
+    while (watek.isHeld())
+        watek.release();
+}
+
+bool SesjaSzukania::Skonczona() const {
+    return przebieg_->Watek().hasEnded();
+}
+
+void SesjaSzukania::CzekajNaKoniec() {
+    przebieg_->Watek().waitForEnd();
+}
+
+std::optional<QString> SesjaSzukania::Niepowodzenie() const {
+    return przebieg_->Watek().failure();
+}
+
+double SesjaSzukania::Sekundy() const {
+    if (metodaSkonczona_.load(std::memory_order_acquire))
+        return sekundy_.load(std::memory_order_relaxed);
+    return przebieg_->Watek().runningClock().seconds();
+}
+
+MigawkaSesji SesjaSzukania::Migawka() {
+    MigawkaSesji m;
+    m.sekundy = Sekundy();
+    m.liczyGranice = liczyGranice_.load(std::memory_order_relaxed);
+    przebieg_->Pokaz(m);
+    return m;
+}
+
+bool SesjaSzukania::WynikPoZakonczeniu() const {
+    return plan_.metoda == MetodaSesji::Lokalnie || plan_.metoda == MetodaSesji::Dowod;
+}
+
+void SesjaSzukania::poSzukaniu() {
+    HoldableThread& watek = przebieg_->Watek();
+    sekundy_.store(watek.runningClock().seconds(), std::memory_order_relaxed);
+    metodaSkonczona_.store(true, std::memory_order_release);
+    WynikSesji w;
+    w.calkowita = miasta_->metryka.Calkowita();
+    w.przerwany = watek.finishRequested();
+    przebieg_->Wynik(*miasta_, w.przerwany, w);
+    w.sekundy = sekundy_.load(std::memory_order_relaxed);
+    // Nothing reads the table any more.
+    odleglosci_.reset();
+    if (!w.przerwany && w.najkrotsza && !w.najkrotsza->udowodniona && !w.najkrotsza->granica
+        && plan_.sekundyGranicy > 0.0)
+        granica(w);
+    dodajLuke(w.najkrotsza, w.calkowita);
+    dodajLuke(w.najdluzsza, w.calkowita);
+    wynik_ = std::move(w);
+}
+
+void SesjaSzukania::granica(WynikSesji& w) {
+    HoldableThread& watek = przebieg_->Watek();
+    liczyGranice_.store(true, std::memory_order_relaxed);
+    std::optional<double> g;
+    try {
+        g = GranicaTrasy(miasta_->metryka, w.najkrotsza->trasa, w.najkrotsza->dlugosc, plan_.sekundyGranicy,
+                         [&watek] { return watek.gate().checkpoint(); }, watek.runningClock());
+    } catch (const std::exception&) {
+        // The route stands without a bound: it is worth more than the bound.
+    }
+    if (g)
+        w.najkrotsza->granica = GranicaWydruku(*g, false, w.calkowita);
+    w.przerwany = w.przerwany || watek.finishRequested();
+}
