@@ -21,5 +21,7 @@ public:
 };
 
 // The route, if it is one of the set's cities, with its length measured
-// again in the set's metric.
-std::optional<TrasaSesji> ZmierzTrase(const ZestawMiast& miasta, std::vector<int> trasa);
+// again in the set's metric. In the grid's cells the steps are single
+// precision and so is their sum, unless wPodwojnej: the genetic search sums
+// them in double, and its figures have always been that sum.
+std::optional<TrasaSesji> ZmierzTrase(const ZestawMiast& miasta, std::vector<int> trasa, bool wPodwojnej = false);

@@ -31,7 +31,7 @@ void PrzebiegGenetyczny::Pokaz(MigawkaSesji& m) {
 void PrzebiegGenetyczny::Wynik(const ZestawMiast& miasta, bool /*przerwany*/, WynikSesji& wynik) {
     wynik.metoda = MetodaSesji::Genetycznie;
     if (genetyk_.MaNajlepszy())
-        wynik.najkrotsza = ZmierzTrase(miasta, genetyk_.Najlepszy().Geny);
+        wynik.najkrotsza = ZmierzTrase(miasta, genetyk_.Najlepszy().Geny, true);
     wynik.zbieznosc = genetyk_.Zbieznosc();
     if (!wynik.zbieznosc.Pusta())
         wynik.trasy = QString::number(wynik.zbieznosc.IlePokolen() * qint64(populacja_));

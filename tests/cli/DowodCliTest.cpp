@@ -53,14 +53,15 @@ TEST_F(WedrownikCliDowod, AutoSaysWhetherItsRouteIsProvenOrHowFarTheBoundLeavesI
         const Wynik w = uruchom({"solve", tsp, "--time-limit", czas, "--json"});
         ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
         const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
-        EXPECT_TRUE(o["method"].toString() == "local" || o["method"].toString() == "exact");
+        // Branch and cut's route, even where it kept the local search's.
+        EXPECT_EQ(o["method"].toString(), "exact");
         EXPECT_FALSE(o.contains("longest"));
         if (o["proven"].toBool()) {
             EXPECT_FALSE(o.contains("gap_at_most"));
             continue;
         }
-        if (!o.contains("lower_bound"))
-            continue;  // stopped before its first bound
+        // Stopped before a bound of its own, Held and Karp's follows.
+        ASSERT_TRUE(o.contains("lower_bound")) << w.wyjscie.toStdString();
         const double trasa = o["shortest"].toDouble(), dolna = o["lower_bound"].toDouble();
         EXPECT_LE(dolna, trasa);
         EXPECT_GE(o["gap_at_most"].toDouble(), 100.0 * (trasa - dolna) / dolna);
@@ -98,4 +99,17 @@ TEST_F(WedrownikCliDowod, ExactRefusesMoreCitiesThanBranchAndCutTakes) {
     EXPECT_EQ(w.kod, 2);
     EXPECT_TRUE(w.bledy.contains("branch and cut takes at most 3000 cities")) << w.bledy.toStdString();
     EXPECT_TRUE(w.wyjscie.isEmpty());
+}
+
+TEST_F(WedrownikCliDowod, OptionsThatMeanNothingForTheMethodAreRefusedAndExactTakesNoTimeLimit) {
+    const QString tsp = plik("8.tsp", losoweMiasta(8, 1, 1000));
+    const Wynik rundy = uruchom({"solve", tsp, "--method", "exact", "--rounds", "10"});
+    EXPECT_EQ(rundy.kod, 2);
+    EXPECT_TRUE(rundy.bledy.contains("--rounds means nothing for --method exact")) << rundy.bledy.toStdString();
+    EXPECT_EQ(uruchom({"solve", tsp, "--method", "local", "--draws", "5"}).kod, 2);
+    EXPECT_EQ(uruchom({"solve", tsp, "--method", "genetic", "--time-limit", "5"}).kod, 2);
+
+    const Wynik bezLimitu = uruchom({"solve", tsp, "--method", "exact", "--time-limit", "0"});
+    EXPECT_EQ(bezLimitu.kod, 0) << bezLimitu.bledy.toStdString();
+    EXPECT_EQ(wiersz(bezLimitu.wyjscie, "proven optimal"), QString());
 }

@@ -23,7 +23,7 @@ protected:
 
 } // namespace
 
-TEST_F(WedrownikCliLokalnie, AutoTakesTheExactMethodWhereItIsKnownToFinishAndTheLocalSearchBeyond) {
+TEST_F(WedrownikCliLokalnie, AutoTakesTheExactMethodWhereItIsKnownToFinishAndBranchAndCutBeyond) {
     const Wynik male = uruchom({"solve", plik("10.tsp", losoweMiasta(10, 1, 1000))});
     EXPECT_EQ(male.kod, 0) << male.bledy.toStdString();
     EXPECT_EQ(linia(male.wyjscie, "method"), "exact");
@@ -31,7 +31,9 @@ TEST_F(WedrownikCliLokalnie, AutoTakesTheExactMethodWhereItIsKnownToFinishAndThe
 
     const Wynik duze = uruchom({"solve", plik("40.tsp", losoweMiasta(40, 2, 1000)), "--time-limit", "0.2"});
     EXPECT_EQ(duze.kod, 0) << duze.bledy.toStdString();
-    EXPECT_EQ(linia(duze.wyjscie, "method"), "local");
+    // Branch and cut's route, proven or bounded: the method is the exact one.
+    EXPECT_EQ(linia(duze.wyjscie, "method"), "exact");
+    EXPECT_TRUE(duze.wyjscie.contains("\nproven optimal\n") || !linia(duze.wyjscie, "lower-bound").isEmpty());
     EXPECT_TRUE(linia(duze.wyjscie, "longest").isEmpty());
     EXPECT_EQ(linia(duze.wyjscie, "route").split(' ').size(), 40);
 

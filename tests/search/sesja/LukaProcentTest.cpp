@@ -1,5 +1,7 @@
 #include "search/sesja/LukaProcent.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 TEST(LukaProcent, RoundsTheGapUpToHundredthsNeverDown) {
