@@ -142,23 +142,30 @@ void TOknoObliczen::TimerTimer() {
         Timer.stop();
         return;
     }
-    // Holds nest, so a tick inside the user's pause leaves the search paused.
-    const bool trzymaj = TrzymajPrzyOdczycie();
-    if (trzymaj)
-        sesja_->Wstrzymaj();
-    if (sesja_->Skonczona() && Trwa) {
-        // Once the search is over, it is left held and reclaimed when it
-        // is destroyed.
-        Koniec();
+    if (!TrzymajPrzyOdczycie()) {
+        Pokaz(sesja_->Migawka(), false);
         return;
     }
+    // Holds nest, so a tick inside the user's pause leaves the search
+    // paused. The tick that sees the end closes the window, also after a
+    // question about finishing was refused meanwhile; the search, being
+    // over, is left held and reclaimed when it is destroyed.
+    sesja_->Wstrzymaj();
     Pokaz(sesja_->Migawka(), false);
-    if (trzymaj)
+    if (!sesja_->Skonczona()) {
         sesja_->Wznow();
+    } else if (PokazNiepowodzenie()) {
+        done(WynikModalny::Przerwano);
+    } else {
+        Trwa = false;
+        done(WynikModalny::OK);
+    }
 }
 
 void TOknoObliczen::PoZakonczeniuThreada() {
-    Koniec();
+    // A window whose ticks hold the search learns of its end at a tick.
+    if (!TrzymajPrzyOdczycie())
+        Koniec();
 }
 
 void TOknoObliczen::Koniec() {

@@ -34,6 +34,7 @@ public:
     ~SesjaSzukania() override;
 
     const ZestawMiast& Miasta() const { return *miasta_; }
+    const UstawieniaSesji& Ustawienia() const { return ustawienia_; }
     const PlanSesji& Plan() const { return plan_; }
 
     // Starts the search.

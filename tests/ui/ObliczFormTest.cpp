@@ -1,5 +1,5 @@
 #include "tests/ui/OknaWyszukiwania.h"
-#include "toolkit/gui/QtTranslations.h"
+#include "search/sesja/SesjaSzukania.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +20,7 @@ protected:
 
     // Shows the progress window modally in mode tryb with the actions given
     // for the modal windows that follow; returns its result.
-    int uruchom(int tryb, std::initializer_list<ModalHelper::Action> dzialania) {
+    int uruchom(MetodaSesji tryb, std::initializer_list<ModalHelper::Action> dzialania) {
         ModalHelper helper;
         helper_ = &helper;
         for (const auto& dzialanie : dzialania)
@@ -47,7 +47,7 @@ protected:
         return [this](QWidget*) {
             okno.WstrzymajButton->click();
             EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
-            EXPECT_TRUE(okno.Watek->isHeld());
+            EXPECT_TRUE(okno.Sesja()->Wstrzymana());
         };
     }
 
@@ -55,16 +55,6 @@ protected:
     TObliczForm& okno = okna.oblicz;
     ModalHelper* helper_ = nullptr;
 };
-
-// A worker that never runs, with progress counters set by the test.
-std::unique_ptr<TObliczThread> licznikiPostepu(std::uint32_t nr, std::uint32_t ile) {
-    auto watek = std::make_unique<TObliczThread>();
-    watek->NrPermutacji = nr;
-    watek->IlePermutacji = ile;
-    watek->NrLosowania = static_cast<std::int32_t>(nr);
-    watek->IleLosowan = static_cast<int>(ile);
-    return watek;
-}
 
 } // namespace
 
@@ -87,44 +77,8 @@ TEST(ObliczProcent, WithoutATotalItIsHardToSay) {
     EXPECT_EQ(TObliczForm::TekstProcentu(0, 0), "Trudno powiedzieć!!!");
 }
 
-TEST_F(Oblicz, TickShowsTheCountersOfEitherMode) {
-    okno.Tryb = 1;
-    okno.Watek = licznikiPostepu(53, 100);
-    okno.TimerTimer();
-    EXPECT_EQ(okno.ProcentLabel->text(), "53 % ");
-    okno.Watek = licznikiPostepu(1, 2);
-    okno.TimerTimer();
-    EXPECT_EQ(okno.ProcentLabel->text(), "50 % ");
-    okno.Watek = licznikiPostepu(7, 0);
-    okno.TimerTimer();
-    EXPECT_EQ(okno.ProcentLabel->text(), "Trudno powiedzieć!!!");
-
-    okno.Tryb = 2;
-    okno.Watek = licznikiPostepu(530, 1000);
-    okno.TimerTimer();
-    EXPECT_EQ(okno.ProcentLabel->text(), "53 % ");
-    okno.Watek = licznikiPostepu(1000, 1000);
-    okno.TimerTimer();
-    EXPECT_EQ(okno.ProcentLabel->text(), "100 % ");
-}
-
-TEST_F(Oblicz, TickHoldsAndReleasesInsideAHold) {
-    okno.Tryb = 1;
-    okno.Watek = licznikiPostepu(1, 10);
-    okno.TimerTimer();
-    // Created held: the tick's release leaves that hold in force.
-    EXPECT_TRUE(okno.Watek->isHeld());
-    EXPECT_FALSE(okno.Watek->isRunning());
-
-    okno.Trwa = true;
-    okno.Watek->Zakonczony = true;
-    okno.TimerTimer();
-    EXPECT_FALSE(okno.Trwa);
-}
-
 TEST_F(Oblicz, ShowStartsTheRunWithAnEmptyLabelAndTheTimer) {
     okna.glowne.UstawMiasta(14);
-    okno.Tryb = 1;
     okno.ProcentLabel->setText("stary");
     okno.WstrzymajButton->setText("Wznów");
     okno.FormShow();
@@ -132,40 +86,40 @@ TEST_F(Oblicz, ShowStartsTheRunWithAnEmptyLabelAndTheTimer) {
     EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
     EXPECT_TRUE(okno.Trwa);
     EXPECT_TRUE(okno.Timer.isActive());
-    ASSERT_NE(okno.Watek, nullptr);
-    EXPECT_EQ(okno.Watek->IloscMiast, 14);
-    EXPECT_EQ(okno.Watek->Odleglosci, &okna.glowne.SlotOdleglosci());
-    EXPECT_FALSE(okno.Watek->isHeld());
+    ASSERT_NE(okno.Sesja(), nullptr);
+    EXPECT_EQ(okno.Sesja()->Miasta().Ilosc(), 14);
+    EXPECT_FALSE(okno.Sesja()->Wstrzymana());
     okno.FormDestroy();
-    EXPECT_EQ(okno.Watek, nullptr);
+    EXPECT_EQ(okno.Sesja(), nullptr);
     EXPECT_FALSE(okno.Timer.isActive());
 }
 
 TEST_F(Oblicz, TwoCitiesFinishAtOnceWithZeroPercent) {
     okna.glowne.UstawMiasta(2);
-    EXPECT_EQ(uruchom(TrybObliczen::Permutacje, {}), WynikModalny::OK);
+    EXPECT_EQ(uruchom(MetodaSesji::Permutacje, {}), WynikModalny::OK);
     EXPECT_EQ(okno.ProcentLabel->text(), "0 % ");
     EXPECT_FALSE(okno.Trwa);
     EXPECT_FALSE(okno.Timer.isActive());
-    ASSERT_NE(okno.Watek, nullptr);
-    EXPECT_EQ(okno.Watek->NajlepszaTrasa, std::vector<int>({0, 1}));
+    ASSERT_TRUE(okno.Wynik().najkrotsza);
+    EXPECT_EQ(okno.Wynik().najkrotsza->trasa, std::vector<int>({0, 1}));
 }
 
 TEST_F(Oblicz, RandomSearchReadsItsDrawsFromTheDialogAndCanShowAHundred) {
     okna.glowne.UstawMiasta(5);
     okna.szukaj.IleLosowanEdit->setText("2000");
-    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {}), WynikModalny::OK);
+    EXPECT_EQ(uruchom(MetodaSesji::Losowo, {}), WynikModalny::OK);
     EXPECT_EQ(okno.ProcentLabel->text(), "100 % ");
-    EXPECT_EQ(okno.Watek->IleLosowan, 2000);
-    EXPECT_EQ(okno.Watek->NrLosowania.load(), 2000);
-    EXPECT_TRUE(isPermutation(okno.Watek->NajlepszaTrasa, 5));
+    // The identity route is evaluated besides the draws.
+    EXPECT_EQ(okno.Wynik().trasy, "2001");
+    ASSERT_TRUE(okno.Wynik().najkrotsza);
+    EXPECT_TRUE(isPermutation(okno.Wynik().najkrotsza->trasa, 5));
 }
 
 TEST_F(Oblicz, FourteenCitiesShowTheShareOfRoutesCovered) {
     okna.glowne.UstawMiasta(14);
     // However soon the search ends, the tick that sees its end shows the
     // share too; a search still running is finished after the first text.
-    const int wynik = uruchom(TrybObliczen::Permutacje, {[&](QWidget*) {
+    const int wynik = uruchom(MetodaSesji::Permutacje, {[&](QWidget*) {
         ASSERT_TRUE(waitUntil([&] { return !okno.ProcentLabel->text().isEmpty(); }));
         if (okno.isVisible()) {
             helper_->next(answerBox(nullptr, QMessageBox::Yes));
@@ -182,14 +136,17 @@ TEST_F(Oblicz, FourteenCitiesShowTheShareOfRoutesCovered) {
 
 TEST_F(Oblicz, TicksDuringAPauseLeaveTheWorkerParked) {
     bezKonca();
-    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {[&](QWidget* w) {
+    EXPECT_EQ(uruchom(MetodaSesji::Losowo, {[&](QWidget* w) {
                                                  wstrzymaj()(w);
-                                                 ASSERT_TRUE(waitUntil([&] { return okno.Watek->parkedThreads() == 1; }));
-                                                 const std::int32_t wstrzymanyNa = okno.Watek->NrLosowania;
+                                                 ASSERT_TRUE(waitUntil([&] { return okno.Sesja()->ZatrzymaneWatki() == 1; }));
+                                                 const auto wylosowane = [&] {
+                                                     return std::get<MigawkaLosowania>(okno.Sesja()->Migawka().metoda).wylosowane;
+                                                 };
+                                                 const std::int32_t wstrzymanyNa = wylosowane();
                                                  ASSERT_TRUE(nastepnyTakt());
                                                  ASSERT_TRUE(nastepnyTakt());
-                                                 EXPECT_EQ(okno.Watek->parkedThreads(), 1);
-                                                 EXPECT_EQ(okno.Watek->NrLosowania.load(), wstrzymanyNa);
+                                                 EXPECT_EQ(okno.Sesja()->ZatrzymaneWatki(), 1);
+                                                 EXPECT_EQ(wylosowane(), wstrzymanyNa);
                                                  EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
                                                  kliknijPozniej(okno.ZakonczButton);
                                              },
@@ -197,34 +154,17 @@ TEST_F(Oblicz, TicksDuringAPauseLeaveTheWorkerParked) {
               WynikModalny::Przerwano);
 }
 
-TEST_F(Oblicz, UnderAPolishLocaleTheQuestionAnswersTakAndNie) {
-    const auto tlumaczenia = installQtTranslations(QLocale(QLocale::Polish, QLocale::Poland));
-    ASSERT_NE(tlumaczenia, nullptr);
-    bezKonca();
-    QStringList przyciski;
-    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {[&](QWidget*) { kliknijPozniej(okno.ZakonczButton); },
-                                             [&](QWidget* w) {
-                                                 auto* pytanie = qobject_cast<QMessageBox*>(w);
-                                                 ASSERT_NE(pytanie, nullptr);
-                                                 przyciski = {pytanie->button(QMessageBox::Yes)->text(),
-                                                              pytanie->button(QMessageBox::No)->text()};
-                                                 pytanie->button(QMessageBox::Yes)->click();
-                                             }}),
-              WynikModalny::Przerwano);
-    EXPECT_EQ(przyciski, QStringList({"&Tak", "&Nie"}));
-}
-
 TEST_F(Oblicz, SearchEndingWhileTheQuestionIsOpenAndRefusedClosesWithOneAtTheNextTick) {
     bezKonca();
-    EXPECT_EQ(uruchom(TrybObliczen::Losowo, {[&](QWidget* w) {
+    EXPECT_EQ(uruchom(MetodaSesji::Losowo, {[&](QWidget* w) {
                                                  wstrzymaj()(w);
                                                  kliknijPozniej(okno.ZakonczButton);
                                              },
                                              [&](QWidget* pytanie) {
-                                                 okno.Watek->requestFinish();
+                                                 okno.Sesja()->Zakoncz();
                                                  ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
                                                  answerBox(nullptr, QMessageBox::No)(pytanie);
                                              }}),
               WynikModalny::OK);
-    EXPECT_TRUE(okno.Watek->hasEnded());
+    EXPECT_TRUE(okno.Sesja()->Skonczona());
 }

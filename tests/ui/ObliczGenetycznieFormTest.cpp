@@ -1,5 +1,6 @@
 #include "tests/ui/OknaWyszukiwania.h"
-#include "toolkit/core/DecimalConvert.h"
+#include "search/sesja/SesjaSzukania.h"
+#include "ui/TekstLiczby.h"
 #include "ui/WykresZbieznosci.h"
 
 #include <QCheckBox>
@@ -49,7 +50,7 @@ protected:
             ASSERT_TRUE(waitUntil([&] { return !okno.NrPokoleniaLabel->text().isEmpty(); }));
             okno.WstrzymajButton->click();
             EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
-            EXPECT_TRUE(okno.Genetyk->isHeld());
+            EXPECT_TRUE(okno.Sesja()->Wstrzymana());
             kliknijPozniej(okno.ZakonczButton);
         };
     }
@@ -77,23 +78,25 @@ StanGenetyka stan(double droga, std::vector<int> geny, int pokolenie) {
 
 TEST_F(Genetycznie, ACompleteRunClosesWithOneAndKeepsItsResult) {
     EXPECT_EQ(uruchom({}), 1);
-    ASSERT_NE(okno.Genetyk, nullptr);
-    const CGenetyk& genetyk = *okno.Genetyk;
-    EXPECT_TRUE(genetyk.hasEnded());
+    ASSERT_NE(okno.Sesja(), nullptr);
+    EXPECT_TRUE(okno.Sesja()->Skonczona());
     EXPECT_FALSE(okno.Trwa);
-    EXPECT_EQ(genetyk.LicznoscPopulacji(), 4);
-    EXPECT_EQ(genetyk.IloscMiast(), 6);
-    EXPECT_DOUBLE_EQ(genetyk.PKrzyzowania, 0.3);
-    EXPECT_DOUBLE_EQ(genetyk.PMutacji, 0.1);
+    const UstawieniaSesji& u = okno.Sesja()->Ustawienia();
+    EXPECT_EQ(u.populacja, 4);
+    EXPECT_EQ(u.pokolenia, 5);
+    EXPECT_DOUBLE_EQ(u.krzyzowanie, 0.3);
+    EXPECT_DOUBLE_EQ(u.mutacja, 0.1);
+    ASSERT_TRUE(okno.Wynik().najkrotsza);
+    const TrasaSesji& najlepsza = *okno.Wynik().najkrotsza;
     // The last display step comes before the last count.
-    EXPECT_EQ(wartosci(), QStringList({"5", "4", FormatOneDecimal(genetyk.Najlepszy().Droga)}));
-    EXPECT_TRUE(isPermutation(genetyk.Najlepszy().Geny, 6));
-    EXPECT_DOUBLE_EQ(okno.OstatniaDroga, genetyk.Najlepszy().Droga);
+    EXPECT_EQ(wartosci(), QStringList({"5", "4", TekstLiczby(najlepsza.dlugosc)}));
+    EXPECT_TRUE(isPermutation(najlepsza.trasa, 6));
+    EXPECT_DOUBLE_EQ(okno.OstatniaDroga, najlepsza.dlugosc);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
     // The chart: the initial population and five generations, down to the
     // best length found.
     EXPECT_EQ(okno.Wykres->NajlepszeDotad->count(), 6);
-    EXPECT_EQ(okno.Wykres->NajlepszeDotad->points().back().y(), genetyk.Najlepszy().Droga);
+    EXPECT_EQ(okno.Wykres->NajlepszeDotad->points().back().y(), najlepsza.dlugosc);
     EXPECT_EQ(okno.Wykres->OsPokolen->titleText(), "Pokolenie");
     EXPECT_EQ(okno.Wykres->OsDlugosci->titleText(), "Długość trasy");
     EXPECT_GE(okno.Wykres->geometry().top(), okno.ZakonczButton->geometry().bottom());
@@ -107,11 +110,11 @@ TEST_F(Genetycznie, DrawsEveryImprovementWhileChecked) {
     const auto& narysowane = okna.glowne.narysowane;
     ASSERT_FALSE(narysowane.empty());
     // The first display is the initial population's best route.
-    EXPECT_NEAR(okna.glowne.Dlugosc(narysowane.front()), okno.Genetyk->Zbieznosc().NajlepszeDotad().front().y(), 1e-9);
+    EXPECT_NEAR(okna.glowne.Dlugosc(narysowane.front()), okno.Wynik().zbieznosc.NajlepszeDotad().front().y(), 1e-9);
     for (std::size_t i = 1; i < narysowane.size(); ++i)
         EXPECT_LT(okna.glowne.Dlugosc(narysowane[i]), okna.glowne.Dlugosc(narysowane[i - 1]));
-    EXPECT_EQ(narysowane.back(), okno.Genetyk->Najlepszy().Geny);
-    EXPECT_EQ(okno.NajkrotszaDrogaLabel->text(), FormatOneDecimal(okno.Genetyk->Najlepszy().Droga));
+    EXPECT_EQ(narysowane.back(), okno.Wynik().najkrotsza->trasa);
+    EXPECT_EQ(okno.NajkrotszaDrogaLabel->text(), TekstLiczby(okno.Wynik().najkrotsza->dlugosc));
     // The box keeps its state for the next run.
     EXPECT_TRUE(okno.RysujTraseCheck->isChecked());
 }
@@ -165,14 +168,13 @@ TEST_F(Genetycznie, TickingTheBoxMidRunDrawsTheCurrentBestRoute) {
                            ASSERT_TRUE(waitUntil([&] { return !okna.glowne.narysowane.empty(); }));
                            narysowana = okna.glowne.narysowane.back();
                            // What is drawn is the length shown.
-                           EXPECT_EQ(FormatOneDecimal(okna.glowne.Dlugosc(narysowana)),
+                           EXPECT_EQ(TekstLiczby(okna.glowne.Dlugosc(narysowana)),
                                      okno.NajkrotszaDrogaLabel->text());
                            kliknijPozniej(okno.ZakonczButton);
                        },
                        answerBox(nullptr, QMessageBox::Yes)}),
               7);
     EXPECT_TRUE(isPermutation(narysowana, 12));
-    EXPECT_EQ(okna.glowne.narysowane.back(), okno.Genetyk->Najlepszy().Geny);
     okno.RysujTraseCheck->setChecked(false);
 }
 
@@ -182,8 +184,8 @@ TEST_F(Genetycznie, TheDialogsDefaultProbabilitiesWorkUnderAnyLocale) {
     const int wynik = uruchom({});
     QLocale::setDefault(poprzedni);
     EXPECT_EQ(wynik, 1);
-    EXPECT_DOUBLE_EQ(okno.Genetyk->PKrzyzowania, 0.3);
-    EXPECT_DOUBLE_EQ(okno.Genetyk->PMutacji, 0.1);
+    EXPECT_DOUBLE_EQ(okno.Sesja()->Ustawienia().krzyzowanie, 0.3);
+    EXPECT_DOUBLE_EQ(okno.Sesja()->Ustawienia().mutacja, 0.1);
 }
 
 TEST_F(Genetycznie, SearchEndingWhileTheQuestionIsOpenAndRefusedLeavesTheWindowWithoutASearch) {
@@ -191,7 +193,7 @@ TEST_F(Genetycznie, SearchEndingWhileTheQuestionIsOpenAndRefusedLeavesTheWindowW
     // Closing it then asks nothing and gives a cancel.
     EXPECT_EQ(uruchom({wstrzymajIZakoncz(),
                        [&](QWidget* pytanie) {
-                           okno.Genetyk->requestFinish();
+                           okno.Sesja()->Zakoncz();
                            ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
                            answerBox(nullptr, QMessageBox::No)(pytanie);
                        },
@@ -201,5 +203,5 @@ TEST_F(Genetycznie, SearchEndingWhileTheQuestionIsOpenAndRefusedLeavesTheWindowW
                            kliknijPozniej(okno.ZakonczButton);
                        }}),
               WynikModalny::Anuluj);
-    EXPECT_TRUE(okno.Genetyk->hasEnded());
+    EXPECT_TRUE(okno.Sesja()->Skonczona());
 }

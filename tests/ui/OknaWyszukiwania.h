@@ -16,12 +16,11 @@
 #include <QAbstractButton>
 #include <QMetaObject>
 
-#include <optional>
+#include <memory>
 #include <vector>
 
 // The main window as the search windows see it: a 25 x 25 grid, the cities
-// and distance table of the current search, and a record of every route
-// drawn.
+// of the current search, and a record of every route drawn.
 class GlowneOkno : public OknoGlowne {
 public:
     GlowneOkno() {
@@ -49,35 +48,30 @@ public:
         UstawZSiatki();
     }
 
-    // A file's cities: the search's own table is built by the search.
-    void UstawZestaw(ZestawMiast z) {
-        zestaw.emplace(std::move(z));
-        odleglosci.reset();
-    }
+    // A file's cities.
+    void UstawZestaw(ZestawMiast z) { zestaw = std::make_shared<const ZestawMiast>(std::move(z)); }
 
-    const ZestawMiast& Zestaw() const override { return *zestaw; }
-    OdleglosciSlot& SlotOdleglosci() override { return odleglosci; }
-    void RysujTrase(const int* trasa) override { narysowane.emplace_back(trasa, trasa + zestaw->Ilosc()); }
+    std::shared_ptr<const ZestawMiast> ZestawSzukania() const override { return zestaw; }
+    void RysujTrase(const std::vector<int>& trasa) override { narysowane.push_back(trasa); }
 
-    // The closed length of a route, in double precision.
+    // The closed length of a route, each step in single precision and the
+    // sum in double, as the genetic search sums it.
     double Dlugosc(const std::vector<int>& trasa) const {
         double suma = 0.0;
         for (std::size_t i = 0; i < trasa.size(); ++i)
-            suma += (*odleglosci)[trasa[i]][trasa[(i + 1) % trasa.size()]];
+            suma += double(float(zestaw->metryka(trasa[i], trasa[(i + 1) % trasa.size()])));
         return suma;
     }
 
     CMatryca matryca;
-    std::optional<ZestawMiast> zestaw;
-    OdleglosciSlot odleglosci;
+    std::shared_ptr<const ZestawMiast> zestaw;
     std::vector<std::vector<int>> narysowane;
 
 private:
     void UstawZSiatki() {
         CPunkty miasta;
         miasta.LoadFromCMatryca(&matryca);
-        odleglosci = miasta.CreateOdleglosci();
-        zestaw.emplace(ZestawMiast::ZKomorek(std::move(miasta.Punkty)));
+        UstawZestaw(ZestawMiast::ZKomorek(std::move(miasta.Punkty)));
     }
 };
 

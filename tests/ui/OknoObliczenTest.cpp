@@ -1,9 +1,11 @@
-// What both progress windows do alike: the pause, the question before
-// finishing, the finish and a show whose settings fail to convert.
+// What every progress window does alike, through the frame they share:
+// the pause, the question before finishing, the finish, a show whose
+// settings fail to convert and a search that fails. Run on the random
+// search's window; the others differ only in what they show.
 
+#include "search/sesja/SesjaSzukania.h"
 #include "tests/ui/OknaWyszukiwania.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,192 +16,154 @@
 
 namespace {
 
-template <class Okno>
-struct Metoda;
-
-template <>
-struct Metoda<TObliczForm> {
-    static TObliczForm& okno(OknaWyszukiwania& o) { return o.oblicz; }
-    static HoldableThread* watek(OknaWyszukiwania& o) { return o.oblicz.Watek.get(); }
-    // A random search far longer than any test: it ends only when asked.
-    static int bezKonca(OknaWyszukiwania& o) { return o.oblicz.Uruchom(TrybObliczen::Losowo, "2000000000"); }
-    static int krotko(OknaWyszukiwania& o) { return o.oblicz.Uruchom(TrybObliczen::Permutacje); }
-    static int zBledem(OknaWyszukiwania& o) { return o.oblicz.Uruchom(TrybObliczen::Losowo, "abc"); }
-    static constexpr const char* blad = "'abc' is not a valid integer value.";
-    static QStringList wartosci(OknaWyszukiwania& o) { return {o.oblicz.ProcentLabel->text()}; }
-    // The body set its end flag, however it was ended.
-    static bool cialoSkonczone(OknaWyszukiwania& o) { return o.oblicz.Watek->Zakonczony.load(); }
-    static bool pokazujeWstrzymanie(OknaWyszukiwania&) { return true; }
-};
-
-template <>
-struct Metoda<TObliczGenetycznieForm> {
-    static TObliczGenetycznieForm& okno(OknaWyszukiwania& o) { return o.genetyczne; }
-    static HoldableThread* watek(OknaWyszukiwania& o) { return o.genetyczne.Genetyk.get(); }
-    static int bezKonca(OknaWyszukiwania& o) { return o.genetyczne.Uruchom({"2000000000", "4", "0,3", "0,1"}); }
-    static int krotko(OknaWyszukiwania& o) { return o.genetyczne.Uruchom({"5", "4", "0,3", "0,1"}); }
-    static int zBledem(OknaWyszukiwania& o) { return o.genetyczne.Uruchom({"5", "4", "0,3", "abc"}); }
-    static constexpr const char* blad = "'abc' is not a valid floating point value.";
-    static QStringList wartosci(OknaWyszukiwania& o) {
-        const TObliczGenetycznieForm& g = o.genetyczne;
-        return {g.IlePokolenLabel->text(), g.NrPokoleniaLabel->text(), g.NajkrotszaDrogaLabel->text()};
-    }
-    static bool cialoSkonczone(OknaWyszukiwania& o) { return o.genetyczne.Genetyk->hasEnded(); }
-    // The window shows the state the search stopped at, which comes on its
-    // next tick after the pause.
-    static bool pokazujeWstrzymanie(OknaWyszukiwania& o) { return o.genetyczne.Genetyk->OdebranyStan().Wstrzymany; }
-};
-
-template <class Okno>
 class OknoObliczen : public ::testing::Test {
-protected:
-    using M = Metoda<Okno>;
-
+public:
     OknoObliczen() { okna.glowne.UstawMiasta(6); }
     ~OknoObliczen() override { EXPECT_TRUE(noVisibleTopLevels()); }
 
+    // A random search far longer than any test: it ends only when asked.
+    int bezKonca() { return okno.Uruchom(MetodaSesji::Losowo, "2000000000"); }
+    int krotko() { return okno.Uruchom(MetodaSesji::Permutacje); }
+
     // Runs the window with the actions given for the modal windows that
     // follow; returns its result.
-    int uruchom(int (*przebieg)(OknaWyszukiwania&), std::initializer_list<ModalHelper::Action> dzialania) {
+    int uruchom(int (OknoObliczen::*przebieg)(), std::initializer_list<ModalHelper::Action> dzialania) {
         ModalHelper helper;
         for (const auto& dzialanie : dzialania)
             helper.next(dzialanie);
-        const int wynik = przebieg(okna);
+        const int wynik = (this->*przebieg)();
         EXPECT_EQ(helper.pending(), 0);
         return wynik;
     }
 
     // Once the window shows the search's progress, pauses the search, waits
-    // until its worker stands still and asks to finish.
+    // until it stands still and asks to finish.
     ModalHelper::Action wstrzymajIZakoncz() {
         return [this](QWidget*) {
-            ASSERT_TRUE(waitUntil([&] { return !M::wartosci(okna).contains(QString()); }));
+            ASSERT_TRUE(waitUntil([&] { return !okno.ProcentLabel->text().isEmpty(); }));
             okno.WstrzymajButton->click();
             EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
-            EXPECT_TRUE(M::watek(okna)->isHeld());
-            ASSERT_TRUE(waitUntil([&] { return M::watek(okna)->parkedThreads() == 1; }));
-            ASSERT_TRUE(waitUntil([&] { return M::pokazujeWstrzymanie(okna); }));
+            EXPECT_TRUE(okno.Sesja()->Wstrzymana());
+            ASSERT_TRUE(waitUntil([&] { return okno.Sesja()->ZatrzymaneWatki() == 1; }));
             kliknijPozniej(okno.ZakonczButton);
         };
     }
 
     OknaWyszukiwania okna;
-    TOknoObliczen& okno = M::okno(okna);
+    TObliczForm& okno = okna.oblicz;
 };
-
-using Okna = ::testing::Types<TObliczForm, TObliczGenetycznieForm>;
-TYPED_TEST_SUITE(OknoObliczen, Okna);
 
 } // namespace
 
-TYPED_TEST(OknoObliczen, RefusingKeepsThePauseAndConfirmingFinishesWithSeven) {
-    using M = Metoda<TypeParam>;
-    auto& okna = this->okna;
-    TOknoObliczen& okno = this->okno;
+TEST_F(OknoObliczen, RefusingKeepsThePauseAndConfirmingFinishesWithSeven) {
     SeenBox pytanie;
-    QStringList wstrzymane;
-    EXPECT_EQ(this->uruchom(M::bezKonca,
-                            {this->wstrzymajIZakoncz(), answerBox(&pytanie, QMessageBox::No),
-                             [&](QWidget* w) {
-                                 EXPECT_EQ(w, &okno);
-                                 EXPECT_TRUE(okno.Trwa);
-                                 EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
-                                 // Still parked: nothing the window did meanwhile resumed it.
-                                 EXPECT_TRUE(M::watek(okna)->isHeld());
-                                 EXPECT_EQ(M::watek(okna)->parkedThreads(), 1);
-                                 wstrzymane = M::wartosci(okna);
-                                 kliknijPozniej(okno.ZakonczButton);
-                             },
-                             answerBox(nullptr, QMessageBox::Yes)}),
+    QString wstrzymane;
+    EXPECT_EQ(uruchom(&OknoObliczen::bezKonca,
+                      {wstrzymajIZakoncz(), answerBox(&pytanie, QMessageBox::No),
+                       [&](QWidget* w) {
+                           EXPECT_EQ(w, &okno);
+                           EXPECT_TRUE(okno.Trwa);
+                           EXPECT_EQ(okno.WstrzymajButton->text(), "Wznów");
+                           // Still parked: nothing the window did meanwhile resumed it.
+                           EXPECT_TRUE(okno.Sesja()->Wstrzymana());
+                           EXPECT_EQ(okno.Sesja()->ZatrzymaneWatki(), 1);
+                           wstrzymane = okno.ProcentLabel->text();
+                           kliknijPozniej(okno.ZakonczButton);
+                       },
+                       answerBox(nullptr, QMessageBox::Yes)}),
               WynikModalny::Przerwano);
     EXPECT_EQ(pytanie.caption, "Pytanie");
     EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
     EXPECT_EQ(pytanie.icon, int(QMessageBox::Question));
-    EXPECT_TRUE(M::watek(okna)->hasEnded());
-    EXPECT_TRUE(M::cialoSkonczone(okna));
+    EXPECT_TRUE(okno.Sesja()->Skonczona());
     EXPECT_FALSE(okno.Trwa);
-    EXPECT_EQ(M::wartosci(okna), wstrzymane);
+    EXPECT_EQ(okno.ProcentLabel->text(), wstrzymane);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
 
     // The next run starts unpaused and runs to its end.
-    EXPECT_EQ(this->uruchom(M::krotko, {}), WynikModalny::OK);
+    EXPECT_EQ(uruchom(&OknoObliczen::krotko, {}), WynikModalny::OK);
     EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-    EXPECT_TRUE(isPermutation(okno.Wynik().Trasa, 6));
+    ASSERT_TRUE(okno.Wynik().najkrotsza);
+    EXPECT_TRUE(isPermutation(okno.Wynik().najkrotsza->trasa, 6));
 }
 
-TYPED_TEST(OknoObliczen, CloseBoxAndEscapeAskTooAndCannotBypassTheQuestion) {
-    using M = Metoda<TypeParam>;
-    TOknoObliczen& okno = this->okno;
+TEST_F(OknoObliczen, CloseBoxAndEscapeAskTooAndCannotBypassTheQuestion) {
     SeenBox przyZamknieciu, przyEscape;
-    EXPECT_EQ(this->uruchom(M::bezKonca,
-                            {[&](QWidget*) { zamknijPozniej(&okno); }, answerBox(&przyZamknieciu, QMessageBox::No),
-                             [&](QWidget*) {
-                                 EXPECT_TRUE(okno.isVisible());
-                                 QMetaObject::invokeMethod(
-                                     &okno, [&] { QTest::keyClick(&okno, Qt::Key_Escape); }, Qt::QueuedConnection);
-                             },
-                             answerBox(&przyEscape, QMessageBox::No),
-                             [&](QWidget*) {
-                                 EXPECT_TRUE(okno.isVisible());
-                                 EXPECT_TRUE(okno.Trwa);
-                                 kliknijPozniej(okno.ZakonczButton);
-                             },
-                             answerBox(nullptr, QMessageBox::Yes)}),
+    EXPECT_EQ(uruchom(&OknoObliczen::bezKonca,
+                      {[&](QWidget*) { zamknijPozniej(&okno); }, answerBox(&przyZamknieciu, QMessageBox::No),
+                       [&](QWidget*) {
+                           EXPECT_TRUE(okno.isVisible());
+                           QMetaObject::invokeMethod(
+                               &okno, [&] { QTest::keyClick(&okno, Qt::Key_Escape); }, Qt::QueuedConnection);
+                       },
+                       answerBox(&przyEscape, QMessageBox::No),
+                       [&](QWidget*) {
+                           EXPECT_TRUE(okno.isVisible());
+                           EXPECT_TRUE(okno.Trwa);
+                           kliknijPozniej(okno.ZakonczButton);
+                       },
+                       answerBox(nullptr, QMessageBox::Yes)}),
               WynikModalny::Przerwano);
     EXPECT_EQ(przyZamknieciu.text, "Czy na pewno chcesz zakończyć obliczanie?");
     EXPECT_EQ(przyEscape.text, "Czy na pewno chcesz zakończyć obliczanie?");
 }
 
-TYPED_TEST(OknoObliczen, SearchEndingWhileTheQuestionIsOpenStillClosesWithSevenOnYes) {
-    using M = Metoda<TypeParam>;
-    auto& okna = this->okna;
-    TOknoObliczen& okno = this->okno;
-    EXPECT_EQ(this->uruchom(M::bezKonca, {this->wstrzymajIZakoncz(),
-                                          [&](QWidget* pytanie) {
-                                              M::watek(okna)->requestFinish();
-                                              // The window takes the worker's end as the end of the search.
-                                              ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
-                                              EXPECT_TRUE(okno.isVisible());
-                                              answerBox(nullptr, QMessageBox::Yes)(pytanie);
-                                          }}),
+TEST_F(OknoObliczen, TheQuestionAnswersTakAndNieWhateverTheSystemsLanguage) {
+    QStringList przyciski;
+    EXPECT_EQ(uruchom(&OknoObliczen::bezKonca,
+                      {[&](QWidget*) { kliknijPozniej(okno.ZakonczButton); },
+                       [&](QWidget* w) {
+                           for (QAbstractButton* b : static_cast<QMessageBox*>(w)->buttons())
+                               przyciski << b->text();
+                           answerBox(nullptr, QMessageBox::Yes)(w);
+                       }}),
               WynikModalny::Przerwano);
-    EXPECT_TRUE(M::watek(okna)->hasEnded());
+    przyciski.sort();
+    EXPECT_EQ(przyciski, QStringList({"&Nie", "&Tak"}));
 }
 
-TYPED_TEST(OknoObliczen, SettingsThatFailToConvertOpenTheWindowWithoutASearch) {
-    using M = Metoda<TypeParam>;
-    auto& okna = this->okna;
-    TOknoObliczen& okno = this->okno;
-    // A finished run before it: its worker is dropped, not resumed.
-    ASSERT_EQ(this->uruchom(M::krotko, {}), WynikModalny::OK);
+TEST_F(OknoObliczen, SearchEndingWhileTheQuestionIsOpenStillClosesWithSevenOnYes) {
+    EXPECT_EQ(uruchom(&OknoObliczen::bezKonca, {wstrzymajIZakoncz(),
+                                                [&](QWidget* pytanie) {
+                                                    okno.Sesja()->Zakoncz();
+                                                    // The window takes the search's end as the end of the search.
+                                                    ASSERT_TRUE(waitUntil([&] { return !okno.Trwa; }));
+                                                    EXPECT_TRUE(okno.isVisible());
+                                                    answerBox(nullptr, QMessageBox::Yes)(pytanie);
+                                                }}),
+              WynikModalny::Przerwano);
+    EXPECT_TRUE(okno.Sesja()->Skonczona());
+}
+
+TEST_F(OknoObliczen, SettingsThatFailToConvertOpenTheWindowWithoutASearch) {
+    // A finished run before it: its session is dropped, not resumed.
+    ASSERT_EQ(uruchom(&OknoObliczen::krotko, {}), WynikModalny::OK);
     SeenBox blad;
-    QStringList widoczne;
-    EXPECT_EQ(this->uruchom(M::zBledem, {answerBox(&blad, QMessageBox::Ok),
-                                         [&](QWidget* w) {
-                                             EXPECT_EQ(w, &okno);
-                                             widoczne = M::wartosci(okna);
-                                             // Pausing a search that does not run does nothing.
-                                             okno.WstrzymajButton->click();
-                                             EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
-                                             kliknijPozniej(okno.ZakonczButton);
-                                         }}),
-              WynikModalny::Anuluj);
-    EXPECT_EQ(blad.text, M::blad);
+    QString widoczne = "?";
+    ModalHelper helper;
+    helper.next(answerBox(&blad, QMessageBox::Ok));
+    helper.next([&](QWidget* w) {
+        EXPECT_EQ(w, &okno);
+        widoczne = okno.ProcentLabel->text();
+        // Pausing a search that does not run does nothing.
+        okno.WstrzymajButton->click();
+        EXPECT_EQ(okno.WstrzymajButton->text(), "Wstrzymaj");
+        kliknijPozniej(okno.ZakonczButton);
+    });
+    EXPECT_EQ(okno.Uruchom(MetodaSesji::Losowo, "abc"), WynikModalny::Anuluj);
+    EXPECT_EQ(helper.pending(), 0);
+    EXPECT_EQ(blad.text, "'abc' is not a valid integer value.");
     EXPECT_EQ(blad.icon, int(QMessageBox::Critical));
-    for (const QString& wartosc : widoczne)
-        EXPECT_EQ(wartosc, "");
-    EXPECT_EQ(M::watek(okna), nullptr);
+    EXPECT_EQ(widoczne, "");
+    EXPECT_EQ(okno.Sesja(), nullptr);
     EXPECT_FALSE(okno.Trwa);
-    EXPECT_TRUE(okno.Wynik().Trasa.empty());
+    EXPECT_FALSE(okno.Wynik().najkrotsza);
     EXPECT_TRUE(okna.glowne.narysowane.empty());
 }
 
-TYPED_TEST(OknoObliczen, AFailedSearchShowsItsErrorAndClosesAsAFinishedOneWithNothingDrawn) {
-    using M = Metoda<TypeParam>;
-    auto& okna = this->okna;
-    TOknoObliczen& okno = this->okno;
-    // A table of two cities for six: the worker fails as it starts.
-    okna.glowne.odleglosci = std::make_unique<TablicaOdleglosci>(2);
+TEST_F(OknoObliczen, AFailedSearchShowsItsErrorAndClosesAsAFinishedOneWithNothingDrawn) {
+    // No cities: the local search fails as it starts.
+    okna.glowne.UstawZestaw(ZestawMiast::ZKomorek({}));
     ModalHelper helper;
     SeenBox blad;
     // The error may come before or after the window is first seen.
@@ -209,16 +173,18 @@ TYPED_TEST(OknoObliczen, AFailedSearchShowsItsErrorAndClosesAsAFinishedOneWithNo
         else
             helper.next(answerBox(&blad, QMessageBox::Ok));
     });
-    EXPECT_EQ(M::krotko(okna), WynikModalny::Przerwano);
+    TObliczLokalnieForm& lokalne = okna.lokalne;
+    EXPECT_EQ(lokalne.Uruchom(5), WynikModalny::Przerwano);
     EXPECT_EQ(helper.pending(), 0);
-    EXPECT_EQ(blad.text, "Brak odległości między miastami.");
+    EXPECT_EQ(blad.text, "Brak miast do przeszukania.");
     EXPECT_EQ(blad.icon, int(QMessageBox::Critical));
     EXPECT_EQ(blad.caption, QCoreApplication::applicationName());
-    EXPECT_FALSE(okno.Trwa);
-    EXPECT_TRUE(M::watek(okna)->hasEnded());
+    EXPECT_FALSE(lokalne.Trwa);
+    EXPECT_TRUE(lokalne.Sesja()->Skonczona());
     EXPECT_TRUE(okna.glowne.narysowane.empty());
 
-    // The next run, with its table, runs to its end.
+    // The next run, with cities, runs to its end.
     okna.glowne.UstawMiasta(6);
-    EXPECT_EQ(this->uruchom(M::krotko, {}), WynikModalny::OK);
+    EXPECT_EQ(lokalne.Uruchom(1), WynikModalny::OK);
+    EXPECT_TRUE(lokalne.Wynik().najkrotsza);
 }

@@ -115,17 +115,16 @@ TEST_F(Podsumowanie, TheProofsGroupShowsEachRouteProvenOrItsGapOnlyAfterAProof) 
         okno.exec();
     };
     okno.Calkowite = true;
-    okno.DowodNajkrotsza = {21300.0, 21282.0, false};
-    okno.DowodNajdluzsza = {253306.0, 253306.0, true};
+    okno.DowodNajkrotsza = TrasaSesji{{}, 21300.0, false, 21282.0, 0.09};
+    okno.DowodNajdluzsza = TrasaSesji{{}, 253306.0, true, std::nullopt, std::nullopt};
     pokazDowod();
     EXPECT_TRUE(widoczna);
-    // 18 in 21282 is 0.0846 %: rounded up, never down.
     EXPECT_EQ(dowod, QStringList({"21300 (co najwyżej 0,09 % od optimum)", "253306 (udowodniona)"}));
 
-    // The longest's bound lies above it; without a bound nothing is claimed.
+    // Without a bound nothing is claimed.
     okno.Calkowite = false;
-    okno.DowodNajkrotsza = {12.34, std::numeric_limits<double>::quiet_NaN(), false};
-    okno.DowodNajdluzsza = {250.0, 253.0, false};
+    okno.DowodNajkrotsza = TrasaSesji{{}, 12.34, false, std::nullopt, std::nullopt};
+    okno.DowodNajdluzsza = TrasaSesji{{}, 250.0, false, 253.0, 1.19};
     pokazDowod();
     EXPECT_EQ(dowod, QStringList({"12,3 (nie udowodniona)", "250,0 (co najwyżej 1,19 % od optimum)"}));
 }

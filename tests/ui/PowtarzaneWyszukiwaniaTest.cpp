@@ -1,3 +1,4 @@
+#include "search/sesja/SesjaSzukania.h"
 #include "tests/ui/OknaWyszukiwania.h"
 
 #include <QCheckBox>
@@ -15,7 +16,7 @@ namespace {
 // What the user does while a search runs.
 enum class Scenariusz { DoKonca, PauzaIWznowienie, PauzaIZakonczenie, ZakonczenieOdmowione, ZamkniecieDialogu };
 
-struct Przebieg {
+struct Proba {
     int metoda = 0;
     int miast = 2;
     Scenariusz scenariusz = Scenariusz::DoKonca;
@@ -27,8 +28,8 @@ protected:
 
     int losuj(int od, int doWlacznie) { return std::uniform_int_distribution<int>(od, doWlacznie)(los_); }
 
-    Przebieg nowyPrzebieg() {
-        Przebieg p;
+    Proba nowyPrzebieg() {
+        Proba p;
         p.metoda = losuj(0, 2);
         p.miast = losuj(2, 7);
         p.scenariusz = static_cast<Scenariusz>(losuj(0, 4));
@@ -45,10 +46,7 @@ protected:
     TOknoObliczen& okno(int metoda) {
         return metoda == MetodaSzukania::Genetycznie ? static_cast<TOknoObliczen&>(okna.genetyczne) : okna.oblicz;
     }
-    HoldableThread* watek(int metoda) {
-        return metoda == MetodaSzukania::Genetycznie ? static_cast<HoldableThread*>(okna.genetyczne.Genetyk.get())
-                                                     : okna.oblicz.Watek.get();
-    }
+    SesjaSzukania* sesja(int metoda) { return okno(metoda).Sesja(); }
     // The window has shown the search's progress at least once.
     bool pokazalPostep(int metoda) {
         return metoda == MetodaSzukania::Genetycznie ? !okna.genetyczne.NrPokoleniaLabel->text().isEmpty()
@@ -58,7 +56,7 @@ protected:
     // The user's part in one run; the search may end at any moment of it.
     // The user acts at once or after the first progress shown, never after
     // a fixed time.
-    void dzialaniaUzytkownika(ModalHelper& helper, const Przebieg& p) {
+    void dzialaniaUzytkownika(ModalHelper& helper, const Proba& p) {
         helper.next([&, p](QWidget*) {
             if (p.scenariusz == Scenariusz::ZamkniecieDialogu) {
                 zamknijPozniej(&okna.szukaj);
@@ -82,8 +80,8 @@ protected:
             case Scenariusz::PauzaIWznowienie:
                 okno(p.metoda).WstrzymajButton->click();
                 ASSERT_TRUE(waitUntil([&] {
-                    HoldableThread* t = watek(p.metoda);
-                    return !w->isVisible() || t->parkedThreads() == 1 || t->hasEnded();
+                    SesjaSzukania* s = sesja(p.metoda);
+                    return !w->isVisible() || s->ZatrzymaneWatki() == 1 || s->Skonczona();
                 }));
                 okno(p.metoda).WstrzymajButton->click();
                 break;
@@ -109,7 +107,7 @@ protected:
         });
     }
 
-    void sprawdzWynik(const Przebieg& p, int wynik) {
+    void sprawdzWynik(const Proba& p, int wynik) {
         const int n = p.miast;
         switch (p.scenariusz) {
         case Scenariusz::ZamkniecieDialogu:
@@ -125,28 +123,22 @@ protected:
         default:
             ASSERT_EQ(wynik, 1);
         }
-        if (p.metoda == 2) {
-            const CGenetyk& genetyk = *okna.genetyczne.Genetyk;
-            ASSERT_TRUE(genetyk.hasEnded());
-            EXPECT_FALSE(okna.genetyczne.Trwa);
-            EXPECT_TRUE(isPermutation(genetyk.Najlepszy().Geny, n));
-            if (wynik == 1) {
-                EXPECT_EQ(genetyk.NrPokolenia(), genetyk.IlePokolen);
-            }
+        SesjaSzukania* s = sesja(p.metoda);
+        ASSERT_NE(s, nullptr);
+        ASSERT_TRUE(waitUntil([&] { return s->Skonczona(); }));
+        EXPECT_FALSE(okno(p.metoda).Trwa);
+        if (wynik != 1)
+            return;
+        const WynikSesji& w = okna.szukaj.Wynik();
+        ASSERT_TRUE(w.najkrotsza);
+        EXPECT_TRUE(isPermutation(w.najkrotsza->trasa, n));
+        if (p.metoda == 0) {
+            ASSERT_TRUE(w.najdluzsza);
+            EXPECT_LE(w.najkrotsza->dlugosc, w.najdluzsza->dlugosc);
+        } else if (p.metoda == 1) {
+            EXPECT_EQ(w.trasy, QString::number(s->Ustawienia().losowania + 1));
         } else {
-            const TObliczThread& watek = *okna.oblicz.Watek;
-            // The window closes on Zakonczony, the body's last step; the
-            // thread's own end follows a moment later.
-            ASSERT_TRUE(waitUntil([&] { return watek.hasEnded(); }));
-            EXPECT_TRUE(watek.Zakonczony.load());
-            EXPECT_TRUE(isPermutation(watek.NajlepszaTrasa, n));
-            EXPECT_LE(watek.NajkrotszaDroga, watek.NajdluzszaDroga);
-            if (wynik == 1 && p.metoda == 1) {
-                EXPECT_EQ(watek.NrLosowania.load(), watek.IleLosowan);
-            }
-            if (wynik == 1 && p.metoda == 0) {
-                EXPECT_EQ(watek.NrPermutacji.load() + 1, watek.IlePermutacji.load());
-            }
+            EXPECT_EQ(w.zbieznosc.IlePokolen(), s->Ustawienia().pokolenia + 1);
         }
     }
 
@@ -160,7 +152,7 @@ TEST_F(PowtarzaneWyszukiwania, ManyRunsMixingMethodsPausesAndFinishes) {
     int ukonczone = 0;
     int przerwane = 0;
     for (int przebieg = 0; przebieg < 210; ++przebieg) {
-        const Przebieg p = nowyPrzebieg();
+        const Proba p = nowyPrzebieg();
         const std::size_t narysowanePrzed = okna.glowne.narysowane.size();
         int wynik = 0;
         {

@@ -1,3 +1,4 @@
+#include "search/sesja/SesjaSzukania.h"
 #include "storage/CPamiec.h"
 #include "tests/ui/OknaWyszukiwania.h"
 
@@ -60,8 +61,8 @@ protected:
     }
 
     void nicNieUruchomiono() {
-        EXPECT_EQ(okna.oblicz.Watek, nullptr);
-        EXPECT_EQ(okna.genetyczne.Genetyk, nullptr);
+        EXPECT_EQ(okna.oblicz.Sesja(), nullptr);
+        EXPECT_EQ(okna.genetyczne.Sesja(), nullptr);
     }
 
     OknaWyszukiwania okna;
@@ -141,7 +142,7 @@ TEST_F(SzukajTrase, TooShortASearchTimeIsRefusedWithTheProgramsMessage) {
     SeenBox blad;
     szukajZBledem(MetodaSzukania::Lokalnie, blad);
     EXPECT_EQ(blad.text, "'1 s' is not a valid integer value.");
-    EXPECT_EQ(okna.lokalne.Watek, nullptr);
+    EXPECT_EQ(okna.lokalne.Sesja(), nullptr);
 }
 
 TEST_F(SzukajTrase, TheProofRefusesTooShortATimeAndMoreCitiesThanItTakes) {
@@ -155,7 +156,7 @@ TEST_F(SzukajTrase, TheProofRefusesTooShortATimeAndMoreCitiesThanItTakes) {
     szukajZBledem(MetodaSzukania::Dowod, blad);
     EXPECT_EQ(blad.text, tekstBledu("Dowód optymalności obejmuje co najwyżej 3000 miast, nie 3001; dobrą trasę da "
                                     "przeszukiwanie lokalne."));
-    EXPECT_EQ(okna.dowod.Watek, nullptr);
+    EXPECT_EQ(okna.dowod.Sesja(), nullptr);
 }
 
 TEST_F(SzukajTrase, TextThatIsNoIntegerGivesTheConversionError) {
@@ -189,11 +190,11 @@ TEST_F(SzukajTrase, PermutationsValidateNothing) {
                             dialog.PKrzyzowaniaEdit, dialog.PMutacjiEdit})
         pole->setText("zle");
     EXPECT_EQ(szukaj(0), 1);
-    ASSERT_NE(okna.oblicz.Watek, nullptr);
-    EXPECT_EQ(okna.oblicz.Watek->Tryb, 1);
-    EXPECT_EQ(okna.oblicz.Tryb, 1);
-    EXPECT_FLOAT_EQ(okna.oblicz.Watek->NajkrotszaDroga, 12.0f);
-    EXPECT_EQ(okna.oblicz.Watek->NajlepszaTrasa, std::vector<int>({0, 1, 2}));
+    ASSERT_NE(okna.oblicz.Sesja(), nullptr);
+    EXPECT_EQ(okna.oblicz.Sesja()->Plan().metoda, MetodaSesji::Permutacje);
+    ASSERT_TRUE(dialog.Wynik().najkrotsza);
+    EXPECT_DOUBLE_EQ(dialog.Wynik().najkrotsza->dlugosc, 12.0);
+    EXPECT_EQ(dialog.Wynik().najkrotsza->trasa, std::vector<int>({0, 1, 2}));
 }
 
 TEST_F(SzukajTrase, EachMethodIgnoresTheOtherMethodsSettings) {
@@ -201,18 +202,18 @@ TEST_F(SzukajTrase, EachMethodIgnoresTheOtherMethodsSettings) {
     dialog.LicznoscPopulacjiEdit->setText("-3");
     dialog.IleLosowanEdit->setText("1");
     EXPECT_EQ(szukaj(1), 1);
-    ASSERT_NE(okna.oblicz.Watek, nullptr);
-    EXPECT_EQ(okna.oblicz.Watek->Tryb, 2);
-    EXPECT_EQ(okna.oblicz.Watek->IleLosowan, 1);
-    EXPECT_EQ(okna.oblicz.Watek->NrLosowania.load(), 1);
+    ASSERT_NE(okna.oblicz.Sesja(), nullptr);
+    EXPECT_EQ(okna.oblicz.Sesja()->Plan().metoda, MetodaSesji::Losowo);
+    EXPECT_EQ(okna.oblicz.Sesja()->Ustawienia().losowania, 1);
+    EXPECT_EQ(dialog.Wynik().trasy, "2");
 
     dialog.IlePokolenEdit->setText("3");
     dialog.LicznoscPopulacjiEdit->setText("4");
     dialog.IleLosowanEdit->setText("nie");
     EXPECT_EQ(szukaj(2), 1);
-    ASSERT_NE(okna.genetyczne.Genetyk, nullptr);
-    EXPECT_EQ(okna.genetyczne.Genetyk->IlePokolen, 3);
-    EXPECT_EQ(okna.genetyczne.Genetyk->LicznoscPopulacji(), 4);
+    ASSERT_NE(okna.genetyczne.Sesja(), nullptr);
+    EXPECT_EQ(okna.genetyczne.Sesja()->Ustawienia().pokolenia, 3);
+    EXPECT_EQ(okna.genetyczne.Sesja()->Ustawienia().populacja, 4);
 }
 
 TEST_F(SzukajTrase, SettingsTravelThroughTheMemoryBufferAsFiveTexts) {
