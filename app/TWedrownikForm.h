@@ -107,6 +107,7 @@ public:
     const ZestawMiast& Zestaw() const override;
     OdleglosciSlot& SlotOdleglosci() override { return Odleglosci; }
     void RysujTrase(const int* trasa) override;
+    std::vector<QPointF> PunktyWidoku() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

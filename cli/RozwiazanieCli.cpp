@@ -276,7 +276,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     // In the window's cells they are numbered as the window numbers them,
     // so that the lengths and the routes are the ones it shows.
     const ZestawMiast miasta = zadanie_.metrykaSiatki ? PlikZestawu::NaSiatce(instancja, zadanie_.plik, true)
-                                                    : PlikZestawu::ZInstancji(std::move(instancja), zadanie_.plik);
+                                                    : PlikZestawu::ZInstancji(std::move(instancja));
     const int n = miasta.metryka.Ilosc();
 
     ZadanieCli::Metoda metoda = zadanie_.metoda;

@@ -2,6 +2,10 @@
 
 #include "search/TablicaOdleglosci.h"
 
+#include <QPointF>
+
+#include <vector>
+
 struct ZestawMiast;
 
 // The main window as the other windows see it: the cities and distance
@@ -16,6 +20,9 @@ public:
     virtual OdleglosciSlot& SlotOdleglosci() = 0;
     // Draws a route of Zestaw().Ilosc() city numbers over the cities.
     virtual void RysujTrase(const int* trasa) = 0;
+    // Where the view of points shows each city of Zestaw(), x across and y
+    // up; none while the cities stand on the grid.
+    virtual std::vector<QPointF> PunktyWidoku() const = 0;
 
 protected:
     ~OknoGlowne() = default;

@@ -109,7 +109,7 @@ void TObliczDowodForm::PrzygotujObliczenia() {
         l->clear();
     Wykres->Wyczysc(CzasSzukania, CelDowodu::Najkrotsza);
     const ZestawMiast& zestaw = oknoGlowne_.Zestaw();
-    Rysunek->UstawMiasta(zestaw);
+    Rysunek->UstawMiasta(zestaw, oknoGlowne_.PunktyWidoku());
     pokazany_ = CelDowodu::Najkrotsza;
     narysowanaUdowodniona_ = false;
 

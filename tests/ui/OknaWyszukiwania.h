@@ -58,6 +58,7 @@ public:
     const ZestawMiast& Zestaw() const override { return *zestaw; }
     OdleglosciSlot& SlotOdleglosci() override { return odleglosci; }
     void RysujTrase(const int* trasa) override { narysowane.emplace_back(trasa, trasa + zestaw->Ilosc()); }
+    std::vector<QPointF> PunktyWidoku() const override { return {}; }
 
     // The closed length of a route, in double precision.
     double Dlugosc(const std::vector<int>& trasa) const {
