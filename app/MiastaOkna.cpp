@@ -17,13 +17,15 @@ std::shared_ptr<const ZestawMiast> MiastaOkna::Zestaw() const {
     return siatki_;
 }
 
-void MiastaOkna::UstawPlik(std::shared_ptr<const ZestawMiast> zestaw) {
+void MiastaOkna::UstawPlik(std::shared_ptr<const ZestawMiast> zestaw, WidokPliku widok) {
     plik_ = std::move(zestaw);
+    widok_ = std::move(widok);
     wersjaPliku_ = matryca_.WersjaMiast();
 }
 
 void MiastaOkna::PorzucPlik() {
     plik_.reset();
+    widok_ = {};
 }
 
 const ZestawMiast* MiastaOkna::Plik() const {

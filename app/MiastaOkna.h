@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WidokPliku.h"
 #include "search/ZestawMiast.h"
 
 #include <cstdint>
@@ -19,13 +20,15 @@ public:
     // changed, so that the same cities are the same set.
     std::shared_ptr<const ZestawMiast> Zestaw() const;
 
-    // An opened file's set. One with cells stands on the grid, which must
-    // hold exactly those cities now, and holds until they change; one
-    // without is shown as points and holds until PorzucPlik.
-    void UstawPlik(std::shared_ptr<const ZestawMiast> zestaw);
+    // An opened file's set and how the window shows it. One with cells
+    // stands on the grid, which must hold exactly those cities now, and
+    // holds until they change; one without is shown as points and holds
+    // until PorzucPlik.
+    void UstawPlik(std::shared_ptr<const ZestawMiast> zestaw, WidokPliku widok);
     void PorzucPlik();
-    // The opened file's set while it holds; none otherwise.
+    // The opened file's set, and its view, while it holds; none otherwise.
     const ZestawMiast* Plik() const;
+    const WidokPliku* Widok() const { return Plik() ? &widok_ : nullptr; }
     // The file's set holds and is shown as points, not on the grid.
     bool NaPunktach() const { return Plik() && Plik()->komorki.empty(); }
 
@@ -37,6 +40,7 @@ public:
 private:
     const CMatryca& matryca_;
     std::shared_ptr<const ZestawMiast> plik_;
+    WidokPliku widok_;
     std::uint64_t wersjaPliku_ = 0;
     // The grid's set as last made, and the grid's cities it was made of.
     mutable std::shared_ptr<const ZestawMiast> siatki_;

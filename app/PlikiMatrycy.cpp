@@ -5,7 +5,6 @@
 #include "grid/WidokPunktow.h"
 #include "storage/PlikTsp.h"
 #include "storage/PlikZestawu.h"
-#include "storage/SiatkaTsp.h"
 #include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
@@ -22,9 +21,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-#include <algorithm>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -46,24 +43,6 @@ void zapiszPng(const QString& sciezka, const QImage& obraz) {
     if (obraz.isNull() || !bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
         nieMoznaUtworzyc(sciezka);
     ZapiszAtomowo(sciezka, png);
-}
-
-// The cells of a file whose cities the grid can hold one to a cell: only
-// the plane's metrics, whose coordinates are across and up as the grid's
-// columns and rows. None for any other file, which is shown as points.
-std::optional<MapaTsp> naSiatke(const InstancjaTsp& instancja, const QString& sciezka) {
-    if (instancja.TypWag != TypWagTsp::Euc2d && instancja.TypWag != TypWagTsp::Ceil2d
-        && instancja.TypWag != TypWagTsp::Att)
-        return std::nullopt;
-    try {
-        MapaTsp mapa = NaSiatke(instancja, sciezka);
-        SprawdzSiatkeOkna(mapa, sciezka);
-        CMatryca::SprawdzRozmiar(mapa.RowCount, mapa.ColumnCount);
-        return mapa;
-    } catch (const UserError&) {
-        // Two cities in one cell, or more cells than the grid holds.
-        return std::nullopt;
-    }
 }
 
 // The first local .tsp file among the dragged ones.
@@ -89,35 +68,20 @@ PlikiMatrycy::PlikiMatrycy(CMatryca& matryca, MiastaOkna& miasta, WidokPunktow& 
 
 void PlikiMatrycy::Otworz(const QString& sciezka) {
     InstancjaTsp instancja = PlikTsp::WczytajInstancje(sciezka);
-    const std::optional<MapaTsp> mapa = naSiatke(instancja, sciezka);
-    auto zestaw = std::make_shared<ZestawMiast>(PlikZestawu::ZInstancji(std::move(instancja), sciezka));
-    if (!mapa) {
-        plikNazywaSiatke_ = false;
-        miasta_.UstawPlik(std::move(zestaw));
-        emit Otwarty();
-        return;
+    WidokPliku widok = WidokPliku::ZInstancji(instancja, sciezka);
+    PlikZestawu::WOknie plik =
+        PlikZestawu::DoOkna(std::move(instancja), matryca_.GetRowCount(), matryca_.GetColumnCount());
+    if (!plik.zestaw.komorki.empty()) {
+        const int wiersze = plik.RowCount;
+        const int kolumny = plik.ColumnCount;
+        auto komorki = std::make_unique<bool[]>(std::size_t(wiersze) * std::size_t(kolumny));
+        for (const TPunkt& p : plik.zestaw.komorki)
+            komorki[std::size_t(p.y) * std::size_t(kolumny) + std::size_t(p.x)] = true;
+        matryca_.UstawWymiary(wiersze, kolumny);
+        matryca_.LoadFromWektor(komorki.get(), wiersze * kolumny);
     }
-
-    int wiersze = mapa->RowCount;
-    int kolumny = mapa->ColumnCount;
-    if (!mapa->SiatkaZPliku) {
-        const int wiecejWierszy = std::max(wiersze, matryca_.GetRowCount());
-        const int wiecejKolumn = std::max(kolumny, matryca_.GetColumnCount());
-        if (std::int64_t(wiecejWierszy) * wiecejKolumn <= CMatryca::MaksLiczbaKomorek) {
-            wiersze = wiecejWierszy;
-            kolumny = wiecejKolumn;
-        }
-    }
-    auto komorki = std::make_unique<bool[]>(std::size_t(wiersze) * std::size_t(kolumny));
-    zestaw->komorki.reserve(mapa->Miasta.size());
-    for (const MiastoTsp& m : mapa->Miasta) {
-        komorki[std::size_t(m.Wiersz) * std::size_t(kolumny) + std::size_t(m.Kolumna)] = true;
-        zestaw->komorki.push_back(TPunkt{m.Kolumna, m.Wiersz});
-    }
-    matryca_.UstawWymiary(wiersze, kolumny);
-    matryca_.LoadFromWektor(komorki.get(), wiersze * kolumny);
-    plikNazywaSiatke_ = mapa->SiatkaZPliku;
-    miasta_.UstawPlik(std::move(zestaw));
+    plikNazywaSiatke_ = plik.SiatkaZPliku;
+    miasta_.UstawPlik(std::make_shared<const ZestawMiast>(std::move(plik.zestaw)), std::move(widok));
     emit Otwarty();
 }
 
@@ -130,8 +94,12 @@ void PlikiMatrycy::SprawdzMiastaDoZapisu() const {
 void PlikiMatrycy::ZapiszJako(const QString& sciezka) const {
     SprawdzMiastaDoZapisu();
     const std::shared_ptr<const ZestawMiast> zestaw = miasta_.Zestaw();
-    if (zestaw->ZPliku() && !plikNazywaSiatke_) {
-        PlikZestawu::Zapisz(sciezka, *zestaw);
+    if (const WidokPliku* widok = miasta_.Widok(); widok && !plikNazywaSiatke_) {
+        // A table's places go back only when the file gave them.
+        if (widok->naOkregu)
+            PlikZestawu::Zapisz(sciezka, *zestaw);
+        else
+            PlikZestawu::Zapisz(sciezka, *zestaw, widok->x, widok->y);
         return;
     }
     // The grid's cities, or a file of ours on the very cells it names.

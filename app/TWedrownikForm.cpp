@@ -10,6 +10,7 @@
 #include "search/ZestawMiast.h"
 #include "search/sesja/WynikSesji.h"
 #include "storage/CPamiec.h"
+#include "storage/MetrykaTsp.h"
 #include "toolkit/core/IntConvert.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Application.h"
@@ -202,12 +203,13 @@ void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
 
 void TWedrownikForm::PokazMiasta() {
     const ZestawMiast* plik = Miasta->Plik();
+    const WidokPliku* widok = Miasta->Widok();
     const bool punkty = plik && plik->komorki.empty();
     if (punkty) {
         // The circle goes in the first panel: the third one is cut short by
         // a long file name.
-        StatusPanel0->setText(plik->naOkregu ? QStringLiteral("  Miasta z pliku na okręgu")
-                                             : QStringLiteral("  Miasta z pliku jako punkty"));
+        StatusPanel0->setText(widok->naOkregu ? QStringLiteral("  Miasta z pliku na okręgu")
+                                              : QStringLiteral("  Miasta z pliku jako punkty"));
         StatusPanel1->setText(QStringLiteral("  Ilość miast : %1").arg(plik->Ilosc()));
     } else {
         StatusPanel0->setText(QStringLiteral("  Wielkość matrycy miast : %1 X %2")
@@ -215,10 +217,10 @@ void TWedrownikForm::PokazMiasta() {
                                   .arg(MatrycaMiast->GetColumnCount()));
         StatusPanel1->setText(QStringLiteral("  Ilość miast na matrycy : %1").arg(MatrycaMiast->GetPointCount()));
     }
-    StatusPanel2->setText(plik ? QStringLiteral("  %1, %2").arg(QFileInfo(plik->plik).fileName(),
+    StatusPanel2->setText(plik ? QStringLiteral("  %1, %2").arg(QFileInfo(widok->sciezka).fileName(),
                                                                 NazwaTsplib(plik->metryka.Rodzaj()))
                                : QString());
-    StatusPanel0->setToolTip(plik && plik->naOkregu
+    StatusPanel0->setToolTip(widok && widok->naOkregu
                                  ? QStringLiteral("Plik nie podaje położenia miast: stoją na okręgu w kolejności pliku.")
                                  : QString());
     Srodek->setCurrentWidget(punkty ? static_cast<QWidget*>(PunktyMiast) : ScrollBox1);
@@ -242,13 +244,13 @@ void TWedrownikForm::ZerujPodsumowanie() {
 }
 
 void TWedrownikForm::PlikOtwarty() {
-    const ZestawMiast* plik = Miasta->Plik();
-    if (plik && plik->komorki.empty()) {
+    if (Miasta->NaPunktach()) {
+        const WidokPliku& widok = *Miasta->Widok();
         PunktyMiast->UstawKolorTla(MatrycaMiast->GetBackgroundColor());
         PunktyMiast->UstawKolorMiast(MatrycaMiast->GetSelectedColor());
         PunktyMiast->UstawKolorTrasy(MatrycaMiast->GetBestRouteColor());
         PunktyMiast->UstawGruboscTrasy(MatrycaMiast->GetBestRouteWidth());
-        PunktyMiast->UstawMiasta(plik->xWidoku, plik->yWidoku, OsY::WGore);
+        PunktyMiast->UstawMiasta(widok.x, widok.y, OsY::WGore);
     }
     statusBar()->clearMessage();
     PokazMiasta();
@@ -308,6 +310,14 @@ void TWedrownikForm::Oprogramie1Click() {
 
 std::shared_ptr<const ZestawMiast> TWedrownikForm::ZestawSzukania() const {
     return Szukane ? Szukane : Miasta->Zestaw();
+}
+
+std::vector<QPointF> TWedrownikForm::PunktyWidoku() const {
+    std::vector<QPointF> punkty;
+    if (const WidokPliku* widok = Miasta->NaPunktach() ? Miasta->Widok() : nullptr)
+        for (std::size_t k = 0; k < std::min(widok->x.size(), widok->y.size()); ++k)
+            punkty.emplace_back(widok->x[k], widok->y[k]);
+    return punkty;
 }
 
 void TWedrownikForm::RysujTrase(const std::vector<int>& trasa) {

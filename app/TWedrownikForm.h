@@ -105,6 +105,7 @@ public:
     // OknoGlowne: the search's cities, or the window's between searches.
     std::shared_ptr<const ZestawMiast> ZestawSzukania() const override;
     void RysujTrase(const std::vector<int>& trasa) override;
+    std::vector<QPointF> PunktyWidoku() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

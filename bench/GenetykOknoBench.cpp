@@ -89,7 +89,7 @@ void BM_GenetykOknoStosunek(benchmark::State& state) {
             glowne.SzukajEditClick();
         }
         const double okno = double(czas.nsecsElapsed()) * 1e-9;
-        if (!okna.ObliczGenetycznieForm.Genetyk || okna.ObliczGenetycznieForm.Genetyk->NrPokolenia() != pokolenia) {
+        if (okna.ObliczGenetycznieForm.Wynik().zbieznosc.IlePokolen() != pokolenia + 1) {
             state.SkipWithError("the window did not run the whole search");
             break;
         }

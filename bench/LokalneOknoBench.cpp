@@ -7,7 +7,7 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/WidokPunktow.h"
-#include "search/lokalne/TObliczLokalnieThread.h"
+#include "search/sesja/WynikSesji.h"
 #include "storage/ZapisAtomowy.h"
 
 #include <QApplication>
@@ -100,10 +100,10 @@ void BM_LokalneOknoStosunek(benchmark::State& state) {
             Uzytkownik uzytkownik(okna, sekundy);
             glowne.SzukajEditClick();
         }
-        const TObliczLokalnieThread* watek = okna.ObliczLokalnieForm.Watek.get();
-        if (!watek || !watek->Zakonczony.load() || watek->Sekundy <= 0.0)
+        const WynikSesji& wynik = okna.ObliczLokalnieForm.Wynik();
+        if (!wynik.najkrotsza || !wynik.rundy || wynik.sekundy <= 0.0)
             return -1.0;
-        return double(watek->Postep()->Rundy()) / watek->Sekundy;
+        return double(*wynik.rundy) / wynik.sekundy;
     };
 
     double bez = 0.0;

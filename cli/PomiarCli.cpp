@@ -28,7 +28,7 @@ PomiarCli::Wynik PomiarCli::Uruchom(const std::atomic<bool>& przerwano) const {
     });
     // The route is in the file's order of cities, and so are both metrics.
     const ZestawMiast miasta = zadanie_.metrykaSiatki ? PlikZestawu::NaSiatce(instancja, zadanie_.plik, false)
-                                                    : PlikZestawu::ZInstancji(std::move(instancja), zadanie_.plik);
+                                                    : PlikZestawu::ZInstancji(std::move(instancja));
     Wynik wynik;
     wynik.miasta = miasta.metryka.Ilosc();
     if (miasta.metryka.Calkowita())

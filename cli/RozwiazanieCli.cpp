@@ -65,7 +65,7 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     // so that the lengths and the routes are the ones it shows.
     const auto miasta = std::make_shared<const ZestawMiast>(
         zadanie_.metrykaSiatki ? PlikZestawu::NaSiatce(instancja, zadanie_.plik, true)
-                               : PlikZestawu::ZInstancji(std::move(instancja), zadanie_.plik));
+                               : PlikZestawu::ZInstancji(std::move(instancja)));
     const int n = miasta->Ilosc();
     const UstawieniaSesji ustawienia = zadanie_.Ustawienia();
     const PlanSesji plan = Zaplanuj(ustawienia, n);

@@ -1,6 +1,7 @@
 #include "grid/CMatryca.h"
 
 #include "grid/LosoweKomorki.h"
+#include "grid/PrzytnijOdcinek.h"
 #include "search/LosowaLiczba.h"
 #include "storage/CPamiec.h"
 #include "toolkit/core/UserError.h"
@@ -70,35 +71,6 @@ int szerokoscPiora(int szerokosc) {
 
 QPen pioro(TColor kolor, int szerokosc) {
     return QPen(QBrush(toQColor(kolor)), szerokoscPiora(szerokosc));
-}
-
-// Cuts the segment a-b to the box, keeping its direction; false when no part
-// of it lies in the box (Liang-Barsky).
-bool przytnij(QPointF& a, QPointF& b, const QRectF& box) {
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return true;
 }
 
 } // namespace
@@ -564,7 +536,7 @@ void CMatryca::PaintPunkty(QPainter& painter, const QRect& obszar, const Rzut& r
             continue;
         const bool duze = std::abs(p.x()) > daleko || std::abs(p.y()) > daleko || std::abs(q.x()) > daleko
                           || std::abs(q.y()) > daleko;
-        if (duze && !przytnij(p, q, pole))
+        if (duze && !PrzytnijOdcinek(p, q, pole))
             continue;
         painter.drawLine(QLineF(p, q));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/CPunktyNowe.h"
+#include "storage/MapaTsp.h"
 #include "toolkit/core/Color.h"
 
 #include <QWidget>
@@ -20,11 +21,11 @@ class CMatryca : public QWidget {
     Q_OBJECT
 
 public:
-    // The largest cell table the grid accepts (8192 x 8192 cells, one byte
-    // each). Every cell count must stay well inside the 32 bits of
-    // PointCount and of LoadFromWektor's element count; a larger request is
-    // refused with a UserError and the grid keeps its table.
-    static constexpr std::int64_t MaksLiczbaKomorek = std::int64_t(1) << 26;
+    // The largest cell table the grid accepts, the one a file's cities may
+    // need to open on the grid. Every cell count must stay well inside the
+    // 32 bits of PointCount and of LoadFromWektor's element count; a larger
+    // request is refused with a UserError and the grid keeps its table.
+    static constexpr std::int64_t MaksLiczbaKomorek = MaksKomorekOkna;
     // Raises "Zbyt duża matryca miast: rows X columns" for a table larger than that.
     static void SprawdzRozmiar(int rows, int columns);
 

@@ -1,5 +1,7 @@
 #include "grid/Plotno.h"
 
+#include "grid/PrzytnijOdcinek.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -9,35 +11,6 @@ namespace {
 bool wPolu(QPointF p, const QRectF& pole) {
     // Written so that NaN is outside.
     return p.x() >= pole.left() && p.x() <= pole.right() && p.y() >= pole.top() && p.y() <= pole.bottom();
-}
-
-// Cuts the segment a-b to the box, keeping its direction; false when no part
-// of it lies in the box (Liang-Barsky).
-bool przytnij(QPointF& a, QPointF& b, const QRectF& pole) {
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - pole.left(), pole.right() - a.x(), a.y() - pole.top(), pole.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return true;
 }
 
 // The walk of a segment that lies wholly inside the image, as most do: no
@@ -173,7 +146,7 @@ void Plotno::Odcinek(QPointF a, QPointF b, int grubosc, QRgb kolor) {
     if (!wPolu(a, pole) || !wPolu(b, pole)) {
         // Rounding may leave an end a hair outside; such a rare segment is
         // left out rather than walked from a place no integer can hold.
-        if (!przytnij(a, b, pole) || !wPolu(a, pole) || !wPolu(b, pole))
+        if (!PrzytnijOdcinek(a, b, pole) || !wPolu(a, pole) || !wPolu(b, pole))
             return;
     }
     std::int64_t x0 = static_cast<std::int64_t>(std::floor(a.x()));

@@ -9,9 +9,6 @@
 #include <memory>
 #include <vector>
 
-// The distance between two cells in cell units, as the distance table holds it.
-float Odleglosc(TPunkt a, TPunkt b);
-
 // The numbered city list of a search: city k is the k-th city cell of the
 // grid scanned row by row, each row from column 0.
 class CPunkty {

@@ -1,6 +1,5 @@
 #include "search/ZestawMiast.h"
 
-#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -9,22 +8,5 @@ ZestawMiast ZestawMiast::ZKomorek(std::vector<TPunkt> komorki, std::vector<int> 
         ids.resize(komorki.size());
         std::iota(ids.begin(), ids.end(), 1);
     }
-    return {Metryka::Komorki(komorki), std::move(ids), std::move(komorki), {}, {}, false, {}};
-}
-
-QString NazwaTsplib(RodzajMetryki rodzaj) {
-    switch (rodzaj) {
-    case RodzajMetryki::Komorki: return {};
-    case RodzajMetryki::Euc2d: return QStringLiteral("EUC_2D");
-    case RodzajMetryki::Ceil2d: return QStringLiteral("CEIL_2D");
-    case RodzajMetryki::Att: return QStringLiteral("ATT");
-    case RodzajMetryki::Geo: return QStringLiteral("GEO");
-    case RodzajMetryki::Jawna: return QStringLiteral("EXPLICIT");
-    }
-    return {};
-}
-
-double StopnieZeStopniMinut(double stopnieMinuty) {
-    const double stopnie = std::trunc(stopnieMinuty);
-    return stopnie + 5.0 * (stopnieMinuty - stopnie) / 3.0;
+    return {Metryka::Komorki(komorki), std::move(ids), std::move(komorki)};
 }

@@ -1,5 +1,6 @@
 #include "storage/PlikZestawu.h"
 
+#include "storage/MetrykaTsp.h"
 #include "storage/PlikTsp.h"
 #include "storage/SiatkaTsp.h"
 #include "storage/ZapisAtomowy.h"
@@ -9,8 +10,6 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
-#include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace {
@@ -26,19 +25,6 @@ RodzajMetryki rodzaj(TypWagTsp typ) {
     return RodzajMetryki::Jawna;
 }
 
-// Without places of their own the cities of a table go round a circle, the
-// first at the top and on clockwise, in the file's order.
-void naOkregu(int n, std::vector<double>& x, std::vector<double>& y) {
-    constexpr double promien = 1000.0;
-    x.resize(std::size_t(n));
-    y.resize(std::size_t(n));
-    for (int k = 0; k < n; ++k) {
-        const double kat = std::numbers::pi / 2.0 - 2.0 * std::numbers::pi * k / n;
-        x[std::size_t(k)] = promien * std::cos(kat);
-        y[std::size_t(k)] = promien * std::sin(kat);
-    }
-}
-
 // The shortest decimal that reads back to the same double, without an
 // exponent: coordinates stay within +-1e9.
 QString liczba(double x) {
@@ -47,7 +33,7 @@ QString liczba(double x) {
     return QString::fromLatin1(bufor, int(wynik.ptr - bufor));
 }
 
-void punkty(QString& tekst, const std::vector<int>& ids, const std::vector<double>& x, const std::vector<double>& y) {
+void punkty(QString& tekst, const std::vector<int>& ids, std::span<const double> x, std::span<const double> y) {
     for (std::size_t k = 0; k < ids.size(); ++k)
         tekst += QString::number(ids[k]) + QLatin1Char(' ') + liczba(x[k]) + QLatin1Char(' ') + liczba(y[k])
                  + QLatin1Char('\n');
@@ -58,47 +44,39 @@ QString nazwaWPliku(QString nazwa) {
     return nazwa;
 }
 
+// The cells of a map's cities, in the map's order.
+std::vector<TPunkt> komorki(const std::vector<MiastoTsp>& miasta) {
+    std::vector<TPunkt> wynik;
+    wynik.reserve(miasta.size());
+    for (const MiastoTsp& m : miasta)
+        wynik.push_back(TPunkt{m.Kolumna, m.Wiersz});
+    return wynik;
+}
+
 } // namespace
 
-ZestawMiast PlikZestawu::ZInstancji(InstancjaTsp&& instancja, const QString& sciezka) {
-    const int n = instancja.Ilosc();
-    if (instancja.TypWag == TypWagTsp::Jawne) {
-        ZestawMiast zestaw{Metryka::Jawna(n, std::move(instancja.Wagi)), std::move(instancja.Ids), {}, {}, {},
-                           false, sciezka};
-        if (instancja.MaWspolrzedne()) {
-            zestaw.xWidoku = std::move(instancja.X);
-            zestaw.yWidoku = std::move(instancja.Y);
-        } else {
-            zestaw.naOkregu = true;
-            naOkregu(n, zestaw.xWidoku, zestaw.yWidoku);
-        }
-        return zestaw;
-    }
-    std::vector<double> xWidoku;
-    std::vector<double> yWidoku;
-    if (instancja.TypWag == TypWagTsp::Geo) {
-        // x is the latitude, y the longitude: across goes the longitude.
-        xWidoku.reserve(std::size_t(n));
-        yWidoku.reserve(std::size_t(n));
-        for (int k = 0; k < n; ++k) {
-            xWidoku.push_back(StopnieZeStopniMinut(instancja.Y[std::size_t(k)]));
-            yWidoku.push_back(StopnieZeStopniMinut(instancja.X[std::size_t(k)]));
-        }
-    } else {
-        xWidoku = instancja.X;
-        yWidoku = instancja.Y;
-    }
+ZestawMiast PlikZestawu::ZInstancji(InstancjaTsp&& instancja) {
+    if (instancja.TypWag == TypWagTsp::Jawne)
+        return {Metryka::Jawna(instancja.Ilosc(), std::move(instancja.Wagi)), std::move(instancja.Ids), {}};
     return {Metryka::Wspolrzedne(rodzaj(instancja.TypWag), std::move(instancja.X), std::move(instancja.Y)),
             std::move(instancja.Ids),
-            {},
-            std::move(xWidoku),
-            std::move(yWidoku),
-            false,
-            sciezka};
+            {}};
 }
 
 ZestawMiast PlikZestawu::Wczytaj(const QString& sciezka, const std::function<void()>& kontrola) {
-    return ZInstancji(PlikTsp::WczytajInstancje(sciezka, kontrola), sciezka);
+    return ZInstancji(PlikTsp::WczytajInstancje(sciezka, kontrola));
+}
+
+PlikZestawu::WOknie PlikZestawu::DoOkna(InstancjaTsp&& instancja, int wiersze, int kolumny) {
+    const std::optional<MapaTsp> mapa = NaSiatkeOkna(instancja, wiersze, kolumny);
+    WOknie plik{ZInstancji(std::move(instancja))};
+    if (mapa) {
+        plik.zestaw.komorki = komorki(mapa->Miasta);
+        plik.RowCount = mapa->RowCount;
+        plik.ColumnCount = mapa->ColumnCount;
+        plik.SiatkaZPliku = mapa->SiatkaZPliku;
+    }
+    return plik;
 }
 
 ZestawMiast PlikZestawu::NaSiatce(const InstancjaTsp& instancja, const QString& nazwa, bool wierszami) {
@@ -107,18 +85,15 @@ ZestawMiast PlikZestawu::NaSiatce(const InstancjaTsp& instancja, const QString& 
         std::sort(miasta.begin(), miasta.end(), [](const MiastoTsp& a, const MiastoTsp& b) {
             return a.Wiersz != b.Wiersz ? a.Wiersz < b.Wiersz : a.Kolumna < b.Kolumna;
         });
-    std::vector<TPunkt> komorki;
     std::vector<int> ids;
-    komorki.reserve(miasta.size());
     ids.reserve(miasta.size());
-    for (const MiastoTsp& m : miasta) {
-        komorki.push_back(TPunkt{m.Kolumna, m.Wiersz});
+    for (const MiastoTsp& m : miasta)
         ids.push_back(m.Id);
-    }
-    return ZestawMiast::ZKomorek(std::move(komorki), std::move(ids));
+    return ZestawMiast::ZKomorek(komorki(miasta), std::move(ids));
 }
 
-QByteArray PlikZestawu::Tekst(const ZestawMiast& zestaw, const QString& nazwa) {
+QByteArray PlikZestawu::Tekst(const ZestawMiast& zestaw, const QString& nazwa, std::span<const double> xMiejsc,
+                              std::span<const double> yMiejsc) {
     const Metryka& metryka = zestaw.metryka;
     assert(metryka.Rodzaj() != RodzajMetryki::Komorki);
     const int n = metryka.Ilosc();
@@ -134,7 +109,7 @@ QByteArray PlikZestawu::Tekst(const ZestawMiast& zestaw, const QString& nazwa) {
         tekst += QStringLiteral("NODE_COORD_SECTION\n");
         punkty(tekst, zestaw.ids, metryka.X(), metryka.Y());
     } else {
-        const bool miejsca = !zestaw.naOkregu && !zestaw.xWidoku.empty();
+        const bool miejsca = xMiejsc.size() == std::size_t(n) && yMiejsc.size() == std::size_t(n);
         tekst += QStringLiteral("EDGE_WEIGHT_FORMAT : LOWER_ROW\n");
         if (miejsca)
             tekst += QStringLiteral("DISPLAY_DATA_TYPE : TWOD_DISPLAY\n");
@@ -153,13 +128,14 @@ QByteArray PlikZestawu::Tekst(const ZestawMiast& zestaw, const QString& nazwa) {
         }
         if (miejsca) {
             tekst += QStringLiteral("DISPLAY_DATA_SECTION\n");
-            punkty(tekst, zestaw.ids, zestaw.xWidoku, zestaw.yWidoku);
+            punkty(tekst, zestaw.ids, xMiejsc, yMiejsc);
         }
     }
     tekst += QStringLiteral("EOF\n");
     return tekst.toUtf8();
 }
 
-void PlikZestawu::Zapisz(const QString& sciezka, const ZestawMiast& zestaw) {
-    ZapiszAtomowo(sciezka, Tekst(zestaw, QFileInfo(sciezka).completeBaseName()));
+void PlikZestawu::Zapisz(const QString& sciezka, const ZestawMiast& zestaw, std::span<const double> xMiejsc,
+                          std::span<const double> yMiejsc) {
+    ZapiszAtomowo(sciezka, Tekst(zestaw, QFileInfo(sciezka).completeBaseName(), xMiejsc, yMiejsc));
 }

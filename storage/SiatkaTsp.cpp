@@ -65,3 +65,26 @@ void SprawdzSiatkeOkna(const MapaTsp& mapa, const QString& nazwa) {
                         .arg(komorek)
                         .arg(MaksKomorekOkna));
 }
+
+std::optional<MapaTsp> NaSiatkeOkna(const InstancjaTsp& instancja, int wiersze, int kolumny) {
+    if (instancja.TypWag != TypWagTsp::Euc2d && instancja.TypWag != TypWagTsp::Ceil2d
+        && instancja.TypWag != TypWagTsp::Att)
+        return std::nullopt;
+    MapaTsp mapa;
+    try {
+        mapa = NaSiatke(instancja, QString());
+        SprawdzSiatkeOkna(mapa, QString());
+    } catch (const UserError&) {
+        // Two cities in one cell, or more cells than the window holds.
+        return std::nullopt;
+    }
+    if (!mapa.SiatkaZPliku) {
+        const int wiecejWierszy = std::max(mapa.RowCount, wiersze);
+        const int wiecejKolumn = std::max(mapa.ColumnCount, kolumny);
+        if (std::int64_t(wiecejWierszy) * wiecejKolumn <= MaksKomorekOkna) {
+            mapa.RowCount = wiecejWierszy;
+            mapa.ColumnCount = wiecejKolumn;
+        }
+    }
+    return mapa;
+}

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include <cstdint>
+#include <optional>
 
 // The cities of an instance in the cells of a grid, one city to a cell, as
 // the window shows them and its searches measure them. Each coordinate is
@@ -20,9 +20,16 @@
 // which measures such files in their own metric.
 MapaTsp NaSiatke(const InstancjaTsp& instancja, const QString& nazwa);
 
-// The most cells the window's grid holds.
-inline constexpr std::int64_t MaksKomorekOkna = std::int64_t(1) << 26;
-
 // Raises "NAME: ..." with the grid's size and a pointer to wedrownik-cli
 // when the grid has more cells than the window holds.
 void SprawdzSiatkeOkna(const MapaTsp& mapa, const QString& nazwa);
+
+// The grid the window shows a file's cities on, when it can: only files of
+// the plane's metrics (EUC_2D, CEIL_2D, ATT), whose coordinates go across
+// and up as the grid's columns and rows, whose cities take a cell each of a
+// grid the window holds. A file that names its grid gets it; any other
+// grows the window's grid of wiersze x kolumny where its cities need more,
+// or gets a grid of its own extent when the grown one would be too large.
+// The cities stand in NaSiatke's cells either way. None for any other file:
+// the window shows it as points.
+std::optional<MapaTsp> NaSiatkeOkna(const InstancjaTsp& instancja, int wiersze, int kolumny);

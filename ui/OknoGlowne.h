@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointF>
+
 #include <memory>
 #include <vector>
 
@@ -14,6 +16,9 @@ public:
     virtual std::shared_ptr<const ZestawMiast> ZestawSzukania() const = 0;
     // Draws a route of the search's cities over them.
     virtual void RysujTrase(const std::vector<int>& trasa) = 0;
+    // Where the view of points shows each city of the search, x across and
+    // y up; none while the cities stand on the grid.
+    virtual std::vector<QPointF> PunktyWidoku() const = 0;
 
 protected:
     ~OknoGlowne() = default;

@@ -17,18 +17,16 @@ RysunekLP::RysunekLP(QWidget* parent) : QWidget(parent) {
     setPalette(tlo);
 }
 
-void RysunekLP::UstawMiasta(const ZestawMiast& zestaw) {
-    std::vector<QPointF> punkty;
-    if (!zestaw.komorki.empty()) {
-        for (const TPunkt& k : zestaw.komorki)
-            punkty.emplace_back(k.x, k.y);
-        UstawMiasta(std::move(punkty), OsY::WDol);
+void RysunekLP::UstawMiasta(const ZestawMiast& zestaw, std::vector<QPointF> punktyWidoku) {
+    if (zestaw.komorki.empty()) {
+        UstawMiasta(std::move(punktyWidoku), OsY::WGore);
         return;
     }
-    const std::size_t n = std::min(zestaw.xWidoku.size(), zestaw.yWidoku.size());
-    for (std::size_t k = 0; k < n; ++k)
-        punkty.emplace_back(zestaw.xWidoku[k], zestaw.yWidoku[k]);
-    UstawMiasta(std::move(punkty), OsY::WGore);
+    std::vector<QPointF> punkty;
+    punkty.reserve(zestaw.komorki.size());
+    for (const TPunkt& k : zestaw.komorki)
+        punkty.emplace_back(k.x, k.y);
+    UstawMiasta(std::move(punkty), OsY::WDol);
 }
 
 void RysunekLP::UstawMiasta(std::vector<QPointF> punkty, OsY os) {

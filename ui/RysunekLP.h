@@ -19,9 +19,10 @@ class RysunekLP : public QWidget {
 public:
     explicit RysunekLP(QWidget* parent);
 
-    // The cities where the main window shows them: the grid's cells, or
-    // the view of points. Empties the solution.
-    void UstawMiasta(const ZestawMiast& zestaw);
+    // The cities where the main window shows them: the set's grid cells,
+    // or without them punktyWidoku, the view of points' places. Empties the
+    // solution.
+    void UstawMiasta(const ZestawMiast& zestaw, std::vector<QPointF> punktyWidoku);
     // City k at punkty[k]; os: which way a larger y goes.
     void UstawMiasta(std::vector<QPointF> punkty, OsY os);
     // Edges between cities that are not there are passed over.

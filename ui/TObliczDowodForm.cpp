@@ -98,7 +98,7 @@ void TObliczDowodForm::Wyczysc(const UstawieniaSesji& ustawienia) {
         l->clear();
     czasSzukania_ = int(ustawienia.limitSekund);
     Wykres->Wyczysc(ustawienia.limitSekund, CelDowodu::Najkrotsza);
-    Rysunek->UstawMiasta(*oknoGlowne_.ZestawSzukania());
+    Rysunek->UstawMiasta(*oknoGlowne_.ZestawSzukania(), oknoGlowne_.PunktyWidoku());
     pokazany_ = CelDowodu::Najkrotsza;
     trasy_ = {};
     rozwiazania_ = {};

@@ -72,7 +72,7 @@ void TObliczGenetycznieForm::Wyswietl(const StanGenetyka& stan) {
     if (stan.Droga < OstatniaDroga || OstatniaDroga == -1.0) {
         OstatniaDroga = stan.Droga;
         NajkrotszaDrogaLabel->setText(TekstDlugosci(stan.Droga, Calkowita()));
-        if (RysujTraseCheck->isChecked() && Sesja() && int(stan.Geny.size()) == Miasta().Ilosc())
+        if (RysujTraseCheck->isChecked() && int(stan.Geny.size()) == oknoGlowne_.ZestawSzukania()->Ilosc())
             oknoGlowne_.RysujTrase(stan.Geny);
     }
     if (!odswiezenieWykresu_.isValid() || odswiezenieWykresu_.elapsed() >= OkresWykresu || stan.Wstrzymany) {

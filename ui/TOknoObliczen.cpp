@@ -102,8 +102,18 @@ void TOknoObliczen::FormShow() {
     Trwa = false;
     niepowodzenie_ = false;
     sesja_.reset();
-    const UstawieniaSesji ustawienia = ustawienia_ ? ustawienia_() : UstawieniaSesji{};
+    // A text that does not convert still leaves the window's values empty.
+    UstawieniaSesji ustawienia;
+    std::exception_ptr blad;
+    try {
+        if (ustawienia_)
+            ustawienia = ustawienia_();
+    } catch (...) {
+        blad = std::current_exception();
+    }
     Wyczysc(ustawienia);
+    if (blad)
+        std::rethrow_exception(blad);
     sesja_ = std::make_unique<SesjaSzukania>(oknoGlowne_.ZestawSzukania(), ustawienia);
     connect(sesja_.get(), &SesjaSzukania::Skonczyla, this, handler([this] { PoZakonczeniuThreada(); }));
     Trwa = true;

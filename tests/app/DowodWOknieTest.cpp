@@ -5,6 +5,7 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
+#include "search/sesja/SesjaSzukania.h"
 #include "tests/app/Kierowca.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
@@ -78,7 +79,8 @@ protected:
         EXPECT_EQ(dowod, QStringList({permutacje[0] + " (udowodniona)", permutacje[1] + " (udowodniona)"}));
         const std::vector<int>* trasa = glowne.Miasta->Trasa();
         ASSERT_NE(trasa, nullptr);
-        EXPECT_EQ(*trasa, okna.ObliczDowodForm.Watek->WynikNajkrotszej.trasa);
+        ASSERT_TRUE(okna.ObliczDowodForm.Wynik().najkrotsza);
+        EXPECT_EQ(*trasa, okna.ObliczDowodForm.Wynik().najkrotsza->trasa);
         // The longest route, proven, is drawn whole in place of an LP solution.
         const auto& krawedzie = okna.ObliczDowodForm.Rysunek->Rozwiazanie();
         EXPECT_EQ(int(krawedzie.size()), int(trasa->size()));
@@ -130,9 +132,10 @@ TEST_F(DowodWOknie, FinishedWhileTheShortestIsProvenItShowsTheBestRouteSoFarWith
              [&](QWidget*) {
                  ASSERT_TRUE(waitUntil([&] { return !postep.DolnaLabel->text().isEmpty(); }, 600000));
                  postep.WstrzymajButton->click();
-                 ASSERT_TRUE(waitUntil([&] { return postep.Watek->parkedThreads() > 0; }, 600000));
-                 wNajkrotszej = postep.Watek->Biezacy() == CelDowodu::Najkrotsza
-                                && !postep.Watek->Postep(CelDowodu::Najkrotsza).Udowodniona();
+                 ASSERT_TRUE(waitUntil([&] { return postep.Sesja()->ZatrzymaneWatki() > 0; }, 600000));
+                 const MigawkaSesji migawka = postep.Sesja()->Migawka();
+                 const auto& d = std::get<MigawkaDowodu>(migawka.metoda);
+                 wNajkrotszej = d.biezacy == CelDowodu::Najkrotsza && !d.Cel(CelDowodu::Najkrotsza).udowodniona;
                  EXPECT_EQ(postep.Wykres->Cel(), CelDowodu::Najkrotsza);
                  EXPECT_GT(postep.Wykres->DolnaGranica->count(), 0);
                  EXPECT_GT(postep.Wykres->GornaGranica->count(), 0);

@@ -64,7 +64,7 @@ protected:
         std::vector<int> trasa(miasta.size());
         for (std::size_t k = 0; k < trasa.size(); ++k)
             trasa[k] = int(k);
-        glowne.RysujTrase(trasa.data());
+        glowne.RysujTrase(trasa);
     }
 
     static QByteArray czytaj(const QString& sciezka) {
@@ -206,8 +206,7 @@ TEST_F(PlikiTest, TheFilesIdsAreWrittenUntilTheCitiesChange) {
         plik("idy.tsp", "EDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n7 0 0\n3 4 1\n9 2 5.25\nEOF\n");
     glowne.Pliki->Otworz(sciezka);
     auto zapiszTrase = [&] {
-        const int trasa[] = {0, 1, 2};
-        glowne.RysujTrase(trasa);
+        glowne.RysujTrase({0, 1, 2});
         const QString tour = dir.filePath("t.tour");
         glowne.Pliki->ZapiszTrase(tour);
         return czytaj(tour);

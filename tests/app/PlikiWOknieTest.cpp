@@ -109,6 +109,12 @@ TEST_F(PlikiWOknie, Burma14IsShownAsPointsAndThePermutationSearchFindsItsOptimum
     EXPECT_EQ(glowne.PunktyMiast->LiczbaMiast(), 14);
     EXPECT_EQ(glowne.StatusPanel1->text(), "  Ilość miast : 14");
     EXPECT_EQ(glowne.StatusPanel2->text(), "  burma14.tsp, GEO");
+    // The proof window draws them where the view does: longitude across,
+    // latitude up, in degrees.
+    const std::vector<QPointF> punkty = glowne.PunktyWidoku();
+    ASSERT_EQ(punkty.size(), 14u);
+    EXPECT_DOUBLE_EQ(punkty[0].x(), 96.0 + 10.0 / 60.0);
+    EXPECT_DOUBLE_EQ(punkty[0].y(), 16.0 + 47.0 / 60.0);
 
     szukaj({wybierz(MetodaSzukania::Permutacje), czytajPodsumowanie(&TPodsumowanieForm::PermutacjeNajkrotszaLabel)});
     EXPECT_EQ(podsumowanie, "3323");

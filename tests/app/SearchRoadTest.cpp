@@ -1,13 +1,14 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "search/ZestawMiast.h"
-#include "search/dolne/LukaDoOptimum.h"
+#include "search/sesja/SesjaSzukania.h"
 #include "storage/PlikTsp.h"
 #include "grid/CMatryca.h"
 #include "tests/app/Kierowca.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
-#include "toolkit/core/DecimalConvert.h"
+#include "ui/TekstDowodu.h"
+#include "ui/TekstLiczby.h"
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
@@ -99,7 +100,7 @@ protected:
     std::vector<int> trasaNaMatrycy() const {
         std::vector<int> trasa;
         for (const TPunkt& p : glowne.MatrycaMiast->GetBestPunkty()->Punkty) {
-            const auto& miasta = glowne.Zestaw().komorki;
+            const auto& miasta = glowne.ZestawSzukania()->komorki;
             trasa.push_back(int(std::find(miasta.begin(), miasta.end(), p) - miasta.begin()));
         }
         return trasa;
@@ -107,7 +108,7 @@ protected:
 
     // The shortest closed route through the current cities, by trying all.
     double najkrotszaTrasa() const {
-        const auto& m = glowne.Zestaw().komorki;
+        const auto& m = glowne.ZestawSzukania()->komorki;
         std::vector<int> q(m.size());
         std::iota(q.begin(), q.end(), 0);
         double najlepsza = INFINITY;
@@ -137,22 +138,23 @@ protected:
 TEST_F(DrogaWyszukiwania, PermutationSearchDrawsTheShortestRouteAndShowsBothLengths) {
     postawMiasta(piecMiast);
     szukaj({wybierz(0), czytajPodsumowanie()});
-    const TObliczThread& watek = *okna.ObliczForm.Watek;
-    EXPECT_NEAR(watek.NajkrotszaDroga, najkrotszaTrasa(), 1e-3);
-    EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
-    EXPECT_EQ(podsumowanie, QStringList({FormatOneDecimal(double(watek.NajkrotszaDroga)),
-                                         FormatOneDecimal(double(watek.NajdluzszaDroga)), "", ""}));
-    EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+    const WynikSesji& wynik = okna.SzukajTraseForm.Wynik();
+    ASSERT_TRUE(wynik.najkrotsza && wynik.najdluzsza);
+    EXPECT_NEAR(wynik.najkrotsza->dlugosc, najkrotszaTrasa(), 1e-3);
+    EXPECT_EQ(trasaNaMatrycy(), wynik.najkrotsza->trasa);
+    EXPECT_EQ(podsumowanie, QStringList({TekstLiczby(wynik.najkrotsza->dlugosc), TekstLiczby(wynik.najdluzsza->dlugosc),
+                                         "", ""}));
 }
 
 TEST_F(DrogaWyszukiwania, RandomSearchAloneFillsOnlyItsLine) {
     postawMiasta(piecMiast);
     okna.SzukajTraseForm.IleLosowanEdit->setText("500");
     szukaj({wybierz(1), czytajPodsumowanie()});
-    const TObliczThread& watek = *okna.ObliczForm.Watek;
-    EXPECT_EQ(watek.NrLosowania.load(), 500);
-    EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
-    EXPECT_EQ(podsumowanie, QStringList({"", "", FormatOneDecimal(double(watek.NajkrotszaDroga)), ""}));
+    const WynikSesji& wynik = okna.SzukajTraseForm.Wynik();
+    EXPECT_EQ(wynik.trasy, "501");
+    ASSERT_TRUE(wynik.najkrotsza);
+    EXPECT_EQ(trasaNaMatrycy(), wynik.najkrotsza->trasa);
+    EXPECT_EQ(podsumowanie, QStringList({"", "", TekstLiczby(wynik.najkrotsza->dlugosc), ""}));
 }
 
 TEST_F(DrogaWyszukiwania, GeneticSearchDrawsItsBestRoute) {
@@ -160,12 +162,13 @@ TEST_F(DrogaWyszukiwania, GeneticSearchDrawsItsBestRoute) {
     okna.SzukajTraseForm.IlePokolenEdit->setText("30");
     okna.SzukajTraseForm.LicznoscPopulacjiEdit->setText("8");
     szukaj({wybierz(2), czytajPodsumowanie()});
-    const CGenetyk& genetyk = *okna.ObliczGenetycznieForm.Genetyk;
-    EXPECT_EQ(genetyk.NrPokolenia(), 30);
-    EXPECT_EQ(trasaNaMatrycy(), genetyk.Najlepszy().Geny);
+    const WynikSesji& wynik = okna.SzukajTraseForm.Wynik();
+    ASSERT_TRUE(wynik.najkrotsza);
+    EXPECT_EQ(wynik.zbieznosc.IlePokolen(), 31);
+    EXPECT_EQ(trasaNaMatrycy(), wynik.najkrotsza->trasa);
     // The table holds single-precision distances.
-    EXPECT_GE(genetyk.Najlepszy().Droga, najkrotszaTrasa() - 1e-4);
-    EXPECT_EQ(podsumowanie, QStringList({"", "", "", FormatOneDecimal(genetyk.Najlepszy().Droga)}));
+    EXPECT_GE(wynik.najkrotsza->dlugosc, najkrotszaTrasa() - 1e-4);
+    EXPECT_EQ(podsumowanie, QStringList({"", "", "", TekstLiczby(wynik.najkrotsza->dlugosc)}));
     // The summary draws the run's convergence: the initial population and
     // each of the 30 generations.
     EXPECT_EQ(punktyWykresu, 31);
@@ -205,8 +208,8 @@ TEST_F(DrogaWyszukiwania, FewerThanTwoCitiesAreRefusedBeforeAnythingIsBuilt) {
         EXPECT_EQ(blad.caption, "Błąd");
         EXPECT_EQ(blad.text, "Zbyt mała ilość miast!");
         EXPECT_EQ(blad.icon, int(QMessageBox::NoIcon));
-        EXPECT_EQ(okna.ObliczForm.Watek, nullptr);
-        EXPECT_EQ(okna.ObliczGenetycznieForm.Genetyk, nullptr);
+        EXPECT_EQ(okna.ObliczForm.Sesja(), nullptr);
+        EXPECT_EQ(okna.ObliczGenetycznieForm.Sesja(), nullptr);
     }
 }
 
@@ -221,9 +224,8 @@ TEST_F(DrogaWyszukiwania, ClosingTheDialogSearchesNothingAndShowsNothing) {
     EXPECT_TRUE(otwarty);
     EXPECT_TRUE(podsumowanie.isEmpty());
     EXPECT_EQ(glowne.MatrycaMiast->GetBestPunkty()->Count(), 0);
-    EXPECT_EQ(okna.ObliczForm.Watek, nullptr);
-    EXPECT_EQ(okna.ObliczGenetycznieForm.Genetyk, nullptr);
-    EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+    EXPECT_EQ(okna.ObliczForm.Sesja(), nullptr);
+    EXPECT_EQ(okna.ObliczGenetycznieForm.Sesja(), nullptr);
 }
 
 TEST_F(DrogaWyszukiwania, ASearchFinishedEarlyDrawsNothingAndLeavesTheSummary) {
@@ -252,8 +254,8 @@ TEST_F(DrogaWyszukiwania, ASearchFinishedEarlyDrawsNothingAndLeavesTheSummary) {
         EXPECT_EQ(okna.PodsumowanieForm.LosowoNajkrotsza, -1.0);
         EXPECT_EQ(okna.PodsumowanieForm.GenetycznieNajkrotsza, -1.0);
     }
-    EXPECT_TRUE(okna.ObliczForm.Watek->hasEnded());
-    EXPECT_TRUE(okna.ObliczGenetycznieForm.Genetyk->hasEnded());
+    EXPECT_TRUE(okna.ObliczForm.Sesja()->Skonczona());
+    EXPECT_TRUE(okna.ObliczGenetycznieForm.Sesja()->Skonczona());
 
     // The summary still shows the permutation search of before.
     szukaj({wybierz(0), czytajPodsumowanie()});
@@ -273,50 +275,25 @@ TEST_F(DrogaWyszukiwania, RouteSavedAfterASearchHoldsTheDrawnRouteAndItsLength) 
     QFile plik(sciezka);
     ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
     EXPECT_TRUE(plik.readAll().contains(
-        QStringLiteral("COMMENT : Długość trasy %1\n").arg(double(okna.ObliczForm.Watek->NajkrotszaDroga), 0, 'f', 4).toUtf8()));
-}
-
-TEST_F(DrogaWyszukiwania, TheProgressWindowShowsBeforeTheDistanceTableExists) {
-    // The window's show event comes as it becomes visible, before it starts
-    // the search; the table must not be there yet, built on this thread.
-    struct PrzyPokazaniu : QObject {
-        std::function<void()> co;
-        bool eventFilter(QObject*, QEvent* zdarzenie) override {
-            if (zdarzenie->type() == QEvent::Show)
-                co();
-            return false;
-        }
-    } filtr;
-    bool widocznyBezTablicy = false;
-    filtr.co = [&] { widocznyBezTablicy = okna.ObliczForm.isVisible() && !glowne.SlotOdleglosci(); };
-    okna.ObliczForm.installEventFilter(&filtr);
-    postawMiasta(piecMiast);
-    szukaj({wybierz(0), czytajPodsumowanie()});
-    EXPECT_TRUE(widocznyBezTablicy);
-    EXPECT_NEAR(okna.ObliczForm.Watek->NajkrotszaDroga, najkrotszaTrasa(), 1e-3);
-    EXPECT_EQ(glowne.SlotOdleglosci(), nullptr);
+        QStringLiteral("COMMENT : Długość trasy %1\n").arg(okna.SzukajTraseForm.Wynik().najkrotsza->dlugosc, 0, 'f', 4).toUtf8()));
 }
 
 TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeOrWhenFinishedWithItsBestRouteSoFar) {
     glowne.MatrycaMiast->Losuj(200);
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("1");
-    bool bezTablicy = false;
-    szukaj({wybierz(MetodaSzukania::Lokalnie),
-            {&okna.ObliczLokalnieForm, [&](QWidget*) { bezTablicy = !glowne.SlotOdleglosci(); }},
-            czytajPodsumowanie()});
-    EXPECT_TRUE(bezTablicy);
-    const TObliczLokalnieThread& watek = *okna.ObliczLokalnieForm.Watek;
-    ASSERT_TRUE(watek.Zakonczony.load());
-    EXPECT_FALSE(watek.finishRequested());
+    szukaj({wybierz(MetodaSzukania::Lokalnie), czytajPodsumowanie()});
+    const WynikSesji& wynik = okna.SzukajTraseForm.Wynik();
+    ASSERT_TRUE(wynik.najkrotsza);
+    EXPECT_FALSE(wynik.przerwany);
     EXPECT_TRUE(isPermutation(trasaNaMatrycy(), 200));
-    EXPECT_EQ(trasaNaMatrycy(), watek.NajlepszaTrasa);
+    EXPECT_EQ(trasaNaMatrycy(), wynik.najkrotsza->trasa);
     EXPECT_EQ(podsumowanie, QStringList({"", "", "", ""}));
     // A lower bound after the search says how far above the optimum its
     // route can be: a few per cent on 200 random cities.
-    ASSERT_TRUE(watek.Luka);
-    EXPECT_LT(*watek.Luka, 5.0);
-    EXPECT_EQ(lokalnie, QStringList({FormatOneDecimal(watek.Dlugosc), FormatOneDecimal(watek.Sekundy) + " s",
-                                     OpisLuki(*watek.Luka)}));
+    ASSERT_TRUE(wynik.najkrotsza->lukaProcent);
+    EXPECT_LT(*wynik.najkrotsza->lukaProcent, 5.0);
+    EXPECT_EQ(lokalnie, QStringList({TekstLiczby(wynik.najkrotsza->dlugosc), TekstLiczby(wynik.sekundy) + " s",
+                                     TekstLuki(*wynik.najkrotsza->lukaProcent)}));
 
     // A search far longer than the test, paused and finished with "Tak":
     // its best route so far is drawn and summed up with the time it searched.
@@ -334,14 +311,14 @@ TEST_F(DrogaWyszukiwania, LocalSearchEndsAtItsTimeOrWhenFinishedWithItsBestRoute
             odpowiedz(&pytanie, QMessageBox::Yes), czytajPodsumowanie()});
     EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
     EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::OK);
-    const TObliczLokalnieThread& skonczony = *postep.Watek;
-    EXPECT_TRUE(skonczony.finishRequested());
-    ASSERT_TRUE(skonczony.Zakonczony.load());
+    const WynikSesji& skonczony = okna.SzukajTraseForm.Wynik();
+    EXPECT_TRUE(skonczony.przerwany);
+    ASSERT_TRUE(skonczony.najkrotsza);
     EXPECT_TRUE(isPermutation(trasaNaMatrycy(), 200));
-    EXPECT_EQ(trasaNaMatrycy(), skonczony.NajlepszaTrasa);
-    EXPECT_LT(skonczony.Sekundy, 100000.0);
+    EXPECT_EQ(trasaNaMatrycy(), skonczony.najkrotsza->trasa);
+    EXPECT_LT(skonczony.sekundy, 100000.0);
     // Finished: no bound either.
-    EXPECT_FALSE(skonczony.Luka);
-    EXPECT_EQ(lokalnie,
-              QStringList({FormatOneDecimal(skonczony.Dlugosc), FormatOneDecimal(skonczony.Sekundy) + " s", ""}));
+    EXPECT_FALSE(skonczony.najkrotsza->lukaProcent);
+    EXPECT_EQ(lokalnie, QStringList({TekstLiczby(skonczony.najkrotsza->dlugosc), TekstLiczby(skonczony.sekundy) + " s",
+                                     ""}));
 }

@@ -98,8 +98,7 @@ TEST_F(OknoGlowneTest, SearchWithFewerThanTwoCitiesIsRefused) {
         EXPECT_EQ(seen.text, "Zbyt mała ilość miast!");
         EXPECT_EQ(seen.caption, "Błąd");
         EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-        EXPECT_FALSE(form().Odleglosci);
-        EXPECT_EQ(form().ZestawSzukania, nullptr);
+        EXPECT_EQ(form().Szukane, nullptr);
     }
 }
 
@@ -111,14 +110,12 @@ TEST_F(OknoGlowneTest, ClosingTheSearchDialogBuildsNothingThatStays) {
     ModalHelper helper;
     helper.next([&](QWidget* w) {
         EXPECT_EQ(w, &okna.SzukajTraseForm);
-        EXPECT_FALSE(form().Odleglosci);  // the search builds it, off this thread
         w->close();
     });
     QObject::connect(&okna.SzukajTraseForm, &QDialog::finished, [&](int r) { result = r; });
     QTest::mouseClick(form().SzukajEdit, Qt::LeftButton);
     EXPECT_EQ(result, 2);
-    EXPECT_FALSE(form().Odleglosci);
-    EXPECT_EQ(form().ZestawSzukania, nullptr);
+    EXPECT_EQ(form().Szukane, nullptr);
     EXPECT_EQ(grid().GetBestPunkty()->Count(), 0);
 }
 
@@ -127,8 +124,7 @@ TEST_F(OknoGlowneTest, RysujTraseDrawsTheCitiesInRouteOrder) {
     grid().SetCell(0, 0, true);
     grid().SetCell(0, 3, true);
     grid().SetCell(4, 0, true);
-    const int trasa[] = {2, 0, 1};
-    form().RysujTrase(trasa);
+    form().RysujTrase({2, 0, 1});
     const CPunktyNowe* punkty = grid().GetBestPunkty();
     ASSERT_EQ(punkty->Count(), 3);
     EXPECT_EQ(punkty->Punkty[0], (TPunkt{0, 4}));

@@ -20,8 +20,7 @@ struct Odleglosc {
 };
 
 Metryka metryka(const QByteArray& tekst) {
-    return PlikZestawu::ZInstancji(PlikTsp::CzytajInstancje(CzytnikLinii::ZBajtow(tekst), QStringLiteral("a.tsp")),
-                                   QStringLiteral("a.tsp"))
+    return PlikZestawu::ZInstancji(PlikTsp::CzytajInstancje(CzytnikLinii::ZBajtow(tekst), QStringLiteral("a.tsp")))
         .metryka;
 }
 

@@ -1,14 +1,11 @@
 // Files mapped onto the window's grid: what it cannot hold is refused with
 // what it would need and where to go instead.
 
-#include "grid/CMatryca.h"
 #include "storage/PlikTsp.h"
 #include "storage/SiatkaTsp.h"
 #include "tests/support/TestHelpers.h"
 
 #include <gtest/gtest.h>
-
-static_assert(MaksKomorekOkna == CMatryca::MaksLiczbaKomorek, "the reader's bound is the grid's");
 
 namespace {
 

@@ -53,6 +53,7 @@ public:
 
     std::shared_ptr<const ZestawMiast> ZestawSzukania() const override { return zestaw; }
     void RysujTrase(const std::vector<int>& trasa) override { narysowane.push_back(trasa); }
+    std::vector<QPointF> PunktyWidoku() const override { return {}; }
 
     // The closed length of a route, each step in single precision and the
     // sum in double, as the genetic search sums it.

@@ -30,7 +30,7 @@ TEST(OgraniczenieDolne, NeverAboveAPublishedOptimalTourAndWithinAFewPerCentOfIt)
         const QString nazwa = tour.fileName().chopped(int(qstrlen(".opt.tour")));
         const InstancjaTsp instancja = PlikTsp::WczytajInstancje(kTsplib + "/" + nazwa + ".tsp");
         const std::vector<int> trasa = PlikTsp::TrasaInstancji(instancja, nazwa, tour.filePath());
-        const ZestawMiast miasta = PlikZestawu::ZInstancji(InstancjaTsp(instancja), tour.filePath());
+        const ZestawMiast miasta = PlikZestawu::ZInstancji(InstancjaTsp(instancja));
         const double optimum = miasta.metryka.Dlugosc(trasa);
         UstawieniaOgraniczenia u;
         u.limitIteracji = miasta.metryka.Ilosc() < 5000 ? 400 : 50;
