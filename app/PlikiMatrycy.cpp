@@ -8,6 +8,7 @@
 #include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/Pytanie.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QStandardPaths>
@@ -208,13 +208,10 @@ void PlikiMatrycy::ZapiszObrazClick() {
         if (!ObrazMozliwy(szerokoscWidoku, wysokoscWidoku))
             throw UserError(tekstZbytDuzego(szerokosc, wysokosc, 1.0)
                             + QStringLiteral(". Pomniejsz widok, aby zapisać obraz w mniejszej skali"));
-        QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Pytanie"),
-                            tekstZbytDuzego(szerokosc, wysokosc, 1.0)
-                                + QStringLiteral(".\nZapisać obraz w obecnym powiększeniu (%1 X %2 pikseli)?")
-                                      .arg(szerokoscWidoku)
-                                      .arg(wysokoscWidoku),
-                            QMessageBox::Yes | QMessageBox::No, &okno_);
-        if (pytanie.exec() != QMessageBox::Yes)
+        if (!Zapytaj(&okno_, tekstZbytDuzego(szerokosc, wysokosc, 1.0)
+                                 + QStringLiteral(".\nZapisać obraz w obecnym powiększeniu (%1 X %2 pikseli)?")
+                                       .arg(szerokoscWidoku)
+                                       .arg(wysokoscWidoku)))
             return;
         skala = widok;
     }

@@ -114,17 +114,17 @@ void czytajUstawienia(const QCommandLineParser& parser, ZadanieCli& zadanie) {
         throw UserError(QStringLiteral("--population: expected a whole number from 2 to 2147483647"));
     if (!krzyzowanie || !mutacja)
         throw UserError(QStringLiteral("--crossover and --mutation: expected a probability from 0 to 1"));
-    zadanie.losowania = wZakresieInt(*losowania);
-    zadanie.pokolenia = wZakresieInt(*pokolenia);
-    zadanie.populacja = wZakresieInt(*populacja);
-    zadanie.krzyzowanie = *krzyzowanie;
-    zadanie.mutacja = *mutacja;
+    zadanie.sesja.losowania = wZakresieInt(*losowania);
+    zadanie.sesja.pokolenia = wZakresieInt(*pokolenia);
+    zadanie.sesja.populacja = wZakresieInt(*populacja);
+    zadanie.sesja.krzyzowanie = *krzyzowanie;
+    zadanie.sesja.mutacja = *mutacja;
     if (parser.isSet(QStringLiteral("seed"))) {
         bool ok = false;
         const uint ziarno = parser.value(QStringLiteral("seed")).toUInt(&ok);
         if (!ok)
             throw UserError(QStringLiteral("--seed: expected a whole number from 0 to 4294967295"));
-        zadanie.ziarno = ziarno;
+        zadanie.sesja.ziarno = ziarno;
     }
 }
 
@@ -132,27 +132,27 @@ void czytajLimity(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     const auto czas = rzeczywista(parser, QStringLiteral("time-limit"));
     if (!czas || *czas < 0.0)
         throw UserError(QStringLiteral("--time-limit: expected a number of seconds, 0 or more"));
-    zadanie.limitSekund = *czas;
+    zadanie.sesja.limitSekund = *czas;
     zadanie.limitPodany = parser.isSet(QStringLiteral("time-limit"));
     if (parser.isSet(QStringLiteral("rounds"))) {
         const auto rundy = liczba(parser, QStringLiteral("rounds"), 0);
         if (!rundy)
             throw UserError(QStringLiteral("--rounds: expected a whole number, 0 or more"));
-        zadanie.rundy = *rundy;
+        zadanie.sesja.rundy = *rundy;
         // Rounds alone decide, unless a time limit is given too.
         if (!zadanie.limitPodany)
-            zadanie.limitSekund = 0.0;
-    } else if (zadanie.limitSekund == 0.0 && zadanie.metoda != Metoda::Dokladna) {
+            zadanie.sesja.limitSekund = 0.0;
+    } else if (zadanie.sesja.limitSekund == 0.0 && zadanie.metoda != Metoda::Dokladna) {
         // The exact method ends by itself; the local search, which auto
         // runs on large sets, only by a limit.
         throw UserError(QStringLiteral("--time-limit 0: give --rounds, or the search never ends by itself"));
     }
-    zadanie.limitOgraniczenia = std::max(1.0, zadanie.limitSekund / 10.0);
+    zadanie.sesja.sekundyGranicy = std::max(1.0, zadanie.sesja.limitSekund / 10.0);
     if (parser.isSet(QStringLiteral("bound-time"))) {
         const auto ograniczenie = rzeczywista(parser, QStringLiteral("bound-time"));
         if (!ograniczenie || *ograniczenie < 0.0)
             throw UserError(QStringLiteral("--bound-time: expected a number of seconds, 0 or more"));
-        zadanie.limitOgraniczenia = *ograniczenie;
+        zadanie.sesja.sekundyGranicy = *ograniczenie;
     }
 }
 

@@ -2,6 +2,40 @@
 
 #include "search/sesja/PlanSesji.h"
 
+namespace {
+
+QString opisMetod(const ZasiegiMetod& z) {
+    return QStringLiteral(
+               "Methods (--method):\n"
+               "  auto     the exact method up to %1 cities, where it is known to finish on\n"
+               "           any layout; up to %2 cities a proof by branch and cut within\n"
+               "           --time-limit, or failing that its best route with a lower bound;\n"
+               "           beyond, the local search for most of --time-limit and branch and\n"
+               "           cut in the rest for a lower bound (up to %3 cities; without a\n"
+               "           time limit the local search alone). The answer's method line\n"
+               "           names the method whose route it is. The default.\n"
+               "  exact    the shortest and the longest route, proven: every route up to %1\n"
+               "           cities, branch and cut beyond (up to %3 cities), with no time\n"
+               "           limit unless --time-limit is given (0: none). Branch and cut\n"
+               "           solves an LP relaxation (degree equations, subtour and blossom\n"
+               "           cuts) with COIN-OR Clp, branching on edges; on hard instances it\n"
+               "           may not finish (said on standard error).\n"
+               "  random   the best of --draws random routes.\n"
+               "  genetic  a genetic algorithm.\n"
+               "  local    iterated 3-opt and Or-opt moves with local double-bridge kicks\n"
+               "           on two threads, for --time-limit seconds (set-up included) or\n"
+               "           --rounds rounds. A round is one kick (up to three double bridges\n"
+               "           near one place) and the descent after it, kept when the route got\n"
+               "           no longer; --rounds 0 gives the descended start. It reads no table\n"
+               "           of distances: 100,000 cities take megabytes. When the time runs\n"
+               "           out, the best route so far is the answer.\n")
+        .arg(z.permutacjeKonczaSieDo)
+        .arg(z.autoDowodDo)
+        .arg(z.dowodNajwiecej);
+}
+
+} // namespace
+
 QString OpisProgramu() {
     const ZasiegiMetod z = Zasiegi();
     return QStringLiteral(
@@ -25,34 +59,12 @@ QString OpisProgramu() {
                "        so that the lengths equal what the window shows for the same cells.\n"
                "        Two cities in one cell are refused.\n"
                "\n"
-               "Methods (--method):\n"
-               "  auto     the exact method up to %1 cities, where it is known to finish on\n"
-               "           any layout; up to %2 cities a proof by branch and cut within\n"
-               "           --time-limit, or failing that its best route with a lower bound;\n"
-               "           beyond, the local search for most of --time-limit and branch and\n"
-               "           cut in the rest for a lower bound (up to %3 cities; without a\n"
-               "           time limit the local search alone). The answer's method line\n"
-               "           names the method whose route it is. The default.\n"
-               "  exact    the shortest and the longest route, proven: every route up to %1\n"
-               "           cities, branch and cut beyond (up to %3 cities), with no time\n"
-               "           limit unless --time-limit is given (0: none). Branch and cut\n"
-               "           solves an LP relaxation (degree equations, subtour and blossom\n"
-               "           cuts) with COIN-OR Clp, branching on edges; on hard instances it\n"
-               "           may not finish (said on standard error).\n"
-               "  random   the best of --draws random routes.\n"
-               "  genetic  a genetic algorithm.\n"
-               "  local    iterated 3-opt and Or-opt moves with local double-bridge kicks\n"
-               "           on two threads, for --time-limit seconds (set-up included) or\n"
-               "           --rounds rounds. A round is one kick (up to three double bridges\n"
-               "           near one place) and the descent after it, kept when the route got\n"
-               "           no longer; --rounds 0 gives the descended start. It reads no table\n"
-               "           of distances: 100,000 cities take megabytes. When the time runs\n"
-               "           out, the best route so far is the answer.\n"
+               "%2"
                "An option that means nothing for the method chosen is refused.\n"
                "\n"
                "After a local, random or genetic search, and after a proof that reached no\n"
                "bound, a lower bound on the shortest route follows, for --bound-time\n"
-               "seconds: Held and Karp's 1-tree bound and, in the file metrics up to %3\n"
+               "seconds: Held and Karp's 1-tree bound and, in the file metrics up to %1\n"
                "cities, beside it on a second thread branch and cut's bound from the route,\n"
                "the larger of the two. lower-bound L is a length no route can beat, and\n"
                "gap-at-most X % says how far above the optimum the route found can be at\n"
@@ -83,9 +95,8 @@ QString OpisProgramu() {
                "  5    the route was printed, but the --tour file could not be written\n"
                "  130  interrupted by Ctrl+C\n"
                "When several apply, the first of 4, 5 and 130.")
-        .arg(z.permutacjeKonczaSieDo)
-        .arg(z.autoDowodDo)
-        .arg(z.dowodNajwiecej);
+        .arg(z.dowodNajwiecej)
+        .arg(opisMetod(z));
 }
 
 QList<QCommandLineOption> OpcjeProgramu() {

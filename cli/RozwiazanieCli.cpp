@@ -46,7 +46,7 @@ QString tekstPrzeszkody(const Przeszkoda& p, const ZadanieCli& zadanie) {
                             .arg(p.miasta)
                             .arg(p.bajty / double(1 << 30), 0, 'f', 1);
     case Przeszkoda::Rodzaj::PopulacjaPonadPamiec:
-        return QStringLiteral("--population %1: too large for memory").arg(zadanie.populacja);
+        return QStringLiteral("--population %1: too large for memory").arg(zadanie.sesja.populacja);
     case Przeszkoda::Rodzaj::ZaDuzoMiastDowodu:
         return metoda + QStringLiteral(": branch and cut takes at most %1 cities, not %2 (--method local gives a "
                                        "good route)")

@@ -12,7 +12,7 @@ QString ZadanieCli::NazwaMetody(Metoda metoda) {
 }
 
 UstawieniaSesji ZadanieCli::Ustawienia() const {
-    UstawieniaSesji u;
+    UstawieniaSesji u = sesja;
     switch (metoda) {
     case Metoda::Automatyczna: u.metoda = MetodaSesji::Automatyczna; break;
     case Metoda::Dokladna: u.metoda = MetodaSesji::Dokladna; break;
@@ -20,15 +20,8 @@ UstawieniaSesji ZadanieCli::Ustawienia() const {
     case Metoda::Genetyczna: u.metoda = MetodaSesji::Genetycznie; break;
     case Metoda::Lokalna: u.metoda = MetodaSesji::Lokalnie; break;
     }
-    u.losowania = losowania;
-    u.pokolenia = pokolenia;
-    u.populacja = populacja;
-    u.krzyzowanie = krzyzowanie;
-    u.mutacja = mutacja;
     // The exact method has no limit unless one is given.
-    u.limitSekund = metoda == Metoda::Dokladna && !limitPodany ? 0.0 : limitSekund;
-    u.rundy = rundy;
-    u.sekundyGranicy = limitOgraniczenia;
-    u.ziarno = ziarno;
+    if (metoda == Metoda::Dokladna && !limitPodany)
+        u.limitSekund = 0.0;
     return u;
 }

@@ -20,25 +20,14 @@ struct ZadanieCli {
     // The window's cells in place of the file's own metric.
     bool metrykaSiatki = false;
     Metoda metoda = Metoda::Automatyczna;
-    // The search dialog's defaults.
-    int losowania = 1000;
-    int pokolenia = 1000;
-    int populacja = 100;
-    double krzyzowanie = 0.3;
-    double mutacja = 0.1;
-    // The local search: its running time (0: none) and rounds (none when
-    // not given); the window's default time.
-    double limitSekund = 10.0;
+    // The search dialog's defaults; the local search's time the window's.
+    UstawieniaSesji sesja;
     // Given on the command line: the exact method has no limit otherwise.
     bool limitPodany = false;
-    std::optional<long long> rundy;
-    // Seconds for the lower bound after a heuristic method; 0: none.
-    double limitOgraniczenia = 1.0;
-    std::optional<std::uint32_t> ziarno;
     QString tour;
     bool json = false;
 
     static QString NazwaMetody(Metoda metoda);
-    // The session's settings for this task.
+    // The session's settings for this task: the method's, and its limit.
     UstawieniaSesji Ustawienia() const;
 };
