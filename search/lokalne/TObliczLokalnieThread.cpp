@@ -25,7 +25,7 @@ PostepPrzeszukiwania* TObliczLokalnieThread::Postep() {
 }
 
 void TObliczLokalnieThread::Execute() {
-    Zakonczony = false;
+    najlepsza_.clear();
     if (!szukanie_ || metryka_->Ilosc() < 1)
         throw UserError(QStringLiteral("Brak miast do przeszukania"));
     szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); }, &runningClock());
@@ -42,10 +42,5 @@ void TObliczLokalnieThread::Execute() {
         odwrotna[0] = trasa[0];
         std::reverse_copy(trasa.begin() + 1, trasa.end(), odwrotna.begin() + 1);
     }
-    // Counted again along the route in the metric: whole numbers exactly.
-    const double wPrzod = metryka_->Dlugosc(trasa);
-    const double wstecz = metryka_->Dlugosc(odwrotna);
-    NajlepszaTrasa = wstecz < wPrzod ? std::move(odwrotna) : std::move(trasa);
-    Dlugosc = std::min(wPrzod, wstecz);
-    Zakonczony = true;
+    najlepsza_ = metryka_->Dlugosc(odwrotna) < metryka_->Dlugosc(trasa) ? std::move(odwrotna) : std::move(trasa);
 }

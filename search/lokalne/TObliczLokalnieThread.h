@@ -5,7 +5,6 @@
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "toolkit/core/HoldableThread.h"
 
-#include <atomic>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,16 +33,15 @@ public:
     // progress and its result, standing still while the search is held.
     double CzasPracy() const { return runningClock().seconds(); }
 
-    // Results, valid once Zakonczony is true: the best route (from city 0)
-    // and its length in the metric (exact for the whole kinds).
-    std::vector<int> NajlepszaTrasa;
-    double Dlugosc = 0.0;
-    std::atomic<bool> Zakonczony{false};
+    // The result, once the search has ended without an error: the best
+    // route, from city 0; empty otherwise.
+    const std::vector<int>& NajlepszaTrasa() const { return najlepsza_; }
 
 protected:
     void Execute() override;
 
 private:
+    std::vector<int> najlepsza_;
     std::optional<Metryka> metryka_;
     // Made before the thread starts, so that readers never see it change.
     std::unique_ptr<PrzeszukiwanieLokalne> szukanie_;

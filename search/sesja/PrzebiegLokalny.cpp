@@ -25,7 +25,6 @@ void PrzebiegLokalny::Pokaz(MigawkaSesji& m) {
 
 void PrzebiegLokalny::Wynik(const ZestawMiast& miasta, bool /*przerwany*/, WynikSesji& wynik) {
     wynik.metoda = MetodaSesji::Lokalnie;
-    if (watek_.Zakonczony.load())
-        wynik.najkrotsza = ZmierzTrase(miasta, watek_.NajlepszaTrasa);
+    wynik.najkrotsza = ZmierzTrase(miasta, watek_.NajlepszaTrasa());
     wynik.rundy = watek_.Postep()->Rundy();
 }
