@@ -19,6 +19,28 @@ bool sameKonce(QByteArrayView linia) {
     return true;
 }
 
+// The ids of a TOUR_SECTION line, up to a -1; true once the -1 came.
+bool czytajIds(const CzytnikLinii& linie, QByteArrayView linia, TrasaTour& trasa, std::unordered_set<int>& ids) {
+    PolaLinii pola(linia);
+    QByteArrayView pole;
+    while (pola.Nastepne(pole)) {
+        const long long id = CalkowitaLubBlad(linie, pole);
+        if (id == -1)
+            return true;
+        if (id < 1)
+            linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(Tekst(pole)));
+        if (id > INT_MAX)
+            linie.Blad(QStringLiteral("numer miasta %1 większy niż %2").arg(Tekst(pole)).arg(INT_MAX));
+        if (!ids.insert(int(id)).second)
+            linie.Blad(QStringLiteral("miasto %1 powtórzone").arg(id));
+        if (trasa.Ids.size() >= std::size_t(PlikTsp::MaksLiczbaMiast))
+            linie.Blad(QStringLiteral("więcej niż %1 miast").arg(PlikTsp::MaksLiczbaMiast));
+        trasa.Ids.push_back(int(id));
+        trasa.Linie.push_back(linie.Numer());
+    }
+    return false;
+}
+
 } // namespace
 
 TrasaTour CzytajTraseTour(CzytnikLinii& linie) {
@@ -40,27 +62,10 @@ TrasaTour CzytajTraseTour(CzytnikLinii& linie) {
                     continue;
                 linie.Blad(QStringLiteral("dane poza sekcją"));
             }
-            PolaLinii pola(linia);
-            QByteArrayView pole;
-            while (pola.Nastepne(pole)) {
-                const long long id = CalkowitaLubBlad(linie, pole);
-                if (id == -1) {
-                    zakonczona = true;
-                    break;
-                }
-                if (id < 1)
-                    linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(Tekst(pole)));
-                if (id > INT_MAX)
-                    linie.Blad(QStringLiteral("numer miasta %1 większy niż %2").arg(Tekst(pole)).arg(INT_MAX));
-                if (!ids.insert(int(id)).second)
-                    linie.Blad(QStringLiteral("miasto %1 powtórzone").arg(id));
-                if (trasa.Ids.size() >= std::size_t(PlikTsp::MaksLiczbaMiast))
-                    linie.Blad(QStringLiteral("więcej niż %1 miast").arg(PlikTsp::MaksLiczbaMiast));
-                trasa.Ids.push_back(int(id));
-                trasa.Linie.push_back(linie.Numer());
-            }
-            if (zakonczona)
+            if (czytajIds(linie, linia, trasa, ids)) {
+                zakonczona = true;
                 wSekcji = false;
+            }
             continue;
         }
 

@@ -2,13 +2,16 @@
 
 #include "search/dowod/KolejkaWezlow.h"
 #include "search/dowod/ProgramLiniowy.h"
+#include "search/dowod/PulaCiec.h"
 #include "search/dowod/Rozgalezienie.h"
 #include "search/dowod/WagiKrawedzi.h"
 #include "search/dowod/WycenaKrawedzi.h"
+#include "search/dowod/ZastojCiecia.h"
 #include "toolkit/core/RunningClock.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class GrafWsparcia;
@@ -19,7 +22,8 @@ struct UstawieniaPodzialu {
     // the bound it has (0: none).
     double limitSekund = 0.0;
     UstawieniaRozgalezienia rozgalezienie;
-    // Blossoms by the Gomory-Hu tree as well as from fractional components.
+    // Blossoms by the Gomory-Hu tree too, where the fractional components
+    // give none.
     bool kwiatyDrzewem = true;
 };
 
@@ -42,11 +46,12 @@ struct WynikPodzialu {
 
 // Branch and cut over the LP relaxation of the route problem: degree
 // equations, subtour constraints separated exactly, blossoms; columns priced
-// over all edges; branching on fractional edges, best bound first; edges
-// eliminated by reduced cost against the best route. A route is proven
-// when the safe bound of every open node reaches the best route's weight:
-// rounded up, for whole weights; within TolerancjeDowodu::kDokladnoscKomorek
-// of it, for the window's cells.
+// over all edges; branching on fractional edges, best bound first. At the
+// root, once its LP over all edges is solved, edges are eliminated by
+// reduced cost against the best route: no node below uses them. A route is
+// proven when the safe bound of every open node reaches the best route's
+// weight: rounded up, for whole weights; within
+// TolerancjeDowodu::kDokladnoscKomorek of it, for the window's cells.
 class PodzialIOdciecia {
 public:
     // w must outlive this object; postep may be null.
@@ -60,13 +65,26 @@ public:
 
 private:
     enum class Koniec { Zamkniety, Rozgaleziony, Przerwany, Nierozwiazany };
+    void zacznij(std::vector<int> trasa);
+    bool pominiety(const Wezel& wezel) const;
+    void policzony(const Wezel& wezel);
+    void rozgalez(const Wezel& wezel, int kolumna);
+    WynikPodzialu zakoncz(const std::vector<Wezel>& nierozwiazane);
+
     Koniec przetworz(Wezel& wezel, int& kolumnaRozgalezienia);
+    bool przerwany();
+    std::optional<Koniec> poRozwiazaniu(Wezel& wezel, ZastojCiecia& zastoj, bool& dualnie,
+                                        int& kolumnaRozgalezienia);
+    bool dodajCiecia(const GrafWsparcia& g, bool zastoj);
+    void dodajKolumny(const std::vector<WycenaKrawedzi::Ujemna>& ujemne);
+    Koniec rozwiazanyWezel(Wezel& wezel, const GrafWsparcia& g, long double granicaDualnych,
+                           int& kolumnaRozgalezienia);
+
     void ustawWezel(const Wezel& wezel);
     bool wystarcza(long double granica) const;
     void nowaTrasa(std::vector<int> trasa);
     bool koniecCzasu() const;
     std::vector<Ciecie> separuj(const GrafWsparcia& g);
-    void odlozLuzne();
     void eliminuj(long double granica);
     void pokaz(const GrafWsparcia& g);
     void pokazGranice();
@@ -80,9 +98,10 @@ private:
     WycenaKrawedzi wycena_;
     KolejkaWezlow kolejka_;
     std::vector<int> zmienione_;
-    std::vector<Ciecie> pula_;
-    std::vector<int> wiekLuznych_;
+    PulaCiec pula_;
     std::vector<Krawedz> najlzejsze_;
+    // Pricing adds at most this many columns at a time.
+    std::size_t limitKolumn_;
     // Time spent reading routes off LP solutions: held to a share of the
     // whole.
     double sekundyZaokraglen_ = 0.0;

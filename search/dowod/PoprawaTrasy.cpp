@@ -75,7 +75,7 @@ private:
     }
 
     // The stretch of up to three cities starting at s moves between c and
-    // a neighbour of c, in whichever direction is lighter.
+    // a neighbour of c, either way round: the first move that gains.
     bool orOpt(int s) {
         for (int dlugosc = 1; dlugosc <= 3 && dlugosc + 2 < n_; ++dlugosc) {
             int koniec = s;
@@ -83,19 +83,19 @@ private:
                 koniec = nast(koniec);
             const int p = poprz(s), q = nast(koniec);
             const double usuniete = d(p, s) + d(koniec, q) - d(p, q);
-            for (const int konIec : {s, koniec}) {
-                for (int c : kandydaci_[std::size_t(konIec)]) {
-                    if (usuniete - d(konIec, c) <= kZysk)
+            for (const int kraniec : {s, koniec}) {
+                for (int c : kandydaci_[std::size_t(kraniec)]) {
+                    if (usuniete - d(kraniec, c) <= kZysk)
                         break;
                     if (wOdcinku(c, s, dlugosc))
                         continue;
                     for (const int e : {nast(c), poprz(c)}) {
                         if (wOdcinku(e, s, dlugosc) || (c == p && e == q) || (c == q && e == p))
                             continue;
-                        const int drugi = konIec == s ? koniec : s;
-                        const double zysk = usuniete + d(c, e) - d(c, konIec) - d(e, drugi);
+                        const int drugi = kraniec == s ? koniec : s;
+                        const double zysk = usuniete + d(c, e) - d(c, kraniec) - d(e, drugi);
                         if (zysk > kZysk) {
-                            przenies(s, dlugosc, c, e, konIec);
+                            przenies(s, dlugosc, c, e, kraniec);
                             return true;
                         }
                     }
@@ -110,16 +110,16 @@ private:
     }
 
     // Takes the stretch out and puts it between c and e (neighbours once it
-    // is out), konIec next to c.
-    void przenies(int s, int dlugosc, int c, int e, int konIec) {
+    // is out), kraniec next to c.
+    void przenies(int s, int dlugosc, int c, int e, int kraniec) {
         std::vector<int> odcinek;
         for (int k = 0, v = s; k < dlugosc; ++k, v = nast(v))
             odcinek.push_back(v);
-        if (konIec != s)
+        if (kraniec != s)
             std::reverse(odcinek.begin(), odcinek.end());
         std::vector<int> reszta;
         reszta.reserve(std::size_t(n_));
-        for (int k = 0, v = nast(konIec == s ? odcinek.back() : odcinek.front()); k < n_ - dlugosc; ++k, v = nast(v))
+        for (int k = 0, v = nast(kraniec == s ? odcinek.back() : odcinek.front()); k < n_ - dlugosc; ++k, v = nast(v))
             reszta.push_back(v);
         const std::size_t ic = std::size_t(std::find(reszta.begin(), reszta.end(), c) - reszta.begin());
         const bool ePoC = reszta[(ic + 1) % reszta.size()] == e;

@@ -12,6 +12,6 @@
 // candidates, the edges given (the lightest few at each city, say, and the
 // support of an LP solution: where the relaxation says routes go). Works for
 // the longest route as for the shortest, the weights being negated lengths.
-// Moves are counted in whole weights where weights are whole, so it ends.
+// A move is taken only when it gains more than rounding, so it ends.
 std::vector<int> PoprawTrase(const WagiKrawedzi& w, std::vector<int> trasa, std::span<const Krawedz> kandydaci,
                              std::span<const Krawedz> dodatkowe);

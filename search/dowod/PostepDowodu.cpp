@@ -1,19 +1,7 @@
 #include "search/dowod/PostepDowodu.h"
 
-std::vector<PostepDowodu::PunktGranic> PostepDowodu::Historia() const {
-    std::lock_guard lock(mutex_);
-    return historia_;
-}
-
 void PostepDowodu::zapisz(double sekundy) {
-    std::lock_guard lock(mutex_);
-    if (historia_.size() >= NajwiecejPunktow) {
-        std::size_t j = 0;
-        for (std::size_t i = 0; i < historia_.size(); i += 2)
-            historia_[j++] = historia_[i];
-        historia_.resize(j);
-    }
-    historia_.push_back({sekundy, Granica(), Dlugosc()});
+    historia_.Dodaj({sekundy, Granica(), Dlugosc()});
 }
 
 void PostepDowodu::ZglosGranice(double granica, double sekundy) {

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "search/HistoriaPostepu.h"
 #include "toolkit/core/LatestValue.h"
 
 #include <atomic>
 #include <limits>
-#include <mutex>
 #include <span>
 #include <vector>
 
 // What a running proof shows to another thread without slowing it or racing
 // with it: the bound and the best route's length as atomics, the record of
-// both over time under a mutex (for a chart), and the newest LP solution and
+// both over time (for a chart), and the newest LP solution and
 // best route through triple buffers (one writer, the proof's thread; one
 // reader). Lengths are the route's own, so for the longest route the bound
 // is the upper one: it falls towards the route's length from above.
@@ -41,9 +41,8 @@ public:
     long long Otwarte() const { return otwarte_.load(std::memory_order_relaxed); }
     long long Ciecia() const { return ciecia_.load(std::memory_order_relaxed); }
     bool Udowodniona() const { return udowodniona_.load(std::memory_order_acquire); }
-    // At most about NajwiecejPunktow points: when full, every other one goes.
-    std::vector<PunktGranic> Historia() const;
-    static constexpr std::size_t NajwiecejPunktow = 4096;
+    std::vector<PunktGranic> Historia() const { return historia_.Punkty(); }
+    static constexpr std::size_t NajwiecejPunktow = HistoriaPostepu<PunktGranic>::NajwiecejPunktow;
     // One reader thread only for each of these two.
     bool WezRozwiazanie() { return rozwiazanie_.take(); }
     const RozwiazanieLP& Rozwiazanie() const { return rozwiazanie_.front(); }
@@ -68,8 +67,7 @@ private:
     std::atomic<long long> otwarte_{0};
     std::atomic<long long> ciecia_{0};
     std::atomic<bool> udowodniona_{false};
-    mutable std::mutex mutex_;
-    std::vector<PunktGranic> historia_;
+    HistoriaPostepu<PunktGranic> historia_;
     LatestValue<RozwiazanieLP> rozwiazanie_;
     LatestValue<NajlepszaTrasa> trasa_;
 };

@@ -8,8 +8,7 @@
 
 ProgramLiniowy::ProgramLiniowy(const WagiKrawedzi& w)
     : w_(w), lp_(std::make_unique<ClpSimplex>()), kolumna_(IloscKrawedzi(w.Ilosc()), -1),
-      kolumnyMiasta_(std::size_t(w.Ilosc())), znacznik_(std::size_t(w.Ilosc()), 0),
-      odwiedzona_(std::size_t(w.Ilosc()), 0) {
+      kolumnyMiasta_(std::size_t(w.Ilosc())) {
     lp_->setLogLevel(0);
     lp_->messageHandler()->setLogLevel(0);
     lp_->setOptimizationDirection(1.0);
@@ -145,25 +144,21 @@ ProgramLiniowy::Stan ProgramLiniowy::stan() {
 
 ProgramLiniowy::Stan ProgramLiniowy::RozwiazDualnie() {
     lp_->dual();
-    Stan s = stan();
-    if (s == Stan::Blad) {
-        // Numerical trouble from a warm start: once more from the slacks.
-        lp_->allSlackBasis(true);
-        lp_->dual();
-        s = stan();
-    }
-    return s;
+    return ponowPoBledzie();
 }
 
 ProgramLiniowy::Stan ProgramLiniowy::RozwiazPrymalnie() {
     lp_->primal();
-    Stan s = stan();
-    if (s == Stan::Blad) {
-        lp_->allSlackBasis(true);
-        lp_->dual();
-        s = stan();
-    }
-    return s;
+    return ponowPoBledzie();
+}
+
+// Numerical trouble from a warm start: once more from the slacks.
+ProgramLiniowy::Stan ProgramLiniowy::ponowPoBledzie() {
+    if (const Stan s = stan(); s != Stan::Blad)
+        return s;
+    lp_->allSlackBasis(true);
+    lp_->dual();
+    return stan();
 }
 
 double ProgramLiniowy::Wartosc() const {

@@ -65,6 +65,7 @@ public:
 
 private:
     Stan stan();
+    Stan ponowPoBledzie();
     void wspolczynnikiCiecia(const Ciecie& c, std::vector<int>& kolumny, std::vector<double>& wartosci);
 
     const WagiKrawedzi& w_;
@@ -73,8 +74,8 @@ private:
     std::vector<int> kolumna_;
     std::vector<std::vector<int>> kolumnyMiasta_;
     std::vector<Ciecie> ciecia_;
-    // Scratch for building rows: per city, the sets it is in.
-    std::vector<int> znacznik_;
+    // Scratch for building a cut's row: the pass in which each column was
+    // last looked at.
     std::vector<int> odwiedzona_;
     int przebieg_ = 0;
 };

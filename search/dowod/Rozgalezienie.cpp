@@ -23,7 +23,7 @@ int WybierzRozgalezienie(ProgramLiniowy& lp, const UstawieniaRozgalezienia& usta
     }
     if (kandydaci.empty())
         return -1;
-    // x within 0.1 of each other counts as equally fractional.
+    // x in the same tenth of distance from 1/2 counts as equally fractional.
     std::sort(kandydaci.begin(), kandydaci.end(), [](const Kandydat& p, const Kandydat& q) {
         const int kp = int(p.odPolowy * 10.0), kq = int(q.odPolowy * 10.0);
         return kp < kq || (kp == kq && p.waga > q.waga);

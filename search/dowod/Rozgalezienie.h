@@ -10,11 +10,12 @@ class ProgramLiniowy;
 // too. With kandydaci 1 the first is taken untried. Returns the column, or
 // -1 when no edge is fractional. kandydaciNajdluzszej stands for kandydaci
 // when the LP's weights are the longest route's.
-// The choice decides more than the trials cost where the LP leaves many
-// near-equal routes: 32 edges rather than 8 take a few times fewer nodes on
-// pr76, and the longest routes, where nearly every route is near the
-// longest, need 64 (kroC100's longest: 71 nodes where 32 left it open after
-// 12,000). The shortest routes gain nothing from 64.
+// Where the LP leaves many near-equal routes the choice saves more nodes
+// than its trials cost, so many edges are tried: with 32 pr76 takes a few
+// times fewer nodes than with 8. The longest routes, where nearly every
+// route is near the longest, need 64 (kroC100's longest closes in 71 nodes
+// with 64 and stays open after 12,000 with 32); the shortest gain nothing
+// from 64.
 struct UstawieniaRozgalezienia {
     int kandydaci = 32;
     int kandydaciNajdluzszej = 64;

@@ -22,72 +22,104 @@ void dodaj(std::vector<Ciecie>& wynik, const GrafWsparcia& g, Ciecie c) {
         wynik.push_back(std::move(c));
 }
 
+// The handles of SeparujKwiatyUlamkowe, one component at a time, with marks
+// over all cities that each step leaves cleared.
+class RaczkiUlamkowe {
+public:
+    explicit RaczkiUlamkowe(const GrafWsparcia& g)
+        : g_(g), wRaczce_(std::size_t(g.Ilosc()), 0), ileZebow_(std::size_t(g.Ilosc()), 0),
+          odwiedzona_(std::size_t(g.Ilosc()), 0) {}
+
+    // The component of the fractional edges at s not yet seen; empty when
+    // s was seen or has no fractional edge.
+    std::vector<int> Skladowa(int s) {
+        std::vector<int> raczka;
+        if (odwiedzona_[std::size_t(s)])
+            return raczka;
+        bool maUlamkowa = false;
+        for (int e : g_.Przy(s))
+            maUlamkowa = maUlamkowa || ulamkowa(g_.Krawedzie()[std::size_t(e)].x);
+        if (!maUlamkowa)
+            return raczka;
+        odwiedzona_[std::size_t(s)] = 1;
+        std::vector<int> stos{s};
+        while (!stos.empty()) {
+            const int v = stos.back();
+            stos.pop_back();
+            raczka.push_back(v);
+            for (int e : g_.Przy(v)) {
+                const GrafWsparcia::Krawedz& k = g_.Krawedzie()[std::size_t(e)];
+                const int u = k.a == v ? k.b : k.a;
+                if (ulamkowa(k.x) && !odwiedzona_[std::size_t(u)]) {
+                    odwiedzona_[std::size_t(u)] = 1;
+                    stos.push_back(u);
+                }
+            }
+        }
+        return raczka;
+    }
+
+    // Teeth are edges at 1 out of the handle. A city outside held by two
+    // of them joins the handle, taking both teeth in.
+    void Dolacz(std::vector<int>& raczka) {
+        for (bool zmiana = true; zmiana;) {
+            oznacz(raczka, 1);
+            std::vector<int> dotkniete, nowe;
+            for (int v : raczka)
+                for (int e : g_.Przy(v)) {
+                    const GrafWsparcia::Krawedz& k = g_.Krawedzie()[std::size_t(e)];
+                    const int u = k.a == v ? k.b : k.a;
+                    if (wRaczce_[std::size_t(u)] || k.x < 1.0 - kCalkowite)
+                        continue;
+                    dotkniete.push_back(u);
+                    if (++ileZebow_[std::size_t(u)] == 2)
+                        nowe.push_back(u);
+                }
+            for (int u : dotkniete)
+                ileZebow_[std::size_t(u)] = 0;
+            oznacz(raczka, 0);
+            zmiana = !nowe.empty();
+            raczka.insert(raczka.end(), nowe.begin(), nowe.end());
+        }
+    }
+
+    std::vector<Krawedz> Zeby(const std::vector<int>& raczka) {
+        oznacz(raczka, 1);
+        std::vector<Krawedz> zeby;
+        for (int v : raczka)
+            for (int e : g_.Przy(v)) {
+                const GrafWsparcia::Krawedz& k = g_.Krawedzie()[std::size_t(e)];
+                if (wRaczce_[std::size_t(k.a)] != wRaczce_[std::size_t(k.b)] && k.x >= 1.0 - kCalkowite)
+                    zeby.emplace_back(k.a, k.b);
+            }
+        oznacz(raczka, 0);
+        return zeby;
+    }
+
+private:
+    void oznacz(const std::vector<int>& raczka, char znak) {
+        for (int v : raczka)
+            wRaczce_[std::size_t(v)] = znak;
+    }
+
+    const GrafWsparcia& g_;
+    std::vector<char> wRaczce_;
+    std::vector<int> ileZebow_;
+    std::vector<char> odwiedzona_;
+};
+
 } // namespace
 
 std::vector<Ciecie> SeparujKwiatyUlamkowe(const GrafWsparcia& g) {
     const int n = g.Ilosc();
     std::vector<Ciecie> wynik;
-    std::vector<char> wRaczce(std::size_t(n), 0);
-    std::vector<int> stos, ileZebow(std::size_t(n), 0);
-    std::vector<char> odwiedzona(std::size_t(n), 0);
+    RaczkiUlamkowe raczki(g);
     for (int s = 0; s < n; ++s) {
-        if (odwiedzona[std::size_t(s)])
+        std::vector<int> raczka = raczki.Skladowa(s);
+        if (raczka.empty())
             continue;
-        bool maUlamkowa = false;
-        for (int e : g.Przy(s))
-            maUlamkowa = maUlamkowa || ulamkowa(g.Krawedzie()[std::size_t(e)].x);
-        if (!maUlamkowa)
-            continue;
-        std::vector<int> raczka;
-        odwiedzona[std::size_t(s)] = 1;
-        stos.push_back(s);
-        while (!stos.empty()) {
-            const int v = stos.back();
-            stos.pop_back();
-            raczka.push_back(v);
-            for (int e : g.Przy(v)) {
-                const GrafWsparcia::Krawedz& k = g.Krawedzie()[std::size_t(e)];
-                const int u = k.a == v ? k.b : k.a;
-                if (ulamkowa(k.x) && !odwiedzona[std::size_t(u)]) {
-                    odwiedzona[std::size_t(u)] = 1;
-                    stos.push_back(u);
-                }
-            }
-        }
-        // Teeth: edges at 1 out of the handle. A city outside held by two
-        // of them joins the handle, taking both teeth in.
-        for (bool zmiana = true; zmiana;) {
-            for (int v : raczka)
-                wRaczce[std::size_t(v)] = 1;
-            std::vector<int> dotkniete, nowe;
-            for (int v : raczka)
-                for (int e : g.Przy(v)) {
-                    const GrafWsparcia::Krawedz& k = g.Krawedzie()[std::size_t(e)];
-                    const int u = k.a == v ? k.b : k.a;
-                    if (wRaczce[std::size_t(u)] || k.x < 1.0 - kCalkowite)
-                        continue;
-                    dotkniete.push_back(u);
-                    if (++ileZebow[std::size_t(u)] == 2)
-                        nowe.push_back(u);
-                }
-            for (int u : dotkniete)
-                ileZebow[std::size_t(u)] = 0;
-            for (int v : raczka)
-                wRaczce[std::size_t(v)] = 0;
-            zmiana = !nowe.empty();
-            raczka.insert(raczka.end(), nowe.begin(), nowe.end());
-        }
-        for (int v : raczka)
-            wRaczce[std::size_t(v)] = 1;
-        std::vector<Krawedz> zeby;
-        for (int v : raczka)
-            for (int e : g.Przy(v)) {
-                const GrafWsparcia::Krawedz& k = g.Krawedzie()[std::size_t(e)];
-                if (wRaczce[std::size_t(k.a)] != wRaczce[std::size_t(k.b)] && k.x >= 1.0 - kCalkowite)
-                    zeby.emplace_back(k.a, k.b);
-            }
-        for (int v : raczka)
-            wRaczce[std::size_t(v)] = 0;
+        raczki.Dolacz(raczka);
+        std::vector<Krawedz> zeby = raczki.Zeby(raczka);
         if (zeby.size() % 2 == 1 && raczka.size() >= 2 && int(raczka.size()) < n)
             dodaj(wynik, g, Ciecie::Kwiat(std::move(raczka), std::move(zeby), n));
     }

@@ -15,6 +15,7 @@
 // SeparujKwiatyDrzewem: Letchford, Reinelt and Theis's odd-cut heuristic.
 // With weights min(x, 1 - x) each cut of the Gomory-Hu tree is a handle H,
 // its edges at x > 1/2 the teeth F, the parity mended by the cheapest edge
-// in or out of F; the left side less the right equals the cut's weight.
+// in or out of F; the left side less the right is the cut's weight (with
+// the mending's cost) less 1, so cuts below 1 give violated blossoms.
 std::vector<Ciecie> SeparujKwiatyUlamkowe(const GrafWsparcia& g);
 std::vector<Ciecie> SeparujKwiatyDrzewem(const GrafWsparcia& g);

@@ -1,18 +1,22 @@
 #pragma once
 
-// The tolerances of the branch and cut, each with its reason. None of them
-// decides a proof: every bound is recomputed from the LP's duals over all
-// edges in long double, less a margin for that computation's own rounding
-// (WycenaKrawedzi), and is valid whatever the duals are. The LP's tolerances
-// only steer which cuts, columns and branches are taken.
+// The tolerances of the branch and cut, each with its reason. In the whole
+// metrics none of them decides a proof: every bound is recomputed from the
+// LP's duals over all edges in long double, less a margin for that
+// computation's own rounding (WycenaKrawedzi), and is valid whatever the
+// duals are; it proves a route once it is above the route's weight less 1.
+// In the window's single-precision cells a proof is to within
+// kDokladnoscKomorek, a millionth of the route's length. The LP's
+// tolerances only steer which cuts, columns and branches are taken.
 namespace TolerancjeDowodu {
 
 // Below this an edge is out of the support graph: Clp keeps primal values
 // to 1e-7, so smaller ones are noise of the last pivot.
 inline constexpr double kZeroX = 1e-6;
 
-// x this close to 0 or 1 counts as whole when a branching edge is picked or
-// the LP's solution is read as a route (a route is measured again in whole
+// x this close to 0 or 1 counts as whole: when a branching edge is picked,
+// when edges at 1 are shrunk or taken as a blossom's teeth, and when the
+// LP's solution is read as a route (a route is measured again in whole
 // edges before it counts).
 inline constexpr double kCalkowite = 1e-6;
 
@@ -24,16 +28,6 @@ inline constexpr double kNaruszenie = 1e-3;
 // tolerance is 1e-7, and columns priced at its noise make the LP cycle
 // between adding them and finding them useless.
 inline constexpr double kUjemnyKoszt = 1e-6;
-
-// Cutting at a node stops when kRundyZastoju rounds together raised the LP
-// value by less than kWzrostZastoju of it, or by less than kWzrostLuki of
-// the gap to the best route, whichever is less: later rounds still find
-// cuts, but they barely move the bound and branching is cheaper then.
-// Where the gap is a few units in a value of hundreds of thousands (the
-// longest routes), the gap decides.
-inline constexpr double kWzrostZastoju = 1e-5;
-inline constexpr double kWzrostLuki = 0.01;
-inline constexpr int kRundyZastoju = 3;
 
 // The margin for the rounding of the bound's own sums, relative to the sum
 // of the magnitudes of everything summed. long double has a 64-bit

@@ -21,57 +21,94 @@ struct WycenaKrawedzi::Krok {
     long double blad;
 };
 
-// Every pair once. The duals become node potentials: pi_v is the degree
-// row's dual plus the duals of the cuts with a set holding v; a pair inside
-// such a set gets 2y back (it does not cross the set), and an edge of F gets
-// 2y back (its coefficient is -2). Both corrections are >= 0, so
-// w_e - pi_a - pi_b is a lower estimate of rc_e, and pairs where that is
-// >= 0 need no more work. Returns sum y_r b_r less the margin's base: the
-// caller adds the edges' terms and subtracts the margin.
-template <class Dla>
-long double WycenaKrawedzi::przejdz(std::span<const double> dualne, bool zWagami, Dla&& dla) {
-    const WagiKrawedzi& w = lp_.Wagi();
-    const int n = w.Ilosc();
-    const std::vector<Ciecie>& ciecia = lp_.Ciecia();
-    std::vector<long double> pi(std::size_t(n), 0.0L), modul(std::size_t(n), 0.0L);
-    // The sets each city is in, with their duals, in increasing set number.
-    std::vector<std::vector<std::pair<int, long double>>> zbiory(static_cast<std::size_t>(n));
+// The duals as node potentials: pi_v is the degree row's dual plus the
+// duals of the cuts with a set holding v. A pair inside such a set gets 2y
+// back (it does not cross the set), and an edge of F gets 2y back (its
+// coefficient is -2): the sets each city is in, in increasing set number,
+// and the edges of F, with their duals, give those corrections. modul sums
+// the magnitudes that pi adds, for the rounding margin; stala is
+// sum y_r b_r.
+struct WycenaKrawedzi::Potencjaly {
+    std::vector<long double> pi, modul;
+    std::vector<std::vector<std::pair<int, long double>>> zbiory;
     std::unordered_map<std::size_t, long double> zKrawedzi;
     long double stala = 0.0L, modulStalej = 0.0L;
+
+    // What the corrections give back to the pair (a, b): both are >= 0.
+    long double Poprawka(int a, int b, std::size_t indeks) const {
+        long double poprawka = 0.0L;
+        const auto& zbioryA = zbiory[std::size_t(a)];
+        const auto& zbioryB = zbiory[std::size_t(b)];
+        for (std::size_t i = 0, j = 0; i < zbioryA.size() && j < zbioryB.size();) {
+            if (zbioryA[i].first < zbioryB[j].first)
+                ++i;
+            else if (zbioryA[i].first > zbioryB[j].first)
+                ++j;
+            else {
+                poprawka += 2.0L * zbioryA[i].second;
+                ++i;
+                ++j;
+            }
+        }
+        if (!zKrawedzi.empty())
+            if (const auto f = zKrawedzi.find(indeks); f != zKrawedzi.end())
+                poprawka += f->second;
+        return poprawka;
+    }
+};
+
+WycenaKrawedzi::Potencjaly WycenaKrawedzi::potencjaly(std::span<const double> dualne) const {
+    const int n = lp_.Wagi().Ilosc();
+    const std::vector<Ciecie>& ciecia = lp_.Ciecia();
+    Potencjaly p;
+    p.pi.assign(std::size_t(n), 0.0L);
+    p.modul.assign(std::size_t(n), 0.0L);
+    p.zbiory.resize(std::size_t(n));
     for (int v = 0; v < n; ++v) {
         const long double y = dualne[std::size_t(v)];
-        pi[std::size_t(v)] += y;
-        modul[std::size_t(v)] += std::fabs(y);
-        stala += 2.0L * y;
-        modulStalej += 2.0L * std::fabs(y);
+        p.pi[std::size_t(v)] += y;
+        p.modul[std::size_t(v)] += std::fabs(y);
+        p.stala += 2.0L * y;
+        p.modulStalej += 2.0L * std::fabs(y);
     }
     int numerZbioru = 0;
     for (std::size_t c = 0; c < ciecia.size(); ++c) {
         const long double y = std::max(0.0, dualne[std::size_t(n) + c]);
         if (y == 0.0L)
             continue;
-        stala += y * ciecia[c].prawa;
-        modulStalej += y * std::abs(ciecia[c].prawa);
+        p.stala += y * ciecia[c].prawa;
+        p.modulStalej += y * std::abs(ciecia[c].prawa);
         for (const std::vector<int>& s : ciecia[c].zbiory) {
             for (int v : s) {
-                pi[std::size_t(v)] += y;
-                modul[std::size_t(v)] += y;
-                zbiory[std::size_t(v)].emplace_back(numerZbioru, y);
+                p.pi[std::size_t(v)] += y;
+                p.modul[std::size_t(v)] += y;
+                p.zbiory[std::size_t(v)].emplace_back(numerZbioru, y);
             }
             ++numerZbioru;
         }
         for (const Krawedz& k : ciecia[c].zeby)
-            zKrawedzi[k.Indeks()] += 2.0L * y;
+            p.zKrawedzi[k.Indeks()] += 2.0L * y;
     }
-    long double sumaModulow = modulStalej;
+    return p;
+}
+
+// Every pair once. The corrections being >= 0, w_e - pi_a - pi_b is a
+// lower estimate of rc_e, and pairs where that is >= 0 need no more work.
+// Returns sum y_r b_r less the margin's base: the caller adds the edges'
+// terms and subtracts the margin.
+template <class Dla>
+long double WycenaKrawedzi::przejdz(std::span<const double> dualne, bool zWagami, Dla&& dla) {
+    const WagiKrawedzi& w = lp_.Wagi();
+    const int n = w.Ilosc();
+    const Potencjaly p = potencjaly(dualne);
+    long double sumaModulow = p.modulStalej;
     for (int v = 0; v < n; ++v)
-        sumaModulow += (n - 1) * modul[std::size_t(v)];
+        sumaModulow += (n - 1) * p.modul[std::size_t(v)];
     if (zWagami)
         sumaModulow += w.SumaModulow();
 
     for (int a = 1; a < n; ++a) {
         const double* wiersz = w.Wiersz(a);
-        const auto& zbioryA = zbiory[std::size_t(a)];
         for (int b = 0; b < a; ++b) {
             const Krawedz k(a, b);
             const std::size_t indeks = k.Indeks();
@@ -81,33 +118,18 @@ long double WycenaKrawedzi::przejdz(std::span<const double> dualne, bool zWagami
             const double dolna = kolumna >= 0 ? lp_.Dolna(kolumna) : 0.0;
             const double gorna = kolumna >= 0 ? lp_.Gorna(kolumna) : 1.0;
             const long double waga = zWagami ? (long double)wiersz[b] : 0.0L;
-            const long double rc0 = waga - pi[std::size_t(a)] - pi[std::size_t(b)];
-            const long double modulRc0 = std::fabs(waga) + modul[std::size_t(a)] + modul[std::size_t(b)];
+            const long double rc0 = waga - p.pi[std::size_t(a)] - p.pi[std::size_t(b)];
+            const long double modulRc0 = std::fabs(waga) + p.modul[std::size_t(a)] + p.modul[std::size_t(b)];
             if (rc0 >= 0.0L && dolna == 0.0) {
                 dla(Krok{k, rc0, false, dolna, gorna, kolumna, kZapasWzgledny * modulRc0});
                 continue;
             }
-            long double poprawka = 0.0L;
-            const auto& zbioryB = zbiory[std::size_t(b)];
-            for (std::size_t i = 0, j = 0; i < zbioryA.size() && j < zbioryB.size();) {
-                if (zbioryA[i].first < zbioryB[j].first)
-                    ++i;
-                else if (zbioryA[i].first > zbioryB[j].first)
-                    ++j;
-                else {
-                    poprawka += 2.0L * zbioryA[i].second;
-                    ++i;
-                    ++j;
-                }
-            }
-            if (!zKrawedzi.empty())
-                if (const auto f = zKrawedzi.find(indeks); f != zKrawedzi.end())
-                    poprawka += f->second;
+            const long double poprawka = p.Poprawka(a, b, indeks);
             sumaModulow += poprawka;
             dla(Krok{k, rc0 + poprawka, true, dolna, gorna, kolumna, kZapasWzgledny * (modulRc0 + poprawka)});
         }
     }
-    return stala - kZapasWzgledny * sumaModulow;
+    return p.stala - kZapasWzgledny * sumaModulow;
 }
 
 WycenaKrawedzi::WycenaKrawedzi(const ProgramLiniowy& lp, const std::vector<std::uint8_t>& wyeliminowana)
@@ -126,7 +148,6 @@ WycenaKrawedzi::Wynik WycenaKrawedzi::Wycen(std::span<const double> dualne, bool
             wynik.ujemne.push_back({double(k.rc), k.k});
     });
     wynik.granica = stala + suma - kZapasWzgledny * modulSumy;
-    wynik.iluUjemnych = wynik.ujemne.size();
     const auto mniejszy = [](const Ujemna& x, const Ujemna& y) { return x.koszt < y.koszt; };
     if (wynik.ujemne.size() > limit) {
         std::nth_element(wynik.ujemne.begin(), wynik.ujemne.begin() + std::ptrdiff_t(limit), wynik.ujemne.end(), mniejszy);

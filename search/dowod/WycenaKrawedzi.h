@@ -40,10 +40,8 @@ public:
     struct Wynik {
         long double granica = 0.0L;
         // Edges outside the LP with reduced cost below -kUjemnyKoszt, most
-        // negative first, at most the limit asked for; and how many there
-        // were in all.
+        // negative first, at most the limit asked for.
         std::vector<Ujemna> ujemne;
-        std::size_t iluUjemnych = 0;
     };
     Wynik Wycen(std::span<const double> dualne, bool zWagami, std::size_t limit);
 
@@ -63,6 +61,8 @@ public:
 
 private:
     struct Krok;
+    struct Potencjaly;
+    Potencjaly potencjaly(std::span<const double> dualne) const;
     template <class Dla>
     long double przejdz(std::span<const double> dualne, bool zWagami, Dla&& dla);
 

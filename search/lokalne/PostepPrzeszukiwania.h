@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/HistoriaPostepu.h"
 #include "toolkit/core/LatestValue.h"
 
 #include <atomic>
@@ -32,9 +33,8 @@ public:
     // since the last call. One reader thread only.
     bool WezTrase() { return trasa_.take(); }
     const NajlepszaTrasa& Trasa() const { return trasa_.front(); }
-    // At most about NajwiecejPunktow points: when full, every other point goes.
-    std::vector<PunktZbieznosci> Zbieznosc() const;
-    static constexpr std::size_t NajwiecejPunktow = 4096;
+    std::vector<PunktZbieznosci> Zbieznosc() const { return zbieznosc_.Punkty(); }
+    static constexpr std::size_t NajwiecejPunktow = HistoriaPostepu<PunktZbieznosci>::NajwiecejPunktow;
 
     // Search side.
     void DodajRundy(long long ile) { rundy_.fetch_add(ile, std::memory_order_relaxed); }
@@ -46,6 +46,7 @@ private:
     std::atomic<long long> rundy_{0};
     std::atomic<double> najlepsza_{std::numeric_limits<double>::infinity()};
     LatestValue<NajlepszaTrasa> trasa_;
-    mutable std::mutex mutex_;
-    std::vector<PunktZbieznosci> zbieznosc_;
+    // The writers' turns.
+    std::mutex mutex_;
+    HistoriaPostepu<PunktZbieznosci> zbieznosc_;
 };

@@ -2,32 +2,19 @@
 // again, asked to finish; its progress read from the owner's thread.
 
 #include "search/dowod/TDowodThread.h"
+#include "tests/search/dowod/WsparcieTestowe.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
-namespace {
-
-Metryka wPlaszczyznie(int n, std::uint32_t ziarno) {
-    std::mt19937 los(ziarno);
-    std::uniform_int_distribution<int> w(0, 10000);
-    std::vector<double> x, y;
-    for (int i = 0; i < n; ++i) {
-        x.push_back(w(los));
-        y.push_back(w(los));
-    }
-    return Metryka::Wspolrzedne(RodzajMetryki::Euc2d, x, y);
-}
-
-} // namespace
+using dowod_test::wPlaszczyznie;
 
 TEST(TDowodThread, ReleasedItProvesBothRoutesAndItsProgressEndsAtTheProof) {
     TDowodThread watek;
-    watek.UstawMiasta(wPlaszczyznie(30, 5));
+    watek.UstawMiasta(wPlaszczyznie(30, 5, 10000));
     watek.Ustawienia.rundy = 100;
     watek.release();
     watek.waitForEnd();
@@ -63,7 +50,7 @@ TEST(TDowodThread, ReleasedItProvesBothRoutesAndItsProgressEndsAtTheProof) {
 TEST(TDowodThread, HeldItStopsAtAGateAndAFinishRequestEndsItWithItsBestRouteAndBound) {
     TDowodThread watek;
     // The longest route of 120 cities: a proof of minutes at least.
-    watek.UstawMiasta(wPlaszczyznie(120, 6));
+    watek.UstawMiasta(wPlaszczyznie(120, 6, 10000));
     watek.Najkrotsza = false;
     watek.Ustawienia.rundy = 200;
     watek.release();

@@ -1,8 +1,9 @@
 #pragma once
 
 // Support graphs of small LP solutions and every route of a few cities,
-// for checking separations by brute force.
+// for checking separations by brute force; cities for the proofs.
 
+#include "search/Metryka.h"
 #include "search/dowod/Ciecie.h"
 #include "search/dowod/GrafWsparcia.h"
 
@@ -13,6 +14,18 @@
 #include <vector>
 
 namespace dowod_test {
+
+// n cities at whole coordinates in [0, bok] x [0, bok], EUC_2D.
+inline Metryka wPlaszczyznie(int n, std::uint32_t ziarno, int bok) {
+    std::mt19937 los(ziarno);
+    std::uniform_int_distribution<int> w(0, bok);
+    std::vector<double> x, y;
+    for (int i = 0; i < n; ++i) {
+        x.push_back(w(los));
+        y.push_back(w(los));
+    }
+    return Metryka::Wspolrzedne(RodzajMetryki::Euc2d, x, y);
+}
 
 // A 2-factor on n cities: a random order cut into cycles of 3 or more.
 inline std::vector<Krawedz> losowyCzynnik(int n, std::mt19937& los) {
