@@ -1,6 +1,7 @@
 #include "search/lokalne/PodzialTrasy.h"
 
 #include "search/Pomocnik.h"
+#include "search/ZOdlegloscia.h"
 #include "search/lokalne/KolejkaAktywnych.h"
 #include "search/lokalne/OknoTrasy.h"
 #include "search/lokalne/RundaLokalna.h"
@@ -98,32 +99,34 @@ std::vector<int> SzukajPodzialem(const KontekstLokalny& k, const std::vector<int
         [&](int w) {
             Watek& s = stan[std::size_t(w)];
             try {
-                while (!koniec) {
-                    s.okno.Fragment(s.poczatek, s.dlugosc, wlasciciel, std::uint8_t(w));
-                    for (int r = 0; r < s.dlugosc; ++r) {
-                        const int c = trasa.Miasto((s.poczatek + r) % n);
-                        if (doSprawdzenia[std::size_t(c)]) {
-                            doSprawdzenia[std::size_t(c)] = 0;
-                            s.kolejka.Dodaj(c);
+                ZOdlegloscia(k.d, [&](const auto& d) {
+                    while (!koniec) {
+                        s.okno.Fragment(s.poczatek, s.dlugosc, wlasciciel, std::uint8_t(w));
+                        for (int r = 0; r < s.dlugosc; ++r) {
+                            const int c = trasa.Miasto((s.poczatek + r) % n);
+                            if (doSprawdzenia[std::size_t(c)]) {
+                                doSprawdzenia[std::size_t(c)] = 0;
+                                s.kolejka.Dodaj(c);
+                            }
                         }
+                        bool przerwane = false;
+                        ZejscieBezDziennika(k, d, s.okno, s.kolejka, przerwane);
+                        long long r = 0;
+                        while (!przerwane && r < s.przydzial && !k.warunek()) {
+                            if (epokiCzasem && k.warunek.Sekundy() >= koniecEpoki)
+                                break;
+                            double zmiana = 0.0;
+                            if (RundaLokalna(k, d, s.okno, s.kolejka, s.los, zmiana) != WynikRundy::Zrobiona)
+                                break;
+                            ++r;
+                            k.postep.DodajRundy(1);
+                        }
+                        while (!s.kolejka.Pusta())
+                            doSprawdzenia[std::size_t(s.kolejka.Wez())] = 1;
+                        s.rundy = r;
+                        bariera.arrive_and_wait();
                     }
-                    bool przerwane = false;
-                    ZejscieBezDziennika(k, s.okno, s.kolejka, przerwane);
-                    long long r = 0;
-                    while (!przerwane && r < s.przydzial && !k.warunek()) {
-                        if (epokiCzasem && k.warunek.Sekundy() >= koniecEpoki)
-                            break;
-                        double zmiana = 0.0;
-                        if (RundaLokalna(k, s.okno, s.kolejka, s.los, zmiana) != WynikRundy::Zrobiona)
-                            break;
-                        ++r;
-                        k.postep.DodajRundy(1);
-                    }
-                    while (!s.kolejka.Pusta())
-                        doSprawdzenia[std::size_t(s.kolejka.Wez())] = 1;
-                    s.rundy = r;
-                    bariera.arrive_and_wait();
-                }
+                });
             } catch (...) {
                 // The others stop at once, and pass the barrier without this
                 // thread from now on.
@@ -142,6 +145,6 @@ std::vector<int> SzukajPodzialem(const KontekstLokalny& k, const std::vector<int
         if (doSprawdzenia[std::size_t(c)])
             kolejka.Dodaj(c);
     bool przerwane = false;
-    ZejscieBezDziennika(k, cala, kolejka, przerwane);
+    ZOdlegloscia(k.d, [&](const auto& d) { ZejscieBezDziennika(k, d, cala, kolejka, przerwane); });
     return trasa.Kolejnosc();
 }
