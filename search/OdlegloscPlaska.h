@@ -11,23 +11,29 @@
 // kind per call. Metryka measures with the same functions, so the figures
 // are the same to the bit whichever way a search asks.
 struct WzorKomorek {
-    static double Odleglosc(double dx, double dy) { return OdlegloscKomorek(dx, dy); }
+    [[gnu::always_inline]] static double Odleglosc(double dx, double dy) {
+        return OdlegloscKomorek(dx, dy);
+    }
 };
 
 // TSPLIB's EUC_2D: to the nearest whole number.
 struct WzorEuc2d {
-    static double Odleglosc(double dx, double dy) { return std::floor(std::sqrt(dx * dx + dy * dy) + 0.5); }
+    [[gnu::always_inline]] static double Odleglosc(double dx, double dy) {
+        return std::floor(std::sqrt(dx * dx + dy * dy) + 0.5);
+    }
 };
 
 // TSPLIB's CEIL_2D: up to a whole number.
 struct WzorCeil2d {
-    static double Odleglosc(double dx, double dy) { return std::ceil(std::sqrt(dx * dx + dy * dy)); }
+    [[gnu::always_inline]] static double Odleglosc(double dx, double dy) {
+        return std::ceil(std::sqrt(dx * dx + dy * dy));
+    }
 };
 
 // TSPLIB's pseudo-Euclidean ATT: nearest whole number, then one up when
 // that fell below.
 struct WzorAtt {
-    static double Odleglosc(double dx, double dy) {
+    [[gnu::always_inline]] static double Odleglosc(double dx, double dy) {
         const double r = std::sqrt((dx * dx + dy * dy) / 10.0);
         const double t = std::floor(r + 0.5);
         return t < r ? t + 1.0 : t;
@@ -41,7 +47,9 @@ class OdlegloscPlaska {
 public:
     OdlegloscPlaska(const double* x, const double* y) : x_(x), y_(y) {}
 
-    double operator()(int a, int b) const {
+    // Inline even where a search's loop has grown past the compiler's own
+    // limits: the call would cost as much as the distance.
+    [[gnu::always_inline]] double operator()(int a, int b) const {
         const std::size_t i = std::size_t(a);
         const std::size_t j = std::size_t(b);
         return Wzor::Odleglosc(x_[i] - x_[j], y_[i] - y_[j]);
