@@ -32,7 +32,8 @@ public:
                  std::array<int, 2> szerokosc, int sasiedziDalej = 0)
         : d_(d), sasiedzi_(sasiedzi), okno_(okno), kroki_(std::clamp(kroki, 0, NajwiecejKrokow)),
           sasiedziDalej_(sasiedziDalej),
-          szerokosc_{std::clamp(szerokosc[0], 1, NajwiekszaSzerokosc), std::clamp(szerokosc[1], 1, NajwiekszaSzerokosc)} {}
+          szerokosc_{std::clamp(szerokosc[0], 1, NajwiekszaSzerokosc),
+                     std::clamp(szerokosc[1], 1, NajwiekszaSzerokosc)} {}
 
     // Makes the best single move around t1 if it gains more than ruch (a
     // move the caller found, or none), ruch itself otherwise, and failing
@@ -48,7 +49,9 @@ public:
                 continue;
             Ciagi& c = ciagi[std::size_t(k)];
             KrokTrzyOpt(d_, sasiedzi_, okno_, t1, t2[std::size_t(k)], 0.0, ruch, [](int, int, bool) { return true; },
-                        [&](double g, int t6, const Kroki& kroki, int ile) { c.Dodaj(g, t6, kroki, ile, szerokosc_[0]); });
+                        [&](double g, int t6, const Kroki& kroki, int ile) {
+                            c.Dodaj(g, t6, kroki, ile, szerokosc_[0]);
+                        });
         }
         if (ruch.Znaleziony()) {
             ruch.Wykonaj(okno_);
