@@ -171,12 +171,10 @@ void GrafKandydatow::wGore(std::size_t k, WpisKopca wpis) {
         const std::size_t r = (k - 1) / 2;
         if (kopiec_[r].klucz <= wpis.klucz)
             break;
-        kopiec_[k] = kopiec_[r];
-        miejsce_[std::size_t(kopiec_[k].miasto)] = int(k);
+        umiesc(k, kopiec_[r]);
         k = r;
     }
-    kopiec_[k] = wpis;
-    miejsce_[std::size_t(wpis.miasto)] = int(k);
+    umiesc(k, wpis);
 }
 
 void GrafKandydatow::wDol(std::size_t k, WpisKopca wpis) {
@@ -189,10 +187,8 @@ void GrafKandydatow::wDol(std::size_t k, WpisKopca wpis) {
             ++m;
         if (kopiec_[m].klucz >= wpis.klucz)
             break;
-        kopiec_[k] = kopiec_[m];
-        miejsce_[std::size_t(kopiec_[k].miasto)] = int(k);
+        umiesc(k, kopiec_[m]);
         k = m;
     }
-    kopiec_[k] = wpis;
-    miejsce_[std::size_t(wpis.miasto)] = int(k);
+    umiesc(k, wpis);
 }

@@ -44,6 +44,10 @@ private:
     double prim(std::span<const double> kary, JednoDrzewo& drzewo);
     void wGore(std::size_t k, WpisKopca wpis);
     void wDol(std::size_t k, WpisKopca wpis);
+    void umiesc(std::size_t k, WpisKopca wpis) {
+        kopiec_[k] = wpis;
+        miejsce_[std::size_t(wpis.miasto)] = int(k);
+    }
 
     std::vector<std::size_t> poczatki_{0};
     std::vector<int> sasiad_;
