@@ -1,6 +1,7 @@
 #pragma once
 
-#include "search/OdlegloscKomorek.h"
+#include "search/OdlegloscJawna.h"
+#include "search/OdlegloscPlaska.h"
 #include "search/Punkt.h"
 
 #include <cmath>
@@ -19,7 +20,8 @@ enum class RodzajMetryki { Komorki, Euc2d, Ceil2d, Att, Geo, Jawna };
 // The one distance function of two cities that every search measures with:
 // cities are 0..Ilosc()-1, distances symmetric, 0 from a city to itself.
 // The call is a switch over the kind, with nothing allocated and nothing
-// virtual, cheap enough for the innermost loop of a search.
+// virtual; a search's innermost loop measures with the kind's own type
+// instead (ZOdlegloscia), chosen once.
 class Metryka {
 public:
     // Cities in grid cells: x = column, y = row.
@@ -32,26 +34,19 @@ public:
     static Metryka Jawna(int n, std::vector<std::int32_t> wagiPodPrzekatna);
 
     double operator()(int a, int b) const {
-        const std::size_t i = std::size_t(a);
-        const std::size_t j = std::size_t(b);
         switch (rodzaj_) {
         case RodzajMetryki::Komorki:
-            return OdlegloscKomorek(x_[i] - x_[j], y_[i] - y_[j]);
+            return OdlegloscPlaska<WzorKomorek>(x_.data(), y_.data())(a, b);
         case RodzajMetryki::Euc2d:
-            return std::floor(std::sqrt(kwadrat(i, j)) + 0.5);
+            return OdlegloscPlaska<WzorEuc2d>(x_.data(), y_.data())(a, b);
         case RodzajMetryki::Ceil2d:
-            return std::ceil(std::sqrt(kwadrat(i, j)));
-        case RodzajMetryki::Att: {
-            const double r = std::sqrt(kwadrat(i, j) / 10.0);
-            const double t = std::floor(r + 0.5);
-            return t < r ? t + 1.0 : t;
-        }
+            return OdlegloscPlaska<WzorCeil2d>(x_.data(), y_.data())(a, b);
+        case RodzajMetryki::Att:
+            return OdlegloscPlaska<WzorAtt>(x_.data(), y_.data())(a, b);
         case RodzajMetryki::Geo:
-            return i == j ? 0.0 : geo(i, j);
+            return a == b ? 0.0 : geo(std::size_t(a), std::size_t(b));
         case RodzajMetryki::Jawna:
-            if (i == j)
-                return 0.0;
-            return i > j ? double(wagi_[i * (i - 1) / 2 + j]) : double(wagi_[j * (j - 1) / 2 + i]);
+            return OdlegloscJawna(wagi_.data())(a, b);
         }
         return 0.0;
     }
@@ -78,11 +73,6 @@ public:
 private:
     Metryka(RodzajMetryki rodzaj, int n) : rodzaj_(rodzaj), n_(n) {}
 
-    double kwadrat(std::size_t i, std::size_t j) const {
-        const double dx = x_[i] - x_[j];
-        const double dy = y_[i] - y_[j];
-        return dx * dx + dy * dy;
-    }
     double geo(std::size_t i, std::size_t j) const;
     double geoTsplib(std::size_t i, std::size_t j) const;
 

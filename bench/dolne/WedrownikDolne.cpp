@@ -2,7 +2,10 @@
 // optimum, the shortfall in per cent and the time; then the mean shortfall
 // per size class.
 
+#include "bench/ArgumentyBench.h"
+#include "bench/KlasyRozmiaru.h"
 #include "bench/OptimaTsplib.h"
+#include "bench/ZegaryBench.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "storage/PlikZestawu.h"
@@ -11,9 +14,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -24,19 +25,10 @@
 
 namespace {
 
-using Zegar = std::chrono::steady_clock;
-
-double sekundyOd(Zegar::time_point t0) {
-    return std::chrono::duration<double>(Zegar::now() - t0).count();
-}
-
 // A tenth of the local search's default time for the size class.
 double domyslnyCzas(int n) {
-    if (n <= 1002)
-        return 1.0;
-    if (n <= 20000)
-        return 6.0;
-    return 120.0;
+    constexpr double kCzasy[] = {1.0, 6.0, 120.0};
+    return kCzasy[KlasaDla(n)];
 }
 
 struct Wiersz {
@@ -59,12 +51,6 @@ struct Opcje {
     // machine shared with other work.
     bool czasWatku = false;
 };
-
-double czasWatku() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
-}
 
 int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik, const Opcje& o) {
     const auto optima = czytajOptima(optimaPlik);
@@ -98,10 +84,10 @@ int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik
             u.dlugoscTrasy = optimum * (1.0 + *o.celProcent / 100.0);
         }
         if (o.czasWatku)
-            u.zegar = czasWatku;
-        const auto t0 = Zegar::now();
+            u.zegar = CzasWatku;
+        const auto t0 = ZegarBench::now();
         const OgraniczenieDolne wynik = ObliczOgraniczenieDolne(d, u, [] { return false; });
-        Wiersz w{nazwa, n, wynik.wartosc, optimum, o.czasWatku ? wynik.sekundy : sekundyOd(t0)};
+        Wiersz w{nazwa, n, wynik.wartosc, optimum, o.czasWatku ? wynik.sekundy : SekundyOd(t0)};
         const double cel = u.dlugoscTrasy && optimum > 0 ? 100.0 * (*u.dlugoscTrasy - optimum) / optimum : -1.0;
         if (optimum > 0)
             std::printf("%-10s %7d %12.0f %12.0f %9.3f %8.2f %6d %4d %8.2f%s\n", nazwa.c_str(), n, w.ograniczenie,
@@ -115,17 +101,12 @@ int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik
             return 1;
         wiersze.push_back(w);
     }
-    struct Klasa {
-        const char* opis;
-        int od, dokad;
-    };
-    for (const Klasa k : {Klasa{"up to 1,002", 0, 1002}, Klasa{"1,002 to 20,000", 1003, 20000},
-                          Klasa{"above 20,000", 20001, 1 << 30}}) {
+    for (const KlasaRozmiaru& k : kKlasyRozmiaru) {
         double suma = 0.0, najgorsza = -1.0, czas = 0.0, najdluzej = 0.0;
         std::string najgorszaNazwa;
         int ile = 0;
         for (const Wiersz& w : wiersze)
-            if (w.n >= k.od && w.n <= k.dokad && w.optimum > 0) {
+            if (k.Obejmuje(w.n) && w.optimum > 0) {
                 const double brak = 100.0 * (w.optimum - w.ograniczenie) / w.optimum;
                 suma += brak;
                 czas += w.czas;
@@ -148,15 +129,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> pliki;
     std::string optima;
     Opcje o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const auto wartosc = [&]() -> std::string {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "%s needs a value\n", a.c_str());
-                std::exit(2);
-            }
-            return argv[++i];
-        };
+    ArgumentyBench argumenty(argc, argv);
+    while (argumenty.Nastepny()) {
+        const std::string& a = argumenty.Biezacy();
+        const auto wartosc = [&] { return argumenty.Wartosc(); };
         const auto plan = [&]() -> PlanOgraniczenia& {
             if (!o.plan)
                 o.plan = PlanOgraniczenia::Dla(0);

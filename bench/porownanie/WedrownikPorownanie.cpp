@@ -2,7 +2,9 @@
 // one after the other on the same random cities: EUC_2D on whole coordinates
 // in [0, 1e6]², lengths in that metric.
 
+#include "bench/ArgumentyBench.h"
 #include "bench/OptimaTsplib.h"
+#include "bench/ZegaryBench.h"
 #include "bench/prosta/PrzeszukiwanieProste.h"
 #include "search/JestTrasa.h"
 #include "search/Metryka.h"
@@ -13,7 +15,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -113,15 +114,10 @@ int main(int argc, char** argv) {
     int alfa = 0;
     bool alfaZNajblizszymi = false;
     double udzialAlfy = 0.1;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const auto wartosc = [&]() -> std::string {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "%s needs a value\n", a.c_str());
-                std::exit(2);
-            }
-            return argv[++i];
-        };
+    ArgumentyBench argumenty(argc, argv);
+    while (argumenty.Nastepny()) {
+        const std::string& a = argumenty.Biezacy();
+        const auto wartosc = [&] { return argumenty.Wartosc(); };
         if (a == "--group") {
             const auto c = podziel(wartosc(), ':');
             if (c.size() != 3) {
@@ -181,7 +177,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::printf("%7s %10s %5s %6s %12s %12s %13s %12s %12s\n", "cities", "instance", "seed", "time_s", "ours",
-                alfa > 0 ? "alpha" : "plain", "ours_shorter%", "ours_rounds", alfa > 0 ? "alpha_rounds" : "plain_kicks");
+                alfa > 0 ? "alpha" : "plain", "ours_shorter%", "ours_rounds",
+                alfa > 0 ? "alpha_rounds" : "plain_kicks");
     std::map<int, std::pair<double, int>> srednie;
     for (const Grupa& g : grupy)
         for (int instancja = 1; instancja <= g.instancji; ++instancja) {
@@ -244,11 +241,11 @@ int main(int argc, char** argv) {
                 if (alfa > 0) {
                     // The bound's time, on the same kind of clock, is the
                     // search's less.
-                    const auto t0 = std::chrono::steady_clock::now();
+                    const auto t0 = ZegarBench::now();
                     const double c0 = CzasWatku();
-                    auto kandydaci = KandydaciAlfa(d, alfa, alfaZNajblizszymi, udzialAlfy * g.sekundy, [] { return false; });
-                    const double zuzyte = czasWatku ? CzasWatku() - c0
-                                                    : std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+                    auto kandydaci =
+                        KandydaciAlfa(d, alfa, alfaZNajblizszymi, udzialAlfy * g.sekundy, [] { return false; });
+                    const double zuzyte = czasWatku ? CzasWatku() - c0 : SekundyOd(t0);
                     szukajNaszym(std::move(kandydaci), std::max(0.1, g.sekundy - zuzyte), prostej, kopniecia);
                 }
                 if (prosta && alfa == 0) {

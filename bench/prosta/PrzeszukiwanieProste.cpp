@@ -1,13 +1,13 @@
 #include "bench/prosta/PrzeszukiwanieProste.h"
 
+#include "bench/ZegaryBench.h"
+
 #include "search/lokalne/PunktPlaszczyzny.h"
 #include "search/lokalne/SasiedziKandydaci.h"
 #include "search/lokalne/TrasaZachlanna.h"
 
 #include <algorithm>
 #include <array>
-#include <chrono>
-#include <ctime>
 #include <numeric>
 #include <random>
 #include <utility>
@@ -244,18 +244,11 @@ double Prosta::Kopnij(std::mt19937_64& los) {
 
 }  // namespace
 
-double CzasWatku() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
-}
-
 PrzeszukiwanieProste::Wynik PrzeszukiwanieProste::Szukaj(const Metryka& d, double sekundy, std::uint64_t ziarno,
                                                          bool czasWatku) {
-    using Zegar = std::chrono::steady_clock;
-    const auto koniec = Zegar::now() + std::chrono::duration_cast<Zegar::duration>(std::chrono::duration<double>(sekundy));
+    const auto start = ZegarBench::now();
     const double koniecWatku = CzasWatku() + sekundy;
-    const auto czas = [&] { return czasWatku ? CzasWatku() < koniecWatku : Zegar::now() < koniec; };
+    const auto czas = [&] { return czasWatku ? CzasWatku() < koniecWatku : SekundyOd(start) < sekundy; };
     const int n = d.Ilosc();
     Wynik wynik;
     if (n < 8) {

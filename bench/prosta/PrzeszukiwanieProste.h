@@ -24,6 +24,3 @@ public:
     // time, for trials on a machine that other work shares.
     static Wynik Szukaj(const Metryka& d, double sekundy, std::uint64_t ziarno, bool czasWatku = false);
 };
-
-// This thread's processor time in seconds.
-double CzasWatku();

@@ -2,7 +2,10 @@
 // instance and per size class; and with --grid, on random cities of a
 // 25 x 25 grid against the exact permutation search.
 
+#include "bench/ArgumentyBench.h"
+#include "bench/KlasyRozmiaru.h"
 #include "bench/OptimaTsplib.h"
+#include "bench/ZegaryBench.h"
 #include "reference/MiastaTestowe.h"
 #include "search/JestTrasa.h"
 #include "search/SumaTrasy.h"
@@ -15,7 +18,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -28,11 +30,6 @@
 
 namespace {
 
-using Zegar = std::chrono::steady_clock;
-
-double sekundyOd(Zegar::time_point t0) {
-    return std::chrono::duration<double>(Zegar::now() - t0).count();
-}
 
 void wyzerujSzczytPamieci() {
     std::ofstream("/proc/self/clear_refs") << "5";
@@ -52,11 +49,8 @@ double szczytPamieciMB() {
 
 // The time each size class gets when none is given.
 double domyslnyCzas(int n) {
-    if (n <= 1002)
-        return 10.0;
-    if (n <= 20000)
-        return 60.0;
-    return 300.0;
+    constexpr double kCzasy[] = {10.0, 60.0, 300.0};
+    return kCzasy[KlasaDla(n)];
 }
 
 struct Wiersz {
@@ -86,7 +80,7 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
                 "peak_MB");
     for (const std::string& plik : pliki) {
         wyzerujSzczytPamieci();
-        const auto t0 = Zegar::now();
+        const auto t0 = ZegarBench::now();
         std::optional<ZestawMiast> miasta;
         std::string nazwa;
         try {
@@ -97,12 +91,12 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
             continue;
         }
-        const double czytanie = sekundyOd(t0);
+        const double czytanie = SekundyOd(t0);
         const Metryka& metryka = miasta->metryka;
         const int n = metryka.Ilosc();
         std::vector<double> dlugosci, czasy;
         for (const std::uint64_t ziarno : ziarna) {
-            const auto t1 = Zegar::now();
+            const auto t1 = ZegarBench::now();
             PrzeszukiwanieLokalne szukanie(metryka);
             UstawieniaLokalne u;
             u.limitSekund = rundy >= 0 ? 0.0 : std::max(0.1, (sekundy > 0 ? sekundy : domyslnyCzas(n)) - czytanie);
@@ -110,7 +104,7 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
                 const double naAlfe = kandydaci.udzial * (sekundy > 0 ? sekundy : domyslnyCzas(n));
                 u.kandydaci = KandydaciAlfa(metryka, kandydaci.alfa, kandydaci.zNajblizszymi, naAlfe, [] { return false; });
                 if (u.limitSekund > 0)
-                    u.limitSekund = std::max(0.1, u.limitSekund - sekundyOd(t1));
+                    u.limitSekund = std::max(0.1, u.limitSekund - SekundyOd(t1));
             }
             u.limitRund = rundy;
             u.ziarno = ziarno;
@@ -122,7 +116,7 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             }
             // The length in the file's metric, counted again from the route.
             dlugosci.push_back(metryka.Dlugosc(szukanie.Trasa()));
-            czasy.push_back(czytanie + sekundyOd(t1));
+            czasy.push_back(czytanie + SekundyOd(t1));
         }
         std::vector<double> posortowane = dlugosci;
         std::sort(posortowane.begin(), posortowane.end());
@@ -143,17 +137,12 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
         std::fflush(stdout);
         wiersze.push_back(w);
     }
-    struct Klasa {
-        const char* opis;
-        int od, dokad;
-    };
-    for (const Klasa k : {Klasa{"up to 1,002", 0, 1002}, Klasa{"1,002 to 20,000", 1003, 20000},
-                          Klasa{"above 20,000", 20001, 1 << 30}}) {
+    for (const KlasaRozmiaru& k : kKlasyRozmiaru) {
         double suma = 0.0, najgorsza = 0.0;
         std::string najgorszaNazwa;
         int ile = 0;
         for (const Wiersz& w : wiersze)
-            if (w.n >= k.od && w.n <= k.dokad && w.optimum > 0) {
+            if (k.Obejmuje(w.n) && w.optimum > 0) {
                 const double luka = 100.0 * (w.dlugosc - w.optimum) / w.optimum;
                 suma += luka;
                 ++ile;
@@ -179,7 +168,7 @@ int siatka(int ukladow, double sekundy, int watki, long long rundy) {
             punkty.push_back({x, y});
         // Float cell distances as the window computes them.
         const Metryka d = Metryka::Komorki(punkty);
-        const auto t0 = Zegar::now();
+        const auto t0 = ZegarBench::now();
         PrzeszukiwanieLokalne szukanie(d);
         UstawieniaLokalne ust;
         ust.limitSekund = sekundy;
@@ -187,7 +176,7 @@ int siatka(int ukladow, double sekundy, int watki, long long rundy) {
         ust.ziarno = std::uint64_t(u + 1);
         ust.watki = watki;
         szukanie.Szukaj(ust, [] { return false; });
-        const double czas = sekundyOd(t0);
+        const double czas = SekundyOd(t0);
         najdluzej = std::max(najdluzej, czas);
         PrzegladPermutacji dokladny(tablica, n);
         std::atomic<std::uint32_t> nr{0};
@@ -215,15 +204,10 @@ int main(int argc, char** argv) {
     long long rundy = -1;
     int ukladow = 0;
     Kandydaci kandydaci;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const auto wartosc = [&]() -> std::string {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "%s needs a value\n", a.c_str());
-                std::exit(2);
-            }
-            return argv[++i];
-        };
+    ArgumentyBench argumenty(argc, argv);
+    while (argumenty.Nastepny()) {
+        const std::string& a = argumenty.Biezacy();
+        const auto wartosc = [&] { return argumenty.Wartosc(); };
         if (a == "--seconds")
             sekundy = std::stod(wartosc());
         else if (a == "--seeds") {

@@ -20,6 +20,62 @@ struct Kandydat {
     }
 };
 
+// The spanning tree's edges as lists, each with its cost, to walk the tree
+// from any city.
+class ListyDrzewa {
+public:
+    // wGore: each city's edge to its parent.
+    ListyDrzewa(const JednoDrzewo& drzewo, const std::vector<double>& wGore) {
+        const int n = drzewo.Ilosc();
+        poczatki_.assign(std::size_t(n) + 1, 0);
+        for (int c = 0; c < n; ++c)
+            if (drzewo.rodzic[std::size_t(c)] >= 0) {
+                ++poczatki_[std::size_t(c) + 1];
+                ++poczatki_[std::size_t(drzewo.rodzic[std::size_t(c)]) + 1];
+            }
+        for (std::size_t i = 1; i < poczatki_.size(); ++i)
+            poczatki_[i] += poczatki_[i - 1];
+        sasiedzi_.resize(std::size_t(poczatki_.back()));
+        koszty_.resize(sasiedzi_.size());
+        std::vector<int> wolne(poczatki_.begin(), poczatki_.end() - 1);
+        const auto dodaj = [&](int a, int b, double koszt) {
+            sasiedzi_[std::size_t(wolne[std::size_t(a)])] = b;
+            koszty_[std::size_t(wolne[std::size_t(a)]++)] = koszt;
+        };
+        for (int c = 0; c < n; ++c)
+            if (const int r = drzewo.rodzic[std::size_t(c)]; r >= 0) {
+                dodaj(c, r, wGore[std::size_t(c)]);
+                dodaj(r, c, wGore[std::size_t(c)]);
+            }
+    }
+
+    // beta[b]: the dearest edge on the tree's path from a to b (-infinity
+    // at a); stos and byl are the walk's own, kept between calls.
+    void Najdrozsze(int a, std::vector<double>& beta, std::vector<int>& stos, std::vector<char>& byl) const {
+        std::fill(byl.begin(), byl.end(), 0);
+        stos.assign(1, a);
+        byl[std::size_t(a)] = 1;
+        beta[std::size_t(a)] = -kNieskonczonosc;
+        while (!stos.empty()) {
+            const int c = stos.back();
+            stos.pop_back();
+            for (int p = poczatki_[std::size_t(c)]; p < poczatki_[std::size_t(c) + 1]; ++p) {
+                const int b = sasiedzi_[std::size_t(p)];
+                if (byl[std::size_t(b)])
+                    continue;
+                byl[std::size_t(b)] = 1;
+                beta[std::size_t(b)] = std::max(beta[std::size_t(c)], koszty_[std::size_t(p)]);
+                stos.push_back(b);
+            }
+        }
+    }
+
+private:
+    std::vector<int> poczatki_;
+    std::vector<int> sasiedzi_;
+    std::vector<double> koszty_;
+};
+
 void zapisz(std::vector<Kandydat>& kandydaci, int k, std::vector<int>& lista) {
     const std::size_t ile = std::min(kandydaci.size(), std::size_t(k));
     std::partial_sort(kandydaci.begin(), kandydaci.begin() + std::ptrdiff_t(ile), kandydaci.end());
@@ -44,10 +100,7 @@ AlfaBliskosc::AlfaBliskosc(const Metryka& d, std::span<const double> kary, const
     }
     if (drzewo.specjalne >= 0) {
         const int s = drzewo.specjalne;
-        int sasiad = drzewo.rodzic[std::size_t(s)];
-        if (sasiad < 0)
-            sasiad = drzewo.kolejnosc[1];
-        drugaSpecjalnego_ = std::max(koszt(s, sasiad), koszt(s, drzewo.drugi));
+        drugaSpecjalnego_ = std::max(koszt(s, drzewo.SasiadLiscia(s)), koszt(s, drzewo.drugi));
     }
 }
 
@@ -68,7 +121,8 @@ double AlfaBliskosc::Alfa(int a, int b) const {
     return std::max(0.0, c - najdrozsza);
 }
 
-std::optional<std::vector<std::vector<int>>> AlfaBliskosc::Sasiedzi(int k, const std::function<bool()>& przerwij) const {
+std::optional<std::vector<std::vector<int>>> AlfaBliskosc::Sasiedzi(int k,
+                                                                   const std::function<bool()>& przerwij) const {
     const int n = drzewo_.Ilosc();
     std::vector<std::vector<int>> listy(static_cast<std::size_t>(n));
     k = std::clamp(k, 0, std::max(0, n - 1));
@@ -83,29 +137,7 @@ std::optional<std::vector<std::vector<int>>> AlfaBliskosc::Sasiedzi(int k, const
 
 bool AlfaBliskosc::dokladnie(int k, const std::function<bool()>& przerwij, std::vector<std::vector<int>>& listy) const {
     const int n = drzewo_.Ilosc();
-    // The tree's edges as lists, to walk it from each city in turn.
-    std::vector<int> poczatki(std::size_t(n) + 1, 0);
-    for (int c = 0; c < n; ++c)
-        if (drzewo_.rodzic[std::size_t(c)] >= 0) {
-            ++poczatki[std::size_t(c) + 1];
-            ++poczatki[std::size_t(drzewo_.rodzic[std::size_t(c)]) + 1];
-        }
-    for (std::size_t i = 1; i < poczatki.size(); ++i)
-        poczatki[i] += poczatki[i - 1];
-    std::vector<int> sasiedzi(std::size_t(poczatki.back()));
-    std::vector<double> koszty(sasiedzi.size());
-    {
-        std::vector<int> wolne(poczatki.begin(), poczatki.end() - 1);
-        for (int c = 0; c < n; ++c) {
-            const int r = drzewo_.rodzic[std::size_t(c)];
-            if (r < 0)
-                continue;
-            sasiedzi[std::size_t(wolne[std::size_t(c)])] = r;
-            koszty[std::size_t(wolne[std::size_t(c)]++)] = wGore_[std::size_t(c)];
-            sasiedzi[std::size_t(wolne[std::size_t(r)])] = c;
-            koszty[std::size_t(wolne[std::size_t(r)]++)] = wGore_[std::size_t(c)];
-        }
-    }
+    const ListyDrzewa drzewo(drzewo_, wGore_);
     // beta[b]: the dearest edge on the path from the city a to b.
     std::vector<double> beta(static_cast<std::size_t>(n));
     std::vector<int> stos;
@@ -121,28 +153,13 @@ bool AlfaBliskosc::dokladnie(int k, const std::function<bool()>& przerwij, std::
                 if (b != a)
                     kandydaci.push_back({Alfa(a, b), koszt(a, b), b});
         } else {
-            std::fill(byl.begin(), byl.end(), 0);
-            stos.assign(1, a);
-            byl[std::size_t(a)] = 1;
-            beta[std::size_t(a)] = -kNieskonczonosc;
-            while (!stos.empty()) {
-                const int c = stos.back();
-                stos.pop_back();
-                for (int p = poczatki[std::size_t(c)]; p < poczatki[std::size_t(c) + 1]; ++p) {
-                    const int b = sasiedzi[std::size_t(p)];
-                    if (byl[std::size_t(b)])
-                        continue;
-                    byl[std::size_t(b)] = 1;
-                    beta[std::size_t(b)] = std::max(beta[std::size_t(c)], koszty[std::size_t(p)]);
-                    stos.push_back(b);
-                }
-            }
+            drzewo.Najdrozsze(a, beta, stos, byl);
             for (int b = 0; b < n; ++b) {
                 if (b == a)
                     continue;
                 const double c = koszt(a, b);
-                const double alfa = b == s ? std::max(0.0, c - drugaSpecjalnego_) : std::max(0.0, c - beta[std::size_t(b)]);
-                kandydaci.push_back({alfa, c, b});
+                const double najdrozsza = b == s ? drugaSpecjalnego_ : beta[std::size_t(b)];
+                kandydaci.push_back({std::max(0.0, c - najdrozsza), c, b});
             }
         }
         zapisz(kandydaci, k, listy[std::size_t(a)]);
@@ -168,7 +185,8 @@ bool AlfaBliskosc::zPuli(int k, const std::function<bool()>& przerwij, std::vect
         }
         // The tree's own edges are alpha 0: always among the candidates.
         const auto dodaj = [&](int b) {
-            if (b >= 0 && std::none_of(kandydaci.begin(), kandydaci.end(), [b](const Kandydat& x) { return x.miasto == b; }))
+            const auto tenSam = [b](const Kandydat& x) { return x.miasto == b; };
+            if (b >= 0 && std::none_of(kandydaci.begin(), kandydaci.end(), tenSam))
                 kandydaci.push_back({0.0, koszt(a, b), b});
         };
         dodaj(drzewo_.rodzic[std::size_t(a)]);

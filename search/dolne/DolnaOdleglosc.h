@@ -2,15 +2,16 @@
 
 #include "search/Metryka.h"
 #include "search/OdlegloscKomorek.h"
+#include "search/OdlegloscPlaska.h"
 
 #include <algorithm>
 #include <cmath>
 
-// The least distance the metric can give between a point (qx, qy) and any
-// point of the box [minX, maxX] x [minY, maxY]: what lets a search in a k-d
-// tree skip a box. It must never exceed a distance Metryka gives, or a
-// spanning tree called minimum could miss a cheaper edge and a bound built
-// on it could pass the optimum.
+// The least distance a kind in the plane can give between a point (qx, qy)
+// and any point of the box [minX, maxX] x [minY, maxY]: what lets a search
+// in a k-d tree skip a box. It must never exceed a distance Metryka gives,
+// or a spanning tree called minimum could miss a cheaper edge and a bound
+// built on it could pass the optimum.
 //
 // Every step of IEEE arithmetic is monotone, so the least coordinate
 // differences give the least Euclidean distance e as Metryka computes it.
@@ -23,33 +24,20 @@
 //   cells   float(e) by the shared OdlegloscKomorek, monotone and exact for
 //           whole cell differences, so no margin is needed there.
 // GEO and explicit weights have no plane to prune in: the callers never ask.
+// One function per kind (the kind's formula type, OdlegloscPlaska), so that
+// a search templated on the kind prunes inline.
 class DolnaOdleglosc {
 public:
-    explicit DolnaOdleglosc(RodzajMetryki rodzaj) : rodzaj_(rodzaj) {}
-
-    double operator()(double qx, double qy, double minX, double maxX, double minY, double maxY) const {
+    template <class Wzor>
+    static double DoPudelka(double qx, double qy, double minX, double maxX, double minY, double maxY) {
         const double dx = std::max({0.0, minX - qx, qx - maxX});
         const double dy = std::max({0.0, minY - qy, qy - maxY});
-        return ZRoznic(dx, dy);
+        return ZRoznic<Wzor>(dx, dy);
     }
 
     // The least distance for coordinate differences of at least dx and dy.
-    double ZRoznic(double dx, double dy) const {
-        switch (rodzaj_) {
-        case RodzajMetryki::Komorki:
-            return double(OdlegloscKomorek(dx, dy));
-        case RodzajMetryki::Euc2d:
-            return std::floor(std::sqrt(dx * dx + dy * dy) * kMargines + 0.5);
-        case RodzajMetryki::Ceil2d:
-            return std::ceil(std::sqrt(dx * dx + dy * dy) * kMargines);
-        case RodzajMetryki::Att:
-            return std::ceil(std::sqrt((dx * dx + dy * dy) / 10.0) * kMargines);
-        case RodzajMetryki::Geo:
-        case RodzajMetryki::Jawna:
-            break;
-        }
-        return 0.0;
-    }
+    template <class Wzor>
+    static double ZRoznic(double dx, double dy);
 
     // Kinds this bound serves: the plane's.
     static bool Dotyczy(RodzajMetryki rodzaj) {
@@ -60,6 +48,24 @@ private:
     // A few units in the last place below 1: far more than one rounding,
     // far less than anything that would weaken the pruning.
     static constexpr double kMargines = 1.0 - 1e-12;
-
-    RodzajMetryki rodzaj_;
 };
+
+template <>
+inline double DolnaOdleglosc::ZRoznic<WzorKomorek>(double dx, double dy) {
+    return double(OdlegloscKomorek(dx, dy));
+}
+
+template <>
+inline double DolnaOdleglosc::ZRoznic<WzorEuc2d>(double dx, double dy) {
+    return std::floor(std::sqrt(dx * dx + dy * dy) * kMargines + 0.5);
+}
+
+template <>
+inline double DolnaOdleglosc::ZRoznic<WzorCeil2d>(double dx, double dy) {
+    return std::ceil(std::sqrt(dx * dx + dy * dy) * kMargines);
+}
+
+template <>
+inline double DolnaOdleglosc::ZRoznic<WzorAtt>(double dx, double dy) {
+    return std::ceil(std::sqrt((dx * dx + dy * dy) / 10.0) * kMargines);
+}

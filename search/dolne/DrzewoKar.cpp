@@ -1,5 +1,7 @@
 #include "search/dolne/DrzewoKar.h"
 
+#include "search/ZOdlegloscia.h"
+
 #include <algorithm>
 #include <cassert>
 #include <limits>
@@ -36,7 +38,7 @@ struct DrzewoKar::Zapytanie {
     }
 };
 
-DrzewoKar::DrzewoKar(const Metryka& d) : d_(d), dolna_(d.Rodzaj()) {
+DrzewoKar::DrzewoKar(const Metryka& d) : rodzaj_(d.Rodzaj()) {
     assert(DolnaOdleglosc::Dotyczy(d.Rodzaj()));
     const int n = d.Ilosc();
     miasta_.resize(std::size_t(n));
@@ -48,7 +50,7 @@ DrzewoKar::DrzewoKar(const Metryka& d) : d_(d), dolna_(d.Rodzaj()) {
     pozycja_.resize(std::size_t(n));
     wezly_.reserve(std::size_t(2 * (n / kWLisciu + 1)));
     if (n > 0)
-        zbuduj(0, n);
+        zbuduj(0, n, d);
     for (int p = 0; p < n; ++p) {
         const std::size_t c = std::size_t(miasta_[std::size_t(p)]);
         x_[std::size_t(p)] = d.X()[c];
@@ -57,11 +59,11 @@ DrzewoKar::DrzewoKar(const Metryka& d) : d_(d), dolna_(d.Rodzaj()) {
     }
 }
 
-int DrzewoKar::zbuduj(int od, int dokad) {
+int DrzewoKar::zbuduj(int od, int dokad, const Metryka& d) {
     const int nr = int(wezly_.size());
     wezly_.push_back({});
-    const auto& X = d_.X();
-    const auto& Y = d_.Y();
+    const auto& X = d.X();
+    const auto& Y = d.Y();
     Wezel w{};
     w.minX = w.minY = std::numeric_limits<double>::infinity();
     w.maxX = w.maxY = -std::numeric_limits<double>::infinity();
@@ -81,8 +83,8 @@ int DrzewoKar::zbuduj(int od, int dokad) {
         const int srodek = od + (dokad - od) / 2;
         std::nth_element(miasta_.begin() + od, miasta_.begin() + srodek, miasta_.begin() + dokad,
                          [&](int a, int b) { return wsp[std::size_t(a)] < wsp[std::size_t(b)]; });
-        w.lewy = zbuduj(od, srodek);
-        w.prawy = zbuduj(srodek, dokad);
+        w.lewy = zbuduj(od, srodek, d);
+        w.prawy = zbuduj(srodek, dokad, d);
     }
     wezly_[std::size_t(nr)] = w;
     return nr;
@@ -127,10 +129,13 @@ int DrzewoKar::Najblizsze(int i, int ile, bool pozaSkladowa, double prog, Trafie
         return 0;
     const std::size_t p = std::size_t(pozycja_[std::size_t(i)]);
     Zapytanie z{i, x_[p], y_[p], pozaSkladowa ? skladowa_[p] : -1, ile, 0, prog, wynik};
-    szukaj(0, z);
+    ZWzoremPlaskim(rodzaj_, [&](auto wzor) { szukaj<decltype(wzor)>(0, z); });
     return z.znalezione;
 }
 
+// The kind's formula inline: the distance from the asking city's own
+// coordinates, as Metryka takes the differences, so the figures are its own.
+template <class Wzor>
 void DrzewoKar::szukaj(int nr, Zapytanie& z) const {
     const Wezel& w = wezly_[std::size_t(nr)];
     if (w.lewy < 0) {
@@ -141,7 +146,7 @@ void DrzewoKar::szukaj(int nr, Zapytanie& z) const {
             const int j = miasta_[q];
             if (j == z.miasto || kara_[q] >= z.prog)
                 continue;
-            const double klucz = d_(z.miasto, j) + kara_[q];
+            const double klucz = Wzor::Odleglosc(z.x - x_[q], z.y - y_[q]) + kara_[q];
             if (klucz < z.prog)
                 z.dodaj(j, klucz);
         }
@@ -152,14 +157,14 @@ void DrzewoKar::szukaj(int nr, Zapytanie& z) const {
     const auto granica = [&](const Wezel& v) {
         if (z.skladowa >= 0 && v.skladowa == z.skladowa)
             return std::numeric_limits<double>::infinity();
-        return dolna_(z.x, z.y, v.minX, v.maxX, v.minY, v.maxY) + v.minKara;
+        return DolnaOdleglosc::DoPudelka<Wzor>(z.x, z.y, v.minX, v.maxX, v.minY, v.maxY) + v.minKara;
     };
     const double gl = granica(l), gr = granica(r);
     const bool lewyNajpierw = gl <= gr;
     const int pierwszy = lewyNajpierw ? w.lewy : w.prawy, drugi = lewyNajpierw ? w.prawy : w.lewy;
     const double g1 = lewyNajpierw ? gl : gr, g2 = lewyNajpierw ? gr : gl;
     if (g1 < z.prog)
-        szukaj(pierwszy, z);
+        szukaj<Wzor>(pierwszy, z);
     if (g2 < z.prog)
-        szukaj(drugi, z);
+        szukaj<Wzor>(drugi, z);
 }

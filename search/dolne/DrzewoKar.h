@@ -20,8 +20,8 @@ public:
         double klucz = 0.0;  // d(i, miasto) + kara[miasto]
     };
 
-    // d must have coordinates in the plane (DolnaOdleglosc::Dotyczy) and
-    // stay valid while the tree is used.
+    // d must have coordinates in the plane (DolnaOdleglosc::Dotyczy); the
+    // tree keeps a copy of them.
     explicit DrzewoKar(const Metryka& d);
 
     // Penalties per city; every query reads the last ones given.
@@ -46,11 +46,11 @@ private:
     };
     struct Zapytanie;
 
-    int zbuduj(int od, int dokad);
+    int zbuduj(int od, int dokad, const Metryka& d);
+    template <class Wzor>
     void szukaj(int wezel, Zapytanie& z) const;
 
-    const Metryka& d_;
-    DolnaOdleglosc dolna_;
+    RodzajMetryki rodzaj_;
     std::vector<Wezel> wezly_;
     // In the tree's order: the city, its coordinates, penalty and component.
     std::vector<int> miasta_;

@@ -91,49 +91,45 @@ void GrafKandydatow::zbuduj(std::vector<std::pair<int, int>> krawedzie, const Od
 
 bool GrafKandydatow::MinimalneJednoDrzewo(std::span<const double> kary, JednoDrzewo& drzewo, double& koszt) {
     const int n = Ilosc();
-    klucz_.assign(std::size_t(n), kNieskonczonosc);
-    skad_.assign(std::size_t(n), -1);
-    miejsce_.assign(std::size_t(n), -1);
-    kopiec_.clear();
     drzewo.rodzic.assign(std::size_t(n), -1);
     drzewo.kolejnosc.clear();
     drzewo.specjalne = drzewo.drugi = -1;
     koszt = 0.0;
     if (n == 0)
         return true;
-
-    // A binary heap of (key, city) with each city's place in it: the keys
-    // compared sit in the heap itself, not behind its cities' numbers.
-    const auto wGore = [&](std::size_t k, WpisKopca wpis) {
-        while (k > 0) {
-            const std::size_t r = (k - 1) / 2;
-            if (kopiec_[r].klucz <= wpis.klucz)
-                break;
-            kopiec_[k] = kopiec_[r];
-            miejsce_[std::size_t(kopiec_[k].miasto)] = int(k);
-            k = r;
+    koszt = prim(kary, drzewo);
+    if (int(drzewo.kolejnosc.size()) < n)
+        return false;
+    if (n < 3)
+        return true;
+    // The leaves' degrees in skad_, free now.
+    std::vector<int>& stopien = skad_;
+    std::fill(stopien.begin(), stopien.end(), 0);
+    for (int a = 0; a < n; ++a)
+        if (drzewo.rodzic[std::size_t(a)] >= 0) {
+            ++stopien[std::size_t(a)];
+            ++stopien[std::size_t(drzewo.rodzic[std::size_t(a)])];
         }
-        kopiec_[k] = wpis;
-        miejsce_[std::size_t(wpis.miasto)] = int(k);
-    };
-    const auto wDol = [&](std::size_t k, WpisKopca wpis) {
-        const std::size_t ile = kopiec_.size();
-        for (;;) {
-            std::size_t m = 2 * k + 1;
-            if (m >= ile)
-                break;
-            if (m + 1 < ile && kopiec_[m + 1].klucz < kopiec_[m].klucz)
-                ++m;
-            if (kopiec_[m].klucz >= wpis.klucz)
-                break;
-            kopiec_[k] = kopiec_[m];
-            miejsce_[std::size_t(kopiec_[k].miasto)] = int(k);
-            k = m;
+    koszt += *WybierzSpecjalne(drzewo, stopien, [&](int s, int sasiad) -> std::optional<KrawedzLiscia> {
+        KrawedzLiscia k;
+        for (std::size_t p = poczatki_[std::size_t(s)]; p < poczatki_[std::size_t(s) + 1]; ++p) {
+            const int b = sasiad_[p];
+            const double w = odleglosc_[p] + kary[std::size_t(s)] + kary[std::size_t(b)];
+            if (b != sasiad && w < k.koszt)
+                k = {w, b};
         }
-        kopiec_[k] = wpis;
-        miejsce_[std::size_t(wpis.miasto)] = int(k);
-    };
+        return k;
+    });
+    return drzewo.specjalne >= 0;
+}
 
+double GrafKandydatow::prim(std::span<const double> kary, JednoDrzewo& drzewo) {
+    const int n = Ilosc();
+    klucz_.assign(std::size_t(n), kNieskonczonosc);
+    skad_.assign(std::size_t(n), -1);
+    miejsce_.assign(std::size_t(n), -1);
+    kopiec_.clear();
+    double koszt = 0.0;
     // A city in the tree has key -infinity: no edge improves on it, and
     // the test needs no array of its own.
     int c = 0;
@@ -159,51 +155,40 @@ bool GrafKandydatow::MinimalneJednoDrzewo(std::span<const double> kary, JednoDrz
             }
         }
         if (kopiec_.empty())
-            break;
+            return koszt;
         c = kopiec_[0].miasto;
         const WpisKopca ostatni = kopiec_.back();
         kopiec_.pop_back();
         if (!kopiec_.empty())
             wDol(0, ostatni);
     }
-    if (int(drzewo.kolejnosc.size()) < n)
-        return false;
-    if (n < 3)
-        return true;
+}
 
-    // Leaves: no child, and the root when it has one child only.
-    std::vector<int>& stopien = skad_;
-    std::fill(stopien.begin(), stopien.end(), 0);
-    for (int a = 0; a < n; ++a)
-        if (drzewo.rodzic[std::size_t(a)] >= 0) {
-            ++stopien[std::size_t(a)];
-            ++stopien[std::size_t(drzewo.rodzic[std::size_t(a)])];
-        }
-    double najlepsza = -kNieskonczonosc;
-    for (int s = 0; s < n; ++s) {
-        if (stopien[std::size_t(s)] != 1)
-            continue;
-        int sasiad = drzewo.rodzic[std::size_t(s)];
-        if (sasiad < 0)
-            sasiad = drzewo.kolejnosc[1];
-        double druga = kNieskonczonosc;
-        int dokad = -1;
-        for (std::size_t p = poczatki_[std::size_t(s)]; p < poczatki_[std::size_t(s) + 1]; ++p) {
-            const int b = sasiad_[p];
-            if (b == sasiad)
-                continue;
-            const double w = odleglosc_[p] + kary[std::size_t(s)] + kary[std::size_t(b)];
-            if (w < druga) {
-                druga = w;
-                dokad = b;
-            }
-        }
-        if (dokad >= 0 && druga > najlepsza) {
-            najlepsza = druga;
-            drzewo.specjalne = s;
-            drzewo.drugi = dokad;
-        }
+// A binary heap of (key, city) with each city's place in it: the keys
+// compared sit in the heap itself, not behind its cities' numbers.
+void GrafKandydatow::wGore(std::size_t k, WpisKopca wpis) {
+    while (k > 0) {
+        const std::size_t r = (k - 1) / 2;
+        if (kopiec_[r].klucz <= wpis.klucz)
+            break;
+        umiesc(k, kopiec_[r]);
+        k = r;
     }
-    koszt += najlepsza;
-    return drzewo.specjalne >= 0;
+    umiesc(k, wpis);
+}
+
+void GrafKandydatow::wDol(std::size_t k, WpisKopca wpis) {
+    const std::size_t ile = kopiec_.size();
+    for (;;) {
+        std::size_t m = 2 * k + 1;
+        if (m >= ile)
+            break;
+        if (m + 1 < ile && kopiec_[m + 1].klucz < kopiec_[m].klucz)
+            ++m;
+        if (kopiec_[m].klucz >= wpis.klucz)
+            break;
+        umiesc(k, kopiec_[m]);
+        k = m;
+    }
+    umiesc(k, wpis);
 }

@@ -32,8 +32,22 @@ public:
     bool MinimalneJednoDrzewo(std::span<const double> kary, JednoDrzewo& drzewo, double& koszt);
 
 private:
+    struct WpisKopca {
+        double klucz;
+        int miasto;
+    };
+
     bool jest(int a, int b) const;
     void zbuduj(std::vector<std::pair<int, int>> krawedzie, const Odleglosc& d);
+    // The minimum spanning tree into drzewo (rooted at city 0, its cities
+    // in the order they joined), as far as the graph connects; its cost.
+    double prim(std::span<const double> kary, JednoDrzewo& drzewo);
+    void wGore(std::size_t k, WpisKopca wpis);
+    void wDol(std::size_t k, WpisKopca wpis);
+    void umiesc(std::size_t k, WpisKopca wpis) {
+        kopiec_[k] = wpis;
+        miejsce_[std::size_t(wpis.miasto)] = int(k);
+    }
 
     std::vector<std::size_t> poczatki_{0};
     std::vector<int> sasiad_;
@@ -42,10 +56,6 @@ private:
     // Prim's heap, kept between calls.
     std::vector<double> klucz_;
     std::vector<int> skad_;
-    struct WpisKopca {
-        double klucz;
-        int miasto;
-    };
     std::vector<WpisKopca> kopiec_;
     std::vector<int> miejsce_;
 };

@@ -50,7 +50,7 @@ struct OgraniczenieDolne {
 
 // The Held-Karp bound by subgradient ascent (Wznoszenie) on a sparse
 // candidate graph, its best penalties checked over every pair of cities
-// (PelneJednoDrzewo) now and then and at the end, each check adding the
+// (KontrolaWznoszenia) now and then and at the end, each check adding the
 // edges the graph missed. The best checked value is the answer: valid by
 // construction, whenever the computation ends.
 //
@@ -58,7 +58,7 @@ struct OgraniczenieDolne {
 // (a few milliseconds; some tens at 100,000 cities) and every millisecond
 // or so inside a check; once it returns true the best bound so far is the
 // answer. The time limit bounds the whole call, the final check included
-// (the ascent leaves it twice the time the first check took).
+// (the ascent leaves it twice the time the longest check so far took).
 //
 // Work: O(n log n) per check in the plane (EUC_2D, CEIL_2D, ATT, cells),
 // O(n^2) for GEO and explicit weights; O(m log n) per step of the ascent

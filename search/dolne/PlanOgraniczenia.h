@@ -19,11 +19,13 @@ struct PlanOgraniczenia {
     // The averaged direction (Wznoszenie::PrzejdzNaObjetosc): from the start
     // without a time limit, and with one once it holds krokowDlaObjetosci
     // steps (fewer leave too little for the average to settle). Its lambda
-    // starts at lambdaObjetosci and shrinks by a third after cierpliwosc
-    // steps without a better bound, that patience a krokowNaCierpliwosc-th
-    // of the steps the time holds, up to cierpliwoscNajwieksza. Each step
-    // mixes between alfaObjetosci / 10 and alfaObjetosci of the new tree's
-    // degrees into the average.
+    // starts at lambdaObjetosci, grows by a tenth (to 2 at most) after a
+    // step that found a better bound without turning against the last
+    // direction, and shrinks by a third after cierpliwosc steps without a
+    // better bound, that patience a krokowNaCierpliwosc-th of the steps the
+    // time holds, up to cierpliwoscNajwieksza. Each step mixes between
+    // alfaObjetosci / 10 and alfaObjetosci of the new tree's degrees into
+    // the average.
     bool objetosc = true;
     double krokowDlaObjetosci = 4000.0;
     double lambdaObjetosci = 0.1;

@@ -14,4 +14,9 @@ struct Przenumerowanie {
     std::vector<int> numer;   // new, of each city
 
     explicit Przenumerowanie(const Metryka& d);
+
+    // The distance between two cities by their new numbers.
+    double Odleglosc(const Metryka& d, int a, int b) const {
+        return d(miasto[std::size_t(a)], miasto[std::size_t(b)]);
+    }
 };

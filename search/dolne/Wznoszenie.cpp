@@ -7,7 +7,7 @@
 Wznoszenie::Wznoszenie(GrafKandydatow& graf, double cel, std::vector<double> kary, const PlanOgraniczenia& plan)
     : graf_(graf), cel_(cel), plan_(plan), kary_(std::move(kary)), najlepszeKary_(kary_),
       kierunek_(kary_.size(), 0.0), najlepsza_(-std::numeric_limits<double>::infinity()),
-      lambda_(plan.lambdaPoczatkowa) {}
+      lambda_(plan.lambdaPoczatkowa), cierpliwosc_(plan.cierpliwosc) {}
 
 bool Wznoszenie::Krok() {
     if (lambda_ < plan_.lambdaKoncowa)
@@ -37,7 +37,7 @@ bool Wznoszenie::Krok() {
         najlepsza_ = wartosc;
         najlepszeKary_ = kary_;
         bezPoprawy_ = 0;
-    } else if (++bezPoprawy_ >= plan_.cierpliwosc) {
+    } else if (++bezPoprawy_ >= cierpliwosc_) {
         // Gone astray: a shorter step from the best penalties so far.
         lambda_ /= 2.0;
         bezPoprawy_ = 0;
@@ -66,8 +66,24 @@ bool Wznoszenie::Krok() {
     return true;
 }
 
-double Wznoszenie::PozostalePolowienia() const {
+double Wznoszenie::pozostalePolowienia() const {
     return std::max(0.0, std::log2(lambda_ / plan_.lambdaKoncowa)) + 1.0;
+}
+
+void Wznoszenie::RozlozNaCzas(double sekundNaKrok, double zostalo) {
+    const double razem = iteracje_ + zostalo / sekundNaKrok;
+    if (plan_.objetosc && razem >= plan_.krokowDlaObjetosci)
+        PrzejdzNaObjetosc();
+    if (objetosc_) {
+        cierpliwosc_ = int(std::clamp(razem / plan_.krokowNaCierpliwosc, double(plan_.cierpliwosc),
+                                      plan_.cierpliwoscNajwieksza));
+    } else {
+        // Lambda's halvings fill the time, but a small instance has long
+        // converged past cierpliwoscNaMiasto steps per city.
+        const double krokow = zostalo / sekundNaKrok / pozostalePolowienia();
+        const double najwyzej = plan_.cierpliwoscNaMiasto * double(kary_.size());
+        cierpliwosc_ = std::max(plan_.cierpliwosc, int(std::min(krokow, najwyzej)));
+    }
 }
 
 bool Wznoszenie::krokObjetosci(double wartosc) {
@@ -102,7 +118,7 @@ bool Wznoszenie::krokObjetosci(double wartosc) {
             if (iloczyn >= 0.0)
                 lambda_ = std::min(2.0, lambda_ * 1.1);
             bezPoprawy_ = 0;
-        } else if (++bezPoprawy_ >= plan_.cierpliwosc) {
+        } else if (++bezPoprawy_ >= cierpliwosc_) {
             lambda_ *= 0.66;
             bezPoprawy_ = 0;
         }

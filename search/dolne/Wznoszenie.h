@@ -29,10 +29,11 @@ public:
     // check over every pair found only wartosc for its penalties (the graph
     // missed edges, now added): the ascent goes on from that figure.
     void Popraw(double wartosc) { najlepsza_ = std::min(najlepsza_, wartosc); }
-    // Steps without a better bound before lambda halves.
-    void UstawCierpliwosc(int cierpliwosc) { plan_.cierpliwosc = cierpliwosc; }
-    // Halvings of lambda left before the ascent is over.
-    double PozostalePolowienia() const;
+    // With a time limit, after a check: spreads the step sizes over the
+    // zostalo seconds left at sekundNaKrok each. The longer each is tried,
+    // the closer the ascent gets, and time left over at the end is wasted;
+    // where the time holds enough steps the averaged direction takes over.
+    void RozlozNaCzas(double sekundNaKrok, double zostalo);
     // From here on each step moves the best penalties along an average of
     // the trees' degrees rather than the last tree's (the volume
     // algorithm's direction): it tends to a fractional point where every
@@ -43,6 +44,8 @@ public:
 
 private:
     bool krokObjetosci(double wartosc);
+    // Halvings of lambda left before the ascent is over.
+    double pozostalePolowienia() const;
 
     GrafKandydatow& graf_;
     double cel_;
@@ -55,6 +58,8 @@ private:
     std::vector<int> stopien_;
     double najlepsza_;
     double lambda_;
+    // Steps without a better bound before lambda shrinks.
+    int cierpliwosc_;
     int bezPoprawy_ = 0;
     bool objetosc_ = false;
     int iteracje_ = 0;

@@ -1,6 +1,7 @@
 #include "search/lokalne/LancuchyNiezalezne.h"
 
 #include "search/Pomocnik.h"
+#include "search/ZOdlegloscia.h"
 #include "search/lokalne/KolejkaAktywnych.h"
 #include "search/lokalne/OknoTrasy.h"
 #include "search/lokalne/RundaLokalna.h"
@@ -13,7 +14,8 @@ namespace {
 // A copy of a route for the readers is O(n): now and then, not every round.
 constexpr double OdstepZgloszen = 0.02;
 
-std::vector<int> Lancuch(const KontekstLokalny& k, const std::vector<int>& poczatkowa, int w, int watki) {
+template <MiaraOdleglosci D>
+std::vector<int> Lancuch(const KontekstLokalny& k, const D& d, const std::vector<int>& poczatkowa, int w, int watki) {
     TrasaTablicowa trasa(poczatkowa);
     OknoTrasy okno(trasa);
     okno.CalaTrasa();
@@ -21,7 +23,7 @@ std::vector<int> Lancuch(const KontekstLokalny& k, const std::vector<int>& pocza
     for (const int c : poczatkowa)
         kolejka.Dodaj(c);
     bool przerwane = false;
-    ZejscieBezDziennika(k, okno, kolejka, przerwane);
+    ZejscieBezDziennika(k, d, okno, kolejka, przerwane);
     bool zmieniona = true;
     long long przydzial = -1;
     const long long limit = k.ustawienia.limitRund;
@@ -41,7 +43,7 @@ std::vector<int> Lancuch(const KontekstLokalny& k, const std::vector<int>& pocza
         if (k.warunek())
             break;
         double zmiana = 0.0;
-        const WynikRundy wynik = RundaLokalna(k, okno, kolejka, los, zmiana);
+        const WynikRundy wynik = RundaLokalna(k, d, okno, kolejka, los, zmiana);
         if (wynik != WynikRundy::Zrobiona)
             break;
         zmieniona = zmieniona || zmiana < 0.0;
@@ -56,7 +58,11 @@ std::vector<int> SzukajLancuchami(const KontekstLokalny& k, const std::vector<in
     const int watki = k.ustawienia.watki;
     std::vector<std::vector<int>> wyniki(static_cast<std::size_t>(watki));
     NaWatkach(
-        watki, [&](int w) { wyniki[std::size_t(w)] = Lancuch(k, poczatkowa, w, watki); },
+        watki,
+        [&](int w) {
+            wyniki[std::size_t(w)] =
+                ZOdlegloscia(k.d, [&](const auto& d) { return Lancuch(k, d, poczatkowa, w, watki); });
+        },
         [&] { k.warunek.Zakoncz(); }, [](int) {});
     std::vector<int> najlepsza;
     double najkrotsza = 0.0;

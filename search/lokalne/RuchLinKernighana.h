@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <utility>
 
@@ -31,7 +32,8 @@ public:
                  std::array<int, 2> szerokosc, int sasiedziDalej = 0)
         : d_(d), sasiedzi_(sasiedzi), okno_(okno), kroki_(std::clamp(kroki, 0, NajwiecejKrokow)),
           sasiedziDalej_(sasiedziDalej),
-          szerokosc_{std::clamp(szerokosc[0], 1, NajwiekszaSzerokosc), std::clamp(szerokosc[1], 1, NajwiekszaSzerokosc)} {}
+          szerokosc_{std::clamp(szerokosc[0], 1, NajwiekszaSzerokosc),
+                     std::clamp(szerokosc[1], 1, NajwiekszaSzerokosc)} {}
 
     // Makes the best single move around t1 if it gains more than ruch (a
     // move the caller found, or none), ruch itself otherwise, and failing
@@ -47,7 +49,9 @@ public:
                 continue;
             Ciagi& c = ciagi[std::size_t(k)];
             KrokTrzyOpt(d_, sasiedzi_, okno_, t1, t2[std::size_t(k)], 0.0, ruch, [](int, int, bool) { return true; },
-                        [&](double g, int t6, const Kroki& kroki, int ile) { c.Dodaj(g, t6, kroki, ile, szerokosc_[0]); });
+                        [&](double g, int t6, const Kroki& kroki, int ile) {
+                            c.Dodaj(g, t6, kroki, ile, szerokosc_[0]);
+                        });
         }
         if (ruch.Znaleziony()) {
             ruch.Wykonaj(okno_);
@@ -60,7 +64,7 @@ public:
         for (const Ciagi& c : ciagi)
             for (int i = 0; i < c.ile; ++i) {
                 ileDotknietych_ = 0;
-                ileKrawedzi_ = 0;
+                zapomnijKrawedzie(0);
                 if (const double zysk = sprobuj(c.ciagi[std::size_t(i)], 1); zysk > 0.0)
                     return zysk;
             }
@@ -128,12 +132,26 @@ private:
             dodaj(z[1], z[3], 1);
         }
         for (int i = 0; i < m && ileKrawedzi_ < int(krawedzie_.size()); ++i)
-            if (krok[std::size_t(i)][2] != 0)
+            if (krok[std::size_t(i)][2] != 0) {
                 krawedzie_[std::size_t(ileKrawedzi_++)] = krok[std::size_t(i)];
+                ++wKrawedziach_[kubelek(krok[std::size_t(i)][0])];
+                ++wKrawedziach_[kubelek(krok[std::size_t(i)][1])];
+            }
     }
+    // Back to the chain's first ile edges.
+    void zapomnijKrawedzie(int ile) {
+        for (; ileKrawedzi_ > ile; --ileKrawedzi_) {
+            const auto& k = krawedzie_[std::size_t(ileKrawedzi_ - 1)];
+            --wKrawedziach_[kubelek(k[0])];
+            --wKrawedziach_[kubelek(k[1])];
+        }
+    }
+    static std::size_t kubelek(int miasto) { return std::size_t(miasto) % kKubelkow; }
     // An edge may come in unless the chain took it out, and go unless the
     // chain brought it in.
     bool dozwolona(int a, int b, bool dodawana) const {
+        if (wKrawedziach_[kubelek(a)] == 0 || wKrawedziach_[kubelek(b)] == 0)
+            return true;
         if (a > b)
             std::swap(a, b);
         for (int i = ileKrawedzi_ - 1; i >= 0; --i) {
@@ -182,7 +200,7 @@ private:
         }
         okno_.Cofnij(znacznik);
         ileDotknietych_ = ileDotknietych;
-        ileKrawedzi_ = ileKrawedzi;
+        zapomnijKrawedzie(ileKrawedzi);
         return 0.0;
     }
 
@@ -197,4 +215,9 @@ private:
     int ileDotknietych_ = 0;
     std::array<std::array<int, 3>, 12 * NajwiecejKrokow> krawedzie_{};
     int ileKrawedzi_ = 0;
+    // How many of those edges end in each bucket of cities: most pairs a
+    // step asks about have an end in an empty bucket, and are allowed
+    // without a look at the edges.
+    static constexpr std::size_t kKubelkow = 1024;
+    std::array<std::uint16_t, kKubelkow> wKrawedziach_{};
 };

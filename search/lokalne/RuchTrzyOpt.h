@@ -6,6 +6,7 @@
 #include "search/lokalne/SasiedziKandydaci.h"
 
 #include <array>
+#include <span>
 
 // Every sequential 2-opt and 3-opt move that removes edge (t1,t2), t2 a
 // neighbour of t1 on the route, without trial reversals. (t1,t2) goes,
@@ -20,86 +21,125 @@
 // counted, where a chain may go on from (t1,t6). Only the nearest ile
 // candidates of a city are tried (0: all).
 template <MiaraOdleglosci D, class Dozwolona, class Dalej>
+class SzukanieTrzyOpt;
+
+template <MiaraOdleglosci D, class Dozwolona, class Dalej>
 void KrokTrzyOpt(const D& d, const SasiedziKandydaci& sasiedzi, const OknoTrasy& okno, int t1, int t2, double g,
                  Ruch& ruch, Dozwolona&& dozwolona, Dalej&& dalej, int ile = 0) {
-    const auto kandydaci = [&](int c) {
-        const auto lista = sasiedzi.Dla(c);
-        return ile > 0 && std::size_t(ile) < lista.size() ? lista.first(std::size_t(ile)) : lista;
-    };
-    const TrasaTablicowa& trasa = okno.Trasa();
-    const int n = trasa.Rozmiar();
-    const bool naprzod = trasa.Nastepne(t1) == t2;
-    const auto nast = [&](int c) { return naprzod ? trasa.Nastepne(c) : trasa.Poprzednie(c); };
-    const auto poprz = [&](int c) { return naprzod ? trasa.Poprzednie(c) : trasa.Nastepne(c); };
-    const int p2 = trasa.Pozycja(t2);
-    // Steps from t2 in this direction: orders the cities t2 .. t1.
-    const auto od2 = [&](int c) {
-        const int r = naprzod ? trasa.Pozycja(c) - p2 : p2 - trasa.Pozycja(c);
-        return r < 0 ? r + n : r;
-    };
-    const auto zamknij = [&](double gOtwarty, int t6, const std::array<std::array<int, 4>, 3>& kroki, int ileKrokow) {
-        const double zysk = gOtwarty - double(d(t6, t1));
-        if (zysk > ruch.zysk)
-            ruch.Zapisz(zysk, kroki, ileKrokow);
-        if (t6 != t2)
-            dalej(gOtwarty, t6, kroki, ileKrokow);
-    };
-    const double g0 = g + double(d(t1, t2));
-    for (const auto& k3 : kandydaci(t2)) {
-        const int t3 = k3.miasto;
-        const double g1 = g0 - k3.odleglosc;
-        if (g1 <= Ruch::MinimalnyZysk)
-            break;
-        if (t3 == t1 || !okno.Moje(t3) || !dozwolona(t2, t3, true))
-            continue;
-        for (int wariant = 0; wariant < 2; ++wariant) {
-            // wariant 0: t4 before t3, the 2-opt move closes; wariant 1:
-            // t4 after t3, only a third exchange makes a cycle again.
-            const int t4 = wariant == 0 ? poprz(t3) : nast(t3);
-            if (t4 == t2 || !okno.Moje(t4) || !dozwolona(t3, t4, false))
+    SzukanieTrzyOpt<D, Dozwolona, Dalej>(d, sasiedzi, okno, t1, t2, ruch, dozwolona, dalej, ile).Szukaj(g);
+}
+
+// KrokTrzyOpt's search from one edge (t1,t2): the steps to t4, and from
+// each t4 those to t6.
+template <MiaraOdleglosci D, class Dozwolona, class Dalej>
+class SzukanieTrzyOpt {
+public:
+    using Kroki = std::array<std::array<int, 4>, 3>;
+
+    SzukanieTrzyOpt(const D& d, const SasiedziKandydaci& sasiedzi, const OknoTrasy& okno, int t1, int t2,
+                    Ruch& ruch, Dozwolona& dozwolona, Dalej& dalej, int ile)
+        : d_(d), sasiedzi_(sasiedzi), okno_(okno), trasa_(okno.Trasa()), n_(trasa_.Rozmiar()), t1_(t1), t2_(t2),
+          naprzod_(trasa_.Nastepne(t1) == t2), p2_(trasa_.Pozycja(t2)), ruch_(ruch), dozwolona_(dozwolona),
+          dalej_(dalej), ile_(ile) {}
+
+    void Szukaj(double g) {
+        const double g0 = g + double(d_(t1_, t2_));
+        for (const auto& k3 : kandydaci(t2_)) {
+            const int t3 = k3.miasto;
+            const double g1 = g0 - k3.odleglosc;
+            if (g1 <= Ruch::MinimalnyZysk)
+                break;
+            if (t3 == t1_ || !okno_.Moje(t3) || !dozwolona_(t2_, t3, true))
                 continue;
-            const double g2otwarte = g1 + double(d(t3, t4));
-            if (wariant == 0) {
-                const double zysk = g2otwarte - double(d(t4, t1));
-                if (zysk > ruch.zysk)
-                    ruch.Zapisz(zysk, {{{t1, t2, t4, t3}}}, 1);
-            }
-            const int r3 = od2(t3);
-            const int r4 = wariant == 0 ? r3 - 1 : r3 + 1;
-            for (const auto& k5 : kandydaci(t4)) {
-                const int t5 = k5.miasto;
-                const double g2 = g2otwarte - k5.odleglosc;
-                if (g2 <= Ruch::MinimalnyZysk)
-                    break;
-                if (t5 == t3 || t5 == t1 || !okno.Moje(t5) || !dozwolona(t4, t5, true))
+            for (const bool dwaOpt : {true, false}) {
+                // t4 before t3: the 2-opt move closes; t4 after t3: only a
+                // third exchange makes a cycle again.
+                const int t4 = dwaOpt ? poprz(t3) : nast(t3);
+                if (t4 == t2_ || !okno_.Moje(t4) || !dozwolona_(t3, t4, false))
                     continue;
-                const int r5 = od2(t5);
-                if (wariant == 0) {
-                    // After the 2-opt move t2..t4 runs backwards.
-                    const int t6 = r5 <= r4 ? nast(t5) : poprz(t5);
-                    if (t6 == t4 || t6 == t1 || !okno.Moje(t6) || !dozwolona(t5, t6, false))
-                        continue;
-                    zamknij(g2 + double(d(t5, t6)), t6, {{{t1, t2, t4, t3}, {t1, t4, t6, t5}}}, 2);
-                } else {
-                    // t5 must lie on the cycle t2..t3 closed by (t2,t3).
-                    if (r5 > r3)
-                        continue;
-                    const int t6n = nast(t5);
-                    // Segments t2..t5 and t6..t3 change places.
-                    if (okno.Moje(t6n) && dozwolona(t5, t6n, false))
-                        zamknij(g2 + double(d(t5, t6n)), t6n, {{{t1, t2, t3, t4}, {t1, t3, t6n, t5}, {t3, t5, t2, t4}}},
-                                3);
-                    if (t5 != t2) {
-                        // Segments t2..t6 and t5..t3 each turn round.
-                        const int t6p = poprz(t5);
-                        if (okno.Moje(t6p) && dozwolona(t5, t6p, false))
-                            zamknij(g2 + double(d(t5, t6p)), t6p, {{{t1, t2, t6p, t5}, {t2, t5, t3, t4}}}, 2);
-                    }
+                const double g2otwarte = g1 + double(d_(t3, t4));
+                if (dwaOpt) {
+                    const double zysk = g2otwarte - double(d_(t4, t1_));
+                    if (zysk > ruch_.zysk)
+                        ruch_.Zapisz(zysk, {{{t1_, t2_, t4, t3}}}, 1);
                 }
+                trzecia(t3, t4, dwaOpt, g2otwarte);
             }
         }
     }
-}
+
+private:
+    // (t4,t5) comes for a near t5, (t5,t6) goes and (t6,t1) closes.
+    void trzecia(int t3, int t4, bool dwaOpt, double g2otwarte) {
+        const int r3 = od2(t3);
+        const int r4 = dwaOpt ? r3 - 1 : r3 + 1;
+        for (const auto& k5 : kandydaci(t4)) {
+            const int t5 = k5.miasto;
+            const double g2 = g2otwarte - k5.odleglosc;
+            if (g2 <= Ruch::MinimalnyZysk)
+                break;
+            if (t5 == t3 || t5 == t1_ || !okno_.Moje(t5) || !dozwolona_(t4, t5, true))
+                continue;
+            const int r5 = od2(t5);
+            if (dwaOpt) {
+                // After the 2-opt move t2..t4 runs backwards.
+                const int t6 = r5 <= r4 ? nast(t5) : poprz(t5);
+                if (t6 == t4 || t6 == t1_ || !okno_.Moje(t6) || !dozwolona_(t5, t6, false))
+                    continue;
+                zamknij(g2 + double(d_(t5, t6)), t6, {{{t1_, t2_, t4, t3}, {t1_, t4, t6, t5}}}, 2);
+                continue;
+            }
+            // t5 must lie on the cycle t2..t3 closed by (t2,t3).
+            if (r5 > r3)
+                continue;
+            const int t6n = nast(t5);
+            // Segments t2..t5 and t6..t3 change places.
+            if (okno_.Moje(t6n) && dozwolona_(t5, t6n, false))
+                zamknij(g2 + double(d_(t5, t6n)), t6n, {{{t1_, t2_, t3, t4}, {t1_, t3, t6n, t5}, {t3, t5, t2_, t4}}},
+                        3);
+            if (t5 != t2_) {
+                // Segments t2..t6 and t5..t3 each turn round.
+                const int t6p = poprz(t5);
+                if (okno_.Moje(t6p) && dozwolona_(t5, t6p, false))
+                    zamknij(g2 + double(d_(t5, t6p)), t6p, {{{t1_, t2_, t6p, t5}, {t2_, t5, t3, t4}}}, 2);
+            }
+        }
+    }
+
+    void zamknij(double gOtwarty, int t6, const Kroki& kroki, int ileKrokow) {
+        const double zysk = gOtwarty - double(d_(t6, t1_));
+        if (zysk > ruch_.zysk)
+            ruch_.Zapisz(zysk, kroki, ileKrokow);
+        if (t6 != t2_)
+            dalej_(gOtwarty, t6, kroki, ileKrokow);
+    }
+
+    std::span<const SasiedziKandydaci::Sasiad> kandydaci(int c) const {
+        const auto lista = sasiedzi_.Dla(c);
+        return ile_ > 0 && std::size_t(ile_) < lista.size() ? lista.first(std::size_t(ile_)) : lista;
+    }
+    int nast(int c) const { return naprzod_ ? trasa_.Nastepne(c) : trasa_.Poprzednie(c); }
+    int poprz(int c) const { return naprzod_ ? trasa_.Poprzednie(c) : trasa_.Nastepne(c); }
+    // Steps from t2 in this direction: orders the cities t2 .. t1.
+    int od2(int c) const {
+        const int r = naprzod_ ? trasa_.Pozycja(c) - p2_ : p2_ - trasa_.Pozycja(c);
+        return r < 0 ? r + n_ : r;
+    }
+
+    const D& d_;
+    const SasiedziKandydaci& sasiedzi_;
+    const OknoTrasy& okno_;
+    const TrasaTablicowa& trasa_;
+    const int n_;
+    const int t1_;
+    const int t2_;
+    const bool naprzod_;
+    const int p2_;
+    Ruch& ruch_;
+    Dozwolona& dozwolona_;
+    Dalej& dalej_;
+    const int ile_;
+};
 
 // The best sequential 2-opt or 3-opt move that breaks an edge of t1.
 // Improves on ruch only; returns whether it did.

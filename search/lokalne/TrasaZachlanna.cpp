@@ -1,6 +1,6 @@
 #include "search/lokalne/TrasaZachlanna.h"
 
-#include "search/lokalne/DrzewoPunktow.h"
+#include "search/lokalne/PolaczenieSciezek.h"
 
 #include <algorithm>
 #include <array>
@@ -93,24 +93,15 @@ bool posortuj(std::vector<Krawedz>& krawedzie, const std::function<bool()>& prze
     return true;
 }
 
-}  // namespace
-
-std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
-                                const std::function<double(int, int)>& odleglosc,
-                                const std::function<bool()>& przerwij) {
-    if (n <= 3) {
-        std::vector<int> t(std::size_t(std::max(n, 0)));
-        std::iota(t.begin(), t.end(), 0);
-        return t;
-    }
-    // Each edge once: from its smaller end, or from the larger one when only
-    // that one has it as a candidate. Near cities in a row keep the lists
-    // looked into in the cache.
-    std::vector<Krawedz> krawedzie;
+// Each candidate edge once: from its smaller end, or from the larger one
+// when only that one has it as a candidate. Near cities in a row keep the
+// lists looked into in the cache.
+bool krawedzieKandydatow(const SasiedziKandydaci& sasiedzi, int n, const std::function<bool()>& przerwij,
+                         std::vector<Krawedz>& krawedzie) {
     krawedzie.reserve(sasiedzi.Razem() * 2 / 3);
     for (std::size_t r = 0; r < std::size_t(n); ++r) {
         if ((r & 255) == 0 && przerwij())
-            return {};
+            return false;
         const int a = sasiedzi.Kolejnosc()[r];
         for (const auto& s : sasiedzi.Dla(a)) {
             const auto drugie = sasiedzi.Dla(s.miasto);
@@ -119,14 +110,17 @@ std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
                 krawedzie.push_back({klucz(s.odleglosc), std::min(a, s.miasto), std::max(a, s.miasto)});
         }
     }
-    if (!posortuj(krawedzie, przerwij))
-        return {};
+    return true;
+}
 
+// Greedy matching over the sorted edges: an edge joins when both its
+// cities have fewer than two and it closes no cycle. Each city's
+// neighbours, -1 where it has none; empty when przerwij asked to stop.
+std::vector<std::array<int, 2>> dopasuj(const std::vector<Krawedz>& krawedzie, int n,
+                                        const std::function<bool()>& przerwij) {
     constexpr int kBrak = -1;
     std::vector<std::array<int, 2>> sasiad(std::size_t(n), {kBrak, kBrak});
-    const auto stopien = [&](int c) {
-        return int(sasiad[std::size_t(c)][0] != kBrak) + int(sasiad[std::size_t(c)][1] != kBrak);
-    };
+    const auto wolne = [&](int c) { return sasiad[std::size_t(c)][1] == kBrak; };
     const auto dolacz = [&](int a, int b) {
         sasiad[std::size_t(a)][sasiad[std::size_t(a)][0] == kBrak ? 0 : 1] = b;
         sasiad[std::size_t(b)][sasiad[std::size_t(b)][0] == kBrak ? 0 : 1] = a;
@@ -137,96 +131,33 @@ std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
         if ((i & 0xFFFF) == 0 && przerwij())
             return {};
         const Krawedz& k = krawedzie[i];
-        if (stopien(k.a) < 2 && stopien(k.b) < 2 && zbiory.Polacz(k.a, k.b)) {
+        if (wolne(k.a) && wolne(k.b) && zbiory.Polacz(k.a, k.b)) {
             dolacz(k.a, k.b);
             if (++dodane == n - 1)
                 break;
         }
     }
-    krawedzie = {};
+    return sasiad;
+}
 
-    // The paths (single cities among them) walked one after another, each
-    // next one entered at the free end nearest to where the last one left
-    // off: first among the candidates, then in a tree of the free ends (in
-    // the plane) or by looking at every free end (cities without places,
-    // whose distances come from a matrix of n^2 numbers anyway).
-    std::vector<int> konce;
-    for (int c = 0; c < n; ++c)
-        if (stopien(c) < 2)
-            konce.push_back(c);
-    std::vector<int> miejsceKonca(std::size_t(n), kBrak);
-    for (std::size_t i = 0; i < konce.size(); ++i)
-        miejsceKonca[std::size_t(konce[i])] = int(i);
-    const std::vector<PunktPlaszczyzny>& plaszczyzna = sasiedzi.Plaszczyzna();
-    const bool wPlaszczyznie = int(plaszczyzna.size()) == n;
-    std::vector<PunktPlaszczyzny> miejscaKoncow;
-    if (wPlaszczyznie)
-        for (const int c : konce)
-            miejscaKoncow.push_back(plaszczyzna[std::size_t(c)]);
-    DrzewoPunktow drzewo(miejscaKoncow);
-    std::vector<int> wolne = wPlaszczyznie ? std::vector<int>{} : konce;  // without coordinates
-    int zostalo = int(konce.size());
-    const auto zabierz = [&](int c) {
-        const int i = miejsceKonca[std::size_t(c)];
-        if (i == kBrak)
-            return;
-        miejsceKonca[std::size_t(c)] = kBrak;
-        --zostalo;
-        if (wPlaszczyznie) {
-            drzewo.Usun(i);
-            return;
-        }
-        // Here miejsceKonca is a place in wolne, kept dense.
-        const int ostatni = wolne.back();
-        wolne[std::size_t(i)] = ostatni;
-        if (ostatni != c)
-            miejsceKonca[std::size_t(ostatni)] = i;
-        wolne.pop_back();
-    };
+}  // namespace
 
-    std::vector<int> trasa;
-    trasa.reserve(std::size_t(n));
-    int wejscie = konce.empty() ? 0 : konce.front();
-    int kroki = 0;
-    while (true) {
-        // Walk the path from its free end wejscie to the other end.
-        zabierz(wejscie);
-        int poprzednie = kBrak, biezace = wejscie;
-        while (true) {
-            trasa.push_back(biezace);
-            int dalej = kBrak;
-            for (const int s : sasiad[std::size_t(biezace)])
-                if (s != kBrak && s != poprzednie) {
-                    dalej = s;
-                    break;
-                }
-            if (dalej == kBrak || dalej == wejscie)
-                break;
-            poprzednie = biezace;
-            biezace = dalej;
-        }
-        zabierz(biezace);
-        if (zostalo == 0)
-            break;
-        if ((++kroki & 63) == 0 && przerwij())
-            return {};
-        int najblizszy = kBrak;
-        for (const auto& s : sasiedzi.Dla(biezace))
-            if (miejsceKonca[std::size_t(s.miasto)] != kBrak) {
-                najblizszy = s.miasto;
-                break;
-            }
-        if (najblizszy == kBrak && wPlaszczyznie) {
-            najblizszy = konce[std::size_t(drzewo.NajblizszyObecny(plaszczyzna[std::size_t(biezace)]))];
-        } else if (najblizszy == kBrak) {
-            double najmniej = 0.0;
-            for (const int c : wolne) {
-                const double dc = odleglosc(biezace, c);
-                if (najblizszy == kBrak || dc < najmniej || (dc == najmniej && c < najblizszy))
-                    najblizszy = c, najmniej = dc;
-            }
-        }
-        wejscie = najblizszy;
+std::vector<int> TrasaZachlanna(const SasiedziKandydaci& sasiedzi, int n,
+                                const std::function<double(int, int)>& odleglosc,
+                                const std::function<bool()>& przerwij) {
+    if (n <= 3) {
+        std::vector<int> t(std::size_t(std::max(n, 0)));
+        std::iota(t.begin(), t.end(), 0);
+        return t;
     }
-    return trasa;
+    std::vector<std::array<int, 2>> sasiad;
+    {
+        std::vector<Krawedz> krawedzie;
+        if (!krawedzieKandydatow(sasiedzi, n, przerwij, krawedzie) || !posortuj(krawedzie, przerwij))
+            return {};
+        sasiad = dopasuj(krawedzie, n, przerwij);
+    }
+    if (sasiad.empty())
+        return {};
+    return PolaczSciezki(sasiad, sasiedzi, odleglosc, przerwij);
 }

@@ -12,9 +12,10 @@
 
 // Descent to a local optimum: takes the active cities one by one, makes the
 // best 3-opt or Or-opt move found around each or, when none gains, a deeper
-// Lin-Kernighan move, and wakes the cities whose edges the move changed. Ends with an empty queue, or early when przerwij
-// says so; returns the total gain made either way. Each move leaves a valid
-// route, so stopping between two moves is always safe.
+// Lin-Kernighan move, and wakes the cities whose edges the move changed.
+// Ends with an empty queue, or early when przerwij says so; returns the
+// total gain made either way. Each move leaves a valid route, so stopping
+// between two moves is always safe.
 template <MiaraOdleglosci D, class Przerwij>
 double ZejscieLokalne(const D& d, const SasiedziKandydaci& sasiedzi, OknoTrasy& okno, KolejkaAktywnych& kolejka,
                       const PlanPrzeszukiwania& plan, bool zachowajDziennik, Przerwij&& przerwij, bool& przerwane) {

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "search/lokalne/PunktPlaszczyzny.h"
+#include "search/lokalne/SasiedziKandydaci.h"
+#include "search/lokalne/TrasaTablicowa.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -34,3 +38,20 @@ double DlugoscZamknieta(const D& d, const std::vector<int>& trasa) {
         s += d(trasa[i], trasa[(i + 1) % trasa.size()]);
     return s;
 }
+
+// Random cities, their candidates (8 nearest, wCwiartce per quadrant) and
+// a random route through them, as the moves' tests start from.
+struct UkladLosowy {
+    UkladLosowy(int n, std::uint32_t ziarno, int wCwiartce) : punkty(MiastaLosowe(n, ziarno)), d{&punkty} {
+        sasiedzi.Zbuduj(d, n, punkty, 8, wCwiartce, [] { return false; });
+        kolejnosc.resize(static_cast<std::size_t>(n));
+        std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
+        std::shuffle(kolejnosc.begin(), kolejnosc.end(), std::mt19937(ziarno));
+        trasa = TrasaTablicowa(kolejnosc);
+    }
+    std::vector<PunktPlaszczyzny> punkty;
+    OdlegloscZaokraglona d;
+    SasiedziKandydaci sasiedzi;
+    std::vector<int> kolejnosc;
+    TrasaTablicowa trasa;
+};

@@ -89,7 +89,8 @@ TEST(PrzeszukiwanieLokalne, NoRounds_GiveTheDescendedStart) {
     SasiedziKandydaci sasiedzi;
     ASSERT_TRUE(sasiedzi.Zbuduj(d, 2000, {}, 10, 0, [] { return false; }));
     const double zachlanna =
-        DlugoscZamknieta(d, TrasaZachlanna(sasiedzi, 2000, [&d](int a, int b) { return d(a, b); }, [] { return false; }));
+        DlugoscZamknieta(d, TrasaZachlanna(
+                                sasiedzi, 2000, [&d](int a, int b) { return d(a, b); }, [] { return false; }));
     for (const bool podzial : {false, true}) {
         PrzeszukiwanieLokalne szukanie(d);
         szukanie.Szukaj(rundami(0, 1, podzial), [] { return false; });

@@ -16,25 +16,10 @@ namespace {
 
 using LK = LinKernighan<OdlegloscZaokraglona>;
 
-struct Uklad {
-    Uklad(int n, std::uint32_t ziarno) : punkty(MiastaLosowe(n, ziarno)), d{&punkty} {
-        sasiedzi.Zbuduj(d, n, punkty, 8, 1, [] { return false; });
-        kolejnosc.resize(static_cast<std::size_t>(n));
-        std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
-        std::shuffle(kolejnosc.begin(), kolejnosc.end(), std::mt19937(ziarno));
-        trasa = TrasaTablicowa(kolejnosc);
-    }
-    std::vector<PunktPlaszczyzny> punkty;
-    OdlegloscZaokraglona d;
-    SasiedziKandydaci sasiedzi;
-    std::vector<int> kolejnosc;
-    TrasaTablicowa trasa;
-};
-
 // Every city in turn as t1, until no move is left; returns the moves made.
 // Each gain must be the drop in length, each move leave a permutation that
 // differs only at the cities it names, and the log take it back exactly.
-int poprawDoKonca(Uklad& u, OknoTrasy& okno, int kroki) {
+int poprawDoKonca(UkladLosowy& u, OknoTrasy& okno, int kroki) {
     LK lk(u.d, u.sasiedzi, okno, kroki, {3, 2});
     const int n = u.trasa.Rozmiar();
     int ruchy = 0;
@@ -80,7 +65,7 @@ int poprawDoKonca(Uklad& u, OknoTrasy& okno, int kroki) {
 TEST(RuchLinKernighana, GainEqualsTheDropInLength_AndChainsGoPast3Opt) {
     int zLancuchow = 0;
     for (std::uint32_t ziarno = 1; ziarno <= 6; ++ziarno) {
-        Uklad u(60 + 30 * int(ziarno), ziarno);
+        UkladLosowy u(60 + 30 * int(ziarno), ziarno, 1);
         OknoTrasy okno(u.trasa);
         okno.CalaTrasa();
         EXPECT_GT(poprawDoKonca(u, okno, 1), 0);
@@ -92,7 +77,7 @@ TEST(RuchLinKernighana, GainEqualsTheDropInLength_AndChainsGoPast3Opt) {
 
 TEST(RuchLinKernighana, InsideAStretch_TheRestStaysInPlace) {
     const int n = 90, poczatek = 60, dlugosc = 50;  // wraps past the end of the array
-    Uklad u(n, 21);
+    UkladLosowy u(n, 21, 1);
     std::vector<std::uint8_t> wlasciciel(static_cast<std::size_t>(n), 0);
     for (int r = 0; r < dlugosc; ++r)
         wlasciciel[std::size_t(u.trasa.Miasto((poczatek + r) % n))] = 1;

@@ -17,24 +17,10 @@
 
 namespace {
 
-struct Uklad {
-    explicit Uklad(int n, std::uint32_t ziarno) : punkty(MiastaLosowe(n, ziarno)), d{&punkty} {
-        sasiedzi.Zbuduj(d, n, punkty, 8, 0, [] { return false; });
-        std::vector<int> kolejnosc(static_cast<std::size_t>(n));
-        std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
-        std::shuffle(kolejnosc.begin(), kolejnosc.end(), std::mt19937(ziarno));
-        trasa = TrasaTablicowa(kolejnosc);
-    }
-    std::vector<PunktPlaszczyzny> punkty;
-    OdlegloscZaokraglona d;
-    SasiedziKandydaci sasiedzi;
-    TrasaTablicowa trasa;
-};
-
 // Makes the best move around every city in turn, checking each gain against
 // the recomputed length; returns how many moves were made.
 template <class Szukaj>
-int popraw(Uklad& u, OknoTrasy& okno, Szukaj szukaj) {
+int popraw(UkladLosowy& u, OknoTrasy& okno, Szukaj szukaj) {
     int ruchy = 0;
     const int n = u.trasa.Rozmiar();
     for (int t1 = 0; t1 < n; ++t1) {
@@ -54,7 +40,7 @@ int popraw(Uklad& u, OknoTrasy& okno, Szukaj szukaj) {
 
 TEST(RuchyLokalne, Moves_GainEqualsTheDropInLength) {
     for (std::uint32_t ziarno = 1; ziarno <= 5; ++ziarno) {
-        Uklad u(60, ziarno);
+        UkladLosowy u(60, ziarno, 0);
         OknoTrasy okno(u.trasa);
         okno.CalaTrasa();
         EXPECT_GT(popraw(u, okno, NajlepszyTrzyOpt<OdlegloscZaokraglona>), 0);
@@ -63,7 +49,7 @@ TEST(RuchyLokalne, Moves_GainEqualsTheDropInLength) {
 }
 
 TEST(RuchyLokalne, MovesInsideAStretch_LeaveTheRestInPlace) {
-    Uklad u(80, 7);
+    UkladLosowy u(80, 7, 0);
     const int poczatek = 50, dlugosc = 45;  // wraps past the end of the array
     std::vector<std::uint8_t> wlasciciel(80, 0);
     for (int r = 0; r < dlugosc; ++r)
@@ -83,7 +69,7 @@ TEST(RuchyLokalne, MovesInsideAStretch_LeaveTheRestInPlace) {
 }
 
 TEST(RuchyLokalne, Kick_AddsWhatItSays_AndUndoesExactly) {
-    Uklad u(40, 3);
+    UkladLosowy u(40, 3, 0);
     OknoTrasy okno(u.trasa);
     okno.CalaTrasa();
     std::mt19937_64 los(5);

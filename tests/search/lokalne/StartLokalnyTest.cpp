@@ -177,7 +177,11 @@ TEST(DrzewoPunktow, NearestInEachQuadrant_MatchLookingAtEveryPoint) {
             const double dx = punkty[std::size_t(b)].x - punkty[std::size_t(a)].x;
             const double dy = punkty[std::size_t(b)].y - punkty[std::size_t(a)].y;
             oczekiwane[0].push_back(kwadrat(a, b));
-            const int c = dx > 0 && dy >= 0 ? 1 : dx <= 0 && dy > 0 ? 2 : dx < 0 && dy <= 0 ? 3 : dx >= 0 && dy < 0 ? 4 : 0;
+            const int c = dx > 0 && dy >= 0   ? 1
+                          : dx <= 0 && dy > 0 ? 2
+                          : dx < 0 && dy <= 0 ? 3
+                          : dx >= 0 && dy < 0 ? 4
+                                              : 0;
             if (c > 0)
                 oczekiwane[std::size_t(c)].push_back(kwadrat(a, b));
         }
