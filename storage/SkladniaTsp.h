@@ -43,10 +43,11 @@ private:
 std::optional<long long> Calkowita(QByteArrayView tekst);
 std::optional<double> Liczba(QByteArrayView tekst);
 
-// The number, or the error "'x' nie jest liczbą całkowitą" on the current line.
-// The errors below are all on the current line unless a line is given.
+// The errors below are on the current line unless a line is given.
+
+// The number, or the error "'x' nie jest liczbą całkowitą".
 long long CalkowitaLubBlad(const CzytnikLinii& linie, QByteArrayView tekst);
-// A DIMENSION within 0..MaksLiczbaMiast, or the error on the current line.
+// A DIMENSION within 0..MaksLiczbaMiast, or the error.
 long long WymiarLubBlad(const CzytnikLinii& linie, QByteArrayView tekst, long long maksimum);
 
 // A city's number read from pole: positive, within int, not among ids (it
