@@ -170,7 +170,7 @@ void czytajTour(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     try {
         SprawdzZapis(zadanie.tour);
     } catch (const UserError& e) {
-        throw UserError(QStringLiteral("--tour: ") + e.message());
+        throw UserError(QStringLiteral("--tour: ") + e.text());
     }
 }
 

@@ -85,8 +85,8 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         if (const std::optional<QString> linia = LiniaPostepu(sesja.Migawka(), miasta->metryka.Calkowita()))
             postep(*linia);
     });
-    if (const std::optional<QString> blad = sesja.Niepowodzenie())
-        throw BladWyszukiwania(*blad);
+    if (const std::optional<BilingualText> blad = sesja.Niepowodzenie())
+        throw BladWyszukiwania(blad->en);
     const WynikSesji& wynik = sesja.Wynik();
     if (!wynik.najkrotsza) {
         if (wynik.przerwany)

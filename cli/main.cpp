@@ -50,7 +50,7 @@ int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
     try {
         wynik = PomiarCli(zadanie).Uruchom(przerwano);
     } catch (const UserError& e) {
-        return blad(e.message());
+        return blad(e.english());
     } catch (const PrzerwanoBezTrasy&) {
         powiedz(QStringLiteral("interrupted"));
         return KodWyjscia::Przerwano;
@@ -69,7 +69,7 @@ int wydrukuj(const ZadanieCli& zadanie, const WynikCli& wynik) {
             PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.dlugosc.Liczba(),
                                 std::holds_alternative<std::int64_t>(wynik.dlugosc.wartosc));
         } catch (const UserError& e) {
-            powiedz(QStringLiteral("--tour: ") + e.message());
+            powiedz(QStringLiteral("--tour: ") + e.english());
             kod = KodWyjscia::BladTour;
         }
     }
@@ -97,7 +97,7 @@ int rozwiaz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
         });
     } catch (const UserError& e) {
         wyczyscPostep();
-        return blad(e.message());
+        return blad(e.english());
     } catch (const PrzerwanoBezTrasy&) {
         wyczyscPostep();
         powiedz(QStringLiteral("interrupted before the first complete route: no route to print"));
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     try {
         zadanie = CzytajArgumenty(parser);
     } catch (const UserError& e) {
-        return blad(e.message());
+        return blad(e.english());
     }
     if (wejscieZamkniete && zadanie.plik == QStringLiteral("-"))
         return blad(QStringLiteral("cannot read -: standard input is closed"));

@@ -3,7 +3,6 @@
 #include "storage/PlikTsp.h"
 #include "storage/SkladniaTsp.h"
 
-#include <climits>
 #include <optional>
 #include <unordered_set>
 
@@ -27,15 +26,7 @@ bool czytajIds(const CzytnikLinii& linie, QByteArrayView linia, TrasaTour& trasa
         const long long id = CalkowitaLubBlad(linie, pole);
         if (id == -1)
             return true;
-        if (id < 1)
-            linie.Blad(QStringLiteral("numer miasta %1 nie jest dodatni").arg(Tekst(pole)));
-        if (id > INT_MAX)
-            linie.Blad(QStringLiteral("numer miasta %1 większy niż %2").arg(Tekst(pole)).arg(INT_MAX));
-        if (!ids.insert(int(id)).second)
-            linie.Blad(QStringLiteral("miasto %1 powtórzone").arg(id));
-        if (trasa.Ids.size() >= std::size_t(PlikTsp::MaksLiczbaMiast))
-            linie.Blad(QStringLiteral("więcej niż %1 miast").arg(PlikTsp::MaksLiczbaMiast));
-        trasa.Ids.push_back(int(id));
+        trasa.Ids.push_back(NowyNumerMiasta(linie, pole, id, ids, trasa.Ids.size()));
         trasa.Linie.push_back(linie.Numer());
     }
     return false;
@@ -60,7 +51,7 @@ TrasaTour CzytajTraseTour(CzytnikLinii& linie) {
             if (!wSekcji) {
                 if (zakonczona && sameKonce(linia))
                     continue;
-                linie.Blad(QStringLiteral("dane poza sekcją"));
+                DanePozaSekcja(linie);
             }
             if (czytajIds(linie, linia, trasa, ids)) {
                 zakonczona = true;
@@ -75,25 +66,27 @@ TrasaTour CzytajTraseTour(CzytnikLinii& linie) {
             break;
         if (wpis.klucz == "TOUR_SECTION") {
             if (bylaSekcja)
-                linie.Blad(QStringLiteral("drugi TOUR_SECTION"));
+                DrugiRaz(linie, "TOUR_SECTION");
             bylaSekcja = wSekcji = true;
         } else if (wpis.klucz == "TYPE") {
             if (wpis.wartosc.compare(QByteArrayView("TOUR"), Qt::CaseInsensitive) != 0)
-                linie.Blad(QStringLiteral("TYPE %1 nie jest obsługiwany (tylko TOUR)").arg(Tekst(wpis.wartosc)));
+                linie.Blad(BilingualText{QStringLiteral("TYPE %1 nie jest obsługiwany (tylko TOUR)"),
+                                         QStringLiteral("TYPE %1 not supported (only TOUR)")}
+                               .arg(Tekst(wpis.wartosc)));
         } else if (wpis.klucz == "DIMENSION") {
             wymiar = WymiarLubBlad(linie, wpis.wartosc, PlikTsp::MaksLiczbaMiast);
             liniaWymiaru = linie.Numer();
         } else if (JestSekcja(wpis.klucz)) {
-            linie.Blad(QStringLiteral("%1 w pliku trasy").arg(Tekst(wpis.klucz)));
+            linie.Blad(BilingualText{QStringLiteral("%1 w pliku trasy"), QStringLiteral("%1 in a tour file")}
+                           .arg(Tekst(wpis.klucz)));
         }
     }
 
     if (!bylaSekcja)
-        linie.Blad(QStringLiteral("brak TOUR_SECTION"));
+        BrakKlucza(linie, "TOUR_SECTION");
     if (trasa.Ids.size() < 2)
         ZaMaloMiast(linie, trasa.Ids.size());
     if (wymiar && std::size_t(*wymiar) != trasa.Ids.size())
-        linie.BladW(liniaWymiaru,
-                    QStringLiteral("DIMENSION %1, a miast w TOUR_SECTION jest %2").arg(*wymiar).arg(trasa.Ids.size()));
+        InnyWymiar(linie, liniaWymiaru, *wymiar, "TOUR_SECTION", trasa.Ids.size());
     return trasa;
 }

@@ -29,7 +29,7 @@ public:
         if (sekcja_ == Sekcja::Wagi)
             wagi_->SprawdzKompletna(linie_);
         if (!naglowek_.MaTypWag())
-            linie_.Blad(QStringLiteral("brak EDGE_WEIGHT_TYPE"));
+            BrakKlucza(linie_, "EDGE_WEIGHT_TYPE");
         return instancja_.TypWag == TypWagTsp::Jawne ? zWag() : zWspolrzednych();
     }
 
@@ -39,7 +39,7 @@ private:
     void dane(QByteArrayView linia) {
         switch (sekcja_) {
         case Sekcja::Zadna:
-            linie_.Blad(QStringLiteral("dane poza sekcją"));
+            DanePozaSekcja(linie_);
         case Sekcja::Wspolrzedne:
             wspolrzedne_.Czytaj(linie_, linia);
             break;
@@ -69,7 +69,7 @@ private:
             sekcja_ = Sekcja::Wyswietlanie;
         } else if (wpis.klucz == "EDGE_WEIGHT_SECTION") {
             if (wagi_)
-                linie_.Blad(QStringLiteral("drugi EDGE_WEIGHT_SECTION"));
+                DrugiRaz(linie_, "EDGE_WEIGHT_SECTION");
             naglowek_.SprawdzPrzedWagami(linie_);
             wagi_.emplace(linie_, int(*naglowek_.Wymiar()), *naglowek_.Format(), naglowek_.NazwaFormatu());
             sekcja_ = Sekcja::Wagi;
@@ -83,7 +83,7 @@ private:
 
     InstancjaTsp zWspolrzednych() {
         if (!wspolrzedne_.Byla())
-            linie_.Blad(QStringLiteral("brak NODE_COORD_SECTION"));
+            BrakKlucza(linie_, "NODE_COORD_SECTION");
         const std::vector<SekcjaMiast::Miasto>& miasta = wspolrzedne_.Miasta();
         if (miasta.size() < 2)
             ZaMaloMiast(linie_, miasta.size());
@@ -104,7 +104,7 @@ private:
     // only for showing them.
     InstancjaTsp zWag() {
         if (!wagi_)
-            linie_.Blad(QStringLiteral("brak EDGE_WEIGHT_SECTION"));
+            BrakKlucza(linie_, "EDGE_WEIGHT_SECTION");
         const int n = int(*naglowek_.Wymiar());
         if (n < 2)
             ZaMaloMiast(linie_, std::size_t(n));

@@ -32,10 +32,12 @@ CzytnikLinii::Zrodlo CzytnikLinii::ZBajtow(QByteArrayView bajty) {
 
 void CzytnikLinii::SprawdzRozmiar(std::int64_t bajty, const QString& nazwa) {
     if (bajty > MaksRozmiar)
-        throw UserError(nazwa + QStringLiteral(": plik jest większy niż %1 MiB").arg(MaksRozmiar >> 20));
+        throw UserError(nazwa + BilingualText{QStringLiteral(": plik jest większy niż %1 MiB"),
+                                              QStringLiteral(": file larger than %1 MiB")}
+                                    .arg(MaksRozmiar >> 20));
 }
 
-void CzytnikLinii::BladW(int linia, const QString& co) const {
+void CzytnikLinii::BladW(int linia, const BilingualText& co) const {
     throw UserError(nazwa_ + QLatin1Char(':') + QString::number(linia) + QStringLiteral(": ") + co);
 }
 
@@ -86,7 +88,9 @@ bool CzytnikLinii::Nastepna(QByteArrayView& linia) {
         }
         przeszukane = koniec_ - poczatek_;
         if (std::int64_t(przeszukane) > MaksDlugoscLinii)
-            BladW(numer_ + 1, QStringLiteral("linia dłuższa niż %1 MiB").arg(MaksDlugoscLinii >> 20));
+            BladW(numer_ + 1, BilingualText{QStringLiteral("linia dłuższa niż %1 MiB"),
+                                            QStringLiteral("line longer than %1 MiB")}
+                                  .arg(MaksDlugoscLinii >> 20));
         if (!doczytaj()) {
             if (poczatek_ == koniec_)
                 return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/core/BilingualText.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -40,8 +42,8 @@ public:
     const QString& Nazwa() const { return nazwa_; }
 
     // "NAME:LINE: co" for the current line (line 1 before the first).
-    [[noreturn]] void Blad(const QString& co) const { BladW(numer_ > 0 ? numer_ : 1, co); }
-    [[noreturn]] void BladW(int linia, const QString& co) const;
+    [[noreturn]] void Blad(const BilingualText& co) const { BladW(numer_ > 0 ? numer_ : 1, co); }
+    [[noreturn]] void BladW(int linia, const BilingualText& co) const;
 
 private:
     // Reads more after the unread bytes; false at the end.

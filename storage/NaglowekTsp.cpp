@@ -38,7 +38,8 @@ bool rowne(QByteArrayView a, const char* b) { return a.compare(QByteArrayView(b)
 // cannot be told, so neither is taken.
 [[noreturn]] void drugaWartosc(const CzytnikLinii& linie, const char* klucz, QByteArrayView druga,
                                QByteArrayView pierwsza) {
-    linie.Blad(QStringLiteral("drugi %1 %2 różny od pierwszego %3")
+    linie.Blad(BilingualText{QStringLiteral("drugi %1 %2 różny od pierwszego %3"),
+                             QStringLiteral("second %1 %2 differs from the first %3")}
                    .arg(QLatin1String(klucz), Tekst(druga), Tekst(pierwsza)));
 }
 
@@ -49,14 +50,19 @@ void NaglowekTsp::Czytaj(const CzytnikLinii& linie, const WpisTsp& wpis, Instanc
         instancja.Nazwa = Tekst(wpis.wartosc);
     } else if (wpis.klucz == "TYPE") {
         if (!rowne(wpis.wartosc, "TSP"))
-            linie.Blad(QStringLiteral("TYPE %1 nie jest obsługiwany (tylko TSP)").arg(Tekst(wpis.wartosc)));
+            linie.Blad(BilingualText{QStringLiteral("TYPE %1 nie jest obsługiwany (tylko TSP)"),
+                                     QStringLiteral("TYPE %1 not supported (only TSP)")}
+                           .arg(Tekst(wpis.wartosc)));
     } else if (wpis.klucz == "EDGE_WEIGHT_TYPE") {
         typWag(linie, wpis.wartosc, instancja);
     } else if (wpis.klucz == "EDGE_WEIGHT_FORMAT") {
         formatWag(linie, wpis.wartosc);
     } else if (wpis.klucz == "NODE_COORD_TYPE") {
         if (!rowne(wpis.wartosc, "TWOD_COORDS") && !rowne(wpis.wartosc, "NO_COORDS"))
-            linie.Blad(QStringLiteral("NODE_COORD_TYPE %1 nie jest obsługiwany (tylko TWOD_COORDS i NO_COORDS)")
+            linie.Blad(BilingualText{QStringLiteral("NODE_COORD_TYPE %1 nie jest obsługiwany (tylko TWOD_COORDS i "
+                                                    "NO_COORDS)"),
+                                     QStringLiteral("NODE_COORD_TYPE %1 not supported (only TWOD_COORDS and "
+                                                    "NO_COORDS)")}
                            .arg(Tekst(wpis.wartosc)));
     } else if (wpis.klucz == "DIMENSION") {
         wymiar(linie, wpis.wartosc);
@@ -69,8 +75,10 @@ void NaglowekTsp::Czytaj(const CzytnikLinii& linie, const WpisTsp& wpis, Instanc
 void NaglowekTsp::typWag(const CzytnikLinii& linie, QByteArrayView wartosc, InstancjaTsp& instancja) {
     const std::optional<TypWagTsp> typ = typZNazwy(wartosc);
     if (!typ)
-        linie.Blad(QStringLiteral("EDGE_WEIGHT_TYPE %1 nie jest obsługiwany "
-                                  "(tylko EUC_2D, CEIL_2D, ATT, GEO i EXPLICIT)")
+        linie.Blad(BilingualText{QStringLiteral("EDGE_WEIGHT_TYPE %1 nie jest obsługiwany "
+                                                "(tylko EUC_2D, CEIL_2D, ATT, GEO i EXPLICIT)"),
+                                 QStringLiteral("EDGE_WEIGHT_TYPE %1 not supported "
+                                                "(only EUC_2D, CEIL_2D, ATT, GEO and EXPLICIT)")}
                        .arg(Tekst(wartosc)));
     if (!nazwaTypu_.isEmpty() && *typ != instancja.TypWag)
         drugaWartosc(linie, "EDGE_WEIGHT_TYPE", wartosc, nazwaTypu_);
@@ -81,8 +89,10 @@ void NaglowekTsp::typWag(const CzytnikLinii& linie, QByteArrayView wartosc, Inst
 void NaglowekTsp::formatWag(const CzytnikLinii& linie, QByteArrayView wartosc) {
     const std::optional<FormatWag> nowy = FormatWagZNazwy(wartosc);
     if (!nowy && !rowne(wartosc, "FUNCTION"))
-        linie.Blad(QStringLiteral("EDGE_WEIGHT_FORMAT %1 nie jest obsługiwany (tylko FUNCTION, "
-                                  "FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW i LOWER_DIAG_ROW)")
+        linie.Blad(BilingualText{QStringLiteral("EDGE_WEIGHT_FORMAT %1 nie jest obsługiwany (tylko FUNCTION, "
+                                                "FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW i LOWER_DIAG_ROW)"),
+                                 QStringLiteral("EDGE_WEIGHT_FORMAT %1 not supported (only FUNCTION, FULL_MATRIX, "
+                                                "UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW and LOWER_DIAG_ROW)")}
                        .arg(Tekst(wartosc)));
     if (!nazwaFormatu_.isEmpty() && !rowne(wartosc, nazwaFormatu_.constData()))
         drugaWartosc(linie, "EDGE_WEIGHT_FORMAT", wartosc, nazwaFormatu_);
@@ -92,19 +102,24 @@ void NaglowekTsp::formatWag(const CzytnikLinii& linie, QByteArrayView wartosc) {
 
 void NaglowekTsp::wymiar(const CzytnikLinii& linie, QByteArrayView wartosc) {
     if (wymiar_)
-        linie.Blad(QStringLiteral("drugi DIMENSION"));
+        DrugiRaz(linie, "DIMENSION");
     wymiar_ = WymiarLubBlad(linie, wartosc, PlikTsp::MaksLiczbaMiast);
     liniaWymiaru_ = linie.Numer();
 }
 
 void NaglowekTsp::SprawdzPrzedWagami(const CzytnikLinii& linie) const {
     if (!wymiar_)
-        linie.Blad(QStringLiteral("EDGE_WEIGHT_SECTION przed DIMENSION"));
+        linie.Blad(BilingualText{QStringLiteral("EDGE_WEIGHT_SECTION przed DIMENSION"),
+                                 QStringLiteral("EDGE_WEIGHT_SECTION before DIMENSION")});
     if (!format_ && !nazwaFormatu_.isEmpty())
-        linie.Blad(QStringLiteral("EDGE_WEIGHT_SECTION przy EDGE_WEIGHT_FORMAT %1 (wagi w sekcji "
-                                  "wymagają formatu FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW "
-                                  "lub LOWER_DIAG_ROW)")
+        linie.Blad(BilingualText{QStringLiteral("EDGE_WEIGHT_SECTION przy EDGE_WEIGHT_FORMAT %1 (wagi w sekcji "
+                                                "wymagają formatu FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW "
+                                                "lub LOWER_DIAG_ROW)"),
+                                 QStringLiteral("EDGE_WEIGHT_SECTION with EDGE_WEIGHT_FORMAT %1 (weights in a section "
+                                                "need FULL_MATRIX, UPPER_ROW, LOWER_ROW, UPPER_DIAG_ROW "
+                                                "or LOWER_DIAG_ROW)")}
                        .arg(Tekst(nazwaFormatu_)));
     if (!format_)
-        linie.Blad(QStringLiteral("EDGE_WEIGHT_SECTION bez EDGE_WEIGHT_FORMAT"));
+        linie.Blad(BilingualText{QStringLiteral("EDGE_WEIGHT_SECTION bez EDGE_WEIGHT_FORMAT"),
+                                 QStringLiteral("EDGE_WEIGHT_SECTION without EDGE_WEIGHT_FORMAT")});
 }

@@ -47,7 +47,9 @@ std::vector<int> numeryOdJednego(CzytnikLinii& linie) {
     TrasaTour trasa = CzytajTraseTour(linie);
     for (std::size_t k = 0; k < trasa.Ids.size(); ++k)
         if (std::size_t(trasa.Ids[k]) > trasa.Ids.size())
-            linie.BladW(trasa.Linie[k], QStringLiteral("numer miasta %1 większy niż liczba miast %2")
+            linie.BladW(trasa.Linie[k], BilingualText{QStringLiteral("numer miasta %1 większy niż liczba miast %2"),
+                                                      QStringLiteral("city number %1 greater than the number of "
+                                                                     "cities %2")}
                                             .arg(trasa.Ids[k])
                                             .arg(trasa.Ids.size()));
     return std::move(trasa.Ids);
@@ -84,13 +86,17 @@ std::vector<int> PlikTsp::TrasaInstancji(const InstancjaTsp& instancja, const QS
         const auto miasto = miasta.find(trasa.Ids[k]);
         if (miasto == miasta.end())
             throw UserError(sciezka + QLatin1Char(':') + QString::number(trasa.Linie[k])
-                            + QStringLiteral(": miasta %1 nie ma w %2").arg(trasa.Ids[k]).arg(nazwaInstancji));
+                            + BilingualText{QStringLiteral(": miasta %1 nie ma w %2"),
+                                            QStringLiteral(": city %1 is not in %2")}
+                                  .arg(trasa.Ids[k])
+                                  .arg(nazwaInstancji));
         wynik.push_back(miasto->second);
     }
     // Each id once (the reader's check) and as many as the instance has.
     if (wynik.size() != instancja.Ids.size())
         throw UserError(sciezka + QLatin1Char(':') + QString::number(trasa.Linie.back())
-                        + QStringLiteral(": trasa ma %1 miast, a %2 ma ich %3")
+                        + BilingualText{QStringLiteral(": trasa ma %1 miast, a %2 ma ich %3"),
+                                        QStringLiteral(": the tour has %1 cities, but %2 has %3")}
                               .arg(wynik.size())
                               .arg(nazwaInstancji)
                               .arg(instancja.Ids.size()));

@@ -40,8 +40,9 @@ class QIODevice;
 //   given; the number of cities must then equal DIMENSION. Coordinates are
 //   decimal numbers (exponents allowed) within +-MaksWspolrzedna; two cities
 //   may share a point.
-// - Errors are UserErrors "FILE:LINE: what is wrong" (the last line for what
-//   is missing): another type or format (named), a missing section or type,
+// - Errors are UserErrors "FILE:LINE: what is wrong", worded in Polish for
+//   the window and in English for wedrownik-cli (the last line for what is
+//   missing): another type or format (named), a missing section or type,
 //   fewer than two cities, a count above MaksLiczbaMiast, anything that is
 //   not a number where one is expected. A file that cannot be opened gives
 //   "Cannot open file FILE"; one larger than MaksRozmiarPliku gives

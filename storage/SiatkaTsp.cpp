@@ -9,17 +9,18 @@
 
 namespace {
 
-const QString kRozwiazeCli = QStringLiteral("; taki plik rozwiąże wedrownik-cli w metryce pliku");
-
-[[noreturn]] void blad(const QString& nazwa, const QString& co) {
-    throw UserError(nazwa + QStringLiteral(": ") + co + kRozwiazeCli);
+[[noreturn]] void blad(const QString& nazwa, const BilingualText& co) {
+    throw UserError(nazwa + QStringLiteral(": ")
+                    + BilingualText{co.pl + QStringLiteral("; taki plik rozwiąże wedrownik-cli w metryce pliku"),
+                                    co.en + QStringLiteral("; wedrownik-cli solves such a file with --metric file")});
 }
 
 } // namespace
 
 MapaTsp NaSiatke(const InstancjaTsp& instancja, const QString& nazwa) {
     if (!instancja.MaWspolrzedne())
-        blad(nazwa, QStringLiteral("plik nie podaje położenia miast, tylko odległości między nimi"));
+        blad(nazwa, {QStringLiteral("plik nie podaje położenia miast, tylko odległości między nimi"),
+                     QStringLiteral("the file gives no positions of cities, only the distances between them")});
     const std::size_t n = instancja.Ids.size();
     std::vector<long long> x(n), y(n);
     long long minX = 0, minY = 0, maxX = LLONG_MIN, maxY = LLONG_MIN;
@@ -32,8 +33,10 @@ MapaTsp NaSiatke(const InstancjaTsp& instancja, const QString& nazwa) {
         const std::uint64_t komorka = (std::uint64_t(x[k] + 2'000'000'000) << 32) | std::uint64_t(y[k] + 2'000'000'000);
         const auto [gdzie, nowa] = komorki.emplace(komorka, instancja.Ids[k]);
         if (!nowa)
-            blad(nazwa, QStringLiteral("miasto %1 w tej samej komórce co miasto %2, a w oknie każde miasto "
-                                       "zajmuje własną komórkę")
+            blad(nazwa, BilingualText{QStringLiteral("miasto %1 w tej samej komórce co miasto %2, a w oknie każde "
+                                                     "miasto zajmuje własną komórkę"),
+                                      QStringLiteral("city %1 in the same cell as city %2, and in the window each city "
+                                                     "takes a cell of its own")}
                             .arg(instancja.Ids[k])
                             .arg(gdzie->second));
         minX = std::min(minX, x[k]);
@@ -59,7 +62,10 @@ MapaTsp NaSiatke(const InstancjaTsp& instancja, const QString& nazwa) {
 void SprawdzSiatkeOkna(const MapaTsp& mapa, const QString& nazwa) {
     const std::int64_t komorek = std::int64_t(mapa.RowCount) * std::int64_t(mapa.ColumnCount);
     if (komorek > MaksKomorekOkna)
-        blad(nazwa, QStringLiteral("miasta potrzebują siatki %1 X %2 (%3 komórek), a okno mieści najwyżej %4")
+        blad(nazwa, BilingualText{QStringLiteral("miasta potrzebują siatki %1 X %2 (%3 komórek), a okno mieści "
+                                                 "najwyżej %4"),
+                                  QStringLiteral("the cities need a grid of %1 X %2 (%3 cells), and the window "
+                                                 "holds at most %4")}
                         .arg(mapa.RowCount)
                         .arg(mapa.ColumnCount)
                         .arg(komorek)

@@ -1,7 +1,10 @@
 #include "storage/SkladniaTsp.h"
 
+#include "storage/PlikTsp.h"
+
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -87,9 +90,12 @@ WpisTsp WpisLinii(const CzytnikLinii& linie, QByteArrayView linia) {
     if (wpis.klucz == "EOF" || JestSekcja(wpis.klucz))
         return wpis;
     if (!jestKlucz(wpis.klucz))
-        linie.Blad(QStringLiteral("nieznane słowo kluczowe '%1'").arg(Tekst(wpis.klucz)));
+        linie.Blad(BilingualText{QStringLiteral("nieznane słowo kluczowe '%1'"),
+                                 QStringLiteral("unknown keyword '%1'")}
+                       .arg(Tekst(wpis.klucz)));
     if (dwukropek < 0)
-        linie.Blad(QStringLiteral("brak ':' po %1").arg(Tekst(wpis.klucz)));
+        linie.Blad(BilingualText{QStringLiteral("brak ':' po %1"), QStringLiteral("missing ':' after %1")}
+                       .arg(Tekst(wpis.klucz)));
     return wpis;
 }
 
@@ -144,17 +150,63 @@ std::optional<double> Liczba(QByteArrayView tekst) {
 long long CalkowitaLubBlad(const CzytnikLinii& linie, QByteArrayView tekst) {
     const auto wartosc = Calkowita(tekst);
     if (!wartosc)
-        linie.Blad(QStringLiteral("'%1' nie jest liczbą całkowitą").arg(Tekst(tekst)));
+        linie.Blad(BilingualText{QStringLiteral("'%1' nie jest liczbą całkowitą"),
+                                 QStringLiteral("'%1' is not a whole number")}
+                       .arg(Tekst(tekst)));
     return *wartosc;
 }
 
 long long WymiarLubBlad(const CzytnikLinii& linie, QByteArrayView tekst, long long maksimum) {
     const long long wymiar = CalkowitaLubBlad(linie, tekst);
     if (wymiar < 0 || wymiar > maksimum)
-        linie.Blad(QStringLiteral("DIMENSION %1 poza zakresem 0..%2").arg(Tekst(tekst)).arg(maksimum));
+        linie.Blad(BilingualText{QStringLiteral("DIMENSION %1 poza zakresem 0..%2"),
+                                 QStringLiteral("DIMENSION %1 out of range 0..%2")}
+                       .arg(Tekst(tekst))
+                       .arg(maksimum));
     return wymiar;
 }
 
+int NowyNumerMiasta(const CzytnikLinii& linie, QByteArrayView pole, long long id, std::unordered_set<int>& ids,
+                    std::size_t ile) {
+    if (id < 1)
+        linie.Blad(BilingualText{QStringLiteral("numer miasta %1 nie jest dodatni"),
+                                 QStringLiteral("city number %1 is not positive")}
+                       .arg(Tekst(pole)));
+    if (id > INT_MAX)
+        linie.Blad(BilingualText{QStringLiteral("numer miasta %1 większy niż %2"),
+                                 QStringLiteral("city number %1 greater than %2")}
+                       .arg(Tekst(pole))
+                       .arg(INT_MAX));
+    if (!ids.insert(int(id)).second)
+        linie.Blad(BilingualText{QStringLiteral("miasto %1 powtórzone"), QStringLiteral("city %1 repeated")}.arg(id));
+    if (ile >= std::size_t(PlikTsp::MaksLiczbaMiast))
+        linie.Blad(BilingualText{QStringLiteral("więcej niż %1 miast"), QStringLiteral("more than %1 cities")}
+                       .arg(PlikTsp::MaksLiczbaMiast));
+    return int(id);
+}
+
 void ZaMaloMiast(const CzytnikLinii& linie, std::size_t ile) {
-    linie.Blad(QStringLiteral("za mało miast: %1 (potrzeba co najmniej dwóch)").arg(ile));
+    linie.Blad(BilingualText{QStringLiteral("za mało miast: %1 (potrzeba co najmniej dwóch)"),
+                             QStringLiteral("too few cities: %1 (at least two are needed)")}
+                   .arg(ile));
+}
+
+void DanePozaSekcja(const CzytnikLinii& linie) {
+    linie.Blad(BilingualText{QStringLiteral("dane poza sekcją"), QStringLiteral("data outside a section")});
+}
+
+void BrakKlucza(const CzytnikLinii& linie, const char* klucz) {
+    linie.Blad(BilingualText{QStringLiteral("brak %1"), QStringLiteral("missing %1")}.arg(QLatin1String(klucz)));
+}
+
+void DrugiRaz(const CzytnikLinii& linie, const char* klucz) {
+    linie.Blad(BilingualText{QStringLiteral("drugi %1"), QStringLiteral("second %1")}.arg(QLatin1String(klucz)));
+}
+
+void InnyWymiar(const CzytnikLinii& linie, int liniaWymiaru, long long wymiar, const char* sekcja, std::size_t ile) {
+    linie.BladW(liniaWymiaru, BilingualText{QStringLiteral("DIMENSION %1, a miast w %2 jest %3"),
+                                            QStringLiteral("DIMENSION %1, but %2 holds %3 cities")}
+                                  .arg(wymiar)
+                                  .arg(QLatin1String(sekcja))
+                                  .arg(ile));
 }

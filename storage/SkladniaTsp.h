@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <unordered_set>
 
 // The line forms that TSPLIB's .tsp and .tour files share.
 
@@ -42,11 +43,25 @@ private:
 std::optional<long long> Calkowita(QByteArrayView tekst);
 std::optional<double> Liczba(QByteArrayView tekst);
 
-// The number, or the error "'x' nie jest liczbą całkowitą" on the current line.
+// The errors below are on the current line unless a line is given.
+
+// The number, or the error "'x' nie jest liczbą całkowitą".
 long long CalkowitaLubBlad(const CzytnikLinii& linie, QByteArrayView tekst);
-// A DIMENSION within 0..MaksLiczbaMiast, or the error on the current line.
+// A DIMENSION within 0..MaksLiczbaMiast, or the error.
 long long WymiarLubBlad(const CzytnikLinii& linie, QByteArrayView tekst, long long maksimum);
 
+// A city's number read from pole: positive, within int, not among ids (it
+// is added there) and not past PlikTsp::MaksLiczbaMiast, ile cities being
+// read already.
+int NowyNumerMiasta(const CzytnikLinii& linie, QByteArrayView pole, long long id, std::unordered_set<int>& ids,
+                    std::size_t ile);
+
 [[noreturn]] void ZaMaloMiast(const CzytnikLinii& linie, std::size_t ile);
+[[noreturn]] void DanePozaSekcja(const CzytnikLinii& linie);
+[[noreturn]] void BrakKlucza(const CzytnikLinii& linie, const char* klucz);
+[[noreturn]] void DrugiRaz(const CzytnikLinii& linie, const char* klucz);
+// DIMENSION, on its line, says another number of cities than the section holds.
+[[noreturn]] void InnyWymiar(const CzytnikLinii& linie, int liniaWymiaru, long long wymiar, const char* sekcja,
+                             std::size_t ile);
 
 inline QString Tekst(QByteArrayView bajty) { return QString::fromUtf8(bajty); }

@@ -228,13 +228,13 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
 bool TOknoObliczen::PokazNiepowodzenie() {
     if (niepowodzenie_)
         return true;
-    const std::optional<QString> blad = sesja_ && sesja_->Skonczona() ? sesja_->Niepowodzenie() : std::nullopt;
+    const std::optional<BilingualText> blad = sesja_ && sesja_->Skonczona() ? sesja_->Niepowodzenie() : std::nullopt;
     if (!blad)
         return false;
     niepowodzenie_ = true;
     Trwa = false;
     Timer.stop();
-    Application::reportError(*blad);
+    Application::reportError(blad->pl);
     return true;
 }
 

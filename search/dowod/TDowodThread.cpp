@@ -25,7 +25,8 @@ PostepDowodu& TDowodThread::Postep(CelDowodu cel) {
 void TDowodThread::Execute() {
     Zakonczony = false;
     if (!metryka_ || metryka_->Ilosc() < 1)
-        throw UserError(QStringLiteral("Brak miast do przeszukania"));
+        throw UserError(
+            BilingualText{QStringLiteral("Brak miast do przeszukania"), QStringLiteral("no cities to search")});
     const auto przerwij = [this] { return checkpoint(); };
     UstawieniaDowodu u = Ustawienia;
     if (Najkrotsza) {

@@ -27,7 +27,8 @@ PostepPrzeszukiwania* TObliczLokalnieThread::Postep() {
 void TObliczLokalnieThread::Execute() {
     najlepsza_.clear();
     if (!szukanie_ || metryka_->Ilosc() < 1)
-        throw UserError(QStringLiteral("Brak miast do przeszukania"));
+        throw UserError(
+            BilingualText{QStringLiteral("Brak miast do przeszukania"), QStringLiteral("no cities to search")});
     szukanie_->Szukaj(Ustawienia, [this] { return checkpoint(); }, &runningClock());
     // From city 0, as the other searches give their routes, in the direction
     // that sums shorter: in the window's single-precision sums the two

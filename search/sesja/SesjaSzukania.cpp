@@ -86,7 +86,7 @@ void SesjaSzukania::CzekajNaKoniec() {
     przebieg_->Watek().waitForEnd();
 }
 
-std::optional<QString> SesjaSzukania::Niepowodzenie() const {
+std::optional<BilingualText> SesjaSzukania::Niepowodzenie() const {
     return przebieg_->Watek().failure();
 }
 

@@ -5,6 +5,7 @@
 #include "search/sesja/PlanSesji.h"
 #include "search/sesja/UstawieniaSesji.h"
 #include "search/sesja/WynikSesji.h"
+#include "toolkit/core/BilingualText.h"
 
 #include <QObject>
 #include <QString>
@@ -52,7 +53,7 @@ public:
     // thread's events meanwhile.
     void CzekajNaKoniec();
     // Once ended: the error that ended it; none when it ended normally.
-    std::optional<QString> Niepowodzenie() const;
+    std::optional<BilingualText> Niepowodzenie() const;
 
     // The search's running time: standing still while held and once its
     // method has ended.

@@ -123,5 +123,5 @@ TEST_F(WedrownikCliTsplib, TwoCitiesAtOnePointSolveInTheFilesMetricButNotOnTheGr
 
     const Wynik siatka = uruchom({"solve", tsp("a280"), "--metric", "grid"});
     EXPECT_EQ(siatka.kod, 2);
-    EXPECT_TRUE(siatka.bledy.contains("miasto 172 w tej samej komórce co miasto 171")) << siatka.bledy.toStdString();
+    EXPECT_TRUE(siatka.bledy.contains("city 172 in the same cell as city 171")) << siatka.bledy.toStdString();
 }

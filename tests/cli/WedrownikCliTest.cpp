@@ -136,39 +136,47 @@ TEST_F(WedrownikCli, TourFileReadsBackAsTheRoutePrinted) {
     EXPECT_EQ(PlikTsp::WczytajTour(tour), wydrukowana);
 }
 
-TEST_F(WedrownikCli, BadUsageAndMalformedInputExitWithTwo) {
+TEST_F(WedrownikCli, BadUsageAndMalformedInputExitWithTwoAndSayWhyInEnglish) {
+    const QRegularExpression polskaLitera(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
     const QString dobry = plik("p.tsp", kProstokat);
     for (const QStringList& argumenty : {QStringList{}, QStringList{"solve"}, QStringList{"rozwiaz", dobry},
                                          QStringList{"solve", dobry, "--method", "brute"},
                                          QStringList{"solve", dobry, "--draws", "0"},
                                          QStringList{"solve", dobry, "--mutation", "1.5"},
-                                         QStringList{"solve", dobry, "--nieznana"}}) {
-        const Wynik w = uruchom(argumenty);
-        EXPECT_EQ(w.kod, 2) << argumenty.join(' ').toStdString();
-        EXPECT_FALSE(w.bledy.isEmpty());
-    }
-    for (const QStringList& argumenty : {QStringList{"length", dobry}, QStringList{"solve", dobry, "--metric", "cells"},
+                                         QStringList{"solve", dobry, "--nieznana"}, QStringList{"length", dobry},
+                                         QStringList{"solve", dobry, "--metric", "cells"},
                                          QStringList{"length", dobry, dobry, "--tour", "x.tour"}}) {
         const Wynik w = uruchom(argumenty);
         EXPECT_EQ(w.kod, 2) << argumenty.join(' ').toStdString();
         EXPECT_FALSE(w.bledy.isEmpty());
+        EXPECT_FALSE(w.bledy.contains(polskaLitera)) << w.bledy.toStdString();
     }
     const QByteArray naglowek = "NAME: x\nTYPE: TSP\n";
     const struct {
         QByteArray tresc;
         int linia;
+        const char* blad;
     } przypadki[] = {
-        {naglowek + "EDGE_WEIGHT_TYPE: MAX_2D\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 3},
-        {naglowek + "EDGE_WEIGHT_TYPE: EXPLICIT\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 6},
-        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nEOF\n", 4},
-        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n", 5},
-        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 x 1\n", 6},
+        {naglowek + "EDGE_WEIGHT_TYPE: MAX_2D\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 3,
+         "EDGE_WEIGHT_TYPE MAX_2D not supported (only EUC_2D, CEIL_2D, ATT, GEO and EXPLICIT)"},
+        {naglowek + "EDGE_WEIGHT_TYPE: EXPLICIT\nNODE_COORD_SECTION\n1 0 0\n2 1 1\n", 6, "missing EDGE_WEIGHT_SECTION"},
+        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nEOF\n", 4, "missing NODE_COORD_SECTION"},
+        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n", 5,
+         "too few cities: 1 (at least two are needed)"},
+        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 x 1\n", 6, "'x' is not a number"},
+        {naglowek + "EDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n1 0 0\n2 1 2e9\n", 6,
+         "coordinate 2e9 out of range -1e9 to 1e9"},
+        {naglowek + "EDGE_WEIGHT_TYPE: EXPLICIT\nEDGE_WEIGHT_FORMAT: LOWER_ROW\nDIMENSION: 2\nEDGE_WEIGHT_SECTION\n"
+                    "2147483645\n",
+         7, "weight 2147483645 out of range 0..1000000000"},
+        {naglowek + "FOO: 1\n", 3, "unknown keyword 'FOO'"},
     };
     for (const auto& p : przypadki) {
         const QString sciezka = plik("zly.tsp", p.tresc);
         const Wynik w = uruchom({"solve", sciezka});
         EXPECT_EQ(w.kod, 2) << p.tresc.toStdString();
-        EXPECT_TRUE(w.bledy.startsWith(sciezka + ":" + QString::number(p.linia) + ":")) << w.bledy.toStdString();
+        const QString oczekiwany = sciezka + ":" + QString::number(p.linia) + ": " + p.blad + "\n";
+        EXPECT_EQ(w.bledy.toStdString(), oczekiwany.toStdString());
         EXPECT_TRUE(w.wyjscie.isEmpty());
     }
 }

@@ -45,12 +45,14 @@ private:
 
 } // namespace
 
-TEST(HoldableThread, WhatTheBodyThrowsEndsItAndIsKeptAsTheErrorBoxWouldShowIt) {
-    const std::vector<std::pair<std::function<void()>, QString>> przypadki{
-        {[] { throw UserError("Zbyt duża liczba punktów"); }, "Zbyt duża liczba punktów"},
-        {[] { throw std::bad_alloc(); }, "Za mało pamięci"},
-        {[] { throw std::runtime_error("disk full"); }, "disk full"},
-        {[] { throw 42; }, "Nieznany błąd"},
+TEST(HoldableThread, WhatTheBodyThrowsEndsItAndIsKeptInTheWindowsAndTheCommandLinesWords) {
+    const std::vector<std::pair<std::function<void()>, BilingualText>> przypadki{
+        {[] { throw UserError("Zbyt duża liczba punktów"); },
+         {"Zbyt duża liczba punktów", "Zbyt duża liczba punktów"}},
+        {[] { throw UserError(BilingualText{"Brak miast", "no cities"}); }, {"Brak miast", "no cities"}},
+        {[] { throw std::bad_alloc(); }, {"Za mało pamięci", "out of memory"}},
+        {[] { throw std::runtime_error("disk full"); }, {"disk full", "disk full"}},
+        {[] { throw 42; }, {"Nieznany błąd", "unknown error"}},
     };
     for (const auto& [body, message] : przypadki) {
         Runner runner(body);

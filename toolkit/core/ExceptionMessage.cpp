@@ -4,16 +4,21 @@
 
 #include <new>
 
-QString describeException(std::exception_ptr error) {
+BilingualText describeException(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const UserError& e) {
-        return e.message();
+        return e.text();
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Za mało pamięci");
+        return outOfMemoryText();
     } catch (const std::exception& e) {
-        return QString::fromLocal8Bit(e.what());
+        const QString what = QString::fromLocal8Bit(e.what());
+        return {what, what};
     } catch (...) {
-        return QStringLiteral("Nieznany błąd");
+        return {QStringLiteral("Nieznany błąd"), QStringLiteral("unknown error")};
     }
+}
+
+BilingualText outOfMemoryText() {
+    return {QStringLiteral("Za mało pamięci"), QStringLiteral("out of memory")};
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "toolkit/core/BilingualText.h"
 
 #include <exception>
 
-// The message a user is shown for an error: a UserError's own message,
-// "Za mało pamięci" for exhausted memory, what() of another standard
-// exception and a fixed text for anything else.
-QString describeException(std::exception_ptr error);
+// What a user is told of an error: a UserError's own text, "Za mało
+// pamięci" for exhausted memory, what() of another standard exception and
+// a fixed text for anything else.
+BilingualText describeException(std::exception_ptr error);
+
+BilingualText outOfMemoryText();

@@ -47,7 +47,7 @@ void HoldableThread::run() {
     endSignal_.notify_all();
 }
 
-std::optional<QString> HoldableThread::failure() const {
+std::optional<BilingualText> HoldableThread::failure() const {
     if (!hasEnded() || !failure_)
         return std::nullopt;
     return describeException(failure_);

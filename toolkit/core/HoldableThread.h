@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/core/BilingualText.h"
 #include "toolkit/core/Gate.h"
 #include "toolkit/core/RunningClock.h"
 
@@ -49,10 +50,10 @@ public:
     // True once Execute() has returned or thrown.
     bool hasEnded() const { return ended_.load(std::memory_order_acquire); }
 
-    // Once the body has ended: the message of the error that ended it, as
-    // the standard error box shows errors; none when it returned normally
-    // or has not ended yet.
-    std::optional<QString> failure() const;
+    // Once the body has ended: the text of the error that ended it, as
+    // describeException() gives it; none when it returned normally or has
+    // not ended yet.
+    std::optional<BilingualText> failure() const;
 
     // Blocks until the body has ended. On the thread that owns this object it
     // keeps serving queued events while it waits (its end notification among

@@ -1,5 +1,6 @@
 #include "toolkit/core/MemoryBudget.h"
 
+#include "toolkit/core/ExceptionMessage.h"
 #include "toolkit/core/UserError.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ std::uint64_t memoryBudget() {
 
 void requireMemory(double bytes, std::uint64_t budget) {
     if (bytes > double(budget))
-        throw UserError(QStringLiteral("Za mało pamięci"));
+        throw UserError(outOfMemoryText());
 }
 
 MemoryAccount::Share& MemoryAccount::Share::operator=(Share&& other) noexcept {
@@ -83,7 +84,7 @@ void MemoryAccount::Share::giveBack() {
 MemoryAccount::Share MemoryAccount::take(double bytes) {
     Share share;
     if (!tryTake(bytes, share))
-        throw UserError(QStringLiteral("Za mało pamięci"));
+        throw UserError(outOfMemoryText());
     return share;
 }
 

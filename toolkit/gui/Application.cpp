@@ -19,7 +19,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::reportException(std::exception_ptr error) {
-    reportError(describeException(error));
+    reportError(describeException(error).pl);
 }
 
 void Application::reportError(const QString& message) {

@@ -18,7 +18,7 @@ TEST(TDowodThread, ReleasedItProvesBothRoutesAndItsProgressEndsAtTheProof) {
     watek.Ustawienia.rundy = 100;
     watek.release();
     watek.waitForEnd();
-    ASSERT_FALSE(watek.failure().has_value()) << watek.failure()->toStdString();
+    ASSERT_FALSE(watek.failure().has_value()) << watek.failure()->pl.toStdString();
     ASSERT_TRUE(watek.Zakonczony);
     for (const CelDowodu cel : {CelDowodu::Najkrotsza, CelDowodu::Najdluzsza}) {
         const WynikDowodu& w = cel == CelDowodu::Najkrotsza ? watek.WynikNajkrotszej : watek.WynikNajdluzszej;

@@ -240,7 +240,8 @@ TEST(GenetykWatek, AFailureOnTheSearchThreadIsKeptAndLeavesNoResult) {
         gen.IlePokolen = 5;
         gen.release();
         gen.waitForEnd();
-        EXPECT_EQ(gen.failure(), QStringLiteral("Brak odległości między miastami")) << zamowiony;
+        EXPECT_EQ(gen.failure(),
+                  (BilingualText{"Brak odległości między miastami", "no distances between the cities"})) << zamowiony;
         EXPECT_EQ(gen.NowyStan(), nullptr);
         EXPECT_EQ(gen.NrPokolenia(), 0);
         EXPECT_FALSE(gen.MaNajlepszy());

@@ -57,6 +57,6 @@ TEST(BudowaTablicy, AWorkersBuildEndsCleanlyOnAFinishAndFailsOverTheBudget) {
     OdleglosciSlot zaDuzy;
     const auto bezPamieci = przeszukaj(zaDuzy, [](TObliczThread& w) { w.Budowa.Budzet = 100; });
     EXPECT_FALSE(bezPamieci->Zakonczony);
-    EXPECT_EQ(bezPamieci->failure(), "Za mało pamięci");
+    EXPECT_EQ(bezPamieci->failure(), (BilingualText{"Za mało pamięci", "out of memory"}));
     EXPECT_EQ(zaDuzy, nullptr);
 }

@@ -193,7 +193,8 @@ TEST(TObliczThreadSterowanie, MissingTableFailsAndUnknownModeEndsWithoutAResult)
         bezTablicy.waitForEnd();
         // Not a finished search: nothing may read a result from it.
         EXPECT_FALSE(bezTablicy.Zakonczony) << tryb;
-        EXPECT_EQ(bezTablicy.failure(), QStringLiteral("Brak odległości między miastami")) << tryb;
+        EXPECT_EQ(bezTablicy.failure(),
+                  (BilingualText{"Brak odległości między miastami", "no distances between the cities"})) << tryb;
         EXPECT_TRUE(bezTablicy.NajlepszaTrasa.empty());
 
         TObliczThread zaDuzo;
