@@ -20,35 +20,32 @@ DlugoscCli dlugosc(double x, bool calkowita) {
     return DlugoscCli{x};
 }
 
+// A proof, even one cut short, says whether it proved its route; the other
+// methods say so only of a route they proved.
+TrasaCli trasa(const TrasaSesji& t, bool calkowita, bool dowod) {
+    TrasaCli wynik;
+    wynik.dlugosc = dlugosc(t.dlugosc, calkowita);
+    if (t.udowodniona || dowod)
+        wynik.udowodniona = t.udowodniona;
+    if (!t.udowodniona && t.granica) {
+        wynik.granica = dlugosc(*t.granica, calkowita);
+        wynik.lukaProcent = t.lukaProcent;
+    }
+    return wynik;
+}
+
 } // namespace
 
 WynikCli OdpowiedzCli(const WynikSesji& w, const ZestawMiast& miasta) {
     WynikCli wynik;
-    const bool calkowita = w.calkowita;
-    // A proof, even one cut short, says whether it proved its route.
     const bool dowod = w.wezly.has_value();
     wynik.metoda = nazwa(w.metoda);
     wynik.miasta = miasta.Ilosc();
-    const TrasaSesji& krotka = *w.najkrotsza;
-    for (int miasto : krotka.trasa)
+    for (int miasto : w.najkrotsza->trasa)
         wynik.trasa.push_back(miasta.ids[std::size_t(miasto)]);
-    wynik.dlugosc = dlugosc(krotka.dlugosc, calkowita);
-    if (krotka.udowodniona || dowod)
-        wynik.udowodniona = krotka.udowodniona;
-    if (!krotka.udowodniona && krotka.granica) {
-        wynik.dolnaGranica = dlugosc(*krotka.granica, calkowita);
-        wynik.lukaProcent = krotka.lukaProcent;
-    }
-    if (w.najdluzsza) {
-        const TrasaSesji& dluga = *w.najdluzsza;
-        wynik.najdluzsza = dlugosc(dluga.dlugosc, calkowita);
-        if (dluga.udowodniona || dowod)
-            wynik.najdluzszaUdowodniona = dluga.udowodniona;
-        if (!dluga.udowodniona && dluga.granica) {
-            wynik.najdluzszaCoNajwyzej = dlugosc(*dluga.granica, calkowita);
-            wynik.lukaNajdluzszejProcent = dluga.lukaProcent;
-        }
-    }
+    wynik.najkrotsza = trasa(*w.najkrotsza, w.calkowita, dowod);
+    if (w.najdluzsza)
+        wynik.najdluzsza = trasa(*w.najdluzsza, w.calkowita, dowod);
     wynik.optimumCoNajmniej = w.optimumCoNajmniej;
     wynik.sekundy = w.sekundy;
     wynik.trasy = w.trasy;

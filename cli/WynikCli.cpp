@@ -4,14 +4,57 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace {
+
+// The keys of one route's figures, in the text and in JSON.
+struct KluczeTrasy {
+    const char* dlugosc;
+    const char* udowodniona;
+    const char* granica;
+    const char* luka;
+};
+
+const KluczeTrasy kNajkrotsza{"shortest", "proven optimal", "lower-bound", "gap-at-most"};
+const KluczeTrasy kNajdluzsza{"longest", "proven longest", "longest-at-most", "longest-gap-at-most"};
+const KluczeTrasy kNajkrotszaJson{"shortest", "proven", "lower_bound", "gap_at_most"};
+const KluczeTrasy kNajdluzszaJson{"longest", "longest_proven", "longest_at_most", "longest_gap_at_most"};
+
+QString procent(double x) {
+    return QString::number(x, 'f', 2) + QStringLiteral(" %");
+}
+
+// What is known of a route, after its length.
+QString tekstDowodu(const TrasaCli& t, const KluczeTrasy& k) {
+    QString tekst;
+    if (t.udowodniona && *t.udowodniona)
+        tekst += QLatin1String(k.udowodniona) + QLatin1Char('\n');
+    if (t.granica)
+        tekst += QLatin1String(k.granica) + QLatin1Char(' ') + t.granica->Tekst() + QLatin1Char('\n');
+    if (t.lukaProcent)
+        tekst += QLatin1String(k.luka) + QLatin1Char(' ') + procent(*t.lukaProcent) + QLatin1Char('\n');
+    return tekst;
+}
+
+void jsonTrasy(QJsonObject& wynik, const TrasaCli& t, const KluczeTrasy& k) {
+    wynik[QLatin1String(k.dlugosc)] = t.dlugosc.Json();
+    if (t.udowodniona)
+        wynik[QLatin1String(k.udowodniona)] = *t.udowodniona;
+    if (t.granica)
+        wynik[QLatin1String(k.granica)] = t.granica->Json();
+    if (t.lukaProcent)
+        wynik[QLatin1String(k.luka)] = *t.lukaProcent;
+}
+
+} // namespace
+
 QByteArray WynikCli::Wydruk(bool json) const {
     if (json) {
         QJsonObject wynik;
         wynik[QStringLiteral("method")] = metoda;
         wynik[QStringLiteral("cities")] = miasta;
-        wynik[QStringLiteral("shortest")] = dlugosc.Json();
+        jsonTrasy(wynik, najkrotsza, kNajkrotszaJson);
         if (najdluzsza)
-            wynik[QStringLiteral("longest")] = najdluzsza->Json();
+            jsonTrasy(wynik, *najdluzsza, kNajdluzszaJson);
         QJsonArray lista;
         for (int id : trasa)
             lista.append(id);
@@ -23,27 +66,15 @@ QByteArray WynikCli::Wydruk(bool json) const {
             wynik[QStringLiteral("rounds")] = double(*rundy);
         if (optimumCoNajmniej)
             wynik[QStringLiteral("optimum_at_least")] = double(*optimumCoNajmniej);
-        if (udowodniona)
-            wynik[QStringLiteral("proven")] = *udowodniona;
-        if (dolnaGranica)
-            wynik[QStringLiteral("lower_bound")] = dolnaGranica->Json();
-        if (lukaProcent)
-            wynik[QStringLiteral("gap_at_most")] = *lukaProcent;
-        if (najdluzszaUdowodniona)
-            wynik[QStringLiteral("longest_proven")] = *najdluzszaUdowodniona;
-        if (najdluzszaCoNajwyzej)
-            wynik[QStringLiteral("longest_at_most")] = najdluzszaCoNajwyzej->Json();
-        if (lukaNajdluzszejProcent)
-            wynik[QStringLiteral("longest_gap_at_most")] = *lukaNajdluzszejProcent;
         if (wezly)
             wynik[QStringLiteral("nodes")] = double(*wezly);
         wynik[QStringLiteral("finished")] = !przerwany;
         return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
     }
     QString tekst = QStringLiteral("method ") + metoda + QStringLiteral("\ncities ") + QString::number(miasta)
-                    + QStringLiteral("\nshortest ") + dlugosc.Tekst() + QLatin1Char('\n');
+                    + QStringLiteral("\nshortest ") + najkrotsza.dlugosc.Tekst() + QLatin1Char('\n');
     if (najdluzsza)
-        tekst += QStringLiteral("longest ") + najdluzsza->Tekst() + QLatin1Char('\n');
+        tekst += QStringLiteral("longest ") + najdluzsza->dlugosc.Tekst() + QLatin1Char('\n');
     tekst += QStringLiteral("route");
     for (int id : trasa)
         tekst += QLatin1Char(' ') + QString::number(id);
@@ -54,19 +85,9 @@ QByteArray WynikCli::Wydruk(bool json) const {
         tekst += QStringLiteral("rounds ") + QString::number(*rundy) + QLatin1Char('\n');
     if (optimumCoNajmniej)
         tekst += QStringLiteral("optimum-at-least ") + QString::number(*optimumCoNajmniej) + QLatin1Char('\n');
-    if (udowodniona && *udowodniona)
-        tekst += QStringLiteral("proven optimal\n");
-    if (dolnaGranica)
-        tekst += QStringLiteral("lower-bound ") + dolnaGranica->Tekst() + QLatin1Char('\n');
-    if (lukaProcent)
-        tekst += QStringLiteral("gap-at-most ") + QString::number(*lukaProcent, 'f', 2) + QStringLiteral(" %\n");
-    if (najdluzszaUdowodniona && *najdluzszaUdowodniona)
-        tekst += QStringLiteral("proven longest\n");
-    if (najdluzszaCoNajwyzej)
-        tekst += QStringLiteral("longest-at-most ") + najdluzszaCoNajwyzej->Tekst() + QLatin1Char('\n');
-    if (lukaNajdluzszejProcent)
-        tekst += QStringLiteral("longest-gap-at-most ") + QString::number(*lukaNajdluzszejProcent, 'f', 2)
-                 + QStringLiteral(" %\n");
+    tekst += tekstDowodu(najkrotsza, kNajkrotsza);
+    if (najdluzsza)
+        tekst += tekstDowodu(*najdluzsza, kNajdluzsza);
     if (wezly)
         tekst += QStringLiteral("nodes ") + QString::number(*wezly) + QLatin1Char('\n');
     if (przerwany)

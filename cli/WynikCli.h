@@ -9,16 +9,26 @@
 #include <optional>
 #include <vector>
 
+// A route of the answer as the command line prints it: its length and, where
+// a method can tell, whether it is proven the best; otherwise a bound on the
+// best (below the shortest route, above the longest) and how far the route
+// may be from it, in per cent.
+struct TrasaCli {
+    DlugoscCli dlugosc;
+    std::optional<bool> udowodniona;
+    std::optional<DlugoscCli> granica;
+    std::optional<double> lukaProcent;
+};
+
 // The answer of one search as the command line prints it.
 struct WynikCli {
     QString metoda;
     int miasta = 0;
-    // The route, by the cities' ids in the file, and the length of exactly
-    // that route.
+    // The route, by the cities' ids in the file, and what is known of it.
     std::vector<int> trasa;
-    DlugoscCli dlugosc;
-    // Known only when an exact search has run to its end.
-    std::optional<DlugoscCli> najdluzsza;
+    TrasaCli najkrotsza;
+    // Known where a method proves it (an exact search run to its end).
+    std::optional<TrasaCli> najdluzsza;
     double sekundy = 0.0;
     // Routes evaluated, when known, in decimal: it may pass 64 bits.
     QString trasy;
@@ -26,18 +36,6 @@ struct WynikCli {
     std::optional<long long> rundy;
     // Where the exact search's sums rounded: the least the optimum can be.
     std::optional<std::int64_t> optimumCoNajmniej;
-    // Whether the route is proven the shortest, where a method can tell;
-    // otherwise the least a route can be (branch and cut's bound, or after
-    // a heuristic method Held and Karp's) and how far above it this one is,
-    // in per cent (rounded up).
-    std::optional<bool> udowodniona;
-    std::optional<DlugoscCli> dolnaGranica;
-    std::optional<double> lukaProcent;
-    // The same for the longest: proven, or the most a route can be and how
-    // far below it the longest found is.
-    std::optional<bool> najdluzszaUdowodniona;
-    std::optional<DlugoscCli> najdluzszaCoNajwyzej;
-    std::optional<double> lukaNajdluzszejProcent;
     // Branch and cut's nodes.
     std::optional<long long> wezly;
     bool przerwany = false;
