@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -15,6 +16,12 @@
 WykresDlugosci::WykresDlugosci(QWidget* parent, const QString& tytulOsi) : QChartView(new QChart, parent) {
     QChart* wykres = chart();
     wykres->setMargins(QMargins(2, 2, 2, 2));
+    // The axes' numbers as every number of the window: a decimal comma,
+    // no grouping, whatever the system's locale.
+    QLocale polski(QLocale::Polish, QLocale::Poland);
+    polski.setNumberOptions(QLocale::OmitGroupSeparator);
+    wykres->setLocale(polski);
+    wykres->setLocalizeNumbers(true);
     OsPozioma = new QValueAxis(wykres);
     OsPozioma->setTitleText(tytulOsi);
     OsPozioma->setLabelFormat(QStringLiteral("%.0f"));

@@ -23,7 +23,6 @@ PostepDowodu& TDowodThread::Postep(CelDowodu cel) {
 }
 
 void TDowodThread::Execute() {
-    Zakonczony = false;
     if (!metryka_ || metryka_->Ilosc() < 1)
         throw UserError(
             BilingualText{QStringLiteral("Brak miast do przeszukania"), QStringLiteral("no cities to search")});
@@ -33,12 +32,11 @@ void TDowodThread::Execute() {
         biezacy_.store(CelDowodu::Najkrotsza, std::memory_order_relaxed);
         if (Najdluzsza)
             u.limitSekund = Ustawienia.limitSekund / 2.0;
-        WynikNajkrotszej = Udowodnij(*metryka_, CelDowodu::Najkrotsza, u, przerwij, runningClock(), &postepNajkrotszej_);
+        wynikNajkrotszej_ = Udowodnij(*metryka_, CelDowodu::Najkrotsza, u, przerwij, runningClock(), &postepNajkrotszej_);
     }
     if (Najdluzsza) {
         biezacy_.store(CelDowodu::Najdluzsza, std::memory_order_relaxed);
         u.limitSekund = Ustawienia.limitSekund;
-        WynikNajdluzszej = Udowodnij(*metryka_, CelDowodu::Najdluzsza, u, przerwij, runningClock(), &postepNajdluzszej_);
+        wynikNajdluzszej_ = Udowodnij(*metryka_, CelDowodu::Najdluzsza, u, przerwij, runningClock(), &postepNajdluzszej_);
     }
-    Zakonczony = true;
 }

@@ -37,16 +37,19 @@ public:
     CelDowodu Biezacy() const { return biezacy_.load(std::memory_order_relaxed); }
     double CzasPracy() const { return runningClock().seconds(); }
 
-    // Results, valid once Zakonczony is true (for the goals asked for).
-    WynikDowodu WynikNajkrotszej;
-    WynikDowodu WynikNajdluzszej;
-    std::atomic<bool> Zakonczony{false};
+    // The result for a goal asked for, once the proof has ended without
+    // an error.
+    const WynikDowodu& Wynik(CelDowodu cel) const {
+        return cel == CelDowodu::Najkrotsza ? wynikNajkrotszej_ : wynikNajdluzszej_;
+    }
 
 protected:
     void Execute() override;
 
 private:
     std::optional<Metryka> metryka_;
+    WynikDowodu wynikNajkrotszej_;
+    WynikDowodu wynikNajdluzszej_;
     PostepDowodu postepNajkrotszej_;
     PostepDowodu postepNajdluzszej_;
     std::atomic<CelDowodu> biezacy_{CelDowodu::Najkrotsza};

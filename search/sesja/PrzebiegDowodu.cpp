@@ -69,10 +69,8 @@ std::optional<TrasaSesji> PrzebiegDowodu::trasa(const ZestawMiast& miasta, const
 
 void PrzebiegDowodu::Wynik(const ZestawMiast& miasta, bool /*przerwany*/, WynikSesji& wynik) {
     wynik.metoda = MetodaSesji::Dowod;
-    if (!watek_.Zakonczony.load())
-        return;
-    const WynikDowodu& krotka = watek_.WynikNajkrotszej;
-    const WynikDowodu& dluga = watek_.WynikNajdluzszej;
+    const WynikDowodu& krotka = watek_.Wynik(CelDowodu::Najkrotsza);
+    const WynikDowodu& dluga = watek_.Wynik(CelDowodu::Najdluzsza);
     long long wezly = 0;
     if (watek_.Najkrotsza) {
         wynik.najkrotsza = trasa(miasta, krotka, false);

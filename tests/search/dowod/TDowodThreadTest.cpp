@@ -19,9 +19,8 @@ TEST(TDowodThread, ReleasedItProvesBothRoutesAndItsProgressEndsAtTheProof) {
     watek.release();
     watek.waitForEnd();
     ASSERT_FALSE(watek.failure().has_value()) << watek.failure()->pl.toStdString();
-    ASSERT_TRUE(watek.Zakonczony);
     for (const CelDowodu cel : {CelDowodu::Najkrotsza, CelDowodu::Najdluzsza}) {
-        const WynikDowodu& w = cel == CelDowodu::Najkrotsza ? watek.WynikNajkrotszej : watek.WynikNajdluzszej;
+        const WynikDowodu& w = watek.Wynik(cel);
         PostepDowodu& p = watek.Postep(cel);
         EXPECT_TRUE(w.udowodniona);
         EXPECT_TRUE(isPermutation(w.trasa, 30));
@@ -64,8 +63,8 @@ TEST(TDowodThread, HeldItStopsAtAGateAndAFinishRequestEndsItWithItsBestRouteAndB
     }
     watek.requestFinish();
     watek.waitForEnd();
-    ASSERT_TRUE(watek.Zakonczony);
-    const WynikDowodu& w = watek.WynikNajdluzszej;
+    ASSERT_FALSE(watek.failure());
+    const WynikDowodu& w = watek.Wynik(CelDowodu::Najdluzsza);
     EXPECT_TRUE(isPermutation(w.trasa, 120));
     EXPECT_GE(w.granica, w.dlugosc);
     EXPECT_EQ(w.przerwana, !w.udowodniona);
