@@ -47,7 +47,11 @@ SesjaSzukania::SesjaSzukania(std::shared_ptr<const ZestawMiast> miasta, const Us
     connect(&watek, &QThread::finished, this, &SesjaSzukania::Skonczyla);
 }
 
-SesjaSzukania::~SesjaSzukania() = default;
+SesjaSzukania::~SesjaSzukania() {
+    // The worker's last step writes the answer: it ends before the members
+    // it writes go.
+    przebieg_.reset();
+}
 
 void SesjaSzukania::Uruchom() {
     przebieg_->Watek().release();
