@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the benchmark scripts from the project's root: where the TSPLIB
 # instances are, how a benchmark program is built, and which files to give it.
 
