@@ -142,29 +142,25 @@ int main(int argc, char** argv) {
     const std::map<std::string, double> optima = optimaPlik.empty() ? std::map<std::string, double>{} : czytajOptima(optimaPlik);
     std::printf("%-10s %6s %12s %12s %6s %9s %9s %8s %8s %12s %12s %12s %8s %8s\n", "name", "n", "found", "published",
                 "proven", "seconds", "cpu_s", "nodes", "cuts", "bound", "root_bound", "first_route", "root_s", "route_s");
-    if (!siatka.empty()) {
-        UstawieniaDowodu u = ustawienia;
-        u.limitSekund = limit;
-        siatki(siatka, ileSiatek, bok, u, najkrotsza, najdluzsza, permutacjeDo);
-    }
+    ustawienia.limitSekund = limit;
+    if (!siatka.empty())
+        siatki(siatka, ileSiatek, bok, ustawienia, najkrotsza, najdluzsza, permutacjeDo);
     for (const std::string& plik : pliki) {
         const std::optional<InstancjaTsplib> instancja = wczytajTsplib(plik);
         if (!instancja)
             continue;
-        const std::string& nazwa = instancja->nazwa;
         const Metryka& d = instancja->miasta.metryka;
-        UstawieniaDowodu u = ustawienia;
-        u.limitSekund = limit;
         if (najkrotsza) {
-            const auto [w, procesor] = udowodnij(d, CelDowodu::Najkrotsza, u);
-            const double optimum = optimumZ(optima, nazwa);
-            wiersz(nazwa, d.Ilosc(), w, optimum > 0 ? std::to_string(std::llround(optimum)) : "-", procesor);
+            const auto [w, procesor] = udowodnij(d, CelDowodu::Najkrotsza, ustawienia);
+            const double optimum = optimumZ(optima, instancja->nazwa);
+            wiersz(instancja->nazwa, d.Ilosc(), w, optimum > 0 ? std::to_string(std::llround(optimum)) : "-",
+                   procesor);
         }
         if (najdluzsza) {
-            const auto [w, procesor] = udowodnij(d, CelDowodu::Najdluzsza, u);
+            const auto [w, procesor] = udowodnij(d, CelDowodu::Najdluzsza, ustawienia);
             // Beside it the permutation search's longest, where that is asked for.
-            wiersz(nazwa + "+", d.Ilosc(), w, d.Ilosc() <= permutacjeDo ? liczba(permutacjami(d).second) : "-",
-                   procesor);
+            wiersz(instancja->nazwa + "+", d.Ilosc(), w,
+                   d.Ilosc() <= permutacjeDo ? liczba(permutacjami(d).second) : "-", procesor);
         }
     }
     return 0;
