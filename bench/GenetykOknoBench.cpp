@@ -3,16 +3,14 @@
 // alternation within one run. Reports both rates and their ratio.
 
 #include "app/OknaProgramu.h"
+#include "bench/UzytkownikOkna.h"
 #include "grid/CMatryca.h"
 #include "search/CPunkty.h"
 #include "search/genetyczne/CGenetyk.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -20,36 +18,6 @@ namespace {
 
 constexpr int kMiasta = 50;
 constexpr int kPopulacja = 100;
-
-// Answers the modal windows of one search: the search dialog with the
-// genetic method and its settings, then the summary with "OK".
-class Uzytkownik : public QObject {
-public:
-    Uzytkownik(OknaProgramu& okna, int pokolenia) : okna_(okna), pokolenia_(pokolenia) {
-        connect(&zegar_, &QTimer::timeout, this, [this] { Dzialaj(); });
-        zegar_.start(5);
-    }
-
-private:
-    void Dzialaj() {
-        QWidget* okno = QApplication::activeModalWidget();
-        if (okno == &okna_.SzukajTraseForm && !wybrano_) {
-            wybrano_ = true;
-            TSzukajTraseForm& dialog = okna_.SzukajTraseForm;
-            dialog.SetSzukajGroupItemIndex(2);
-            dialog.IlePokolenEdit->setText(QString::number(pokolenia_));
-            dialog.LicznoscPopulacjiEdit->setText(QString::number(kPopulacja));
-            QMetaObject::invokeMethod(dialog.SzukajButton, &QPushButton::click, Qt::QueuedConnection);
-        } else if (okno == &okna_.PodsumowanieForm) {
-            okna_.PodsumowanieForm.Button1->click();
-        }
-    }
-
-    OknaProgramu& okna_;
-    int pokolenia_;
-    bool wybrano_ = false;
-    QTimer zegar_;
-};
 
 // Arg: 1 with "Rysuj trasę" checked. Arg 2: generations per run.
 void BM_GenetykOknoStosunek(benchmark::State& state) {
@@ -85,7 +53,11 @@ void BM_GenetykOknoStosunek(benchmark::State& state) {
 
         czas.restart();
         {
-            Uzytkownik uzytkownik(okna, pokolenia);
+            UzytkownikOkna uzytkownik(okna, [pokolenia](TSzukajTraseForm& dialog) {
+                dialog.SetSzukajGroupItemIndex(MetodaSzukania::Genetycznie);
+                dialog.IlePokolenEdit->setText(QString::number(pokolenia));
+                dialog.LicznoscPopulacjiEdit->setText(QString::number(kPopulacja));
+            });
             glowne.SzukajEditClick();
         }
         const double okno = double(czas.nsecsElapsed()) * 1e-9;

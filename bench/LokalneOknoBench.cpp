@@ -6,52 +6,21 @@
 
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
+#include "bench/UzytkownikOkna.h"
 #include "grid/WidokPunktow.h"
 #include "search/sesja/WynikSesji.h"
 #include "storage/ZapisAtomowy.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <random>
 
 namespace {
-
-// Answers the modal windows of one search: the search dialog with the local
-// search and its time, then the summary with "OK".
-class Uzytkownik : public QObject {
-public:
-    Uzytkownik(OknaProgramu& okna, int sekundy) : okna_(okna), sekundy_(sekundy) {
-        connect(&zegar_, &QTimer::timeout, this, [this] { Dzialaj(); });
-        zegar_.start(5);
-    }
-
-private:
-    void Dzialaj() {
-        QWidget* okno = QApplication::activeModalWidget();
-        if (okno == &okna_.SzukajTraseForm && !wybrano_) {
-            wybrano_ = true;
-            TSzukajTraseForm& dialog = okna_.SzukajTraseForm;
-            dialog.SetSzukajGroupItemIndex(MetodaSzukania::Lokalnie);
-            dialog.CzasSzukaniaEdit->setText(QString::number(sekundy_));
-            QMetaObject::invokeMethod(dialog.SzukajButton, &QPushButton::click, Qt::QueuedConnection);
-        } else if (okno == &okna_.PodsumowanieForm) {
-            okna_.PodsumowanieForm.Button1->click();
-        }
-    }
-
-    OknaProgramu& okna_;
-    int sekundy_;
-    bool wybrano_ = false;
-    QTimer zegar_;
-};
 
 // Counts the paints of the view of points, so that the drawing measured is
 // known to have happened.
@@ -97,7 +66,10 @@ void BM_LokalneOknoStosunek(benchmark::State& state) {
     auto tempo = [&](bool rysuj) {
         okna.ObliczLokalnieForm.RysujTraseCheck->setChecked(rysuj);
         {
-            Uzytkownik uzytkownik(okna, sekundy);
+            UzytkownikOkna uzytkownik(okna, [sekundy](TSzukajTraseForm& dialog) {
+                dialog.SetSzukajGroupItemIndex(MetodaSzukania::Lokalnie);
+                dialog.CzasSzukaniaEdit->setText(QString::number(sekundy));
+            });
             glowne.SzukajEditClick();
         }
         const WynikSesji& wynik = okna.ObliczLokalnieForm.Wynik();

@@ -21,3 +21,9 @@ inline std::map<std::string, double> czytajOptima(const std::string& sciezka) {
     }
     return optima;
 }
+
+// The instance's published optimum; 0 when there is none.
+inline double optimumZ(const std::map<std::string, double>& optima, const std::string& nazwa) {
+    const auto it = optima.find(nazwa);
+    return it == optima.end() ? 0.0 : it->second;
+}

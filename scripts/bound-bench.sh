@@ -20,25 +20,16 @@ seconds=${1:-0}
 filter=${2:-.}
 cities=${CITIES:-0-1000000000}
 target=${TARGET:-2}
-data=../shared/tsplib
-if [ ! -d "$data" ]; then
-  echo "no TSPLIB folder at $data" >&2
-  exit 2
-fi
+# shellcheck source=scripts/bench-common.sh
+. scripts/bench-common.sh
+need_tsplib
 case "$target" in
   greedy) target_args=() ;;
   search:*) target_args=(--search "${target#search:}") ;;
   *) target_args=(--target "$target") ;;
 esac
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target wedrownik_dolne -j 2 >/dev/null
-files=$(awk -v f="$filter" -v lo="${cities%-*}" -v hi="${cities#*-}" \
-  'NR > 1 && $1 ~ f && $4 >= lo + 0 && $4 <= hi + 0 { print $4, $1 }' "$data/optima.tsv" |
-  sort -n | awk -v d="$data" '{ print d "/" $2 ".tsp" }')
-if [ -z "$files" ]; then
-  echo "no instance matches $filter" >&2
-  exit 2
-fi
+build_bench wedrownik_dolne
+files=$(tsplib_files "$filter" "$cities")
 # shellcheck disable=SC2086
 exec ./build/bench/dolne/wedrownik_dolne --optima "$data/optima.tsv" --seconds "$seconds" \
   "${target_args[@]}" ${THREAD_TIME:+--thread-time} $files

@@ -15,8 +15,9 @@ cd "$(dirname "$0")/.."
 if [ $# -eq 0 ]; then
   set -- 1000:5:10 5000:3:30 10000:2:60
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target wedrownik_porownanie -j 2 >/dev/null
+# shellcheck source=scripts/bench-common.sh
+. scripts/bench-common.sh
+build_bench wedrownik_porownanie
 args=()
 for g in "$@"; do
   args+=(--group "$g")

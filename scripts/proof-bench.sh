@@ -13,15 +13,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 limit=${1:-600}
 big=${2:-600}
-data=../shared/tsplib
-if [ ! -d "$data" ]; then
-  echo "no TSPLIB folder at $data" >&2
-  exit 2
-fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target wedrownik_dowod -j 2 >/dev/null
+# shellcheck source=scripts/bench-common.sh
+. scripts/bench-common.sh
+need_tsplib
+build_bench wedrownik_dowod
 bench=build/bench/dowod/wedrownik_dowod
-upto() { awk -F'\t' -v d="$data" -v n="$1" 'NR > 1 && $4 <= n + 0 { print d "/" $1 ".tsp" }' "$data/optima.tsv"; }
+upto() { tsplib_files . "0-$1"; }
 
 echo "== shortest, up to 200 cities"
 # shellcheck disable=SC2046

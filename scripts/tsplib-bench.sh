@@ -16,21 +16,11 @@ cd "$(dirname "$0")/.."
 seconds=${1:-0}
 filter=${2:-.}
 cities=${CITIES:-0-1000000000}
-data=../shared/tsplib
-if [ ! -d "$data" ]; then
-  echo "no TSPLIB folder at $data" >&2
-  exit 2
-fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target wedrownik_tsplib -j 2 >/dev/null
-# Smallest first, so the size classes come out in order.
-files=$(awk -v f="$filter" -v lo="${cities%-*}" -v hi="${cities#*-}" \
-  'NR > 1 && $1 ~ f && $4 >= lo + 0 && $4 <= hi + 0 { print $4, $1 }' "$data/optima.tsv" |
-  sort -n | awk -v d="$data" '{ print d "/" $2 ".tsp" }')
-if [ -z "$files" ]; then
-  echo "no instance matches $filter" >&2
-  exit 2
-fi
+# shellcheck source=scripts/bench-common.sh
+. scripts/bench-common.sh
+need_tsplib
+build_bench wedrownik_tsplib
+files=$(tsplib_files "$filter" "$cities")
 # shellcheck disable=SC2086
 exec ./build/bench/tsplib/wedrownik_tsplib --optima "$data/optima.tsv" --seconds "$seconds" \
   --seeds "${SEEDS:-1,2,3}" --threads "${THREADS:-2}" $files

@@ -3,23 +3,15 @@
 // per size class.
 
 #include "bench/ArgumentyBench.h"
+#include "bench/InstancjaTsplib.h"
 #include "bench/KlasyRozmiaru.h"
 #include "bench/OptimaTsplib.h"
 #include "bench/ZegaryBench.h"
 #include "search/dolne/OgraniczenieDolne.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
-#include "storage/PlikZestawu.h"
-#include "toolkit/core/UserError.h"
 
-#include <QFileInfo>
-
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,14 +22,6 @@ double domyslnyCzas(int n) {
     constexpr double kCzasy[] = {1.0, 6.0, 120.0};
     return kCzasy[KlasaDla(n)];
 }
-
-struct Wiersz {
-    std::string nazwa;
-    int n = 0;
-    double ograniczenie = 0.0;
-    double optimum = 0.0;
-    double czas = 0.0;
-};
 
 struct Opcje {
     double sekundy = 0.0;
@@ -54,23 +38,17 @@ struct Opcje {
 
 int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik, const Opcje& o) {
     const auto optima = czytajOptima(optimaPlik);
-    std::vector<Wiersz> wiersze;
+    std::vector<WynikInstancji> wyniki;
     std::printf("%-10s %7s %12s %12s %9s %8s %6s %4s %8s\n", "instance", "cities", "bound", "optimum",
                 "short%", "time_s", "steps", "chk", "target%");
     for (const std::string& plik : pliki) {
-        std::optional<ZestawMiast> miasta;
-        std::string nazwa;
-        try {
-            nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-            miasta.emplace(PlikZestawu::Wczytaj(QString::fromStdString(plik)));
-        } catch (const UserError& e) {
-            std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
+        const std::optional<InstancjaTsplib> instancja = wczytajTsplib(plik);
+        if (!instancja)
             continue;
-        }
-        const Metryka& d = miasta->metryka;
+        const std::string& nazwa = instancja->nazwa;
+        const Metryka& d = instancja->miasta.metryka;
         const int n = d.Ilosc();
-        const auto it = optima.find(nazwa);
-        const double optimum = it == optima.end() ? 0.0 : it->second;
+        const double optimum = optimumZ(optima, nazwa);
         UstawieniaOgraniczenia u;
         u.limitSekund = o.sekundy > 0 ? o.sekundy : domyslnyCzas(n);
         u.plan = o.plan;
@@ -87,39 +65,22 @@ int uruchom(const std::vector<std::string>& pliki, const std::string& optimaPlik
             u.zegar = CzasWatku;
         const auto t0 = ZegarBench::now();
         const OgraniczenieDolne wynik = ObliczOgraniczenieDolne(d, u, [] { return false; });
-        Wiersz w{nazwa, n, wynik.wartosc, optimum, o.czasWatku ? wynik.sekundy : SekundyOd(t0)};
+        const double czas = o.czasWatku ? wynik.sekundy : SekundyOd(t0);
         const double cel = u.dlugoscTrasy && optimum > 0 ? 100.0 * (*u.dlugoscTrasy - optimum) / optimum : -1.0;
         if (optimum > 0)
-            std::printf("%-10s %7d %12.0f %12.0f %9.3f %8.2f %6d %4d %8.2f%s\n", nazwa.c_str(), n, w.ograniczenie,
-                        optimum, 100.0 * (optimum - w.ograniczenie) / optimum, w.czas, wynik.iteracje,
-                        wynik.kontrole, cel, w.ograniczenie > optimum ? "  ABOVE THE OPTIMUM" : "");
+            std::printf("%-10s %7d %12.0f %12.0f %9.3f %8.2f %6d %4d %8.2f%s\n", nazwa.c_str(), n, wynik.wartosc,
+                        optimum, 100.0 * (optimum - wynik.wartosc) / optimum, czas, wynik.iteracje,
+                        wynik.kontrole, cel, wynik.wartosc > optimum ? "  ABOVE THE OPTIMUM" : "");
         else
-            std::printf("%-10s %7d %12.0f %12s %9s %8.2f %6d %4d\n", nazwa.c_str(), n, w.ograniczenie, "-", "-",
-                        w.czas, wynik.iteracje, wynik.kontrole);
+            std::printf("%-10s %7d %12.0f %12s %9s %8.2f %6d %4d\n", nazwa.c_str(), n, wynik.wartosc, "-", "-",
+                        czas, wynik.iteracje, wynik.kontrole);
         std::fflush(stdout);
-        if (w.ograniczenie > optimum && optimum > 0)
+        if (wynik.wartosc > optimum && optimum > 0)
             return 1;
-        wiersze.push_back(w);
+        if (optimum > 0)
+            wyniki.push_back({nazwa, n, 100.0 * (optimum - wynik.wartosc) / optimum, czas});
     }
-    for (const KlasaRozmiaru& k : kKlasyRozmiaru) {
-        double suma = 0.0, najgorsza = -1.0, czas = 0.0, najdluzej = 0.0;
-        std::string najgorszaNazwa;
-        int ile = 0;
-        for (const Wiersz& w : wiersze)
-            if (k.Obejmuje(w.n) && w.optimum > 0) {
-                const double brak = 100.0 * (w.optimum - w.ograniczenie) / w.optimum;
-                suma += brak;
-                czas += w.czas;
-                najdluzej = std::max(najdluzej, w.czas);
-                ++ile;
-                if (brak >= najgorsza)
-                    najgorsza = brak, najgorszaNazwa = w.nazwa;
-            }
-        if (ile > 0)
-            std::printf("class %-16s instances %3d  mean shortfall %6.3f %%  worst %6.3f %% (%s)  mean %.2f s, "
-                        "longest %.2f s\n",
-                        k.opis, ile, suma / ile, najgorsza, najgorszaNazwa.c_str(), czas / ile, najdluzej);
-    }
+    wypiszKlasy("shortfall", wyniki);
     return 0;
 }
 

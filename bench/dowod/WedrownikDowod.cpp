@@ -5,15 +5,12 @@
 // --permutations-up-to cities, a file's or a layout's, the exact permutation
 // search's result stands beside the proof's.
 
+#include "bench/InstancjaTsplib.h"
 #include "bench/OptimaTsplib.h"
 #include "reference/MiastaTestowe.h"
 #include "search/TablicaZMetryki.h"
 #include "search/permutacje/PermutacjeDokladne.h"
 #include "search/dowod/DowodOptymalnosci.h"
-#include "storage/PlikZestawu.h"
-#include "toolkit/core/UserError.h"
-
-#include <QFileInfo>
 
 #include <atomic>
 #include <cmath>
@@ -22,6 +19,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,6 +49,15 @@ void wiersz(const std::string& nazwa, int n, const WynikDowodu& w, const std::st
     std::fflush(stdout);
 }
 
+// One proof, and the processor time it took.
+std::pair<WynikDowodu, double> udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u) {
+    RunningClock zegar;
+    zegar.start();
+    const double procesor = sekundyProcesora();
+    WynikDowodu w = Udowodnij(d, cel, u, [] { return false; }, zegar, nullptr);
+    return {std::move(w), sekundyProcesora() - procesor};
+}
+
 // The permutation search's shortest and longest, where it finishes fast.
 std::pair<double, double> permutacjami(const Metryka& d) {
     const std::unique_ptr<TablicaOdleglosci> tablica = TablicaZMetryki(d);
@@ -77,15 +84,12 @@ void siatki(const std::vector<int>& rozmiary, int ile, int bok, const Ustawienia
             for (const CelDowodu cel : {CelDowodu::Najkrotsza, CelDowodu::Najdluzsza}) {
                 if ((cel == CelDowodu::Najkrotsza && !najkrotsza) || (cel == CelDowodu::Najdluzsza && !najdluzsza))
                     continue;
-                RunningClock zegar;
-                zegar.start();
-                const double procesor = sekundyProcesora();
-                const WynikDowodu w = Udowodnij(d, cel, u, [] { return false; }, zegar, nullptr);
+                const auto [w, procesor] = udowodnij(d, cel, u);
                 const double znane = cel == CelDowodu::Najkrotsza ? wzor.first : wzor.second;
                 char tekst[32] = "-";
                 if (n <= permutacjeDo)
                     std::snprintf(tekst, sizeof tekst, "%.4f", znane);
-                wiersz(nazwa + (cel == CelDowodu::Najkrotsza ? "" : "+"), n, w, tekst, sekundyProcesora() - procesor);
+                wiersz(nazwa + (cel == CelDowodu::Najkrotsza ? "" : "+"), n, w, tekst, procesor);
             }
         }
 }
@@ -138,34 +142,25 @@ int main(int argc, char** argv) {
     const std::map<std::string, double> optima = optimaPlik.empty() ? std::map<std::string, double>{} : czytajOptima(optimaPlik);
     std::printf("%-10s %6s %12s %12s %6s %9s %9s %8s %8s %12s %12s %12s %8s %8s\n", "name", "n", "found", "published",
                 "proven", "seconds", "cpu_s", "nodes", "cuts", "bound", "root_bound", "first_route", "root_s", "route_s");
-    if (!siatka.empty()) {
-        UstawieniaDowodu u = ustawienia;
-        u.limitSekund = limit;
-        siatki(siatka, ileSiatek, bok, u, najkrotsza, najdluzsza, permutacjeDo);
-    }
+    ustawienia.limitSekund = limit;
+    if (!siatka.empty())
+        siatki(siatka, ileSiatek, bok, ustawienia, najkrotsza, najdluzsza, permutacjeDo);
     for (const std::string& plik : pliki) {
-        std::string nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-        const ZestawMiast miasta = PlikZestawu::Wczytaj(QString::fromStdString(plik));
-        const int n = miasta.metryka.Ilosc();
-        UstawieniaDowodu u = ustawienia;
-        u.limitSekund = limit;
+        const std::optional<InstancjaTsplib> instancja = wczytajTsplib(plik);
+        if (!instancja)
+            continue;
+        const Metryka& d = instancja->miasta.metryka;
         if (najkrotsza) {
-            RunningClock zegar;
-            zegar.start();
-            const double procesor = sekundyProcesora();
-            const WynikDowodu w = Udowodnij(miasta.metryka, CelDowodu::Najkrotsza, u, [] { return false; }, zegar, nullptr);
-            const auto o = optima.find(nazwa);
-            wiersz(nazwa, n, w, o != optima.end() ? std::to_string(std::llround(o->second)) : "-",
-                   sekundyProcesora() - procesor);
+            const auto [w, procesor] = udowodnij(d, CelDowodu::Najkrotsza, ustawienia);
+            const double optimum = optimumZ(optima, instancja->nazwa);
+            wiersz(instancja->nazwa, d.Ilosc(), w, optimum > 0 ? std::to_string(std::llround(optimum)) : "-",
+                   procesor);
         }
         if (najdluzsza) {
-            RunningClock zegar;
-            zegar.start();
-            const double procesor = sekundyProcesora();
-            const WynikDowodu w = Udowodnij(miasta.metryka, CelDowodu::Najdluzsza, u, [] { return false; }, zegar, nullptr);
-            const double cpu = sekundyProcesora() - procesor;
+            const auto [w, procesor] = udowodnij(d, CelDowodu::Najdluzsza, ustawienia);
             // Beside it the permutation search's longest, where that is asked for.
-            wiersz(nazwa + "+", n, w, n <= permutacjeDo ? liczba(permutacjami(miasta.metryka).second) : "-", cpu);
+            wiersz(instancja->nazwa + "+", d.Ilosc(), w,
+                   d.Ilosc() <= permutacjeDo ? liczba(permutacjami(d).second) : "-", procesor);
         }
     }
     return 0;

@@ -50,10 +50,8 @@ Metryka losoweMiasta(int n, std::uint64_t instancja) {
 
 // The published optimum from optima.tsv beside a TSPLIB file; 0 when none.
 double optimum(const std::string& plik, const std::string& nazwa) {
-    const auto optima =
-        czytajOptima(QFileInfo(QString::fromStdString(plik)).absolutePath().toStdString() + "/optima.tsv");
-    const auto it = optima.find(nazwa);
-    return it == optima.end() ? 0.0 : it->second;
+    return optimumZ(
+        czytajOptima(QFileInfo(QString::fromStdString(plik)).absolutePath().toStdString() + "/optima.tsv"), nazwa);
 }
 
 std::vector<std::string> podziel(const std::string& s, char znak) {

@@ -3,6 +3,7 @@
 // 25 x 25 grid against the exact permutation search.
 
 #include "bench/ArgumentyBench.h"
+#include "bench/InstancjaTsplib.h"
 #include "bench/KlasyRozmiaru.h"
 #include "bench/OptimaTsplib.h"
 #include "bench/ZegaryBench.h"
@@ -12,24 +13,16 @@
 #include "search/dolne/KandydaciAlfa.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 #include "search/permutacje/PrzegladPermutacji.h"
-#include "storage/PlikZestawu.h"
-#include "toolkit/core/UserError.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <map>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
 
 void wyzerujSzczytPamieci() {
     std::ofstream("/proc/self/clear_refs") << "5";
@@ -53,15 +46,6 @@ double domyslnyCzas(int n) {
     return kCzasy[KlasaDla(n)];
 }
 
-struct Wiersz {
-    std::string nazwa;
-    int n = 0;
-    double dlugosc = 0.0;
-    double optimum = 0.0;
-    double czas = 0.0;
-    double pamiec = 0.0;
-};
-
 // Candidate neighbours from alpha-nearness: each city's alfa least-alpha
 // ones (0: the search's own nearest and quadrant neighbours), joined with
 // those when zNajblizszymi. The bound's ascent that gives the penalties
@@ -75,24 +59,18 @@ struct Kandydaci {
 int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik, double sekundy,
            const std::vector<std::uint64_t>& ziarna, int watki, long long rundy, const Kandydaci& kandydaci) {
     const auto optima = czytajOptima(optimaPlik);
-    std::vector<Wiersz> wiersze;
+    std::vector<WynikInstancji> wyniki;
     std::printf("%-10s %7s %12s %12s %8s %8s %8s\n", "instance", "cities", "length", "optimum", "gap%", "time_s",
                 "peak_MB");
     for (const std::string& plik : pliki) {
         wyzerujSzczytPamieci();
         const auto t0 = ZegarBench::now();
-        std::optional<ZestawMiast> miasta;
-        std::string nazwa;
-        try {
-            // By the file's name: some NAME lines carry ".tsp" (ulysses16), optima.tsv does not.
-            nazwa = QFileInfo(QString::fromStdString(plik)).completeBaseName().toStdString();
-            miasta.emplace(PlikZestawu::Wczytaj(QString::fromStdString(plik)));
-        } catch (const UserError& e) {
-            std::fprintf(stderr, "%s: skipped (%s)\n", plik.c_str(), e.what());
+        const std::optional<InstancjaTsplib> instancja = wczytajTsplib(plik);
+        if (!instancja)
             continue;
-        }
         const double czytanie = SekundyOd(t0);
-        const Metryka& metryka = miasta->metryka;
+        const std::string& nazwa = instancja->nazwa;
+        const Metryka& metryka = instancja->miasta.metryka;
         const int n = metryka.Ilosc();
         std::vector<double> dlugosci, czasy;
         for (const std::uint64_t ziarno : ziarna) {
@@ -118,41 +96,22 @@ int tsplib(const std::vector<std::string>& pliki, const std::string& optimaPlik,
             dlugosci.push_back(metryka.Dlugosc(szukanie.Trasa()));
             czasy.push_back(czytanie + SekundyOd(t1));
         }
-        std::vector<double> posortowane = dlugosci;
-        std::sort(posortowane.begin(), posortowane.end());
-        Wiersz w;
-        w.nazwa = nazwa;
-        w.n = n;
-        w.dlugosc = posortowane[posortowane.size() / 2];
-        w.czas = *std::max_element(czasy.begin(), czasy.end());
-        w.pamiec = szczytPamieciMB();
-        const auto it = optima.find(w.nazwa);
-        w.optimum = it == optima.end() ? 0.0 : it->second;
-        if (w.optimum > 0)
-            std::printf("%-10s %7d %12.0f %12.0f %8.3f %8.2f %8.1f\n", w.nazwa.c_str(), n, w.dlugosc, w.optimum,
-                        100.0 * (w.dlugosc - w.optimum) / w.optimum, w.czas, w.pamiec);
-        else
-            std::printf("%-10s %7d %12.0f %12s %8s %8.2f %8.1f\n", w.nazwa.c_str(), n, w.dlugosc, "-", "-", w.czas,
-                        w.pamiec);
+        std::sort(dlugosci.begin(), dlugosci.end());
+        const double dlugosc = dlugosci[dlugosci.size() / 2];
+        const double czas = *std::max_element(czasy.begin(), czasy.end());
+        const double pamiec = szczytPamieciMB();
+        const double optimum = optimumZ(optima, nazwa);
+        if (optimum > 0) {
+            const double luka = 100.0 * (dlugosc - optimum) / optimum;
+            std::printf("%-10s %7d %12.0f %12.0f %8.3f %8.2f %8.1f\n", nazwa.c_str(), n, dlugosc, optimum, luka,
+                        czas, pamiec);
+            wyniki.push_back({nazwa, n, luka, czas});
+        } else {
+            std::printf("%-10s %7d %12.0f %12s %8s %8.2f %8.1f\n", nazwa.c_str(), n, dlugosc, "-", "-", czas, pamiec);
+        }
         std::fflush(stdout);
-        wiersze.push_back(w);
     }
-    for (const KlasaRozmiaru& k : kKlasyRozmiaru) {
-        double suma = 0.0, najgorsza = 0.0;
-        std::string najgorszaNazwa;
-        int ile = 0;
-        for (const Wiersz& w : wiersze)
-            if (k.Obejmuje(w.n) && w.optimum > 0) {
-                const double luka = 100.0 * (w.dlugosc - w.optimum) / w.optimum;
-                suma += luka;
-                ++ile;
-                if (luka >= najgorsza)
-                    najgorsza = luka, najgorszaNazwa = w.nazwa;
-            }
-        if (ile > 0)
-            std::printf("class %-16s instances %3d  mean gap %6.3f %%  worst %6.3f %% (%s)\n", k.opis, ile,
-                        suma / ile, najgorsza, najgorszaNazwa.c_str());
-    }
+    wypiszKlasy("gap", wyniki);
     return 0;
 }
 

@@ -2,27 +2,21 @@
 // grid's cities and on a file's.
 
 #include "app/MiastaOkna.h"
-#include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
 #include "search/sesja/SesjaSzukania.h"
-#include "tests/app/Kierowca.h"
+#include "tests/app/OknoGlowneTest.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 #include "ui/RysunekLP.h"
 #include "ui/WykresGranic.h"
 #include "ui/WynikModalny.h"
 
+#include <QMessageBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -30,26 +24,8 @@
 
 namespace {
 
-class DowodWOknie : public ::testing::Test {
+class DowodWOknie : public OknoGlowneTest {
 protected:
-    DowodWOknie() {
-        glowne.PlikKonfiguracji = dir.filePath("Config.cfg");
-        glowne.show();
-    }
-    ~DowodWOknie() override {
-        glowne.hide();
-        EXPECT_TRUE(noVisibleTopLevels());
-    }
-
-    using Krok = std::pair<QWidget*, Dzialanie>;
-
-    Krok wybierz(int metoda) {
-        return {&okna.SzukajTraseForm, [this, metoda](QWidget*) {
-                    okna.SzukajTraseForm.SetSzukajGroupItemIndex(metoda);
-                    okna.SzukajTraseForm.SzukajButton->click();
-                }};
-    }
-
     Krok czytajPodsumowanie() {
         return {&okna.PodsumowanieForm, [this](QWidget*) {
                     const TPodsumowanieForm& p = okna.PodsumowanieForm;
@@ -59,14 +35,6 @@ protected:
                                 : QStringList{};
                     okna.PodsumowanieForm.Button1->click();
                 }};
-    }
-
-    void szukaj(std::initializer_list<Krok> kroki) {
-        Kierowca kierowca;
-        for (const auto& [okno, dzialanie] : kroki)
-            kierowca.nastepnie(okno, dzialanie);
-        QTest::mouseClick(glowne.SzukajEdit, Qt::LeftButton);
-        EXPECT_EQ(kierowca.pozostalo(), 0u);
     }
 
     // The permutation search and then the proof on the window's cities:
@@ -88,9 +56,6 @@ protected:
                                 [](const PostepDowodu::KrawedzLP& k) { return RysunekLP::Cala(k.x); }));
     }
 
-    QTemporaryDir dir;
-    OknaProgramu okna;
-    TWedrownikForm& glowne = okna.WedrownikForm;
     QStringList permutacje;
     QStringList dowod;
 };
@@ -98,8 +63,7 @@ protected:
 } // namespace
 
 TEST_F(DowodWOknie, OnTheGridAndOnAFileTheProvenRoutesAreThePermutationSearchs) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     for (const auto& [wiersz, kolumna] : {std::pair{1, 1}, {2, 8}, {9, 3}, {12, 12}, {4, 20}, {18, 6}, {15, 17}, {22, 22}})
         glowne.MatrycaMiast->SetCell(wiersz, kolumna, true);
     ASSERT_EQ(glowne.Miasta->Zestaw()->Ilosc(), 8);
@@ -141,7 +105,7 @@ TEST_F(DowodWOknie, FinishedWhileTheShortestIsProvenItShowsTheBestRouteSoFarWith
                  EXPECT_GT(postep.Wykres->GornaGranica->count(), 0);
                  postep.ZakonczButton->click();
              }},
-            {nullptr, answerBox(&pytanie, QMessageBox::Yes)}, czytajPodsumowanie()});
+            odpowiedz(&pytanie, QMessageBox::Yes), czytajPodsumowanie()});
     EXPECT_EQ(pytanie.text, "Czy na pewno chcesz zakończyć obliczanie?");
     EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::OK);
     ASSERT_TRUE(wNajkrotszej) << "the proof ended before the test could finish it";

@@ -161,11 +161,9 @@ TEST_F(Konfiguracja, ARecordCutShortChangesNothingEvenWithAMatchingChecksum) {
 TEST_F(Konfiguracja, AGridTooLargeToHoldIsReportedAndTheProgramStaysUsable) {
     writeFile(path(), record({0x00FFFFFF, 0, 0x00C0C0C0, 0x008000, 10, 1, 2, 25, 2000000000},
                              {"33", "44", "55", "0,3", "0,1"}));
-    ModalHelper helper;
-    SeenBox seen;
-    helper.next(answerBox(&seen, QMessageBox::Ok));
-    auto okna = start();
-    ASSERT_TRUE(waitUntil([&] { return seen.seen; }));
+    std::unique_ptr<OknaProgramu> okna;
+    const SeenBox seen = boxAfter([&] { okna = start(); });
+    ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     CMatryca& grid = *okna->WedrownikForm.MatrycaMiast;
     EXPECT_EQ(grid.GetRowCount(), 25);
@@ -181,10 +179,7 @@ TEST_F(Konfiguracja, AFailedSaveIsReportedAndTheProgramStillCloses) {
     const QString unreachable = dir.filePath("brak/katalogu/Config.cfg");
     okna->WedrownikForm.PlikKonfiguracji = unreachable;
     okna->WedrownikForm.show();
-    ModalHelper helper;
-    SeenBox seen;
-    helper.next(answerBox(&seen, QMessageBox::Ok));
-    okna->WedrownikForm.close();
+    const SeenBox seen = boxAfter([&] { okna->WedrownikForm.close(); });
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "Cannot create file " + unreachable + ".");
     EXPECT_EQ(seen.icon, QMessageBox::Critical);

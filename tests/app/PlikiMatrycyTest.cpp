@@ -1,7 +1,7 @@
-#include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
 #include "storage/PlikTsp.h"
+#include "tests/app/OknoGlowneTest.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -25,17 +24,8 @@
 
 namespace {
 
-class PlikiTest : public ::testing::Test {
+class PlikiTest : public OknoGlowneTest {
 protected:
-    PlikiTest() {
-        glowne.PlikKonfiguracji = dir.filePath("Config.cfg");
-        glowne.show();
-    }
-    ~PlikiTest() override {
-        glowne.hide();
-        EXPECT_TRUE(noVisibleTopLevels());
-    }
-
     QString plik(const QString& nazwa, const QByteArray& tekst) { return writeFile(dir.filePath(nazwa), tekst); }
 
     // The grid shows whole in the scroll box and fills it along one side.
@@ -84,9 +74,6 @@ protected:
         QCoreApplication::sendEvent(&glowne, &upuszczenie);
     }
 
-    QTemporaryDir dir;
-    OknaProgramu okna;
-    TWedrownikForm& glowne = okna.WedrownikForm;
 };
 
 } // namespace
@@ -132,11 +119,8 @@ TEST_F(PlikiTest, EachBadFileLeavesEverythingAsItWasAndShowsItsMessage) {
         {dir.filePath("brak.tsp"), "Cannot open file " + dir.filePath("brak.tsp") + "."},
     };
     for (const auto& [sciezka, komunikat] : przypadki) {
-        ModalHelper helper;
-        SeenBox blad;
-        helper.next(answerBox(&blad, QMessageBox::Ok));
-        upusc(sciezka);
-        ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
+        const SeenBox blad = boxAfter([&] { upusc(sciezka); });
+        ASSERT_TRUE(blad.seen);
         EXPECT_EQ(blad.text, komunikat) << qPrintable(blad.text);
         EXPECT_EQ(blad.icon, QMessageBox::Critical);
         EXPECT_EQ(stan(), przed);
@@ -192,11 +176,7 @@ TEST_F(PlikiTest, PictureHasTheControlsSizeAndTheRouteInItsColour) {
 
 TEST_F(PlikiTest, SavingARouteWithoutOneSaysSoAndAsksNothing) {
     glowne.MatrycaMiast->SetCell(1, 1, true);
-    ModalHelper helper;
-    SeenBox blad;
-    helper.next(answerBox(&blad, QMessageBox::Ok));
-    glowne.ZapiszTrase1->trigger();
-    ASSERT_TRUE(waitUntil([&] { return blad.seen; }));
+    const SeenBox blad = boxAfter([&] { glowne.ZapiszTrase1->trigger(); });
     EXPECT_EQ(blad.text, "Brak trasy do zapisania.");
 }
 

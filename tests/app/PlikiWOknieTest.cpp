@@ -2,33 +2,27 @@
 // hold them, searched by every method in the file's own metric.
 
 #include "app/MiastaOkna.h"
-#include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
 #include "search/ZestawMiast.h"
-#include "tests/app/Kierowca.h"
+#include "tests/app/OknoGlowneTest.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 #include "ui/WynikModalny.h"
 
+#include <QMessageBox>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QWheelEvent>
 #include <QWindow>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -41,26 +35,8 @@ QString tsplib(const char* nazwa) {
     return QStringLiteral(WEDROWNIK_TSPLIB "/") + QLatin1String(nazwa);
 }
 
-class PlikiWOknie : public ::testing::Test {
+class PlikiWOknie : public OknoGlowneTest {
 protected:
-    PlikiWOknie() {
-        glowne.PlikKonfiguracji = dir.filePath("Config.cfg");
-        glowne.show();
-    }
-    ~PlikiWOknie() override {
-        glowne.hide();
-        EXPECT_TRUE(noVisibleTopLevels());
-    }
-
-    using Krok = std::pair<QWidget*, Dzialanie>;
-
-    Krok wybierz(int metoda) {
-        return {&okna.SzukajTraseForm, [this, metoda](QWidget*) {
-                    okna.SzukajTraseForm.SetSzukajGroupItemIndex(metoda);
-                    okna.SzukajTraseForm.SzukajButton->click();
-                }};
-    }
-
     // Reads the summary's line of the method as the user sees it.
     Krok czytajPodsumowanie(QLabel* TPodsumowanieForm::*etykieta) {
         return {&okna.PodsumowanieForm, [this, etykieta](QWidget*) {
@@ -73,15 +49,6 @@ protected:
                 }};
     }
 
-    void szukaj(std::initializer_list<Krok> kroki) {
-        podsumowanie.clear();
-        Kierowca kierowca;
-        for (const auto& [okno, dzialanie] : kroki)
-            kierowca.nastepnie(okno, dzialanie);
-        QTest::mouseClick(glowne.SzukajEdit, Qt::LeftButton);
-        EXPECT_EQ(kierowca.pozostalo(), 0u);
-    }
-
     // The drawn route's length in the file's metric, as wedrownik-cli prints it.
     QString dlugoscNarysowanej() const {
         const std::vector<int>* trasa = glowne.Miasta->Trasa();
@@ -90,9 +57,6 @@ protected:
         return QString::number(glowne.Miasta->Zestaw()->metryka.DlugoscCalkowita(*trasa));
     }
 
-    QTemporaryDir dir;
-    OknaProgramu okna;
-    TWedrownikForm& glowne = okna.WedrownikForm;
     QString podsumowanie;
     QString najdluzsza;
     QString optimum;
@@ -101,8 +65,7 @@ protected:
 } // namespace
 
 TEST_F(PlikiWOknie, Burma14IsShownAsPointsAndThePermutationSearchFindsItsOptimum) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     // Two of its cities share a cell of the grid: it opens as points, GEO.
     glowne.Pliki->Otworz(tsplib("burma14.tsp"));
     EXPECT_EQ(glowne.Srodek->currentWidget(), glowne.PunktyMiast);
@@ -142,8 +105,7 @@ TEST_F(PlikiWOknie, WhereSinglePrecisionSumsRoundThePermutationSearchSaysHowShor
 }
 
 TEST_F(PlikiWOknie, Gr17EveryMethodSumsUpTheRouteItDrawsInTheTablesWeights) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     glowne.Pliki->Otworz(tsplib("gr17.tsp"));
     EXPECT_EQ(glowne.Srodek->currentWidget(), glowne.PunktyMiast);
     EXPECT_EQ(glowne.StatusPanel0->text(), "  Miasta z pliku na okręgu");
@@ -171,13 +133,12 @@ TEST_F(PlikiWOknie, Gr17EveryMethodSumsUpTheRouteItDrawsInTheTablesWeights) {
 }
 
 TEST_F(PlikiWOknie, ATableOverTheBudgetIsRefusedByNameAndSizeWhileTheLocalSearchRuns) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     glowne.Pliki->Otworz(tsplib("burma14.tsp"));
     okna.SzukajTraseForm.BudzetPamieci = 14 * 14 * 4 - 1;
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("1");
     SeenBox blad;
-    szukaj({wybierz(MetodaSzukania::Genetycznie), {nullptr, answerBox(&blad, QMessageBox::Ok)},
+    szukaj({wybierz(MetodaSzukania::Genetycznie), odpowiedz(&blad, QMessageBox::Ok),
             wybierz(MetodaSzukania::Lokalnie), czytajPodsumowanie(&TPodsumowanieForm::LokalnieNajkrotszaLabel)});
     EXPECT_EQ(blad.text, "Algorytm genetyczny: tablica 14 X 14 odległości (784 B) nie mieści się w pamięci "
                          "(783 B); przeszukiwanie lokalne nie potrzebuje tablicy.");
@@ -186,19 +147,18 @@ TEST_F(PlikiWOknie, ATableOverTheBudgetIsRefusedByNameAndSizeWhileTheLocalSearch
 }
 
 TEST_F(PlikiWOknie, PastTheSizeItIsKnownToFinishAtThePermutationSearchAsksFirst) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     glowne.Pliki->Otworz(tsplib("fri26.tsp"));
     SeenBox nie;
     SeenBox tak;
-    szukaj({wybierz(MetodaSzukania::Permutacje), {nullptr, answerBox(&nie, QMessageBox::No)},
+    szukaj({wybierz(MetodaSzukania::Permutacje), odpowiedz(&nie, QMessageBox::No),
             {&okna.SzukajTraseForm,
              [&](QWidget*) {
                  // Still in the dialog, nothing started.
                  EXPECT_FALSE(okna.ObliczForm.isVisible());
                  okna.SzukajTraseForm.SzukajButton->click();
              }},
-            {nullptr, answerBox(&tak, QMessageBox::Yes)},
+            odpowiedz(&tak, QMessageBox::Yes),
             czytajPodsumowanie(&TPodsumowanieForm::PermutacjeNajkrotszaLabel)});
     EXPECT_EQ(nie.caption, "Pytanie");
     EXPECT_TRUE(nie.text.startsWith("Metoda permutacji kończy się na pewno do 25 miast; dla 26 miast"))
@@ -208,8 +168,7 @@ TEST_F(PlikiWOknie, PastTheSizeItIsKnownToFinishAtThePermutationSearchAsksFirst)
 }
 
 TEST_F(PlikiWOknie, AClickOnThePointsChangesNothingAndTheGridComesBackByItsOwnCommands) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     glowne.MatrycaMiast->SetCell(2, 3, true);
     // pr76 needs a grid of 12201 x 19801 cells.
     glowne.Pliki->Otworz(tsplib("pr76.tsp"));
@@ -240,8 +199,7 @@ TEST_F(PlikiWOknie, AClickOnThePointsChangesNothingAndTheGridComesBackByItsOwnCo
 }
 
 TEST_F(PlikiWOknie, WhileASearchRunsTheViewZoomsAndNothingElseChanges) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     glowne.Pliki->Otworz(tsplib("pr76.tsp"));
     okna.SzukajTraseForm.CzasSzukaniaEdit->setText("100000");
     TObliczLokalnieForm& postep = okna.ObliczLokalnieForm;
@@ -268,7 +226,7 @@ TEST_F(PlikiWOknie, WhileASearchRunsTheViewZoomsAndNothingElseChanges) {
                  poKolku = glowne.PunktyMiast->Skala();
                  postep.ZakonczButton->click();
              }},
-            {nullptr, answerBox(nullptr, QMessageBox::Yes)},
+            odpowiedz(nullptr, QMessageBox::Yes),
             czytajPodsumowanie(&TPodsumowanieForm::LokalnieNajkrotszaLabel)});
     EXPECT_GT(poMenu, przed);
     EXPECT_GT(poKolku, poMenu);

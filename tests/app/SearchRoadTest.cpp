@@ -1,10 +1,9 @@
-#include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "search/ZestawMiast.h"
 #include "search/sesja/SesjaSzukania.h"
 #include "storage/PlikTsp.h"
 #include "grid/CMatryca.h"
-#include "tests/app/Kierowca.h"
+#include "tests/app/OknoGlowneTest.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 #include "ui/TekstDowodu.h"
@@ -12,26 +11,16 @@
 #include "ui/WykresZbieznosci.h"
 #include "ui/WynikModalny.h"
 
-#include <QButtonGroup>
+#include <QMessageBox>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QPointer>
-#include <QTimer>
-
 #include <algorithm>
-#include <deque>
-#include <functional>
 #include <cmath>
 #include <numeric>
 
@@ -39,17 +28,8 @@ namespace {
 
 // The whole road of a search, from "Szukaj trasę" to the summary, through
 // the program's own windows.
-class DrogaWyszukiwania : public ::testing::Test {
+class DrogaWyszukiwania : public OknoGlowneTest {
 protected:
-    DrogaWyszukiwania() {
-        okna.WedrownikForm.PlikKonfiguracji = dir.filePath("Config.cfg");
-        glowne.show();
-    }
-    ~DrogaWyszukiwania() override {
-        glowne.hide();
-        EXPECT_TRUE(noVisibleTopLevels());
-    }
-
     // Marks the cell with a click at its centre, as the user does.
     void kliknijKomorke(int wiersz, int kolumna) {
         QTest::mouseClick(glowne.MatrycaMiast, Qt::LeftButton, {}, QPoint(6 + 11 * kolumna, 6 + 11 * wiersz));
@@ -59,17 +39,6 @@ protected:
         for (const TPunkt& p : punkty)
             kliknijKomorke(p.y, p.x);
         ASSERT_EQ(glowne.MatrycaMiast->GetPointCount(), int(punkty.size()));
-    }
-
-    using Krok = std::pair<QWidget*, Dzialanie>;
-
-    // The search dialog: the method chosen with a click, then "Szukaj".
-    Krok wybierz(int metoda) {
-        return {&okna.SzukajTraseForm, [this, metoda](QWidget*) {
-                    QAbstractButton* przycisk = okna.SzukajTraseForm.SzukajGroupItems->button(metoda);
-                    QTest::mouseClick(przycisk, Qt::LeftButton, {}, QPoint(6, przycisk->height() / 2));
-                    okna.SzukajTraseForm.SzukajButton->click();
-                }};
     }
 
     Krok czytajPodsumowanie() {
@@ -84,16 +53,10 @@ protected:
                 }};
     }
 
-    static Krok odpowiedz(SeenBox* widziane, int przycisk) { return {nullptr, answerBox(widziane, przycisk)}; }
-
-    // Clicks "Szukaj trasę" with the modal windows handled in turn.
+    // An empty summary unless the search shows one.
     void szukaj(std::initializer_list<Krok> kroki) {
         podsumowanie.clear();
-        Kierowca kierowca;
-        for (const auto& [okno, dzialanie] : kroki)
-            kierowca.nastepnie(okno, dzialanie);
-        QTest::mouseClick(glowne.SzukajEdit, Qt::LeftButton);
-        EXPECT_EQ(kierowca.pozostalo(), 0u);
+        OknoGlowneTest::szukaj(kroki);
     }
 
     // The grid's route as city numbers of the current city list.
@@ -124,9 +87,6 @@ protected:
         return najlepsza;
     }
 
-    QTemporaryDir dir;
-    OknaProgramu okna;
-    TWedrownikForm& glowne = okna.WedrownikForm;
     QStringList podsumowanie;
     QStringList lokalnie;
     qsizetype punktyWykresu = 0;
@@ -208,6 +168,7 @@ TEST_F(DrogaWyszukiwania, FewerThanTwoCitiesAreRefusedBeforeAnythingIsBuilt) {
         EXPECT_EQ(blad.caption, "Błąd");
         EXPECT_EQ(blad.text, "Zbyt mała ilość miast!");
         EXPECT_EQ(blad.icon, int(QMessageBox::NoIcon));
+        EXPECT_EQ(glowne.Szukane, nullptr);
         EXPECT_EQ(okna.ObliczForm.Sesja(), nullptr);
         EXPECT_EQ(okna.ObliczGenetycznieForm.Sesja(), nullptr);
     }
@@ -222,6 +183,8 @@ TEST_F(DrogaWyszukiwania, ClosingTheDialogSearchesNothingAndShowsNothing) {
                  okna.SzukajTraseForm.close();
              }}});
     EXPECT_TRUE(otwarty);
+    EXPECT_EQ(okna.SzukajTraseForm.result(), WynikModalny::Anuluj);
+    EXPECT_EQ(glowne.Szukane, nullptr);
     EXPECT_TRUE(podsumowanie.isEmpty());
     EXPECT_EQ(glowne.MatrycaMiast->GetBestPunkty()->Count(), 0);
     EXPECT_EQ(okna.ObliczForm.Sesja(), nullptr);

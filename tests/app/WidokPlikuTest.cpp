@@ -2,8 +2,7 @@
 
 #include "app/WidokPliku.h"
 #include "storage/PlikTsp.h"
-
-#include <QFileInfo>
+#include "tests/support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +17,7 @@ InstancjaTsp instancja(const QByteArray& tekst) {
 } // namespace
 
 TEST(WidokPliku, EachFileShowsItsCitiesAcrossAndUp) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     // GEO: longitude across, latitude up, degrees.minutes as degrees.
     const WidokPliku geo = WidokPliku::ZInstancji(
         instancja("EDGE_WEIGHT_TYPE : GEO\nNODE_COORD_SECTION\n1 16.30 -96.45\n2 -10.0 20.0\nEOF\n"),

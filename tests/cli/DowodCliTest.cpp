@@ -7,22 +7,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
-namespace {
-
-class WedrownikCliDowod : public ::testing::Test {
-protected:
-    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
-    QTemporaryDir katalog_;
-};
-
-} // namespace
+using WedrownikCliDowod = TestCli;
 
 TEST_F(WedrownikCliDowod, ExactPastThePermutationsReachProvesTheShortestAndTheLongestRoute) {
     const QString tsp = plik("30.tsp", losoweMiasta(30, 1, 1000));

@@ -5,7 +5,6 @@
 #include "tests/support/TestHelpers.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,15 +12,7 @@
 #include <random>
 
 
-namespace {
-
-class WedrownikCliLokalnie : public ::testing::Test {
-protected:
-    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
-    QTemporaryDir katalog_;
-};
-
-} // namespace
+using WedrownikCliLokalnie = TestCli;
 
 TEST_F(WedrownikCliLokalnie, AutoTakesTheExactMethodWhereItIsKnownToFinishAndBranchAndCutBeyond) {
     const Wynik male = uruchom({"solve", plik("10.tsp", losoweMiasta(10, 1, 1000))});

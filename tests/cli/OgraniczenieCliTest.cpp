@@ -6,22 +6,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
-namespace {
-
-class WedrownikCliOgraniczenie : public ::testing::Test {
-protected:
-    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
-    QTemporaryDir katalog_;
-};
-
-} // namespace
+using WedrownikCliOgraniczenie = TestCli;
 
 TEST_F(WedrownikCliOgraniczenie, HeuristicRoutesComeWithABoundBelowThemAndTheGapRoundedUp) {
     const QString tsp = plik("300.tsp", losoweMiasta(300, 1, 5000));

@@ -1,4 +1,5 @@
 #include "tests/cli/ProcesCli.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QRegularExpression>
 
@@ -54,4 +55,8 @@ std::optional<QString> wiersz(const QString& wyjscie, const QString& klucz) {
 
 QString linia(const QString& wyjscie, const QString& klucz) {
     return wiersz(wyjscie, klucz).value_or(QString());
+}
+
+QString TestCli::plik(const QString& nazwa, const QByteArray& tresc) {
+    return writeFile(katalog_.filePath(nazwa), tresc);
 }

@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <optional>
@@ -33,3 +36,12 @@ QByteArray losoweMiasta(int n, unsigned ziarno, int zakres);
 std::optional<QString> wiersz(const QString& wyjscie, const QString& klucz);
 // The same, with no line read as an empty text.
 QString linia(const QString& wyjscie, const QString& klucz);
+
+// A test of wedrownik-cli with a folder of its own for the files it reads
+// and writes.
+class TestCli : public ::testing::Test {
+protected:
+    QString plik(const QString& nazwa, const QByteArray& tresc);
+
+    QTemporaryDir katalog_;
+};

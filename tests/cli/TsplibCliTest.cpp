@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -35,7 +34,7 @@ std::map<QString, qint64> optima() {
     return wynik;
 }
 
-class WedrownikCliTsplib : public ::testing::Test {
+class WedrownikCliTsplib : public TestCli {
 protected:
     void SetUp() override {
         optima_ = optima();
@@ -45,7 +44,6 @@ protected:
     static QString tsp(const QString& nazwa) { return kTsplib + QLatin1Char('/') + nazwa + QStringLiteral(".tsp"); }
 
     std::map<QString, qint64> optima_;
-    QTemporaryDir katalog_;
 };
 
 QJsonObject json(const Wynik& w) { return QJsonDocument::fromJson(w.wyjscie.toUtf8()).object(); }

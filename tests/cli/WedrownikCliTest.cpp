@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QPoint>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -90,11 +89,7 @@ private:
     QByteArray bufor_;
 };
 
-class WedrownikCli : public ::testing::Test {
-protected:
-    QString plik(const QString& nazwa, const QByteArray& tresc) { return writeFile(katalog_.filePath(nazwa), tresc); }
-    QTemporaryDir katalog_;
-};
+using WedrownikCli = TestCli;
 
 } // namespace
 

@@ -81,10 +81,7 @@ TEST(CMatrycaLimits, RefusalReachesTheStandardErrorBox) {
     auto siatka = siatkaOknaGlownego();
     QPushButton przycisk("x");
     QObject::connect(&przycisk, &QPushButton::clicked, handler([&] { siatka->SetColumnCount(300000000); }));
-    ModalHelper pomocnik;
-    SeenBox widziane;
-    pomocnik.next(answerBox(&widziane, QMessageBox::Ok));
-    QTest::mouseClick(&przycisk, Qt::LeftButton);
+    const SeenBox widziane = boxAfter([&] { QTest::mouseClick(&przycisk, Qt::LeftButton); });
     ASSERT_TRUE(widziane.seen);
     EXPECT_EQ(widziane.text, "Zbyt duża matryca miast: 25 X 300000000.");
     EXPECT_EQ(widziane.icon, QMessageBox::Critical);

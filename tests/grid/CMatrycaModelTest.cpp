@@ -35,13 +35,6 @@ TEST(CMatrycaDefaults, NewGridIsFiveByFiveAndMeasures56) {
     EXPECT_EQ(siatka.size(), QSize(56, 56));
 }
 
-TEST(CMatrycaDefaults, MainWindowConfigurationMeasures276AndRaisesNothing) {
-    auto siatka = siatkaOknaGlownego();
-    EXPECT_EQ(siatka->size(), QSize(276, 276));
-    EXPECT_EQ(siatka->GetRowCount(), 25);
-    EXPECT_EQ(siatka->GetColumnCount(), 25);
-}
-
 TEST(CMatrycaCounts, SameZeroOrNegativeCountChangesNothingAndRaisesNothing) {
     auto siatka = siatkaOknaGlownego();
     siatka->SetCell(1, 1, true);
@@ -60,7 +53,7 @@ TEST(CMatrycaCounts, SameZeroOrNegativeCountChangesNothingAndRaisesNothing) {
     EXPECT_EQ(siatka->GetBestPunkty()->Count(), 1);
 }
 
-TEST(CMatrycaCounts, NewColumnCountEmptiesGridAndRaisesOnceWithStateUpToDate) {
+TEST(CMatrycaCounts, NewCountEmptiesGridAndRaisesOnceWithStateUpToDateEvenWhenAlreadyEmpty) {
     auto siatka = siatkaOknaGlownego();
     for (int k = 0; k < 7; ++k)
         siatka->SetCell(k, k, true);
@@ -77,23 +70,18 @@ TEST(CMatrycaCounts, NewColumnCountEmptiesGridAndRaisesOnceWithStateUpToDate) {
     EXPECT_EQ(policzMiasta(*siatka), 0);
     EXPECT_EQ(siatka->GetPointCount(), 0);
 
-    siatka->SetColumnCount(27);
-    EXPECT_EQ(zmiany.ile(), 2);
-}
-
-TEST(CMatrycaCounts, NewRowCountRaisesOnceEvenWhenAlreadyEmpty) {
-    auto siatka = siatkaOknaGlownego();
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
     siatka->SetRowCount(30);
-    ASSERT_EQ(zmiany.ile(), 1);
-    EXPECT_EQ(zmiany.widziane[0].wiersze, 30);
-    EXPECT_EQ(zmiany.widziane[0].wysokosc, 11 * 30 + 1);
-    EXPECT_EQ(siatka->size(), QSize(276, 331));
+    ASSERT_EQ(zmiany.ile(), 2);
+    EXPECT_EQ(zmiany.widziane[1].wiersze, 30);
+    EXPECT_EQ(zmiany.widziane[1].wysokosc, 11 * 30 + 1);
+    EXPECT_EQ(siatka->size(), QSize(11 * 26 + 1, 331));
+    siatka->SetColumnCount(27);
+    EXPECT_EQ(zmiany.ile(), 3);
 }
 
-TEST(CMatrycaCells, SetCellRaisesOnceAndRepeatingChangesNothing) {
+TEST(CMatrycaCells, SetCellEmptiesTheRouteRaisesOnceAndRepeatingChangesNothing) {
     auto siatka = siatkaOknaGlownego();
+    ustawTrase(*siatka, {{0, 0}, {1, 1}});
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
     bool komorkaWidziana = false;
@@ -106,6 +94,7 @@ TEST(CMatrycaCells, SetCellRaisesOnceAndRepeatingChangesNothing) {
     siatka->SetCell(2, 3, true);
     ASSERT_EQ(zmiany.ile(), 1);
     EXPECT_EQ(zmiany.widziane[0].miasta, 1);
+    EXPECT_EQ(zmiany.widziane[0].punktyTrasy, 0);
     EXPECT_TRUE(komorkaWidziana);
 
     siatka->SetCell(2, 3, true);
@@ -114,13 +103,6 @@ TEST(CMatrycaCells, SetCellRaisesOnceAndRepeatingChangesNothing) {
     siatka->SetCell(2, 3, false);
     EXPECT_EQ(zmiany.ile(), 2);
     EXPECT_EQ(siatka->GetPointCount(), 0);
-}
-
-TEST(CMatrycaCells, SetCellEmptiesTheRoute) {
-    auto siatka = siatkaOknaGlownego();
-    ustawTrase(*siatka, {{0, 0}, {1, 1}});
-    siatka->SetCell(4, 4, true);
-    EXPECT_EQ(siatka->GetBestPunkty()->Count(), 0);
 }
 
 TEST(CMatrycaCells, OutsideIndexesAreIgnoredAndReadAsEmpty) {
@@ -203,19 +185,22 @@ TEST(CMatrycaLosuj, AllCellsAllowedAndOneMoreRefusedWithoutAnyChange) {
     EXPECT_EQ(zmiany.ile(), 0);
 }
 
-TEST(CMatrycaLosuj, ZeroOnEmptyGridRaisesNothingAndOnCitiesRaisesOnce) {
+TEST(CMatrycaLosuj, ZeroOrANegativeCountEmptiesTheGridAndRaisesOnlyWhenItHeldCities) {
     auto siatka = siatkaOknaGlownego();
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
-    siatka->Losuj(0);
-    EXPECT_EQ(zmiany.ile(), 0);
-
-    siatka->SetCell(3, 3, true);
-    siatka->SetCell(4, 4, true);
-    zmiany.widziane.clear();
-    siatka->Losuj(0);
-    EXPECT_EQ(zmiany.ile(), 1);
-    EXPECT_EQ(policzMiasta(*siatka), 0);
+    for (int n : {0, -3}) {
+        siatka->Losuj(n);
+        EXPECT_EQ(zmiany.ile(), 0) << n;
+        siatka->SetCell(3, 3, true);
+        siatka->SetCell(4, 4, true);
+        zmiany.widziane.clear();
+        siatka->Losuj(n);
+        EXPECT_EQ(zmiany.ile(), 1) << n;
+        EXPECT_EQ(policzMiasta(*siatka), 0) << n;
+        EXPECT_EQ(siatka->GetPointCount(), 0) << n;
+        zmiany.widziane.clear();
+    }
 }
 
 TEST(CMatrycaLosuj, SameCountAsBeforeMovesCitiesButRaisesNothing) {
@@ -227,17 +212,6 @@ TEST(CMatrycaLosuj, SameCountAsBeforeMovesCitiesButRaisesNothing) {
     siatka->Losuj(10);
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(policzMiasta(*siatka), 10);
-}
-
-TEST(CMatrycaLosuj, NegativeCountEmptiesTheGrid) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetCell(3, 3, true);
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    siatka->Losuj(-3);
-    EXPECT_EQ(policzMiasta(*siatka), 0);
-    EXPECT_EQ(siatka->GetPointCount(), 0);
-    EXPECT_EQ(zmiany.ile(), 1);
 }
 
 TEST(CMatrycaLosuj, EveryCallSeedsAfreshSoTheSameSecondGivesTheSameLayout) {

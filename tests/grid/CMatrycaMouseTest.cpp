@@ -14,27 +14,20 @@ void nacisnij(CMatryca& siatka, QPoint gdzie, Qt::MouseButton przycisk = Qt::Lef
 
 } // namespace
 
-TEST(CMatrycaMouse, PressInsideACellMakesItACity) {
+TEST(CMatrycaMouse, PressOnALineOrTheFirstInteriorPixelDoesNothingAndInsideACellMakesItACity) {
     auto siatka = siatkaOknaGlownego();
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
+    for (const QPoint gdzie : {QPoint(12, 25), QPoint(22, 25), QPoint(13, 22), QPoint(13, 23)})
+        nacisnij(*siatka, gdzie);
+    EXPECT_EQ(zmiany.ile(), 0);
+    EXPECT_EQ(siatka->GetPointCount(), 0);
+
     nacisnij(*siatka, QPoint(13, 25));
     EXPECT_TRUE(siatka->GetCell(2, 1));
     EXPECT_EQ(siatka->GetPointCount(), 1);
     ASSERT_EQ(zmiany.ile(), 1);
     EXPECT_EQ(zmiany.widziane[0].miasta, 1);
-}
-
-TEST(CMatrycaMouse, PressOnALineOrTheFirstInteriorPixelDoesNothing) {
-    auto siatka = siatkaOknaGlownego();
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    nacisnij(*siatka, QPoint(12, 25));
-    nacisnij(*siatka, QPoint(22, 25));
-    nacisnij(*siatka, QPoint(13, 22));
-    nacisnij(*siatka, QPoint(13, 23));
-    EXPECT_EQ(zmiany.ile(), 0);
-    EXPECT_EQ(siatka->GetPointCount(), 0);
 }
 
 TEST(CMatrycaMouse, OffsetsTwoToTenOfEachPitchCount) {
@@ -44,13 +37,6 @@ TEST(CMatrycaMouse, OffsetsTwoToTenOfEachPitchCount) {
         siatka->MouseDown(Qt::LeftButton, {}, 44 + offset, 44 + offset);
         EXPECT_EQ(siatka->GetCell(4, 4), offset >= 2) << offset;
     }
-}
-
-TEST(CMatrycaMouse, PressBeyondTheLastCellDoesNothing) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->MouseDown(Qt::LeftButton, {}, 280, 13);
-    siatka->MouseDown(Qt::LeftButton, {}, 13, 290);
-    EXPECT_EQ(siatka->GetPointCount(), 0);
 }
 
 TEST(CMatrycaMouse, PressOnACityEmptiesItAndLowersTheCount) {
@@ -78,20 +64,27 @@ TEST(CMatrycaMouse, AnyButtonAndModifierTogglesAlike) {
     EXPECT_EQ(siatka->GetPointCount(), 1);
 }
 
-TEST(CMatrycaMouse, ReleaseAndMoveDoNothing) {
+TEST(CMatrycaMouse, ReleaseMoveAndPressBeyondTheLastCellDoNothing) {
     auto siatka = siatkaOknaGlownego();
     QTest::mouseRelease(siatka.get(), Qt::LeftButton, {}, QPoint(13, 25));
     QTest::mouseMove(siatka.get(), QPoint(30, 30));
+    siatka->MouseDown(Qt::LeftButton, {}, 280, 13);
+    siatka->MouseDown(Qt::LeftButton, {}, 13, 290);
     EXPECT_EQ(siatka->GetPointCount(), 0);
 }
 
-TEST(CMatrycaMouse, PressWithARouteClearsItTogglesAndRepaints) {
+TEST(CMatrycaMouse, PressWithARouteOnALineLeavesItAndInACellClearsItTogglesAndRepaints) {
     auto siatka = siatkaOknaGlownego();
     siatka->SetCell(0, 0, true);
     siatka->SetCell(0, 10, true);
     ustawTrase(*siatka, {{0, 0}, {10, 0}});
     Zmiany zmiany;
     zmiany.podlacz(*siatka);
+    nacisnij(*siatka, QPoint(22, 25));
+    nacisnij(*siatka, QPoint(12, 25));
+    EXPECT_EQ(siatka->GetBestPunkty()->Count(), 2);
+    EXPECT_EQ(siatka->GetPointCount(), 2);
+    EXPECT_EQ(zmiany.ile(), 0);
 
     nacisnij(*siatka, QPoint(13, 25));
     EXPECT_EQ(siatka->GetBestPunkty()->Count(), 0);
@@ -112,33 +105,14 @@ TEST(CMatrycaMouse, PressWithARouteClearsItTogglesAndRepaints) {
     EXPECT_EQ(siatka->GetBestPunkty()->Count(), 0);
 }
 
-TEST(CMatrycaMouse, PressOnALineWithARouteLeavesTheRoute) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetCell(0, 0, true);
-    siatka->SetCell(0, 10, true);
-    ustawTrase(*siatka, {{0, 0}, {10, 0}});
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    nacisnij(*siatka, QPoint(22, 25));
-    nacisnij(*siatka, QPoint(12, 25));
-    EXPECT_EQ(siatka->GetBestPunkty()->Count(), 2);
-    EXPECT_EQ(siatka->GetPointCount(), 2);
-    EXPECT_EQ(zmiany.ile(), 0);
-}
-
 TEST(CMatrycaMouse, NoPitchMeansEveryPressIsIgnored) {
     auto siatka = siatkaOknaGlownego();
-    siatka->SetCellSize(0);
-    siatka->SetGridWidth(0);
-    for (int xy : {0, 1, 5, 100})
-        siatka->MouseDown(Qt::LeftButton, {}, xy, xy);
-    siatka->SetCellSize(-4);
-    for (int xy : {0, 1, 5, 100})
-        siatka->MouseDown(Qt::LeftButton, {}, xy, xy);
-    siatka->SetCellSize(0);
-    siatka->SetGridWidth(1);
-    for (int xy : {0, 1, 5, 100})
-        siatka->MouseDown(Qt::LeftButton, {}, xy, xy);
+    for (const auto& [komorka, linia] : {std::pair{0, 0}, {-4, 0}, {0, 1}}) {
+        siatka->SetCellSize(komorka);
+        siatka->SetGridWidth(linia);
+        for (int xy : {0, 1, 5, 100})
+            siatka->MouseDown(Qt::LeftButton, {}, xy, xy);
+    }
     EXPECT_EQ(siatka->GetPointCount(), 0);
 }
 

@@ -2,6 +2,7 @@
 #include "tests/grid/SiatkaTestowa.h"
 #include "tests/support/TestHelpers.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -37,29 +38,32 @@ TEST(CPunkty, OneCityGivesOneByOneTableHoldingZero) {
     EXPECT_EQ((*tablica)[0][0], 0.0f);
 }
 
-TEST(CPunkty, ThreeFourFiveTriangleBothWays) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetCell(0, 0, true);
-    siatka->SetCell(4, 3, true);
-    CPunkty miasta;
-    miasta.LoadFromCMatryca(siatka.get());
-    const auto tablica = miasta.CreateOdleglosci();
-    ASSERT_EQ(tablica->Count(), 2);
-    EXPECT_EQ((*tablica)[0][1], 5.0f);
-    EXPECT_EQ((*tablica)[1][0], 5.0f);
-    EXPECT_EQ((*tablica)[0][0], 0.0f);
-    EXPECT_EQ((*tablica)[1][1], 0.0f);
-}
-
-TEST(CPunkty, DiagonalNeighboursAreRootTwoInSinglePrecision) {
-    auto siatka = siatkaOknaGlownego();
-    siatka->SetCell(5, 5, true);
-    siatka->SetCell(6, 6, true);
-    CPunkty miasta;
-    miasta.LoadFromCMatryca(siatka.get());
-    const auto tablica = miasta.CreateOdleglosci();
-    EXPECT_EQ((*tablica)[0][1], 1.41421354f);
-    EXPECT_EQ((*tablica)[1][0], 1.41421354f);
+TEST(CPunkty, TwoCellsAreTheirEuclideanDistanceApartBothWaysInSinglePrecisionWithoutOverflow) {
+    struct Przypadek {
+        TPunkt a, b;
+        float odleglosc;
+    };
+    // 46341 squared no longer fits in a signed 32-bit integer.
+    const Przypadek przypadki[] = {{{0, 0}, {3, 4}, 5.0f},
+                                   {{5, 5}, {6, 6}, 1.41421354f},
+                                   {{0, 0}, {40000, 0}, 40000.0f},
+                                   {{0, 0}, {46341, 0}, 46341.0f}};
+    for (const auto& [a, b, odleglosc] : przypadki) {
+        // A grid just large enough for both cells.
+        CMatryca siatka;
+        siatka.SetColumnCount(std::max(a.x, b.x) + 1);
+        siatka.SetRowCount(std::max(a.y, b.y) + 1);
+        siatka.SetCell(a.y, a.x, true);
+        siatka.SetCell(b.y, b.x, true);
+        CPunkty miasta;
+        miasta.LoadFromCMatryca(&siatka);
+        const auto tablica = miasta.CreateOdleglosci();
+        ASSERT_EQ(tablica->Count(), 2);
+        EXPECT_EQ((*tablica)[0][1], odleglosc) << b.x;
+        EXPECT_EQ((*tablica)[1][0], odleglosc) << b.x;
+        EXPECT_EQ((*tablica)[0][0], 0.0f);
+        EXPECT_EQ((*tablica)[1][1], 0.0f);
+    }
 }
 
 TEST(CPunkty, CitiesAreNumberedRowByRow) {
@@ -93,30 +97,7 @@ TEST(CPunkty, SecondLoadDropsEarlierPoints) {
     EXPECT_EQ(miasta.Punkty[0], (TPunkt{2, 2}));
 }
 
-TEST(CPunkty, DistantPairOnAWideGridNeedsNoMoreThan32Bits) {
-    CMatryca siatka;
-    siatka.SetRowCount(1);
-    siatka.SetColumnCount(40001);
-    siatka.SetCell(0, 0, true);
-    siatka.SetCell(0, 40000, true);
-    CPunkty miasta;
-    miasta.LoadFromCMatryca(&siatka);
-    const auto tablica = miasta.CreateOdleglosci();
-    EXPECT_EQ((*tablica)[0][1], 40000.0f);
-}
-
 TEST(CPunkty, SquaresBeyond32BitsAreExact) {
-    // 46341 squared no longer fits in a signed 32-bit integer.
-    CMatryca siatka;
-    siatka.SetRowCount(1);
-    siatka.SetColumnCount(46342);
-    siatka.SetCell(0, 0, true);
-    siatka.SetCell(0, 46341, true);
-    CPunkty miasta;
-    miasta.LoadFromCMatryca(&siatka);
-    const auto tablica = miasta.CreateOdleglosci();
-    EXPECT_EQ((*tablica)[0][1], 46341.0f);
-
     CPunkty para;
     para.Add({0, 0});
     para.Add({40000, 40000});

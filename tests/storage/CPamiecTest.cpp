@@ -57,6 +57,13 @@ QString pelna(const QString& sciezka) {
     return QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath());
 }
 
+// A folder of the test's own, and the configuration file's place in it.
+class CPamiecFile : public ::testing::Test {
+protected:
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("Config.cfg");
+};
+
 } // namespace
 
 TEST(CPamiecWrite, IntegersAreLittleEndian) {
@@ -193,9 +200,7 @@ TEST(CPamiecChecksum, WrapsAroundIn32Bits) {
     EXPECT_EQ(pamiec.Checksum(0, pamiec.Size()), static_cast<std::int32_t>(prawdziwa - (1LL << 32)));
 }
 
-TEST(CPamiecFile, SaveWritesChecksumThenTheDataBeforeTheCursor) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, SaveWritesChecksumThenTheDataBeforeTheCursor) {
     CPamiec pamiec;
     pamiec.WriteInt(0xC0C0C0);
     pamiec.WriteString("ab");
@@ -203,9 +208,7 @@ TEST(CPamiecFile, SaveWritesChecksumThenTheDataBeforeTheCursor) {
     EXPECT_EQ(wczytaj(sciezka), QByteArray::fromHex("03000000" "c0c0c000" "616200"));
 }
 
-TEST(CPamiecFile, RoundTripPutsTheCursorAtTheFirstValue) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, RoundTripPutsTheCursorAtTheFirstValue) {
     CPamiec zapis;
     zapis.WriteInt(-123456);
     zapis.WriteString(QStringLiteral("0,3"));
@@ -221,9 +224,7 @@ TEST(CPamiecFile, RoundTripPutsTheCursorAtTheFirstValue) {
     EXPECT_EQ(odczyt.ReadByte(), 0xFF);
 }
 
-TEST(CPamiecFile, SaveReplacesAnExistingFile) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, SaveReplacesAnExistingFile) {
     zapisz(sciezka, QByteArray(500, 'z'));
     CPamiec pamiec;
     pamiec.WriteByte(1);
@@ -231,9 +232,7 @@ TEST(CPamiecFile, SaveReplacesAnExistingFile) {
     EXPECT_EQ(wczytaj(sciezka), QByteArray::fromHex("0100000001"));
 }
 
-TEST(CPamiecFile, OneChangedByteMakesTheFileIgnored) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, OneChangedByteMakesTheFileIgnored) {
     CPamiec zapis;
     for (int k = 0; k < 9; ++k)
         zapis.WriteInt(k * 1000);
@@ -251,16 +250,13 @@ TEST(CPamiecFile, OneChangedByteMakesTheFileIgnored) {
     EXPECT_TRUE(znowu.LoadFromFile(sciezka));
 }
 
-TEST(CPamiecFile, ChangedChecksumMakesTheFileIgnored) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, ChangedChecksumMakesTheFileIgnored) {
     zapisz(sciezka, QByteArray::fromHex("0200000001"));
     CPamiec pamiec;
     EXPECT_FALSE(pamiec.LoadFromFile(sciezka));
 }
 
-TEST(CPamiecFile, MissingShortAndEmptyFilesAreIgnored) {
-    QTemporaryDir katalog;
+TEST_F(CPamiecFile, MissingShortAndEmptyFilesAreIgnored) {
     CPamiec brak;
     EXPECT_FALSE(brak.LoadFromFile(katalog.filePath("nie-ma.cfg")));
     EXPECT_EQ(brak.Size(), 0);
@@ -278,9 +274,7 @@ TEST(CPamiecFile, MissingShortAndEmptyFilesAreIgnored) {
     EXPECT_EQ(zKrotkiego.ReadString(), "");
 }
 
-TEST(CPamiecFile, ChecksumAloneIsAnEmptyRecord) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, ChecksumAloneIsAnEmptyRecord) {
     zapisz(sciezka, QByteArray(4, '\0'));
     CPamiec pamiec;
     ASSERT_TRUE(pamiec.LoadFromFile(sciezka));
@@ -289,9 +283,7 @@ TEST(CPamiecFile, ChecksumAloneIsAnEmptyRecord) {
     EXPECT_EQ(pamiec.Position(), 4);
 }
 
-TEST(CPamiecFile, CutShortRecordWithMatchingChecksumReadsZerosAndEmptyTexts) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, CutShortRecordWithMatchingChecksumReadsZerosAndEmptyTexts) {
     // Two whole integers, one cut to two bytes, then nothing.
     zapisz(sciezka, withChecksum(QByteArray::fromHex("ffffff00" "0a000000" "3412")));
     CPamiec pamiec;
@@ -306,39 +298,33 @@ TEST(CPamiecFile, CutShortRecordWithMatchingChecksumReadsZerosAndEmptyTexts) {
     EXPECT_EQ(pamiec.Position(), pamiec.Size());
 }
 
-TEST(CPamiecFile, UnreadableExistingFileRaisesCannotOpen) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, UnreadableExistingFileRaisesCannotOpen) {
     ASSERT_TRUE(QDir(katalog.path()).mkdir("Config.cfg"));
     CPamiec pamiec;
     EXPECT_EQ(errorMessage([&] { pamiec.LoadFromFile(sciezka); }), "Cannot open file " + pelna(sciezka));
 }
 
-TEST(CPamiecFile, SaveIntoAMissingDirectoryRaisesCannotCreate) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("brak/Config.cfg");
+TEST_F(CPamiecFile, SaveIntoAMissingDirectoryRaisesCannotCreate) {
+    const QString wBraku = katalog.filePath("brak/Config.cfg");
     CPamiec pamiec;
     pamiec.WriteInt(1);
-    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
-    EXPECT_FALSE(QFileInfo::exists(sciezka));
+    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(wBraku); }), "Cannot create file " + pelna(wBraku));
+    EXPECT_FALSE(QFileInfo::exists(wBraku));
 }
 
-TEST(CPamiecFile, FailedReplaceLeavesTheOldFileWhole) {
-    QTemporaryDir katalog;
+TEST_F(CPamiecFile, FailedReplaceLeavesTheOldFileWhole) {
     // A name so long that no temporary file can be made beside it: the old
     // file can exist, but its replacement cannot be written.
-    const QString sciezka = katalog.filePath(QString(250, QChar('c')));
+    const QString dluga = katalog.filePath(QString(250, QChar('c')));
     const QByteArray stary = QByteArray::fromHex("0300000001010100");
-    zapisz(sciezka, stary);
+    zapisz(dluga, stary);
     CPamiec pamiec;
     pamiec.WriteInt(77);
-    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(sciezka); }), "Cannot create file " + pelna(sciezka));
-    EXPECT_EQ(wczytaj(sciezka), stary);
+    EXPECT_EQ(errorMessage([&] { pamiec.SaveToFile(dluga); }), "Cannot create file " + pelna(dluga));
+    EXPECT_EQ(wczytaj(dluga), stary);
 }
 
-TEST(CPamiecFile, SaveOverADirectoryRaisesCannotCreate) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, SaveOverADirectoryRaisesCannotCreate) {
     ASSERT_TRUE(QDir(katalog.path()).mkpath("Config.cfg/w-srodku"));
     CPamiec pamiec;
     pamiec.WriteInt(1);
@@ -347,11 +333,9 @@ TEST(CPamiecFile, SaveOverADirectoryRaisesCannotCreate) {
     EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files).size(), 0);
 }
 
-TEST(CPamiecFile, ReadOnlyDirectoryWritesInPlaceOnlyAWritableFile) {
+TEST_F(CPamiecFile, ReadOnlyDirectoryWritesInPlaceOnlyAWritableFile) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only directories";
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
     const QByteArray stary = QByteArray::fromHex("0100000001");
     zapisz(sciezka, stary);
     QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -374,9 +358,7 @@ TEST(CPamiecFile, ReadOnlyDirectoryWritesInPlaceOnlyAWritableFile) {
     EXPECT_EQ(wczytaj(sciezka), zapisany);
 }
 
-TEST(CPamiecFile, AWriteThatFailsKeepsTheOldBytesAndLeavesNoTemporaryFile) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, AWriteThatFailsKeepsTheOldBytesAndLeavesNoTemporaryFile) {
     const QByteArray stary = QByteArray::fromHex("0300000001010100");
     zapisz(sciezka, stary);
     CPamiec pamiec;
@@ -388,11 +370,9 @@ TEST(CPamiecFile, AWriteThatFailsKeepsTheOldBytesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Config.cfg"});
 }
 
-TEST(CPamiecFile, SpecialFilesAreNeitherReadNorReplaced) {
-    QTemporaryDir katalog;
+TEST_F(CPamiecFile, SpecialFilesAreNeitherReadNorReplaced) {
     const QString kolejka = katalog.filePath("kolejka");
     ASSERT_EQ(mkfifo(QFile::encodeName(kolejka).constData(), 0600), 0);
-    const QString sciezka = katalog.filePath("Config.cfg");
     for (const QString& cel : {kolejka, QStringLiteral("/dev/zero")}) {
         SCOPED_TRACE(cel.toStdString());
         QFile::remove(sciezka);
@@ -420,9 +400,7 @@ TEST(CPamiecFile, SpecialFilesAreNeitherReadNorReplaced) {
     EXPECT_TRUE(S_ISFIFO(stan.st_mode));
 }
 
-TEST(CPamiecFile, AFileLargerThanAnyRecordIsNotRead) {
-    QTemporaryDir katalog;
-    const QString sciezka = katalog.filePath("Config.cfg");
+TEST_F(CPamiecFile, AFileLargerThanAnyRecordIsNotRead) {
     zapisz(sciezka, withChecksum(QByteArray(CPamiec::NajwiekszyPlik - 4, 'a')));
     CPamiec wolno;
     EXPECT_TRUE(wolno.LoadFromFile(sciezka));

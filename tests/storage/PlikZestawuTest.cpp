@@ -2,10 +2,9 @@
 
 #include "storage/PlikTsp.h"
 #include "storage/PlikZestawu.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QTemporaryDir>
-
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +52,7 @@ void oczekujTegoSamego(const Plik& a, const Plik& b) {
 } // namespace
 
 TEST(PlikZestawu, SavedAndOpenedAgainEachMetricGivesTheSameDistancesIdsAndPlaces) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     QTemporaryDir dir;
     // Coordinates that no short decimal holds exactly, ids past the count,
     // the plane's metrics, the sphere, and tables with and without places.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 QString bladSiatki(const QByteArray& tekst) {
@@ -31,8 +33,7 @@ TEST(SiatkaTsp, ExplicitWeightsWithDisplayPlacesOpenAtThosePlaces) {
     const MapaTsp mapa = PlikTsp::CzytajTsp("DIMENSION: 3\nEDGE_WEIGHT_TYPE: EXPLICIT\nEDGE_WEIGHT_FORMAT: LOWER_ROW\n"
                                             "EDGE_WEIGHT_SECTION\n1 2 3\nDISPLAY_DATA_SECTION\n2 4 0\n1 0 0\n3 0 2\n",
                                             QStringLiteral("a.tsp"));
-    EXPECT_EQ(mapa.RowCount, 3);
-    EXPECT_EQ(mapa.ColumnCount, 5);
+    EXPECT_EQ(std::pair(mapa.RowCount, mapa.ColumnCount), std::pair(3, 5));
     ASSERT_EQ(mapa.Miasta.size(), 3u);
     EXPECT_EQ(mapa.Miasta[1].Id, 2);
     EXPECT_EQ(mapa.Miasta[1].Kolumna, 4);

@@ -19,10 +19,21 @@ CPamiec ustawieniaZ(const CMatryca& siatka) {
     return pamiec;
 }
 
+// The main window's grid, and the changes it raises while it loads settings.
+class UstawieniaSiatki : public ::testing::Test {
+protected:
+    void wczytaj(CPamiec& pamiec) {
+        zmiany.podlacz(*siatka);
+        siatka->LoadFromCPamiec(&pamiec);
+    }
+
+    std::unique_ptr<CMatryca> siatka = siatkaOknaGlownego();
+    Zmiany zmiany;
+};
+
 } // namespace
 
-TEST(UstawieniaSiatki, DesignValuesGiveNineIntegersInOrder) {
-    auto siatka = siatkaOknaGlownego();
+TEST_F(UstawieniaSiatki, DesignValuesGiveNineIntegersInOrder) {
     CPamiec pamiec;
     siatka->SaveToCPamiec(&pamiec);
     EXPECT_EQ(zapisane(pamiec), QByteArray::fromHex("ffffff00"    // BackgroundColor
@@ -36,10 +47,9 @@ TEST(UstawieniaSiatki, DesignValuesGiveNineIntegersInOrder) {
                                                     "19000000")); // ColumnCount
 }
 
-TEST(UstawieniaSiatki, WholeConfigurationFileOfTheInitialSettings) {
+TEST_F(UstawieniaSiatki, WholeConfigurationFileOfTheInitialSettings) {
     QTemporaryDir katalog;
     const QString sciezka = katalog.filePath("Config.cfg");
-    auto siatka = siatkaOknaGlownego();
     CPamiec pamiec;
     siatka->SaveToCPamiec(&pamiec);
     for (const char* tekst : {"1000", "1000", "100", "0,3", "0,1"})
@@ -69,7 +79,7 @@ TEST(UstawieniaSiatki, WholeConfigurationFileOfTheInitialSettings) {
     EXPECT_EQ(odczyt.ReadString(), "0,1");
 }
 
-TEST(UstawieniaSiatki, LoadWithTheSameCountsKeepsCitiesAndRaisesNothing) {
+TEST_F(UstawieniaSiatki, LoadWithTheSameCountsKeepsCitiesAndRaisesNothing) {
     auto zrodlo = siatkaOknaGlownego();
     zrodlo->SetCellSize(20);
     zrodlo->SetBackgroundColor(rgbColor(1, 2, 3));
@@ -79,12 +89,9 @@ TEST(UstawieniaSiatki, LoadWithTheSameCountsKeepsCitiesAndRaisesNothing) {
     zrodlo->SetBestRouteWidth(4);
     CPamiec pamiec = ustawieniaZ(*zrodlo);
 
-    auto siatka = siatkaOknaGlownego();
     siatka->SetCell(3, 4, true);
     siatka->SetCell(20, 1, true);
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    siatka->LoadFromCPamiec(&pamiec);
+    wczytaj(pamiec);
 
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_TRUE(siatka->GetCell(3, 4));
@@ -104,18 +111,15 @@ TEST(UstawieniaSiatki, LoadWithTheSameCountsKeepsCitiesAndRaisesNothing) {
     EXPECT_EQ(img.pixel(84, 74), rgb(rgbColor(7, 8, 9)));
 }
 
-TEST(UstawieniaSiatki, LoadWithNewCountsEmptiesTheGridAndRaisesTwice) {
+TEST_F(UstawieniaSiatki, LoadWithNewCountsEmptiesTheGridAndRaisesTwice) {
     auto zrodlo = siatkaOknaGlownego();
     zrodlo->SetRowCount(30);
     zrodlo->SetColumnCount(40);
     CPamiec pamiec = ustawieniaZ(*zrodlo);
 
-    auto siatka = siatkaOknaGlownego();
     siatka->SetCell(3, 4, true);
     ustawTrase(*siatka, {{4, 3}});
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    siatka->LoadFromCPamiec(&pamiec);
+    wczytaj(pamiec);
 
     ASSERT_EQ(zmiany.ile(), 2);
     EXPECT_EQ(zmiany.widziane[0].wiersze, 30);
@@ -128,43 +132,34 @@ TEST(UstawieniaSiatki, LoadWithNewCountsEmptiesTheGridAndRaisesTwice) {
     EXPECT_EQ(siatka->size(), QSize(441, 331));
 }
 
-TEST(UstawieniaSiatki, OneChangedCountRaisesOnce) {
+TEST_F(UstawieniaSiatki, OneChangedCountRaisesOnce) {
     auto zrodlo = siatkaOknaGlownego();
     zrodlo->SetColumnCount(26);
     CPamiec pamiec = ustawieniaZ(*zrodlo);
-    auto siatka = siatkaOknaGlownego();
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    siatka->LoadFromCPamiec(&pamiec);
+    wczytaj(pamiec);
     ASSERT_EQ(zmiany.ile(), 1);
     EXPECT_EQ(zmiany.widziane[0].kolumny, 26);
 }
 
-TEST(UstawieniaSiatki, NonPositiveCountsAreIgnored) {
+TEST_F(UstawieniaSiatki, NonPositiveCountsAreIgnored) {
     CPamiec pamiec;
     for (int v : {0xFFFFFF, 0, 0xC0C0C0, 0x8000, 12, 1, 2, 0, -7})
         pamiec.WriteInt(v);
     pamiec.SetPosition(0);
-    auto siatka = siatkaOknaGlownego();
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    siatka->LoadFromCPamiec(&pamiec);
+    wczytaj(pamiec);
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(siatka->GetRowCount(), 25);
     EXPECT_EQ(siatka->GetColumnCount(), 25);
     EXPECT_EQ(siatka->size(), QSize(326, 326));
 }
 
-TEST(UstawieniaSiatki, RecordCutShortAppliesZerosAndKeepsTheCounts) {
+TEST_F(UstawieniaSiatki, RecordCutShortAppliesZerosAndKeepsTheCounts) {
     CPamiec pamiec;
     pamiec.SetDelta(0);
     pamiec.WriteInt(0x00FF00);
     pamiec.WriteInt(0x0000FF);
     pamiec.SetPosition(0);
-    auto siatka = siatkaOknaGlownego();
-    Zmiany zmiany;
-    zmiany.podlacz(*siatka);
-    siatka->LoadFromCPamiec(&pamiec);
+    wczytaj(pamiec);
     EXPECT_EQ(zmiany.ile(), 0);
     EXPECT_EQ(siatka->GetBackgroundColor(), TColor(0x00FF00));
     EXPECT_EQ(siatka->GetSelectedColor(), TColor(0x0000FF));

@@ -59,6 +59,15 @@ ModalHelper::Action answerBox(SeenBox* seen, int standardButton) {
     };
 }
 
+SeenBox boxAfter(const std::function<void()>& action) {
+    ModalHelper helper;
+    SeenBox seen;
+    helper.next(answerBox(&seen, QMessageBox::Ok));
+    action();
+    waitUntil([&] { return seen.seen; });
+    return seen;
+}
+
 bool waitUntil(const std::function<bool()>& pred, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!pred()) {

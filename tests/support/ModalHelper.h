@@ -45,6 +45,10 @@ struct SeenBox {
 // QMessageBox::StandardButton given (Ok, Yes or No).
 ModalHelper::Action answerBox(SeenBox* seen, int standardButton);
 
+// Runs action and presses OK on the message box it opens, at once or while
+// the event loop runs after it; what the box showed (seen false if none came).
+SeenBox boxAfter(const std::function<void()>& action);
+
 // Runs the event loop until pred() holds or timeoutMs passes; returns pred().
 bool waitUntil(const std::function<bool()>& pred, int timeoutMs = 10000);
 

@@ -3,6 +3,7 @@
 // Small checks that tests of several folders share.
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 #include <functional>
@@ -21,3 +22,10 @@ QByteArray withChecksum(const QByteArray& record);
 // Writes bytes to a new file at path and returns the path; a failure fails
 // the running test.
 QString writeFile(const QString& path, const QByteArray& bytes);
+
+// Skips the running test on a machine without the TSPLIB instances; the
+// test's target names their folder in WEDROWNIK_TSPLIB.
+#define SKIP_WITHOUT_TSPLIB()                                               \
+    if (QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv"))) { \
+    } else                                                                   \
+        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB

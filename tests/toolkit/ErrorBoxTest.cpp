@@ -10,26 +10,24 @@
 
 #include <gtest/gtest.h>
 
-TEST(FullStopRule, AppendsAfterCharactersAboveTheFullStop) {
-    EXPECT_EQ(withFullStop("Zbyt mała ilość losowań"), "Zbyt mała ilość losowań.");
-    EXPECT_EQ(withFullStop("Zbyt duża liczba punktów"), "Zbyt duża liczba punktów.");
-    EXPECT_EQ(withFullStop("'' is not a valid integer value"), "'' is not a valid integer value.");
-    EXPECT_EQ(withFullStop("wartość 5"), "wartość 5.");
-}
-
-TEST(FullStopRule, KeepsMessagesEndingAtOrBelowTheFullStop) {
-    EXPECT_EQ(withFullStop("Zbyt mała ilość miast!"), "Zbyt mała ilość miast!");
-    EXPECT_EQ(withFullStop("Koniec."), "Koniec.");
-    EXPECT_EQ(withFullStop("a-"), "a-");
-    EXPECT_EQ(withFullStop("a,"), "a,");
-    EXPECT_EQ(withFullStop(""), "");
+TEST(FullStopRule, AppendsAfterCharactersAboveTheFullStopAndKeepsTheOthers) {
+    const std::pair<const char*, const char*> przypadki[] = {
+        {"Zbyt mała ilość losowań", "Zbyt mała ilość losowań."},
+        {"Zbyt duża liczba punktów", "Zbyt duża liczba punktów."},
+        {"'' is not a valid integer value", "'' is not a valid integer value."},
+        {"wartość 5", "wartość 5."},
+        {"Zbyt mała ilość miast!", "Zbyt mała ilość miast!"},
+        {"Koniec.", "Koniec."},
+        {"a-", "a-"},
+        {"a,", "a,"},
+        {"", ""},
+    };
+    for (const auto& [tekst, zKropka] : przypadki)
+        EXPECT_EQ(withFullStop(tekst), zKropka);
 }
 
 TEST(StandardErrorBox, ShowsIconCaptionAndMessage) {
-    ModalHelper helper;
-    SeenBox seen;
-    helper.next(answerBox(&seen, QMessageBox::Ok));
-    showErrorBox("Zbyt duża liczba punktów");
+    const SeenBox seen = boxAfter([] { showErrorBox("Zbyt duża liczba punktów"); });
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "Zbyt duża liczba punktów.");
     EXPECT_EQ(seen.caption, QCoreApplication::applicationName());
@@ -44,10 +42,7 @@ TEST(StandardErrorBox, AHandlersErrorIsShownAndItsWorkStops) {
         throw UserError("'abc' is not a valid integer value");
         afterError = true;  // never reached: the handler stops at the error
     }));
-    ModalHelper helper;
-    SeenBox seen;
-    helper.next(answerBox(&seen, QMessageBox::Ok));
-    QTest::mouseClick(&button, Qt::LeftButton);
+    const SeenBox seen = boxAfter([&] { QTest::mouseClick(&button, Qt::LeftButton); });
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "'abc' is not a valid integer value.");
     EXPECT_FALSE(afterError);
@@ -71,11 +66,8 @@ public:
 
 TEST(StandardErrorBox, AnErrorEscapingAnEventHandlerIsCaughtByTheApplication) {
     FailingReceiver receiver;
-    ModalHelper helper;
-    SeenBox seen;
-    helper.next(answerBox(&seen, QMessageBox::Ok));
     QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&receiver, &event);
+    const SeenBox seen = boxAfter([&] { QCoreApplication::sendEvent(&receiver, &event); });
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "Zbyt duża liczba punktów.");
     EXPECT_EQ(seen.icon, QMessageBox::Critical);

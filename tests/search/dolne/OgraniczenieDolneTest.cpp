@@ -7,6 +7,7 @@
 #include "storage/PlikTsp.h"
 #include "storage/PlikZestawu.h"
 #include "tests/search/dolne/MetrykiLosowe.h"
+#include "tests/support/TestHelpers.h"
 
 #include <QDir>
 
@@ -23,8 +24,7 @@ const QString kTsplib = QStringLiteral(WEDROWNIK_TSPLIB);
 } // namespace
 
 TEST(OgraniczenieDolne, NeverAboveAPublishedOptimalTourAndWithinAFewPerCentOfIt) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     int trasy = 0;
     for (const QFileInfo& tour : QDir(kTsplib).entryInfoList({QStringLiteral("*.opt.tour")})) {
         const QString nazwa = tour.fileName().chopped(int(qstrlen(".opt.tour")));

@@ -47,8 +47,7 @@ Metryka naSiatce(const Komorki& komorki) {
 } // namespace
 
 TEST(Dowod, SmallGeoAndExplicitFilesAreProvenAtTheirShortestAndLongestRoutes) {
-    if (!QFileInfo::exists(QStringLiteral(WEDROWNIK_TSPLIB "/optima.tsv")))
-        GTEST_SKIP() << "no TSPLIB instances at " WEDROWNIK_TSPLIB;
+    SKIP_WITHOUT_TSPLIB();
     for (const char* nazwa : {"burma14", "ulysses16", "gr17", "ulysses22", "fri26", "bayg29", "bays29"}) {
         const ZestawMiast miasta = PlikZestawu::Wczytaj(QStringLiteral(WEDROWNIK_TSPLIB "/") + nazwa + ".tsp");
         const Metryka& d = miasta.metryka;

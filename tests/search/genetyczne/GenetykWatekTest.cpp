@@ -12,6 +12,17 @@ using namespace genetyk_test;
 
 namespace {
 
+// The search's size set at once, or ordered for its own thread to take.
+void przygotuj(CGenetyk& gen, const OdleglosciSlot& tablica, int licznosc, int n, int pokolenia,
+               bool zamowiony = false) {
+    gen.Odleglosci = &tablica;
+    if (zamowiony)
+        gen.ZamowRozmiar(licznosc, n);
+    else
+        gen.UstawRozmiar(licznosc, n);
+    gen.IlePokolen = pokolenia;
+}
+
 // One genetic search set up as its progress window sets it up.
 struct Przebieg {
     OdleglosciSlot tablica;
@@ -22,11 +33,9 @@ struct Przebieg {
 
     Przebieg(int licznosc, int n, int pokolenia, double pk, double pm, unsigned ziarno = 11)
         : tablica(tablicaLosowa(n, ziarno)), n(n) {
-        g->Odleglosci = &tablica;
-        g->UstawRozmiar(licznosc, n);
+        przygotuj(*g, tablica, licznosc, n, pokolenia);
         g->PKrzyzowania = pk;
         g->PMutacji = pm;
-        g->IlePokolen = pokolenia;
     }
 
     // A whole route and its own length.
@@ -137,12 +146,7 @@ TEST(GenetykWatek, AHoldTakesEffectInsideTheStepsNotOnlyBetweenGenerations) {
     const OdleglosciSlot tablica = tablicaLosowa(8, 5);
     for (bool zamowiony : {false, true}) {
         WstrzymywanyNaStarcie gen;
-        gen.Odleglosci = &tablica;
-        if (zamowiony)
-            gen.ZamowRozmiar(1000, 8);
-        else
-            gen.UstawRozmiar(1000, 8);
-        gen.IlePokolen = 0;
+        przygotuj(gen, tablica, 1000, 8, 0, zamowiony);
         gen.release();
         ASSERT_TRUE(waitUntil([&] { return gen.rozpoczety.load(); }));
         gen.hold();
@@ -232,12 +236,7 @@ TEST(GenetykWatek, AFailureOnTheSearchThreadIsKeptAndLeavesNoResult) {
     const OdleglosciSlot tablica = tablicaLosowa(4, 2);
     for (bool zamowiony : {false, true}) {
         CGenetyk gen;
-        gen.Odleglosci = &tablica;
-        if (zamowiony)
-            gen.ZamowRozmiar(10, 6);
-        else
-            gen.UstawRozmiar(10, 6);
-        gen.IlePokolen = 5;
+        przygotuj(gen, tablica, 10, 6, 5, zamowiony);
         gen.release();
         gen.waitForEnd();
         EXPECT_EQ(gen.failure(),

@@ -10,7 +10,6 @@
 
 #include <numeric>
 
-
 using namespace oblicz_test;
 
 namespace {
@@ -20,10 +19,20 @@ OdleglosciSlot duzaTablica() {
     return slotDla(LosoweKomorki(40, 25, 25, 40));
 }
 
-void uruchomIPoczekajNaPostep(TObliczThread& watek) {
+// Set up on a table it cannot finish, released and past its first step.
+void uruchomDlugie(TObliczThread& watek, const OdleglosciSlot& slot) {
+    skonfiguruj(watek, slot, 1);
     watek.release();
     ASSERT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() > 0; }));
 }
+
+class DlugieSzukanie : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(uruchomDlugie(watek, slot)); }
+
+    const OdleglosciSlot slot = duzaTablica();
+    TObliczThread watek;
+};
 
 void sprawdzSpojnosc(const TObliczThread& watek, int n) {
     ASSERT_TRUE(watek.Zakonczony);
@@ -35,12 +44,7 @@ void sprawdzSpojnosc(const TObliczThread& watek, int n) {
 
 } // namespace
 
-TEST(TObliczThreadSterowanie, HoldStopsProgressAndReleaseResumesIt) {
-    const OdleglosciSlot slot = duzaTablica();
-    TObliczThread watek;
-    skonfiguruj(watek, slot, 1);
-    ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
-
+TEST_F(DlugieSzukanie, HoldStopsProgressAndReleaseResumesIt) {
     watek.hold();
     // The worker stops at its next poll, a few steps on.
     ASSERT_TRUE(waitUntil([&] { return watek.parkedThreads() == 1; }));
@@ -51,11 +55,7 @@ TEST(TObliczThreadSterowanie, HoldStopsProgressAndReleaseResumesIt) {
     EXPECT_TRUE(waitUntil([&] { return watek.NrPermutacji.load() != wstrzymany; }));
 }
 
-TEST(TObliczThreadSterowanie, FinishRequestEndsALongSearchWithAConsistentBest) {
-    const OdleglosciSlot slot = duzaTablica();
-    TObliczThread watek;
-    skonfiguruj(watek, slot, 1);
-    ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
+TEST_F(DlugieSzukanie, FinishRequestEndsItWithAConsistentBest) {
     watek.requestFinish();
     watek.waitForEnd();
     sprawdzSpojnosc(watek, 40);
@@ -95,11 +95,7 @@ TEST(TObliczThreadSterowanie, FinishRequestedBeforeTheStartStillEndsWithTheIdent
     }
 }
 
-TEST(TObliczThreadSterowanie, PausedSearchFinishesOnceReleasedAndAskedToEnd) {
-    const OdleglosciSlot slot = duzaTablica();
-    TObliczThread watek;
-    skonfiguruj(watek, slot, 1);
-    ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(watek));
+TEST_F(DlugieSzukanie, PausedItFinishesOnceReleasedAndAskedToEnd) {
     watek.hold();
     // As the progress window does on a confirmed finish.
     if (watek.isHeld())
@@ -154,15 +150,13 @@ TEST(TObliczThreadSterowanie, DestructionEndsTheThreadInEveryState) {
     {
         TObliczThread biegnacy;
         liczKoniec(biegnacy);
-        skonfiguruj(biegnacy, slot, 1);
-        ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(biegnacy));
+        ASSERT_NO_FATAL_FAILURE(uruchomDlugie(biegnacy, slot));
     }
     EXPECT_TRUE(waitUntil([&] { return konce == 1; }));
     {
         TObliczThread wstrzymany;
         liczKoniec(wstrzymany);
-        skonfiguruj(wstrzymany, slot, 1);
-        ASSERT_NO_FATAL_FAILURE(uruchomIPoczekajNaPostep(wstrzymany));
+        ASSERT_NO_FATAL_FAILURE(uruchomDlugie(wstrzymany, slot));
         wstrzymany.hold();
         wstrzymany.hold();
     }
