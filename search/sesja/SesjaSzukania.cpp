@@ -50,7 +50,7 @@ SesjaSzukania::SesjaSzukania(std::shared_ptr<const ZestawMiast> miasta, const Us
 SesjaSzukania::~SesjaSzukania() {
     // The worker's last step writes the answer: it ends before the members
     // it writes go.
-    przebieg_.reset();
+    przebieg_->Watek().finishAndWait();
 }
 
 void SesjaSzukania::Uruchom() {
