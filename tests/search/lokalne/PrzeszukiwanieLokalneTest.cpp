@@ -174,24 +174,28 @@ TEST(PrzeszukiwanieLokalne, HeldTime_IsNotSearchTime) {
         UstawieniaLokalne u = rundami(-1, 5, true);
         u.plan->rundWEpoce = 50;
         u.limitSekund = limit;
-        std::atomic<bool> wstrzymaj{wUstawieniu};
+        // Held at the search's first poll, or at its first poll after a
+        // round: from the search's own thread, so that no load on the
+        // machine lets the limit pass before the hold.
+        std::atomic<bool> wstrzymany{false};
+        std::atomic<bool> skonczony{false};
         std::atomic<long long> rundyPrzedWznowieniem{-1};
         const auto start = Zegar::now();
         zegar.start();
         std::thread watek([&] {
             szukanie.Szukaj(u, [&] {
-                if (wstrzymaj.exchange(false))
+                if ((wUstawieniu || szukanie.Postep().Rundy() > 0) && !wstrzymany.exchange(true))
                     gate.hold();
                 return gate.checkpoint();
             }, &zegar);
+            skonczony = true;
         });
-        if (!wUstawieniu) {
-            while (szukanie.Postep().Rundy() < 100)
-                std::this_thread::yield();
-            wstrzymaj = true;
-        }
-        while (gate.parked() < 1)
+        while (gate.parked() < 1 && !skonczony)
             std::this_thread::yield();
+        if (!wstrzymany) {
+            watek.join();
+            FAIL() << "the search ended before its hold";
+        }
         // Held past the whole limit in wall time.
         while (Zegar::now() - start < std::chrono::duration<double>(limit + 0.1))
             std::this_thread::yield();
