@@ -92,9 +92,12 @@ void TObliczGenetycznieForm::Pokaz(const MigawkaSesji& m, bool koniec) {
     }
     // The first state, if no tick came to show it, and then the last, each
     // with its whole chart.
-    for (std::optional<StanGenetyka> stan = g.stan; stan; stan = std::get<MigawkaGenetyki>(Sesja()->Migawka().metoda).stan) {
+    std::optional<StanGenetyka> stan = g.stan;
+    while (stan) {
         odswiezenieWykresu_.invalidate();
         Wyswietl(*stan);
+        const MigawkaSesji nastepna = Sesja()->Migawka();
+        stan = std::get<MigawkaGenetyki>(nastepna.metoda).stan;
     }
 }
 
