@@ -62,6 +62,7 @@ const ZnaczenieOpcji kZnaczenia[] = {
     {"rounds", {Metoda::Automatyczna, Metoda::Lokalna}, "only the local search makes rounds"},
     {"bound-time", {Metoda::Automatyczna, Metoda::Losowa, Metoda::Genetyczna, Metoda::Lokalna},
      "the exact method proves its routes or gives branch and cut's own bound"},
+    {"only", {Metoda::Dokladna}, "only the exact method proves the longest route beside the shortest"},
 };
 
 void sprawdzZnaczenie(const QCommandLineParser& parser, Metoda metoda) {
@@ -156,6 +157,16 @@ void czytajLimity(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     }
 }
 
+void czytajCel(const QCommandLineParser& parser, ZadanieCli& zadanie) {
+    if (!parser.isSet(QStringLiteral("only")))
+        return;
+    const QString cel = parser.value(QStringLiteral("only"));
+    if (cel != QStringLiteral("shortest") && cel != QStringLiteral("longest"))
+        throw UserError(QStringLiteral("--only ") + cel + QStringLiteral(": expected shortest or longest"));
+    zadanie.sesja.najkrotsza = cel == QStringLiteral("shortest");
+    zadanie.sesja.najdluzsza = !zadanie.sesja.najkrotsza;
+}
+
 void czytajTour(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     zadanie.tour = parser.value(QStringLiteral("tour"));
     zadanie.json = parser.isSet(QStringLiteral("json"));
@@ -194,6 +205,7 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
         sprawdzZnaczenie(parser, zadanie.metoda);
     czytajUstawienia(parser, zadanie);
     czytajLimity(parser, zadanie);
+    czytajCel(parser, zadanie);
     czytajTour(parser, zadanie);
     return zadanie;
 }

@@ -27,6 +27,7 @@ TrasaCli trasa(const TrasaSesji& t, bool calkowita, bool dowod) {
     wynik.dlugosc = dlugosc(t.dlugosc, calkowita);
     if (t.udowodniona || dowod)
         wynik.udowodniona = t.udowodniona;
+    wynik.doMilionowej = t.doMilionowej;
     if (!t.udowodniona && t.granica) {
         wynik.granica = dlugosc(*t.granica, calkowita);
         wynik.lukaProcent = t.lukaProcent;
@@ -41,12 +42,12 @@ WynikCli OdpowiedzCli(const WynikSesji& w, const ZestawMiast& miasta) {
     const bool dowod = w.wezly.has_value();
     wynik.metoda = nazwa(w.metoda);
     wynik.miasta = miasta.Ilosc();
-    for (int miasto : w.najkrotsza->trasa)
+    for (int miasto : (w.najkrotsza ? w.najkrotsza : w.najdluzsza)->trasa)
         wynik.trasa.push_back(miasta.ids[std::size_t(miasto)]);
-    wynik.najkrotsza = trasa(*w.najkrotsza, w.calkowita, dowod);
+    if (w.najkrotsza)
+        wynik.najkrotsza = trasa(*w.najkrotsza, w.calkowita, dowod);
     if (w.najdluzsza)
         wynik.najdluzsza = trasa(*w.najdluzsza, w.calkowita, dowod);
-    wynik.optimumCoNajmniej = w.optimumCoNajmniej;
     wynik.sekundy = w.sekundy;
     wynik.trasy = w.trasy;
     wynik.rundy = w.rundy;

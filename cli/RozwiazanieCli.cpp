@@ -56,6 +56,15 @@ QString tekstPrzeszkody(const Przeszkoda& p, const ZadanieCli& zadanie) {
     return {};
 }
 
+// Why a route asked for is not proven, where a proof was set out to give.
+void uwagiKonca(const WynikSesji& wynik, const std::function<void(const QString&)>& uwaga) {
+    if (wynik.limitCzasu)
+        uwaga(QStringLiteral("note: the time limit ended the exact method before its proof; the route is the best "
+                             "found by then"));
+    if (!wynik.bezDowodu.isEmpty())
+        uwaga(QStringLiteral("note: branch and cut ended without a proof: ") + wynik.bezDowodu);
+}
+
 } // namespace
 
 WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
@@ -68,13 +77,13 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
                                : PlikZestawu::ZInstancji(std::move(instancja)));
     const int n = miasta->Ilosc();
     const UstawieniaSesji ustawienia = zadanie_.Ustawienia();
-    const PlanSesji plan = Zaplanuj(ustawienia, n);
+    const PlanSesji plan = Zaplanuj(ustawienia, *miasta);
     if (const std::optional<Przeszkoda> p = Sprawdz(plan, ustawienia, n))
         throw UserError(tekstPrzeszkody(*p, zadanie_));
     if (plan.mozeNieSkonczyc && uwaga)
-        uwaga(QStringLiteral("note: past %1 cities the exact method is branch and cut, which may not finish on "
-                             "%2 cities (Ctrl+C prints the best routes so far with their bounds; --time-limit "
-                             "stops it)")
+        uwaga(QStringLiteral("note: the exact method is branch and cut here (past %1 cities, for sums past 2^24 "
+                             "or for the longest route alone), which may not finish on %2 cities (Ctrl+C prints "
+                             "the best routes so far with their bounds; --time-limit stops it)")
                   .arg(Zasiegi().permutacjeKonczaSieDo)
                   .arg(n));
 
@@ -88,14 +97,14 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     if (const std::optional<BilingualText> blad = sesja.Niepowodzenie())
         throw BladWyszukiwania(blad->en);
     const WynikSesji& wynik = sesja.Wynik();
-    if (!wynik.najkrotsza) {
+    // A route asked for and found; the longest alone has its route only
+    // from branch and cut.
+    if (!wynik.najkrotsza && !(wynik.najdluzsza && !wynik.najdluzsza->trasa.empty())) {
         if (wynik.przerwany)
             throw PrzerwanoBezTrasy{};
         throw BladWyszukiwania(QStringLiteral("the search ended without a route"));
     }
-    if (wynik.optimumCoNajmniej && uwaga)
-        uwaga(QStringLiteral("note: sums of these distances pass 2^24, where single precision rounds; "
-                             "the optimum is at least %1")
-                  .arg(*wynik.optimumCoNajmniej));
+    if (uwaga)
+        uwagiKonca(wynik, uwaga);
     return OdpowiedzCli(wynik, *miasta);
 }

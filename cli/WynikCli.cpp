@@ -27,7 +27,8 @@ QString procent(double x) {
 QString tekstDowodu(const TrasaCli& t, const KluczeTrasy& k) {
     QString tekst;
     if (t.udowodniona && *t.udowodniona)
-        tekst += QLatin1String(k.udowodniona) + QLatin1Char('\n');
+        tekst += QLatin1String(k.udowodniona)
+                 + (t.doMilionowej ? QStringLiteral(" to within a millionth\n") : QStringLiteral("\n"));
     if (t.granica)
         tekst += QLatin1String(k.granica) + QLatin1Char(' ') + t.granica->Tekst() + QLatin1Char('\n');
     if (t.lukaProcent)
@@ -39,6 +40,8 @@ void jsonTrasy(QJsonObject& wynik, const TrasaCli& t, const KluczeTrasy& k) {
     wynik[QLatin1String(k.dlugosc)] = t.dlugosc.Json();
     if (t.udowodniona)
         wynik[QLatin1String(k.udowodniona)] = *t.udowodniona;
+    if (t.doMilionowej)
+        wynik[QLatin1String(k.udowodniona) + QStringLiteral("_within")] = 1e-6;
     if (t.granica)
         wynik[QLatin1String(k.granica)] = t.granica->Json();
     if (t.lukaProcent)
@@ -52,7 +55,8 @@ QByteArray WynikCli::Wydruk(bool json) const {
         QJsonObject wynik;
         wynik[QStringLiteral("method")] = metoda;
         wynik[QStringLiteral("cities")] = miasta;
-        jsonTrasy(wynik, najkrotsza, kNajkrotszaJson);
+        if (najkrotsza)
+            jsonTrasy(wynik, *najkrotsza, kNajkrotszaJson);
         if (najdluzsza)
             jsonTrasy(wynik, *najdluzsza, kNajdluzszaJson);
         QJsonArray lista;
@@ -64,15 +68,15 @@ QByteArray WynikCli::Wydruk(bool json) const {
             wynik[QStringLiteral("routes")] = trasy.toDouble();
         if (rundy)
             wynik[QStringLiteral("rounds")] = double(*rundy);
-        if (optimumCoNajmniej)
-            wynik[QStringLiteral("optimum_at_least")] = double(*optimumCoNajmniej);
         if (wezly)
             wynik[QStringLiteral("nodes")] = double(*wezly);
         wynik[QStringLiteral("finished")] = !przerwany;
         return QJsonDocument(wynik).toJson(QJsonDocument::Compact) + '\n';
     }
     QString tekst = QStringLiteral("method ") + metoda + QStringLiteral("\ncities ") + QString::number(miasta)
-                    + QStringLiteral("\nshortest ") + najkrotsza.dlugosc.Tekst() + QLatin1Char('\n');
+                    + QLatin1Char('\n');
+    if (najkrotsza)
+        tekst += QStringLiteral("shortest ") + najkrotsza->dlugosc.Tekst() + QLatin1Char('\n');
     if (najdluzsza)
         tekst += QStringLiteral("longest ") + najdluzsza->dlugosc.Tekst() + QLatin1Char('\n');
     tekst += QStringLiteral("route");
@@ -83,9 +87,8 @@ QByteArray WynikCli::Wydruk(bool json) const {
         tekst += QStringLiteral("routes ") + trasy + QLatin1Char('\n');
     if (rundy)
         tekst += QStringLiteral("rounds ") + QString::number(*rundy) + QLatin1Char('\n');
-    if (optimumCoNajmniej)
-        tekst += QStringLiteral("optimum-at-least ") + QString::number(*optimumCoNajmniej) + QLatin1Char('\n');
-    tekst += tekstDowodu(najkrotsza, kNajkrotsza);
+    if (najkrotsza)
+        tekst += tekstDowodu(*najkrotsza, kNajkrotsza);
     if (najdluzsza)
         tekst += tekstDowodu(*najdluzsza, kNajdluzsza);
     if (wezly)

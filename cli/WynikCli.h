@@ -16,6 +16,9 @@
 struct TrasaCli {
     DlugoscCli dlugosc;
     std::optional<bool> udowodniona;
+    // Proven in the grid's cells, where branch and cut proves only to within
+    // a millionth of the route.
+    bool doMilionowej = false;
     std::optional<DlugoscCli> granica;
     std::optional<double> lukaProcent;
 };
@@ -24,22 +27,24 @@ struct TrasaCli {
 struct WynikCli {
     QString metoda;
     int miasta = 0;
-    // The route, by the cities' ids in the file, and what is known of it.
+    // The route, by the cities' ids in the file: the shortest found, or the
+    // longest where only that was asked.
     std::vector<int> trasa;
-    TrasaCli najkrotsza;
-    // Known where a method proves it (an exact search run to its end).
+    // Each route asked for and found, and what is known of it; the longest
+    // where a method proves it (an exact search).
+    std::optional<TrasaCli> najkrotsza;
     std::optional<TrasaCli> najdluzsza;
     double sekundy = 0.0;
     // Routes evaluated, when known, in decimal: it may pass 64 bits.
     QString trasy;
     // The local search's kicks.
     std::optional<long long> rundy;
-    // Where the exact search's sums rounded: the least the optimum can be.
-    std::optional<std::int64_t> optimumCoNajmniej;
     // Branch and cut's nodes.
     std::optional<long long> wezly;
     bool przerwany = false;
 
+    // The length of the route given in trasa.
+    const DlugoscCli& DlugoscTrasy() const { return najkrotsza ? najkrotsza->dlugosc : najdluzsza->dlugosc; }
     // Lines "key value", or one JSON object on one line.
     QByteArray Wydruk(bool json) const;
 };

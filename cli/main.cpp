@@ -66,8 +66,8 @@ int wydrukuj(const ZadanieCli& zadanie, const WynikCli& wynik) {
     int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
     if (!zadanie.tour.isEmpty()) {
         try {
-            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.najkrotsza.dlugosc.Liczba(),
-                                std::holds_alternative<std::int64_t>(wynik.najkrotsza.dlugosc.wartosc));
+            PlikTsp::ZapiszTour(zadanie.tour, wynik.trasa, wynik.DlugoscTrasy().Liczba(),
+                                std::holds_alternative<std::int64_t>(wynik.DlugoscTrasy().wartosc));
         } catch (const UserError& e) {
             powiedz(QStringLiteral("--tour: ") + e.english());
             kod = KodWyjscia::BladTour;

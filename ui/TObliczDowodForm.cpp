@@ -173,5 +173,6 @@ QString TObliczDowodForm::TekstTrasy(const MigawkaDowodu& d, CelDowodu cel) cons
         // not yet begun shows nothing.
         return cel == d.biezacy && !Sesja()->Skonczona() ? QStringLiteral("szukanie pierwszej trasy") : QString();
     }
-    return TekstDowodu(c.dlugosc, c.udowodniona, c.lukaProcent, Calkowita());
+    // Branch and cut proves the cells' routes to within a millionth.
+    return TekstDowodu(c.dlugosc, c.udowodniona, c.lukaProcent, Calkowita(), !Calkowita());
 }

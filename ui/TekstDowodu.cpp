@@ -19,8 +19,11 @@ QString TekstGranicy(double granica, bool wGore, bool calkowita) {
     return TekstLiczby(dziesiate / 10.0);
 }
 
-QString TekstDowodu(double dlugosc, bool udowodniona, std::optional<double> lukaProcent, bool calkowita) {
+QString TekstDowodu(double dlugosc, bool udowodniona, std::optional<double> lukaProcent, bool calkowita,
+                    bool doMilionowej) {
     const QString tekst = TekstDlugosci(dlugosc, calkowita);
+    if (udowodniona && doMilionowej)
+        return tekst + QStringLiteral(" (udowodniona z dokładnością do milionowej)");
     if (udowodniona)
         return tekst + QStringLiteral(" (udowodniona)");
     if (lukaProcent)
@@ -29,5 +32,5 @@ QString TekstDowodu(double dlugosc, bool udowodniona, std::optional<double> luka
 }
 
 QString TekstDowodu(const TrasaSesji& trasa, bool calkowita) {
-    return TekstDowodu(trasa.dlugosc, trasa.udowodniona, trasa.lukaProcent, calkowita);
+    return TekstDowodu(trasa.dlugosc, trasa.udowodniona, trasa.lukaProcent, calkowita, trasa.doMilionowej);
 }

@@ -16,6 +16,9 @@ QString TekstLuki(double procent);
 QString TekstGranicy(double granica, bool wGore, bool calkowita);
 
 // A route a proof searched for: "21282 (udowodniona)", "21300 (co najwyżej
-// 0,09 % od optimum)" or, before any bound, "21300 (nie udowodniona)".
-QString TekstDowodu(double dlugosc, bool udowodniona, std::optional<double> lukaProcent, bool calkowita);
+// 0,09 % od optimum)" or, before any bound, "21300 (nie udowodniona)". In
+// the grid's cells branch and cut proves to within a millionth of the
+// route, and says so: doMilionowej.
+QString TekstDowodu(double dlugosc, bool udowodniona, std::optional<double> lukaProcent, bool calkowita,
+                    bool doMilionowej);
 QString TekstDowodu(const TrasaSesji& trasa, bool calkowita);

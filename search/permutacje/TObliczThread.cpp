@@ -39,6 +39,16 @@ std::optional<int> TObliczThread::ProcentPermutacji() const {
     return int(std::uint64_t(NrPermutacji.load()) * 100u / wszystkie);
 }
 
+bool TObliczThread::stop() {
+    if (checkpoint())
+        return true;
+    if (LimitSekund > 0.0 && runningClock().seconds() >= LimitSekund) {
+        KoniecCzasu.store(true, std::memory_order_relaxed);
+        return true;
+    }
+    return false;
+}
+
 void TObliczThread::Execute() {
     Zakonczony = false;
     if (!Budowa.Zbuduj([this] { return checkpoint(); }))
@@ -65,14 +75,14 @@ void TObliczThread::Permutacje() {
     // One walk: with the tables while the route counter tells the progress,
     // with the simplest bound past every other part's reach.
     PrzegladPermutacji przeglad(**Odleglosci, IloscMiast);
-    przeglad.Szukaj([this] { return checkpoint(); }, NrPermutacji);
+    przeglad.Szukaj([this] { return stop(); }, NrPermutacji);
     NajlepszaTrasa = przeglad.NajlepszaTrasa();
     NajkrotszaDroga = przeglad.NajkrotszaDroga();
     NajdluzszaDroga = przeglad.NajdluzszaDroga();
 }
 
 void TObliczThread::PermutacjeDokladnie() {
-    WynikPermutacji wynik = PermutacjeDokladne(**Odleglosci, IloscMiast, [this] { return checkpoint(); },
+    WynikPermutacji wynik = PermutacjeDokladne(**Odleglosci, IloscMiast, [this] { return stop(); },
                                                NrPermutacji, ProcentPokrycia);
     NajlepszaTrasa = std::move(wynik.trasa);
     NajkrotszaDroga = wynik.najkrotsza;

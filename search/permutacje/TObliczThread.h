@@ -33,6 +33,9 @@ public:
     BudowaTablicy Budowa;
     // Seeds the random search in place of the clock, for repeatable runs.
     std::optional<std::uint32_t> Ziarno;
+    // The permutation search's running time, after which it ends with the
+    // best route so far (0: none).
+    double LimitSekund = 0.0;
 
     // Results, valid once Zakonczony is true. A search that fails leaves
     // Zakonczony false and ends with failure() set.
@@ -45,6 +48,8 @@ public:
     std::atomic<std::uint32_t> NrPermutacji{0};
     std::atomic<std::int32_t> NrLosowania{0};
     std::atomic<bool> Zakonczony{false};
+    // The permutation search ended at LimitSekund, before it saw every route.
+    std::atomic<bool> KoniecCzasu{false};
     // The permutation search's share of routes covered, in whole percent,
     // from 14 cities on; -1 when it gives none.
     std::atomic<int> ProcentPokrycia{-1};
@@ -64,6 +69,8 @@ protected:
     void Execute() override;
 
 private:
+    // The permutation search's poll: a hold, a finish or the time limit.
+    bool stop();
     void Permutacje();
     // From 14 cities on: see PermutacjeDokladne.
     void PermutacjeDokladnie();

@@ -23,15 +23,16 @@ std::optional<double> GranicaTrasy(const Metryka& d, std::span<const int> trasa,
         u.limitSekund = limitSekund > 0.0 ? zegar.seconds() + limitSekund : 0.0;
         u.watki = 1;
         watek = std::jthread([&, u, pierwsza = std::vector<int>(trasa.begin(), trasa.end())](std::stop_token stop) {
-            // A failure here leaves Held and Karp's bound standing: the
-            // route and its own bound are worth more than this extra.
+            // A failure here, Clp's own errors included (they derive from
+            // no standard exception), leaves Held and Karp's bound standing:
+            // the route and its own bound are worth more than this extra.
             try {
                 const WynikDowodu w = Udowodnij(
                     d, CelDowodu::Najkrotsza, u, [&] { return stop.stop_requested() || przerwij(); }, zegar, nullptr,
                     pierwsza);
                 if (std::isfinite(w.granica))
                     granicaProgramu = w.granica;
-            } catch (const std::exception&) {
+            } catch (...) {
             }
         });
     }

@@ -1,19 +1,33 @@
 #include "search/sesja/PlanSesji.h"
 
+#include "search/ZestawMiast.h"
+
 #include "search/dowod/ZasiegDowodu.h"
 #include "search/permutacje/ZasiegiPrzegladu.h"
 
+#include <algorithm>
+
 namespace {
 
-PlanSesji dokladnie(const UstawieniaSesji& u, int n) {
+// The permutation search proves both routes of a small set, in its
+// single-precision sums: only where those are exact, and within the time
+// given like any other method. Where they are not, branch and cut proves in
+// whole numbers.
+bool permutacjami(int n, bool sumyDokladne) {
+    return n <= kPrzegladKonczySieDo && sumyDokladne;
+}
+
+PlanSesji dokladnie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
     PlanSesji plan;
-    plan.najdluzsza = true;
-    if (n <= kPrzegladKonczySieDo) {
+    plan.najkrotsza = u.najkrotsza;
+    plan.najdluzsza = u.najdluzsza;
+    plan.limitSekund = u.limitSekund;
+    // It keeps no longest route, only that route's length.
+    if (permutacjami(n, sumyDokladne) && u.najkrotsza) {
         plan.metoda = MetodaSesji::Permutacje;
         return plan;
     }
     plan.metoda = MetodaSesji::Dowod;
-    plan.limitSekund = u.limitSekund;
     plan.mozeNieSkonczyc = true;
     return plan;
 }
@@ -22,11 +36,11 @@ PlanSesji dokladnie(const UstawieniaSesji& u, int n) {
 // the time where one usually comes in seconds; beyond, the local search for
 // most of the time and branch and cut's bound in the rest, while a proof
 // takes so long that the local search's route is worth more.
-PlanSesji automatycznie(const UstawieniaSesji& u, int n) {
+PlanSesji automatycznie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
     PlanSesji plan;
     plan.limitSekund = u.limitSekund;
     plan.sekundyGranicy = u.sekundyGranicy;
-    if (n <= kPrzegladKonczySieDo) {
+    if (permutacjami(n, sumyDokladne)) {
         plan.metoda = MetodaSesji::Permutacje;
         plan.najdluzsza = true;
         plan.sekundyGranicy = 0.0;
@@ -43,12 +57,12 @@ PlanSesji automatycznie(const UstawieniaSesji& u, int n) {
 
 } // namespace
 
-PlanSesji Zaplanuj(const UstawieniaSesji& u, int n) {
+PlanSesji Zaplanuj(const UstawieniaSesji& u, int n, bool sumyDokladne) {
     switch (u.metoda) {
     case MetodaSesji::Automatyczna:
-        return automatycznie(u, n);
+        return automatycznie(u, n, sumyDokladne);
     case MetodaSesji::Dokladna:
-        return dokladnie(u, n);
+        return dokladnie(u, n, sumyDokladne);
     case MetodaSesji::Dowod: {
         PlanSesji plan;
         plan.metoda = MetodaSesji::Dowod;
@@ -61,12 +75,31 @@ PlanSesji Zaplanuj(const UstawieniaSesji& u, int n) {
         PlanSesji plan;
         plan.metoda = u.metoda;
         plan.najdluzsza = u.metoda == MetodaSesji::Permutacje;
-        plan.limitSekund = u.limitSekund;
+        // The window's permutation search runs to its end.
+        plan.limitSekund = u.metoda == MetodaSesji::Lokalnie ? u.limitSekund : 0.0;
         plan.sekundyGranicy = u.metoda == MetodaSesji::Permutacje ? 0.0 : u.sekundyGranicy;
         plan.mozeNieSkonczyc = u.metoda == MetodaSesji::Permutacje && n > kPrzegladKonczySieDo;
         return plan;
     }
     }
+}
+
+PlanSesji Zaplanuj(const UstawieniaSesji& u, const ZestawMiast& miasta) {
+    const bool ktoraMetoda = u.metoda == MetodaSesji::Automatyczna || u.metoda == MetodaSesji::Dokladna;
+    return Zaplanuj(u, miasta.Ilosc(), !ktoraMetoda || SumyDokladne(miasta));
+}
+
+bool SumyDokladne(const ZestawMiast& miasta) {
+    const Metryka& d = miasta.metryka;
+    if (!d.Calkowita())
+        return true;
+    const int n = d.Ilosc();
+    // Only the permutation search's sizes are asked about: n^2 is nothing.
+    double najwieksza = 0.0;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            najwieksza = std::max(najwieksza, d(a, b));
+    return najwieksza * n < double(1 << 24);
 }
 
 ZasiegiMetod Zasiegi() {

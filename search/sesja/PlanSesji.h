@@ -2,6 +2,8 @@
 
 #include "search/sesja/UstawieniaSesji.h"
 
+struct ZestawMiast;
+
 // What a session runs for n cities: the one place where the command line's
 // auto and exact become a method by the size of the set.
 struct PlanSesji {
@@ -23,7 +25,15 @@ struct PlanSesji {
     bool mozeNieSkonczyc = false;
 };
 
-PlanSesji Zaplanuj(const UstawieniaSesji& ustawienia, int iloscMiast);
+// sumyDokladne: every route's length of whole weights is below 2^24, so the
+// permutation search's single-precision sums are exact (see SumyDokladne).
+PlanSesji Zaplanuj(const UstawieniaSesji& ustawienia, int iloscMiast, bool sumyDokladne = true);
+PlanSesji Zaplanuj(const UstawieniaSesji& ustawienia, const ZestawMiast& miasta);
+
+// For whole weights: no route of the set can reach 2^24, the last whole
+// number single precision holds exactly. The grid's cells are summed in
+// single precision by definition: true.
+bool SumyDokladne(const ZestawMiast& miasta);
 
 // The sizes the plan turns on, for the window and the command line to word.
 struct ZasiegiMetod {

@@ -1,20 +1,19 @@
 #include "search/sesja/PrzebiegDowodu.h"
 
 #include "search/ZestawMiast.h"
+#include "search/dowod/TolerancjeDowodu.h"
 #include "search/dowod/ZasiegDowodu.h"
+#include "search/sesja/GranicaBezpieczna.h"
 #include "search/sesja/LukaProcent.h"
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 
-double GranicaWydruku(double granica, bool gorna, bool calkowita) {
-    const double skala = calkowita ? 1.0 : 1e4;
-    return (gorna ? std::ceil(granica * skala) : std::floor(granica * skala)) / skala;
-}
-
 PrzebiegDowodu::PrzebiegDowodu(const ZestawMiast& miasta, const UstawieniaSesji& u, const PlanSesji& plan)
-    : calkowita_(miasta.metryka.Calkowita()), tylkoGranica_(plan.tylkoGranica) {
+    : calkowita_(miasta.metryka.Calkowita()), tylkoGranica_(plan.tylkoGranica), limitSekund_(plan.limitSekund),
+      n_(miasta.Ilosc()) {
     watek_.UstawMiasta(miasta.metryka);
     watek_.Najkrotsza = plan.najkrotsza;
     watek_.Najdluzsza = plan.najdluzsza;
@@ -32,6 +31,17 @@ PrzebiegDowodu::PrzebiegDowodu(const ZestawMiast& miasta, const UstawieniaSesji&
     d.watki = u.watki;
 }
 
+// In the grid's cells branch and cut closes a node within a millionth of the
+// route, so its bound is one only that far from the route; and the route's
+// length is a single-precision sum.
+double PrzebiegDowodu::granicaDowodu(double granica, double dlugosc, bool najdluzsza) const {
+    if (!calkowita_) {
+        const double zapas = dlugosc * TolerancjeDowodu::kDokladnoscKomorek;
+        granica = najdluzsza ? std::max(granica, dlugosc + zapas) : std::min(granica, dlugosc - zapas);
+    }
+    return GranicaSumPojedynczych(granica, najdluzsza, n_, calkowita_);
+}
+
 void PrzebiegDowodu::Pokaz(MigawkaSesji& m) {
     MigawkaDowodu d;
     d.biezacy = watek_.Biezacy();
@@ -40,10 +50,12 @@ void PrzebiegDowodu::Pokaz(MigawkaSesji& m) {
         MigawkaCeluDowodu& c = d.cele[cel == CelDowodu::Najkrotsza ? 0 : 1];
         c.dlugosc = p.Dlugosc();
         c.granica = p.Granica();
-        c.udowodniona = p.Udowodniona();
         const bool najdluzsza = cel == CelDowodu::Najdluzsza;
+        if (std::isfinite(c.granica) && std::isfinite(c.dlugosc))
+            c.granica = granicaDowodu(c.granica, c.dlugosc, najdluzsza);
+        c.udowodniona = p.Udowodniona();
         if (!c.udowodniona && std::isfinite(c.granica) && std::isfinite(c.dlugosc))
-            c.lukaProcent = LukaProcent(c.dlugosc, GranicaWydruku(c.granica, najdluzsza, calkowita_), calkowita_);
+            c.lukaProcent = LukaProcent(c.dlugosc, c.granica, calkowita_);
         c.wezly = p.Wezly();
         c.otwarte = p.Otwarte();
         c.ciecia = p.Ciecia();
@@ -62,8 +74,9 @@ std::optional<TrasaSesji> PrzebiegDowodu::trasa(const ZestawMiast& miasta, const
     if (!t)
         return t;
     t->udowodniona = dowod.udowodniona;
+    t->doMilionowej = dowod.udowodniona && !calkowita_;
     if (!dowod.udowodniona && std::isfinite(dowod.granica))
-        t->granica = GranicaWydruku(dowod.granica, najdluzsza, calkowita_);
+        t->granica = granicaDowodu(dowod.granica, t->dlugosc, najdluzsza);
     return t;
 }
 
@@ -87,4 +100,27 @@ void PrzebiegDowodu::Wynik(const ZestawMiast& miasta, bool /*przerwany*/, WynikS
         wezly += dluga.wezly;
     }
     wynik.wezly = wezly;
+    najlepszeTrzymane(wynik);
+    const WynikDowodu& ostatni = watek_.Najdluzsza && wynik.najdluzsza ? dluga : krotka;
+    wynik.limitCzasu = !ostatni.udowodniona && !ostatni.przerwana && !tylkoGranica_ && limitSekund_ > 0.0
+                       && watek_.runningClock().seconds() >= limitSekund_;
+}
+
+// A proof cut short may hold, from the other goal's search, a route better
+// for this goal than its own: the shortest answer is the shortest route
+// held, the longest the longest. A proven route is the best there is, so
+// it never gives way.
+void PrzebiegDowodu::najlepszeTrzymane(WynikSesji& wynik) {
+    const std::optional<TrasaSesji> krotka = wynik.najkrotsza;
+    const std::optional<TrasaSesji> dluga = wynik.najdluzsza;
+    if (!krotka || !dluga || krotka->trasa.empty() || dluga->trasa.empty())
+        return;
+    if (dluga->dlugosc < krotka->dlugosc && !krotka->udowodniona) {
+        wynik.najkrotsza->trasa = dluga->trasa;
+        wynik.najkrotsza->dlugosc = dluga->dlugosc;
+    }
+    if (krotka->dlugosc > dluga->dlugosc && !dluga->udowodniona) {
+        wynik.najdluzsza->trasa = krotka->trasa;
+        wynik.najdluzsza->dlugosc = krotka->dlugosc;
+    }
 }

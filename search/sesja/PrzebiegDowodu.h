@@ -17,13 +17,12 @@ public:
 
 private:
     std::optional<TrasaSesji> trasa(const ZestawMiast& miasta, const WynikDowodu& dowod, bool najdluzsza) const;
+    static void najlepszeTrzymane(WynikSesji& wynik);
+    double granicaDowodu(double granica, double dlugosc, bool najdluzsza) const;
 
     TDowodThread watek_;
     bool calkowita_;
     bool tylkoGranica_;
+    double limitSekund_;
+    int n_;
 };
-
-// A bound as it is printed and compared, rounded the safe way: whole in a
-// file's metric, to four decimals in the grid's cells; down for a lower
-// bound, up for an upper one.
-double GranicaWydruku(double granica, bool gorna, bool calkowita);

@@ -21,8 +21,9 @@ QString dziesietnie(Liczba128 x) {
 } // namespace
 
 PrzebiegPermutacji::PrzebiegPermutacji(const ZestawMiast& miasta, OdleglosciSlot& odleglosci, bool losowo,
-                                       const UstawieniaSesji& u)
+                                       const UstawieniaSesji& u, double limitSekund)
     : odleglosci_(odleglosci), losowo_(losowo) {
+    watek_.LimitSekund = limitSekund;
     watek_.Odleglosci = &odleglosci;
     watek_.Budowa.Zamow(&miasta.metryka, &odleglosci);
     watek_.Budowa.Budzet = u.budzetPamieci;
@@ -50,8 +51,9 @@ void PrzebiegPermutacji::Wynik(const ZestawMiast& miasta, bool przerwany, WynikS
         wynik.trasy = QString::number(qint64(watek_.NrLosowania.load()) + 1);
         return;
     }
+    wynik.limitCzasu = watek_.KoniecCzasu.load(std::memory_order_relaxed);
     // Only a search that saw every route knows the longest and the optimum.
-    if (!przerwany && wynik.najkrotsza)
+    if (!przerwany && !wynik.limitCzasu && wynik.najkrotsza)
         wynikPermutacji(miasta, wynik);
 }
 

@@ -11,8 +11,9 @@ struct ZestawMiast;
 // first into the session's slot.
 class PrzebiegPermutacji : public Przebieg {
 public:
+    // limitSekund: the permutation search's running time (0: none).
     PrzebiegPermutacji(const ZestawMiast& miasta, OdleglosciSlot& odleglosci, bool losowo,
-                       const UstawieniaSesji& ustawienia);
+                       const UstawieniaSesji& ustawienia, double limitSekund = 0.0);
 
     HoldableThread& Watek() override { return watek_; }
     void Pokaz(MigawkaSesji& migawka) override;

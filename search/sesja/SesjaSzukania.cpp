@@ -1,6 +1,7 @@
 #include "search/sesja/SesjaSzukania.h"
 
 #include "search/ZestawMiast.h"
+#include "search/sesja/GranicaBezpieczna.h"
 #include "search/sesja/GranicaTrasy.h"
 #include "search/sesja/LukaProcent.h"
 #include "search/sesja/Przeszkoda.h"
@@ -18,7 +19,7 @@ std::unique_ptr<Przebieg> przebieg(const ZestawMiast& miasta, OdleglosciSlot& od
                                    const PlanSesji& plan) {
     switch (plan.metoda) {
     case MetodaSesji::Permutacje:
-        return std::make_unique<PrzebiegPermutacji>(miasta, odleglosci, false, u);
+        return std::make_unique<PrzebiegPermutacji>(miasta, odleglosci, false, u, plan.limitSekund);
     case MetodaSesji::Losowo:
         return std::make_unique<PrzebiegPermutacji>(miasta, odleglosci, true, u);
     case MetodaSesji::Genetycznie:
@@ -38,7 +39,7 @@ void dodajLuke(std::optional<TrasaSesji>& trasa, bool calkowita) {
 } // namespace
 
 SesjaSzukania::SesjaSzukania(std::shared_ptr<const ZestawMiast> miasta, const UstawieniaSesji& ustawienia)
-    : miasta_(std::move(miasta)), ustawienia_(ustawienia), plan_(Zaplanuj(ustawienia, miasta_->Ilosc())) {
+    : miasta_(std::move(miasta)), ustawienia_(ustawienia), plan_(Zaplanuj(ustawienia, *miasta_)) {
     if (Sprawdz(plan_, ustawienia_, miasta_->Ilosc()))
         throw std::logic_error("a session for a method that cannot run");
     przebieg_ = przebieg(*miasta_, odleglosci_, ustawienia_, plan_);
@@ -126,6 +127,11 @@ void SesjaSzukania::poSzukaniu() {
     if (!w.przerwany && w.najkrotsza && !w.najkrotsza->udowodniona && !w.najkrotsza->granica
         && plan_.sekundyGranicy > 0.0)
         granica(w);
+    // A method that proves both routes answers only what was asked.
+    if (!plan_.najkrotsza)
+        w.najkrotsza.reset();
+    if (!plan_.najdluzsza)
+        w.najdluzsza.reset();
     dodajLuke(w.najkrotsza, w.calkowita);
     dodajLuke(w.najdluzsza, w.calkowita);
     wynik_ = std::move(w);
@@ -138,10 +144,11 @@ void SesjaSzukania::granica(WynikSesji& w) {
     try {
         g = GranicaTrasy(miasta_->metryka, w.najkrotsza->trasa, w.najkrotsza->dlugosc, plan_.sekundyGranicy,
                          [&watek] { return watek.gate().checkpoint(); }, watek.runningClock());
-    } catch (const std::exception&) {
+    } catch (...) {
         // The route stands without a bound: it is worth more than the bound.
+        // (Clp's errors derive from no standard exception.)
     }
     if (g)
-        w.najkrotsza->granica = GranicaWydruku(*g, false, w.calkowita);
+        w.najkrotsza->granica = GranicaSumPojedynczych(*g, false, miasta_->Ilosc(), w.calkowita);
     w.przerwany = w.przerwany || watek.finishRequested();
 }

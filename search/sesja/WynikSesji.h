@@ -25,6 +25,9 @@ struct TrasaSesji {
     std::optional<double> granica;
     // How far above (below) the best the route is at most, in per cent.
     std::optional<double> lukaProcent;
+    // Proven by branch and cut in the grid's cells, where it proves only to
+    // within a millionth of the route's length.
+    bool doMilionowej = false;
 };
 
 // The answer of a session, for the window and the command line alike.
@@ -43,6 +46,11 @@ struct WynikSesji {
     double sekundy = 0.0;
     // Ended by a finish request before its own end.
     bool przerwany = false;
+    // Ended by its time limit before the proof it set out to give.
+    bool limitCzasu = false;
+    // Why a proof did not finish, in English for the command line; empty
+    // when it did or none was tried.
+    QString bezDowodu;
     // Routes evaluated, in decimal (it may pass 64 bits); empty where the
     // method does not count them.
     QString trasy;

@@ -4,6 +4,7 @@
 #include "tests/cli/ProcesCli.h"
 #include "tests/support/TestHelpers.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -103,4 +104,99 @@ TEST_F(WedrownikCliDowod, OptionsThatMeanNothingForTheMethodAreRefusedAndExactTa
     const Wynik bezLimitu = uruchom({"solve", tsp, "--method", "exact", "--time-limit", "0"});
     EXPECT_EQ(bezLimitu.kod, 0) << bezLimitu.bledy.toStdString();
     EXPECT_EQ(wiersz(bezLimitu.wyjscie, "proven optimal"), QString());
+}
+
+namespace {
+
+// n cities, every pair 10^9 apart but along the cycle 0, 1, ..., n-1, one
+// less: that cycle is the only shortest route, n(10^9 - 1) long, and every
+// sum passes 2^24 by far.
+QByteArray cyklWMiliardach(int n) {
+    QByteArray tsp = "NAME: cykl\nTYPE: TSP\nDIMENSION: " + QByteArray::number(n)
+                     + "\nEDGE_WEIGHT_TYPE: EXPLICIT\nEDGE_WEIGHT_FORMAT: FULL_MATRIX\nEDGE_WEIGHT_SECTION\n";
+    for (int a = 0; a < n; ++a) {
+        for (int b = 0; b < n; ++b) {
+            const bool cykl = (a + 1) % n == b || (b + 1) % n == a;
+            tsp += QByteArray::number(a == b ? 0 : cykl ? 999999999 : 1000000000) + ' ';
+        }
+        tsp += '\n';
+    }
+    return tsp + "EOF\n";
+}
+
+QJsonObject jsonZ(const Wynik& w) {
+    return QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
+}
+
+} // namespace
+
+TEST_F(WedrownikCliDowod, OnlyProvesTheOneRouteAskedFor) {
+    const QString tsp = plik("30.tsp", losoweMiasta(30, 1, 1000));
+    const QJsonObject oba = jsonZ(uruchom({"solve", tsp, "--method", "exact", "--json", "--seed", "1"}));
+    const Wynik krotka = uruchom({"solve", tsp, "--method", "exact", "--only", "shortest", "--seed", "1"});
+    ASSERT_EQ(krotka.kod, 0) << krotka.bledy.toStdString();
+    EXPECT_EQ(linia(krotka.wyjscie, "shortest").toLongLong(), oba["shortest"].toInteger());
+    EXPECT_EQ(wiersz(krotka.wyjscie, "proven optimal"), QString());
+    EXPECT_FALSE(wiersz(krotka.wyjscie, "longest"));
+
+    // The longest alone: its route is the one printed and written.
+    const QString tour = katalog_.filePath("dluga.tour");
+    const Wynik dluga = uruchom({"solve", tsp, "--method", "exact", "--only", "longest", "--tour", tour});
+    ASSERT_EQ(dluga.kod, 0) << dluga.bledy.toStdString();
+    EXPECT_FALSE(wiersz(dluga.wyjscie, "shortest"));
+    EXPECT_EQ(wiersz(dluga.wyjscie, "proven longest"), QString());
+    EXPECT_EQ(linia(dluga.wyjscie, "longest").toLongLong(), oba["longest"].toInteger());
+    EXPECT_EQ(linia(uruchom({"length", tsp, tour}).wyjscie, "length"), linia(dluga.wyjscie, "longest"));
+
+    // Up to the permutation search's reach too.
+    const Wynik mala = uruchom({"solve", plik("9.tsp", losoweMiasta(9, 2, 1000)), "--method", "exact", "--only",
+                                "longest", "--json"});
+    ASSERT_EQ(mala.kod, 0) << mala.bledy.toStdString();
+    EXPECT_TRUE(jsonZ(mala)["longest_proven"].toBool()) << mala.wyjscie.toStdString();
+    EXPECT_EQ(jsonZ(mala)["route"].toArray().size(), 9);
+
+    EXPECT_EQ(uruchom({"solve", tsp, "--method", "exact", "--only", "both"}).kod, 2);
+    EXPECT_EQ(uruchom({"solve", tsp, "--method", "local", "--only", "shortest"}).kod, 2);
+}
+
+TEST_F(WedrownikCliDowod, SumsPast2To24AreProvenInWholeNumbersAtEverySize) {
+    for (int n : {8, 30}) {
+        const Wynik w = uruchom({"solve", plik("cykl.tsp", cyklWMiliardach(n)), "--method", "exact", "--json"});
+        ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
+        const QJsonObject o = jsonZ(w);
+        EXPECT_TRUE(o["proven"].toBool()) << n;
+        EXPECT_EQ(o["shortest"].toInteger(), qint64(n) * 999999999) << n;
+        EXPECT_EQ(o["longest"].toInteger(), qint64(n) * 1000000000) << n;
+    }
+}
+
+TEST_F(WedrownikCliDowod, TheTimeLimitHoldsBelowBranchAndCutsSizesAndSaysSo) {
+    // Cities in a row: routes of equal length everywhere, which the
+    // permutation search takes seconds over.
+    QByteArray rzad = "NAME: rzad\nTYPE: TSP\nDIMENSION: 25\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int i = 0; i < 25; ++i)
+        rzad += QByteArray::number(i + 1) + ' ' + QByteArray::number(i) + " 0\n";
+    const Wynik w = uruchom({"solve", plik("rzad.tsp", rzad + "EOF\n"), "--method", "exact", "--time-limit", "0.01"});
+    ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
+    EXPECT_FALSE(wiersz(w.wyjscie, "proven optimal"));
+    EXPECT_EQ(linia(w.wyjscie, "route").split(' ').size(), 25);
+    EXPECT_TRUE(w.bledy.contains("the time limit ended the exact method before its proof")) << w.bledy.toStdString();
+}
+
+TEST_F(WedrownikCliDowod, CutShortTheShortestRouteIsNeverLongerThanTheLongest) {
+    // Cities on a circle in the order of the shortest route: whichever
+    // search holds that order when the time runs out, both answers see it.
+    QByteArray kolo = "NAME: kolo\nTYPE: TSP\nDIMENSION: 100\nEDGE_WEIGHT_TYPE: EUC_2D\nNODE_COORD_SECTION\n";
+    for (int i = 0; i < 100; ++i) {
+        const double kat = 2.0 * M_PI * i / 100.0;
+        kolo += QByteArray::number(i + 1) + ' ' + QByteArray::number(std::lround(5000 + 4000 * std::cos(kat))) + ' '
+                + QByteArray::number(std::lround(5000 + 4000 * std::sin(kat))) + '\n';
+    }
+    const QString tsp = plik("kolo.tsp", kolo + "EOF\n");
+    for (const char* czas : {"0.001", "0.05"}) {
+        const QJsonObject o = jsonZ(uruchom({"solve", tsp, "--method", "exact", "--time-limit", czas, "--json"}));
+        if (!o.contains("longest"))
+            continue;
+        EXPECT_LE(o["shortest"].toInteger(), o["longest"].toInteger()) << czas;
+    }
 }
