@@ -19,6 +19,7 @@
 // x(delta(S)) = x(delta(V \ S)), so a set is kept as its smaller side.
 struct Ciecie {
     enum class Rodzaj { Podcykl, Kwiat };
+    static constexpr int kRodzaje = 2;
 
     Rodzaj rodzaj = Rodzaj::Podcykl;
     // Each sorted.
