@@ -3,6 +3,7 @@
 #include "search/dowod/GrafWsparcia.h"
 #include "search/dowod/NaprawaSprzecznosci.h"
 #include "search/dowod/PostepDowodu.h"
+#include "search/dowod/SeparacjaGrzebieni.h"
 #include "search/dowod/SeparacjaKwiatow.h"
 #include "search/dowod/SeparacjaPodcykli.h"
 #include "search/dowod/TolerancjeDowodu.h"
@@ -115,8 +116,9 @@ void PodzialIOdciecia::ustawWezel(const Wezel& wezel) {
     }
 }
 
-// The pool's violated cuts and the subtours first; blossoms, dearer to
-// find, only when there are none.
+// The pool's violated cuts and the subtours first; blossoms and combs,
+// dearer to find, only when there are none, and the Gomory-Hu tree's
+// blossoms only when those find none.
 std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
     std::vector<Ciecie> ciecia = pula_.WezNaruszone(g);
     std::vector<Ciecie> podcykle = SeparujPodcykle(g);
@@ -125,6 +127,10 @@ std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
         return ciecia;
     }
     ciecia = SeparujKwiatyUlamkowe(g);
+    if (ustawienia_.grzebienie)
+        for (Ciecie& c : SeparujGrzebienie(g))
+            if (std::find(ciecia.begin(), ciecia.end(), c) == ciecia.end())
+                ciecia.push_back(std::move(c));
     if (ciecia.empty() && ustawienia_.kwiatyDrzewem)
         ciecia = SeparujKwiatyDrzewem(g);
     return ciecia;

@@ -27,6 +27,9 @@ struct UstawieniaPodzialu {
     // Blossoms by the Gomory-Hu tree too, where the fractional components
     // give none.
     bool kwiatyDrzewem = true;
+    // Combs from the support graph with its paths at 1 shrunk, beside the
+    // fractional components' blossoms.
+    bool grzebienie = true;
     // For tests: true for a node's number (0 the root, in the order the
     // nodes are taken up) makes its first LP solve count as Clp's failure.
     std::function<bool(long long)> awariaLP;
