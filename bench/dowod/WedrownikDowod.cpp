@@ -42,10 +42,14 @@ std::string liczba(double x) {
 }
 
 void wiersz(const std::string& nazwa, int n, const WynikDowodu& w, const std::string& znane, double procesor) {
-    std::printf("%-10s %6d %12s %12s %6s %9.2f %9.2f %8lld %8lld %12s %12s %12s %8.2f %8.2f\n", nazwa.c_str(), n,
-                liczba(w.dlugosc).c_str(), znane.c_str(), w.udowodniona ? "yes" : "no", w.sekundy, procesor, w.wezly,
-                w.ciecia, liczba(w.granica).c_str(), liczba(w.granicaKorzenia).c_str(),
-                liczba(w.dlugoscPoczatkowa).c_str(), w.sekundyKorzenia, w.sekundyTrasy);
+    std::string rodzaje;
+    for (const long long ile : w.cieciaRodzaju)
+        rodzaje += (rodzaje.empty() ? "" : "/") + std::to_string(ile);
+    std::printf("%-10s %6d %12s %12s %6s %9.2f %9.2f %8lld %8lld %12s %12s %12s %8.2f %8.2f %-14s %s\n", nazwa.c_str(),
+                n, liczba(w.dlugosc).c_str(), znane.c_str(), w.udowodniona ? "yes" : "no", w.sekundy, procesor,
+                w.wezly, w.ciecia, liczba(w.granica).c_str(), liczba(w.granicaKorzenia).c_str(),
+                liczba(w.dlugoscPoczatkowa).c_str(), w.sekundyKorzenia, w.sekundyTrasy, NazwaPowodu(w.powod),
+                rodzaje.c_str());
     std::fflush(stdout);
 }
 
@@ -136,12 +140,16 @@ int main(int argc, char** argv) {
             ustawienia.podzial.rozgalezienie.iteracje = std::atoi(argv[++i]);
         else if (a == "--no-tree-blossoms")
             ustawienia.podzial.kwiatyDrzewem = false;
+        else if (a == "--no-combs")
+            ustawienia.podzial.grzebienie = false;
         else
             pliki.push_back(a);
     }
     const std::map<std::string, double> optima = optimaPlik.empty() ? std::map<std::string, double>{} : czytajOptima(optimaPlik);
-    std::printf("%-10s %6s %12s %12s %6s %9s %9s %8s %8s %12s %12s %12s %8s %8s\n", "name", "n", "found", "published",
-                "proven", "seconds", "cpu_s", "nodes", "cuts", "bound", "root_bound", "first_route", "root_s", "route_s");
+    // cuts_by_kind: subtours/blossoms/combs added.
+    std::printf("%-10s %6s %12s %12s %6s %9s %9s %8s %8s %12s %12s %12s %8s %8s %-14s %s\n", "name", "n", "found",
+                "published", "proven", "seconds", "cpu_s", "nodes", "cuts", "bound", "root_bound", "first_route",
+                "root_s", "route_s", "ended", "cuts_by_kind");
     ustawienia.limitSekund = limit;
     if (!siatka.empty())
         siatki(siatka, ileSiatek, bok, ustawienia, najkrotsza, najdluzsza, permutacjeDo);

@@ -52,6 +52,21 @@ Ciecie Ciecie::Kwiat(std::vector<int> raczka, std::vector<Krawedz> zeby, int n) 
     return c;
 }
 
+Ciecie Ciecie::Grzebien(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n) {
+    Ciecie c;
+    c.rodzaj = Rodzaj::Grzebien;
+    c.zbiory.push_back(mniejszaStrona(std::move(raczka), n));
+    for (std::vector<int>& z : zeby) {
+        std::sort(z.begin(), z.end());
+        z.erase(std::unique(z.begin(), z.end()), z.end());
+    }
+    std::sort(zeby.begin(), zeby.end());
+    c.prawa = 3 * int(zeby.size()) + 1;
+    for (std::vector<int>& z : zeby)
+        c.zbiory.push_back(std::move(z));
+    return c;
+}
+
 bool Ciecie::Poprawne(int n) const {
     if (n < 3 || zbiory.empty())
         return false;
@@ -70,6 +85,24 @@ bool Ciecie::Poprawne(int n) const {
         return std::all_of(zeby.begin(), zeby.end(), [&](const Krawedz& k) {
             return k.a > k.b && k.b >= 0 && k.a < n && w(h, k.a) != w(h, k.b);
         });
+    }
+    case Rodzaj::Grzebien: {
+        const int k = int(zbiory.size()) - 1;
+        if (k < 3 || k % 2 != 1 || prawa != 3 * k + 1 || !zeby.empty())
+            return false;
+        std::vector<char> wZebie(std::size_t(n), 0);
+        for (std::size_t t = 1; t < zbiory.size(); ++t) {
+            bool wH = false, pozaH = false;
+            for (int v : zbiory[t]) {
+                if (wZebie[std::size_t(v)])
+                    return false;
+                wZebie[std::size_t(v)] = 1;
+                (w(h, v) ? wH : pozaH) = true;
+            }
+            if (!wH || !pozaH)
+                return false;
+        }
+        return true;
     }
     }
     return false;

@@ -75,5 +75,8 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
     wynik.sekundyKorzenia = p.sekundyKorzenia;
     wynik.sekundy = zegar.seconds();
     wynik.przerwana = p.przerwana;
+    wynik.powod = p.powod;
+    wynik.nierozwiazane = p.nierozwiazane;
+    wynik.cieciaRodzaju = p.cieciaRodzaju;
     return wynik;
 }

@@ -6,6 +6,7 @@
 #include "search/dowod/PostepDowodu.h"
 #include "toolkit/core/RunningClock.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -48,6 +49,11 @@ struct WynikDowodu {
     double sekundyKorzenia = 0.0;
     // Ended by przerwij before the proof.
     bool przerwana = false;
+    // Why it ended (Dowod once proven), the nodes left unresolved, and the
+    // cuts added by Ciecie::Rodzaj.
+    PowodKonca powod = PowodKonca::Dowod;
+    long long nierozwiazane = 0;
+    std::array<long long, Ciecie::kRodzaje> cieciaRodzaju{};
 };
 
 // The shortest (or longest) route and a proof that no route is shorter

@@ -3,6 +3,7 @@
 #include "search/dowod/GrafWsparcia.h"
 #include "search/dowod/NaprawaSprzecznosci.h"
 #include "search/dowod/PostepDowodu.h"
+#include "search/dowod/SeparacjaGrzebieni.h"
 #include "search/dowod/SeparacjaKwiatow.h"
 #include "search/dowod/SeparacjaPodcykli.h"
 #include "search/dowod/TolerancjeDowodu.h"
@@ -58,14 +59,25 @@ void PodzialIOdciecia::nowaTrasa(std::vector<int> trasa) {
         postep_->ZglosTrase(wynik_.trasa, double(w_.Cel() == CelDowodu::Najkrotsza ? waga : -waga), zegar_->seconds());
 }
 
+// Every route better than the best lies below an open node, the one being
+// solved or one given up: the least of their bounds.
 void PodzialIOdciecia::pokazGranice() {
     if (!postep_)
         return;
-    long double granica = std::min(kolejka_.Najmniejsza(), granicaBiezacego_);
+    long double granica = std::min({kolejka_.Najmniejsza(), granicaBiezacego_, granicaNierozwiazanych_});
     if (!wynik_.trasa.empty())
         granica = std::min(granica, wynik_.waga);
     if (std::isfinite(granica))
         postep_->ZglosGranice(dlugosc(granica), zegar_->seconds());
+}
+
+void PodzialIOdciecia::pokazCiecia() {
+    if (!postep_)
+        return;
+    std::array<long long, Ciecie::kRodzaje> ile{};
+    for (const Ciecie& c : lp_.Ciecia())
+        ++ile[std::size_t(c.rodzaj)];
+    postep_->UstawCieciaWLP(ile);
 }
 
 void PodzialIOdciecia::pokaz(const GrafWsparcia& g) {
@@ -104,8 +116,9 @@ void PodzialIOdciecia::ustawWezel(const Wezel& wezel) {
     }
 }
 
-// The pool's violated cuts and the subtours first; blossoms, dearer to
-// find, only when there are none.
+// The pool's violated cuts and the subtours first; blossoms and combs,
+// dearer to find, only when there are none, and the Gomory-Hu tree's
+// blossoms only when those find none.
 std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
     std::vector<Ciecie> ciecia = pula_.WezNaruszone(g);
     std::vector<Ciecie> podcykle = SeparujPodcykle(g);
@@ -114,6 +127,10 @@ std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
         return ciecia;
     }
     ciecia = SeparujKwiatyUlamkowe(g);
+    if (ustawienia_.grzebienie)
+        for (Ciecie& c : SeparujGrzebienie(g))
+            if (std::find(ciecia.begin(), ciecia.end(), c) == ciecia.end())
+                ciecia.push_back(std::move(c));
     if (ciecia.empty() && ustawienia_.kwiatyDrzewem)
         ciecia = SeparujKwiatyDrzewem(g);
     return ciecia;
@@ -142,14 +159,21 @@ bool PodzialIOdciecia::przerwany() {
 PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaRozgalezienia) {
     ZastojCiecia zastoj;
     bool dualnie = true;
+    bool pierwsze = true;
     for (;;) {
         if (przerwany())
             return Koniec::Przerwany;
-        const ProgramLiniowy::Stan stan = dualnie ? lp_.RozwiazDualnie() : lp_.RozwiazPrymalnie();
-        if (stan == ProgramLiniowy::Stan::Blad)
+        ProgramLiniowy::Stan stan = dualnie ? lp_.RozwiazDualnie() : lp_.RozwiazPrymalnie();
+        if (pierwsze && ustawienia_.awariaLP && ustawienia_.awariaLP(wynik_.wezly))
+            stan = ProgramLiniowy::Stan::Blad;
+        pierwsze = false;
+        if (stan == ProgramLiniowy::Stan::Blad) {
+            powodNierozwiazania_ = PowodKonca::BladLP;
             return Koniec::Nierozwiazany;
+        }
         if (stan == ProgramLiniowy::Stan::Sprzeczny) {
             const Sprzecznosc s = NaprawSprzecznosc(lp_, wycena_, limitKolumn_);
+            powodNierozwiazania_ = PowodKonca::Sprzecznosc;
             if (s != Sprzecznosc::Dodane)
                 return s == Sprzecznosc::Dowiedziona ? Koniec::Zamkniety : Koniec::Nierozwiazany;
             dualnie = false;
@@ -200,9 +224,12 @@ bool PodzialIOdciecia::dodajCiecia(const GrafWsparcia& g, bool zastoj) {
     if (ciecia.empty())
         return false;
     wynik_.ciecia += (long long)ciecia.size();
+    for (const Ciecie& c : ciecia)
+        ++wynik_.cieciaRodzaju[std::size_t(c.rodzaj)];
     if (postep_)
         postep_->DodajCiecia((long long)ciecia.size());
     pula_.Dodaj(lp_, std::move(ciecia));
+    pokazCiecia();
     return true;
 }
 
@@ -225,6 +252,7 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::rozwiazanyWezel(Wezel& wezel, const G
     if (wKorzeniu_)
         eliminuj(granicaDualnych);
     kolumnaRozgalezienia = WybierzRozgalezienie(lp_, ustawienia_.rozgalezienie);
+    powodNierozwiazania_ = PowodKonca::Numeryczny;
     return kolumnaRozgalezienia >= 0 ? Koniec::Rozgaleziony : Koniec::Nierozwiazany;
 }
 
@@ -233,6 +261,7 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::rozwiazanyWezel(Wezel& wezel, const G
 void PodzialIOdciecia::zacznij(std::vector<int> trasa) {
     wynik_ = WynikPodzialu{};
     wKorzeniu_ = true;
+    granicaNierozwiazanych_ = std::numeric_limits<long double>::infinity();
     nowaTrasa(std::move(trasa));
     najlzejsze_ = w_.Najlzejsze(kSasiedziPoczatkowi);
     std::vector<Krawedz> krawedzie = najlzejsze_;
@@ -277,6 +306,14 @@ WynikPodzialu PodzialIOdciecia::zakoncz(const std::vector<Wezel>& nierozwiazane)
     for (const Wezel& w : nierozwiazane)
         granica = std::min(granica, w.granica);
     wynik_.udowodniona = kolejka_.Pusta() && nierozwiazane.empty();
+    wynik_.nierozwiazane = (long long)nierozwiazane.size();
+    if (wynik_.udowodniona)
+        wynik_.powod = PowodKonca::Dowod;
+    else if (wynik_.przerwana)
+        wynik_.powod = PowodKonca::Przerwana;
+    else if (!kolejka_.Pusta())
+        wynik_.powod = PowodKonca::LimitCzasu;
+    // Else the first unresolved node's cause, set when it was given up.
     wynik_.granica = wynik_.udowodniona ? wynik_.waga : (w_.Calkowite() ? std::ceil(granica) : granica);
     if (postep_) {
         postep_->ZglosGranice(dlugosc(wynik_.granica), zegar_->seconds());
@@ -306,8 +343,16 @@ WynikPodzialu PodzialIOdciecia::Rozwiaz(std::vector<int> trasa, const Ustawienia
             break;
         }
         policzony(wezel);
-        if (koniec == Koniec::Nierozwiazany)
+        if (koniec == Koniec::Nierozwiazany) {
+            // The first one's cause is the result's, should nothing else
+            // end the search.
+            if (nierozwiazane.empty())
+                wynik_.powod = powodNierozwiazania_;
+            granicaNierozwiazanych_ = std::min(granicaNierozwiazanych_, wezel.granica);
             nierozwiazane.push_back(std::move(wezel));
+            if (postep_)
+                postep_->UstawNierozwiazane((long long)nierozwiazane.size());
+        }
         else if (koniec == Koniec::Rozgaleziony)
             rozgalez(wezel, kolumna);
         granicaBiezacego_ = std::numeric_limits<long double>::infinity();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/dowod/KolejkaWezlow.h"
+#include "search/dowod/PowodKonca.h"
 #include "search/dowod/ProgramLiniowy.h"
 #include "search/dowod/PulaCiec.h"
 #include "search/dowod/Rozgalezienie.h"
@@ -9,6 +10,7 @@
 #include "search/dowod/ZastojCiecia.h"
 #include "toolkit/core/RunningClock.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,6 +27,12 @@ struct UstawieniaPodzialu {
     // Blossoms by the Gomory-Hu tree too, where the fractional components
     // give none.
     bool kwiatyDrzewem = true;
+    // Combs from the support graph with its paths at 1 shrunk, beside the
+    // fractional components' blossoms.
+    bool grzebienie = true;
+    // For tests: true for a node's number (0 the root, in the order the
+    // nodes are taken up) makes its first LP solve count as Clp's failure.
+    std::function<bool(long long)> awariaLP;
 };
 
 // What a branch and cut ends with, in the weights it minimised.
@@ -36,8 +44,13 @@ struct WynikPodzialu {
     bool udowodniona = false;
     // Ended by przerwij rather than by the proof or the time limit.
     bool przerwana = false;
+    PowodKonca powod = PowodKonca::Dowod;
+    // Nodes given up unresolved (their bounds count in granica).
+    long long nierozwiazane = 0;
     long long wezly = 0;
     long long ciecia = 0;
+    // The cuts added to the LP, by Ciecie::Rodzaj.
+    std::array<long long, Ciecie::kRodzaje> cieciaRodzaju{};
     long long kolumny = 0;
     // The root's bound once its cutting and pricing were done, and when.
     long double granicaKorzenia = 0.0L;
@@ -88,6 +101,7 @@ private:
     void eliminuj(long double granica);
     void pokaz(const GrafWsparcia& g);
     void pokazGranice();
+    void pokazCiecia();
     void zaokraglij(const GrafWsparcia& g);
     double dlugosc(long double waga) const;
 
@@ -111,5 +125,8 @@ private:
     const RunningClock* zegar_ = nullptr;
     WynikPodzialu wynik_;
     long double granicaBiezacego_ = 0.0L;
+    // The least bound of the nodes given up, and why the first one was.
+    long double granicaNierozwiazanych_ = 0.0L;
+    PowodKonca powodNierozwiazania_ = PowodKonca::Dowod;
     bool wKorzeniu_ = true;
 };

@@ -24,3 +24,8 @@ void PostepDowodu::UstawWezly(long long wezly, long long otwarte) {
     wezly_.store(wezly, std::memory_order_relaxed);
     otwarte_.store(otwarte, std::memory_order_relaxed);
 }
+
+void PostepDowodu::UstawCieciaWLP(const std::array<long long, Ciecie::kRodzaje>& ile) {
+    for (std::size_t r = 0; r < ile.size(); ++r)
+        cieciaWLP_[r].store(ile[r], std::memory_order_relaxed);
+}

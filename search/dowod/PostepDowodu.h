@@ -1,8 +1,10 @@
 #pragma once
 
 #include "search/HistoriaPostepu.h"
+#include "search/dowod/Ciecie.h"
 #include "toolkit/core/LatestValue.h"
 
+#include <array>
 #include <atomic>
 #include <limits>
 #include <span>
@@ -10,7 +12,8 @@
 
 // What a running proof shows to another thread without slowing it or racing
 // with it: the bound and the best route's length as atomics, the record of
-// both over time (for a chart), and the newest LP solution and
+// both over time (for a chart), the open nodes left and the cuts in the LP
+// by kind, and the newest LP solution and
 // best route through triple buffers (one writer, the proof's thread; one
 // reader). Lengths are the route's own, so for the longest route the bound
 // is the upper one: it falls towards the route's length from above.
@@ -40,6 +43,12 @@ public:
     long long Wezly() const { return wezly_.load(std::memory_order_relaxed); }
     long long Otwarte() const { return otwarte_.load(std::memory_order_relaxed); }
     long long Ciecia() const { return ciecia_.load(std::memory_order_relaxed); }
+    // The cuts in the LP now, of one kind.
+    long long CieciaWLP(Ciecie::Rodzaj r) const {
+        return cieciaWLP_[std::size_t(r)].load(std::memory_order_relaxed);
+    }
+    // Nodes given up unresolved so far.
+    long long Nierozwiazane() const { return nierozwiazane_.load(std::memory_order_relaxed); }
     bool Udowodniona() const { return udowodniona_.load(std::memory_order_acquire); }
     std::vector<PunktGranic> Historia() const { return historia_.Punkty(); }
     static constexpr std::size_t NajwiecejPunktow = HistoriaPostepu<PunktGranic>::NajwiecejPunktow;
@@ -56,6 +65,8 @@ public:
     void PokazRozwiazanie() { rozwiazanie_.publish(); }
     void UstawWezly(long long wezly, long long otwarte);
     void DodajCiecia(long long ile) { ciecia_.fetch_add(ile, std::memory_order_relaxed); }
+    void UstawCieciaWLP(const std::array<long long, Ciecie::kRodzaje>& ile);
+    void UstawNierozwiazane(long long ile) { nierozwiazane_.store(ile, std::memory_order_relaxed); }
     void Udowodniono() { udowodniona_.store(true, std::memory_order_release); }
 
 private:
@@ -66,6 +77,8 @@ private:
     std::atomic<long long> wezly_{0};
     std::atomic<long long> otwarte_{0};
     std::atomic<long long> ciecia_{0};
+    std::array<std::atomic<long long>, Ciecie::kRodzaje> cieciaWLP_{};
+    std::atomic<long long> nierozwiazane_{0};
     std::atomic<bool> udowodniona_{false};
     HistoriaPostepu<PunktGranic> historia_;
     LatestValue<RozwiazanieLP> rozwiazanie_;

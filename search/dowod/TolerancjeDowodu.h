@@ -2,7 +2,7 @@
 
 // The tolerances of the branch and cut, each with its reason. In the whole
 // metrics none of them decides a proof: every bound is recomputed from the
-// LP's duals over all edges in long double, less a margin for that
+// LP's duals over all edges in long double, less a bound on that
 // computation's own rounding (WycenaKrawedzi), and is valid whatever the
 // duals are; it proves a route once it is above the route's weight less 1.
 // In the window's single-precision cells a proof is to within
@@ -28,13 +28,6 @@ inline constexpr double kNaruszenie = 1e-3;
 // tolerance is 1e-7, and columns priced at its noise make the LP cycle
 // between adding them and finding them useless.
 inline constexpr double kUjemnyKoszt = 1e-6;
-
-// The margin for the rounding of the bound's own sums, relative to the sum
-// of the magnitudes of everything summed. long double has a 64-bit
-// mantissa (unit roundoff 2^-64, 5.4e-20); a recursive sum of N terms errs
-// by at most N times that of its magnitudes, which stays below 1e-12 for N
-// up to 1.8e7 terms: n(n-1)/2 edges and the rows, up to 6,000 cities.
-inline constexpr long double kZapasWzgledny = 1e-12L;
 
 // The window's cells measure in single precision: distances are irrational
 // numbers rounded, so no bound meets a route's length exactly. There a

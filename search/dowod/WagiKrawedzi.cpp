@@ -1,7 +1,6 @@
 #include "search/dowod/WagiKrawedzi.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 
 WagiKrawedzi::WagiKrawedzi(const Metryka& d, CelDowodu cel)
@@ -9,10 +8,8 @@ WagiKrawedzi::WagiKrawedzi(const Metryka& d, CelDowodu cel)
     const double znak = cel == CelDowodu::Najkrotsza ? 1.0 : -1.0;
     std::size_t i = 0;
     for (int a = 1; a < n_; ++a)
-        for (int b = 0; b < a; ++b, ++i) {
+        for (int b = 0; b < a; ++b, ++i)
             w_[i] = znak * d(a, b);
-            sumaModulow_ += std::fabs(w_[i]);
-        }
 }
 
 long double WagiKrawedzi::Waga(const std::vector<int>& trasa) const {

@@ -32,13 +32,9 @@ public:
     // The k lightest edges at each city, each edge once.
     std::vector<Krawedz> Najlzejsze(int k) const;
 
-    // The sum of the magnitudes of all weights, for error margins.
-    long double SumaModulow() const { return sumaModulow_; }
-
 private:
     int n_;
     CelDowodu cel_;
     bool calkowite_;
     std::vector<double> w_;
-    long double sumaModulow_ = 0.0L;
 };

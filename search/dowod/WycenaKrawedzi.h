@@ -17,9 +17,13 @@
 //     rc_e  =  w_e - sum_r y_r a_re,
 //
 // over all edges, in the LP or not: the Lagrangian bound. It is computed
-// here in long double from the duals as given, less a margin for its own
-// rounding (TolerancjeDowodu::kZapasWzgledny of the sum of magnitudes), so
-// it holds whatever Clp's arithmetic did. It equals the LP's value over all
+// here in long double from the duals as given, less a bound on its own
+// rounding: per edge, the terms summed into its reduced cost times their
+// magnitudes, only for the edges whose term it can change (those in the
+// sum, and those at reduced cost within that error of 0); and the same for
+// the sums of the terms and of y_r b_r. It holds whatever Clp's arithmetic
+// did, and stays a tiny fraction of a unit at thousands of cities of
+// weights in the millions, where the optimum's node must close. It equals the LP's value over all
 // edges once no edge outside the LP has a negative reduced cost.
 //
 // Eliminated edges (wyeliminowana) are out of the problem (u = 0): the
