@@ -52,13 +52,15 @@ TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
     WezlyLabel = new QLabel(this);
     Label7 = new QLabel(QStringLiteral("Cięcia : "), this);
     CieciaLabel = new QLabel(this);
+    Label8 = new QLabel(QStringLiteral("Luka : "), this);
+    LukaLabel = new QLabel(this);
     Wykres = new WykresGranic(this);
     Rysunek = new RysunekLP(this);
 
     auto* wartosci = new QGridLayout;
     const std::pair<QLabel*, QLabel*> wiersze[] = {
         {Label1, CzasLabel},  {Label2, NajkrotszaLabel}, {Label3, NajdluzszaLabel}, {Label4, DolnaLabel},
-        {Label5, GornaLabel}, {Label6, WezlyLabel},      {Label7, CieciaLabel}};
+        {Label5, GornaLabel}, {Label8, LukaLabel},       {Label6, WezlyLabel},      {Label7, CieciaLabel}};
     int wiersz = 0;
     for (const auto& [etykieta, wartosc] : wiersze) {
         wartosci->addWidget(etykieta, wiersz, 0);
@@ -94,7 +96,8 @@ int TObliczDowodForm::Uruchom(int czasSzukania) {
 }
 
 void TObliczDowodForm::Wyczysc(const UstawieniaSesji& ustawienia) {
-    for (QLabel* l : {CzasLabel, NajkrotszaLabel, NajdluzszaLabel, DolnaLabel, GornaLabel, WezlyLabel, CieciaLabel})
+    for (QLabel* l :
+         {CzasLabel, NajkrotszaLabel, NajdluzszaLabel, DolnaLabel, GornaLabel, LukaLabel, WezlyLabel, CieciaLabel})
         l->clear();
     czasSzukania_ = int(ustawienia.limitSekund);
     Wykres->Wyczysc(ustawienia.limitSekund, CelDowodu::Najkrotsza);
@@ -145,10 +148,26 @@ void TObliczDowodForm::Pokaz(const MigawkaSesji& m, bool /*koniec*/) {
     const QString tekstGranicy = std::isfinite(granica) ? TekstGranicy(granica, najdluzsza, calkowita) : QString();
     (najdluzsza ? GornaLabel : DolnaLabel)->setText(tekstGranicy);
     (najdluzsza ? DolnaLabel : GornaLabel)->setText(tekstTrasy);
-    WezlyLabel->setText(QStringLiteral("%1 (otwarte : %2)").arg(p.wezly).arg(p.otwarte));
-    CieciaLabel->setText(QString::number(p.ciecia));
+    LukaLabel->setText(p.udowodniona ? TekstLuki(0.0) : p.lukaProcent ? TekstLuki(*p.lukaProcent) : QString());
+    WezlyLabel->setText(TekstWezlow(p));
+    CieciaLabel->setText(TekstCiec(p));
     Wykres->Pokaz(p.historia, m.sekundy);
     Rysuj(p);
+}
+
+QString TObliczDowodForm::TekstWezlow(const MigawkaCeluDowodu& p) {
+    QString tekst = QStringLiteral("%1 (otwarte : %2").arg(p.wezly).arg(p.otwarte);
+    if (p.nierozwiazane > 0)
+        tekst += QStringLiteral(", nierozwiązane : %1").arg(p.nierozwiazane);
+    return tekst + QLatin1Char(')');
+}
+
+QString TObliczDowodForm::TekstCiec(const MigawkaCeluDowodu& p) {
+    return QStringLiteral("%1 (w LP : podcykle %2, kwiaty %3, grzebienie %4)")
+        .arg(p.ciecia)
+        .arg(p.podcykleWLP)
+        .arg(p.kwiatyWLP)
+        .arg(p.grzebienieWLP);
 }
 
 void TObliczDowodForm::Rysuj(const MigawkaCeluDowodu& p) {

@@ -44,6 +44,8 @@ public:
     QLabel* WezlyLabel = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* CieciaLabel = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* LukaLabel = nullptr;
     WykresGranic* Wykres = nullptr;
     RysunekLP* Rysunek = nullptr;
 
@@ -56,6 +58,8 @@ private:
     void Zapamietaj(const MigawkaDowodu& dowod);
     void Rysuj(const MigawkaCeluDowodu& cel);
     QString TekstTrasy(const MigawkaDowodu& dowod, CelDowodu cel) const;
+    static QString TekstWezlow(const MigawkaCeluDowodu& p);
+    static QString TekstCiec(const MigawkaCeluDowodu& p);
 
     int czasSzukania_ = 60;
     // The route the bounds, the chart and the drawing are of: they start

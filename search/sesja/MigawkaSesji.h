@@ -49,8 +49,14 @@ struct MigawkaCeluDowodu {
     // How far the route may be from the best, by the bound.
     std::optional<double> lukaProcent;
     long long wezly = 0;
+    // Open nodes left, and nodes given up unresolved (their bounds count).
     long long otwarte = 0;
+    long long nierozwiazane = 0;
+    // Cuts added in all, and those in the LP now by kind.
     long long ciecia = 0;
+    long long podcykleWLP = 0;
+    long long kwiatyWLP = 0;
+    long long grzebienieWLP = 0;
     std::vector<PostepDowodu::PunktGranic> historia;
     std::optional<std::vector<PostepDowodu::KrawedzLP>> rozwiazanie;
     std::optional<std::vector<int>> trasa;

@@ -10,10 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 PrzebiegDowodu::PrzebiegDowodu(const ZestawMiast& miasta, const UstawieniaSesji& u, const PlanSesji& plan)
-    : calkowita_(miasta.metryka.Calkowita()), tylkoGranica_(plan.tylkoGranica), limitSekund_(plan.limitSekund),
-      n_(miasta.Ilosc()) {
+    : calkowita_(miasta.metryka.Calkowita()), tylkoGranica_(plan.tylkoGranica), n_(miasta.Ilosc()) {
     watek_.UstawMiasta(miasta.metryka);
     watek_.Najkrotsza = plan.najkrotsza;
     watek_.Najdluzsza = plan.najdluzsza;
@@ -58,7 +58,11 @@ void PrzebiegDowodu::Pokaz(MigawkaSesji& m) {
             c.lukaProcent = LukaProcent(c.dlugosc, c.granica, calkowita_);
         c.wezly = p.Wezly();
         c.otwarte = p.Otwarte();
+        c.nierozwiazane = p.Nierozwiazane();
         c.ciecia = p.Ciecia();
+        c.podcykleWLP = p.CieciaWLP(Ciecie::Rodzaj::Podcykl);
+        c.kwiatyWLP = p.CieciaWLP(Ciecie::Rodzaj::Kwiat);
+        c.grzebienieWLP = p.CieciaWLP(Ciecie::Rodzaj::Grzebien);
         c.historia = p.Historia();
         if (p.WezRozwiazanie())
             c.rozwiazanie = p.Rozwiazanie().krawedzie;
@@ -101,9 +105,38 @@ void PrzebiegDowodu::Wynik(const ZestawMiast& miasta, bool /*przerwany*/, WynikS
     }
     wynik.wezly = wezly;
     najlepszeTrzymane(wynik);
-    const WynikDowodu& ostatni = watek_.Najdluzsza && wynik.najdluzsza ? dluga : krotka;
-    wynik.limitCzasu = !ostatni.udowodniona && !ostatni.przerwana && !tylkoGranica_ && limitSekund_ > 0.0
-                       && watek_.runningClock().seconds() >= limitSekund_;
+    if (tylkoGranica_)
+        return;
+    for (const auto& [szukana, dowod, cel] : {std::tuple{bool(wynik.najkrotsza), &krotka, "shortest"},
+                                              std::tuple{bool(wynik.najdluzsza), &dluga, "longest"}}) {
+        if (!szukana || dowod->udowodniona || dowod->przerwana)
+            continue;
+        // Ended before branch and cut began, the local search's first route
+        // took the whole time.
+        if (dowod->powod == PowodKonca::LimitCzasu || dowod->powod == PowodKonca::Dowod)
+            wynik.limitCzasu = true;
+        else if (wynik.bezDowodu.isEmpty())
+            wynik.bezDowodu = bezDowodu(*dowod, cel);
+    }
+}
+
+QString PrzebiegDowodu::bezDowodu(const WynikDowodu& d, const char* cel) {
+    const QString trasa = QLatin1String(cel);
+    switch (d.powod) {
+    case PowodKonca::BladLP:
+        return QStringLiteral("Clp failed on %1 node(s) of the %2 route; their bounds count in the bound printed")
+            .arg(d.nierozwiazane)
+            .arg(trasa);
+    case PowodKonca::Sprzecznosc:
+        return QStringLiteral("an LP of the %1 route was infeasible with no ray to prove it (%2 node(s) left)")
+            .arg(trasa)
+            .arg(d.nierozwiazane);
+    case PowodKonca::Numeryczny:
+        return QStringLiteral("the %1 route's bound stopped short of it by less than the LP's numerical margin")
+            .arg(trasa);
+    default:
+        return QStringLiteral("the %1 route's proof stopped (%2)").arg(trasa, QLatin1String(NazwaPowodu(d.powod)));
+    }
 }
 
 // A proof cut short may hold, from the other goal's search, a route better

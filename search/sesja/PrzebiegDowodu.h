@@ -18,11 +18,12 @@ public:
 private:
     std::optional<TrasaSesji> trasa(const ZestawMiast& miasta, const WynikDowodu& dowod, bool najdluzsza) const;
     static void najlepszeTrzymane(WynikSesji& wynik);
+    // Why a goal's proof did not come, in English for the command line.
+    static QString bezDowodu(const WynikDowodu& dowod, const char* cel);
     double granicaDowodu(double granica, double dlugosc, bool najdluzsza) const;
 
     TDowodThread watek_;
     bool calkowita_;
     bool tylkoGranica_;
-    double limitSekund_;
     int n_;
 };
