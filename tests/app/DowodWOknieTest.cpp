@@ -96,6 +96,10 @@ TEST_F(DowodWOknie, FinishedWhileTheShortestIsProvenItShowsTheBestRouteSoFarWith
             {&postep,
              [&](QWidget*) {
                  ASSERT_TRUE(waitUntil([&] { return !postep.DolnaLabel->text().isEmpty(); }, 600000));
+                 ASSERT_TRUE(waitUntil([&] { return postep.LukaLabel->text().startsWith("co najwyżej "); }, 600000));
+                 EXPECT_TRUE(postep.CieciaLabel->text().contains(" (w LP : podcykle "))
+                     << qPrintable(postep.CieciaLabel->text());
+                 EXPECT_TRUE(postep.WezlyLabel->text().contains(" (otwarte : ")) << qPrintable(postep.WezlyLabel->text());
                  postep.WstrzymajButton->click();
                  ASSERT_TRUE(waitUntil([&] { return postep.Sesja()->ZatrzymaneWatki() > 0; }, 600000));
                  const MigawkaSesji migawka = postep.Sesja()->Migawka();
