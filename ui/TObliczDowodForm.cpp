@@ -69,8 +69,14 @@ TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
     }
     wartosci->setColumnStretch(1, 1);
     // Room for the longest texts, so that the window never resizes.
-    wartosci->setColumnMinimumWidth(
-        1, fontMetrics().horizontalAdvance(QStringLiteral("0000000,0 (") + TekstLuki(100.0) + QLatin1Char(')')) + 8);
+    MigawkaCeluDowodu duzo;
+    duzo.ciecia = 100000;
+    duzo.podcykleWLP = duzo.kwiatyWLP = duzo.grzebienieWLP = 1000;
+    int najszerszy = 0;
+    for (const QString& tekst : {TekstDowodu(1e6, false, 100.0, false, false),
+                                 TekstDowodu(1e6, true, std::nullopt, false, true), TekstCiec(duzo)})
+        najszerszy = std::max(najszerszy, fontMetrics().horizontalAdvance(tekst));
+    wartosci->setColumnMinimumWidth(1, najszerszy + 8);
     auto* lewa = new QVBoxLayout;
     lewa->addLayout(wartosci);
     lewa->addStretch(1);
