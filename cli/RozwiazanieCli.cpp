@@ -5,6 +5,7 @@
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
 #include "search/ZestawMiast.h"
+#include "search/certyfikat/SumaWag.h"
 #include "search/sesja/Przeszkoda.h"
 #include "search/sesja/SesjaSzukania.h"
 #include "storage/PlikZestawu.h"
@@ -52,8 +53,37 @@ QString tekstPrzeszkody(const Przeszkoda& p, const ZadanieCli& zadanie) {
                                        "good route)")
                             .arg(p.najwiecejMiast)
                             .arg(p.miasta);
+    case Przeszkoda::Rodzaj::CertyfikatBezDowodu:
+        return QStringLiteral("--certificate: %1 runs the local search on %2 cities, which proves nothing (--method "
+                              "exact proves up to %3 cities)")
+            .arg(metoda)
+            .arg(p.miasta)
+            .arg(Zasiegi().dowodNajwiecej);
     }
     return {};
+}
+
+// The proven routes' sections under the instance's name and checksum; the
+// shortest route's first, since check compares the .tour file with it.
+void certyfikat(const WynikSesji& w, const ZestawMiast& miasta, const QString& nazwa, WynikCli& wynik,
+                const std::function<void(const QString&)>& uwaga) {
+    if (!w.najkrotsza->certyfikat) {
+        wynik.bezCertyfikatu = w.najkrotsza->bezCertyfikatu.isEmpty() ? QStringLiteral("the route was not proven")
+                                                                      : w.najkrotsza->bezCertyfikatu;
+        return;
+    }
+    auto c = std::make_shared<Certyfikat>();
+    c->nazwa = nazwa;
+    c->miasta = miasta.Ilosc();
+    c->suma = SumaWag(WagiCalkowite(miasta.metryka));
+    c->sekcje.push_back(*w.najkrotsza->certyfikat);
+    if (w.najdluzsza && w.najdluzsza->certyfikat)
+        c->sekcje.push_back(*w.najdluzsza->certyfikat);
+    else if (w.najdluzsza && uwaga)
+        uwaga(QStringLiteral("note: the certificate holds the shortest route only: the longest's %1")
+                  .arg(w.najdluzsza->bezCertyfikatu.isEmpty() ? QStringLiteral("was not proven")
+                                                              : w.najdluzsza->bezCertyfikatu));
+    wynik.certyfikat = std::move(c);
 }
 
 } // namespace
@@ -61,6 +91,7 @@ QString tekstPrzeszkody(const Przeszkoda& p, const ZadanieCli& zadanie) {
 WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
                                  const std::function<void(const QString&)>& uwaga) {
     InstancjaTsp instancja = WczytajWejscie(zadanie_.plik, przerwano);
+    const QString nazwa = instancja.Nazwa;
     // In the window's cells they are numbered as the window numbers them,
     // so that the lengths and the routes are the ones it shows.
     const auto miasta = std::make_shared<const ZestawMiast>(
@@ -97,5 +128,8 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
         uwaga(QStringLiteral("note: sums of these distances pass 2^24, where single precision rounds; "
                              "the optimum is at least %1")
                   .arg(*wynik.optimumCoNajmniej));
-    return OdpowiedzCli(wynik, *miasta);
+    WynikCli odpowiedz = OdpowiedzCli(wynik, *miasta);
+    if (!zadanie_.certyfikat.isEmpty())
+        certyfikat(wynik, *miasta, nazwa, odpowiedz, uwaga);
+    return odpowiedz;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "cli/DlugoscCli.h"
+#include "search/certyfikat/Certyfikat.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -39,6 +41,9 @@ struct WynikCli {
     // Branch and cut's nodes.
     std::optional<long long> wezly;
     bool przerwany = false;
+    // Asked for: the certificate to write, or why there is none.
+    std::shared_ptr<const Certyfikat> certyfikat;
+    QString bezCertyfikatu;
 
     // Lines "key value", or one JSON object on one line.
     QByteArray Wydruk(bool json) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/Metryka.h"
+#include "search/certyfikat/Certyfikat.h"
 #include "search/dowod/CelDowodu.h"
 #include "search/dowod/PodzialIOdciecia.h"
 #include "search/dowod/PostepDowodu.h"
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,6 +26,8 @@ struct UstawieniaDowodu {
     std::uint64_t ziarno = 1;
     int watki = 2;
     UstawieniaPodzialu podzial;
+    // Record the proof and make its certificate once the route is proven.
+    bool certyfikat = false;
 };
 
 // The answer for one goal, in the route's own lengths.
@@ -48,6 +52,10 @@ struct WynikDowodu {
     double sekundyKorzenia = 0.0;
     // Ended by przerwij before the proof.
     bool przerwana = false;
+    // Asked for: the certificate's section of the proven route, or why
+    // there is none.
+    std::shared_ptr<const SekcjaCertyfikatu> certyfikat;
+    QString bezCertyfikatu;
 };
 
 // The shortest (or longest) route and a proof that no route is shorter

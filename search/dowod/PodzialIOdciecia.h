@@ -16,6 +16,7 @@
 
 class GrafWsparcia;
 class PostepDowodu;
+class SwiadekDowodu;
 
 struct UstawieniaPodzialu {
     // Running time on the given clock after which the search stops with
@@ -25,6 +26,8 @@ struct UstawieniaPodzialu {
     // Blossoms by the Gomory-Hu tree too, where the fractional components
     // give none.
     bool kwiatyDrzewem = true;
+    // Hears every step of the proof, to record a certificate; none: none.
+    SwiadekDowodu* swiadek = nullptr;
 };
 
 // What a branch and cut ends with, in the weights it minimised.

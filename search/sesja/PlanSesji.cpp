@@ -8,7 +8,8 @@ namespace {
 PlanSesji dokladnie(const UstawieniaSesji& u, int n) {
     PlanSesji plan;
     plan.najdluzsza = true;
-    if (n <= kPrzegladKonczySieDo) {
+    // Only branch and cut's proof can be certified.
+    if (n <= kPrzegladKonczySieDo && !u.certyfikat) {
         plan.metoda = MetodaSesji::Permutacje;
         return plan;
     }
@@ -26,7 +27,7 @@ PlanSesji automatycznie(const UstawieniaSesji& u, int n) {
     PlanSesji plan;
     plan.limitSekund = u.limitSekund;
     plan.sekundyGranicy = u.sekundyGranicy;
-    if (n <= kPrzegladKonczySieDo) {
+    if (n <= kPrzegladKonczySieDo && !u.certyfikat) {
         plan.metoda = MetodaSesji::Permutacje;
         plan.najdluzsza = true;
         plan.sekundyGranicy = 0.0;

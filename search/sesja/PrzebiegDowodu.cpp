@@ -30,6 +30,7 @@ PrzebiegDowodu::PrzebiegDowodu(const ZestawMiast& miasta, const UstawieniaSesji&
     }
     d.ziarno = u.ziarno.value_or(std::uint32_t(QDateTime::currentSecsSinceEpoch()));
     d.watki = u.watki;
+    d.certyfikat = u.certyfikat;
 }
 
 void PrzebiegDowodu::Pokaz(MigawkaSesji& m) {
@@ -62,6 +63,8 @@ std::optional<TrasaSesji> PrzebiegDowodu::trasa(const ZestawMiast& miasta, const
     if (!t)
         return t;
     t->udowodniona = dowod.udowodniona;
+    t->certyfikat = dowod.certyfikat;
+    t->bezCertyfikatu = dowod.bezCertyfikatu;
     if (!dowod.udowodniona && std::isfinite(dowod.granica))
         t->granica = GranicaWydruku(dowod.granica, najdluzsza, calkowita_);
     return t;

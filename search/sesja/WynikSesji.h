@@ -1,11 +1,13 @@
 #pragma once
 
+#include "search/certyfikat/Certyfikat.h"
 #include "search/genetyczne/SeriaZbieznosci.h"
 #include "search/sesja/MetodaSesji.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +27,9 @@ struct TrasaSesji {
     std::optional<double> granica;
     // How far above (below) the best the route is at most, in per cent.
     std::optional<double> lukaProcent;
+    // Asked for: the certificate of the proof, or why there is none.
+    std::shared_ptr<const SekcjaCertyfikatu> certyfikat;
+    QString bezCertyfikatu;
 };
 
 // The answer of a session, for the window and the command line alike.
