@@ -136,6 +136,8 @@ int main(int argc, char** argv) {
             ustawienia.podzial.rozgalezienie.iteracje = std::atoi(argv[++i]);
         else if (a == "--no-tree-blossoms")
             ustawienia.podzial.kwiatyDrzewem = false;
+        else if (a == "--certificate")
+            ustawienia.certyfikat = true;
         else
             pliki.push_back(a);
     }
@@ -155,6 +157,9 @@ int main(int argc, char** argv) {
             const double optimum = optimumZ(optima, instancja->nazwa);
             wiersz(instancja->nazwa, d.Ilosc(), w, optimum > 0 ? std::to_string(std::llround(optimum)) : "-",
                    procesor);
+            if (ustawienia.certyfikat)
+                std::printf("  certificate: %s\n",
+                            w.certyfikat ? "made and checked" : w.bezCertyfikatu.toStdString().c_str());
         }
         if (najdluzsza) {
             const auto [w, procesor] = udowodnij(d, CelDowodu::Najdluzsza, ustawienia);
