@@ -82,6 +82,9 @@ struct SekcjaCertyfikatu {
 
 struct Certyfikat {
     static constexpr int kWersja = 1;
+    // The most cities a certificate may have: the checker's sums stay inside
+    // 128 bits up to here, and its table of pairs in memory.
+    static constexpr int kNajwiecejMiast = 4096;
     QString nazwa;  // the instance's NAME
     int miasta = 0;
     // FNV-1a 64 of the metric's weights (SumaWag).

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -49,6 +50,14 @@ public:
         return slowa_[i_++];
     }
     bool jeszcze() const { return i_ < slowa_.size(); }
+    // A count of items of so many words each, which the line must still
+    // hold: nothing is sized by a number the text does not back.
+    std::size_t ile(long long slowNaRzecz) {
+        const long long k = liczba(0, kNajwiecejId);
+        if (k * slowNaRzecz > (long long)(slowa_.size() - i_))
+            blad(QStringLiteral("the line holds fewer items than the %1 it announces").arg(k));
+        return std::size_t(k);
+    }
     void koniecWiersza() const {
         if (jeszcze())
             blad(QStringLiteral("unexpected \"%1\"").arg(QString::fromUtf8(slowa_[i_])));
@@ -108,7 +117,7 @@ private:
         c_.koniecWiersza();
         if (!c_.wiersz() || c_.slowo() != "instance")
             c_.blad(QStringLiteral("expected the instance line"));
-        w_.miasta = int(c_.liczba(1, kNajwiecejId));
+        w_.miasta = int(c_.liczba(1, Certyfikat::kNajwiecejMiast));
         const QByteArray suma = c_.slowo();
         bool ok = suma.size() == 16;
         w_.suma = suma.toULongLong(&ok, 16);
@@ -121,7 +130,9 @@ private:
     }
 
     ZbiorPozycji zbior() {
-        ZbiorPozycji z(std::size_t(c_.liczba(1, w_.miasta)));
+        ZbiorPozycji z(c_.ile(2));
+        if (z.empty())
+            c_.blad(QStringLiteral("a set of no intervals"));
         for (Przedzial& p : z) {
             p.od = int(c_.liczba(0, w_.miasta - 1));
             p.doKonca = int(c_.liczba(0, w_.miasta - 1));
@@ -140,15 +151,15 @@ private:
         } else if (rodzaj == "blossom") {
             c.rodzaj = CiecieCertyfikatu::Rodzaj::Kwiat;
             c.zbiory.push_back(zbior());
-            c.krawedzie.resize(std::size_t(c_.liczba(0, kNajwiecejId)));
+            c.krawedzie.resize(c_.ile(2));
             for (auto& [u, v] : c.krawedzie) {
                 u = int(c_.liczba(0, w_.miasta - 1));
                 v = int(c_.liczba(0, w_.miasta - 1));
             }
         } else if (rodzaj == "comb") {
             c.rodzaj = CiecieCertyfikatu::Rodzaj::Grzebien;
-            const long long zeby = c_.liczba(0, w_.miasta);
-            for (long long i = 0; i <= zeby; ++i)
+            const std::size_t zeby = c_.ile(3);
+            for (std::size_t i = 0; i <= zeby; ++i)
                 c.zbiory.push_back(zbior());
         } else {
             c_.blad(QStringLiteral("unknown kind of cut \"%1\"").arg(QString::fromUtf8(rodzaj)));
@@ -170,7 +181,7 @@ private:
         c_.koniecWiersza();
         if (!c_.wiersz() || c_.slowo() != "mu")
             c_.blad(QStringLiteral("expected the mu line of the duals"));
-        d.mu.resize(std::size_t(c_.liczba(0, kNajwiecejId)));
+        d.mu.resize(c_.ile(2));
         for (auto& [ciecie, mu] : d.mu) {
             ciecie = int(c_.liczba(0, kNajwiecejId));
             mu = c_.duza();
@@ -179,15 +190,9 @@ private:
         s.dualne.push_back(std::move(d));
     }
 
-    WezelCertyfikatu& wezel(SekcjaCertyfikatu& s, long long id) {
-        if (std::size_t(id) >= s.wezly.size())
-            s.wezly.resize(std::size_t(id) + 1);
-        return s.wezly[std::size_t(id)];
-    }
-
-    void zapisWezla(SekcjaCertyfikatu& s) {
+    void zapisWezla(std::map<long long, WezelCertyfikatu>& wezly) {
         const long long id = c_.liczba(0, kNajwiecejId);
-        WezelCertyfikatu& x = wezel(s, id);
+        WezelCertyfikatu& x = wezly[id];
         if (x.rodzaj != WezelCertyfikatu::Rodzaj::Brak)
             c_.blad(QStringLiteral("node %1 given twice").arg(id));
         const QByteArray rodzaj = c_.slowo();
@@ -214,7 +219,7 @@ private:
         s.cel = cel == "shortest" ? CelCertyfikatu::Najkrotsza : CelCertyfikatu::Najdluzsza;
         c_.koniecWiersza();
         bool dlugosc = false, skala = false;
-        std::vector<std::pair<long long, int>> eliminacje;
+        std::map<long long, WezelCertyfikatu> wezly;
         for (;;) {
             if (!c_.wiersz())
                 c_.blad(QStringLiteral("the section has no end line"));
@@ -240,11 +245,14 @@ private:
                 dualne(s);
                 continue;
             } else if (slowo == "node") {
-                zapisWezla(s);
+                zapisWezla(wezly);
                 continue;
             } else if (slowo == "eliminate") {
                 const long long id = c_.liczba(0, kNajwiecejId);
-                eliminacje.emplace_back(id, int(c_.liczba(0, kNajwiecejId)));
+                WezelCertyfikatu& x = wezly[id];
+                if (x.eliminacja >= 0)
+                    c_.blad(QStringLiteral("node %1 has two eliminations").arg(id));
+                x.eliminacja = int(c_.liczba(0, kNajwiecejId));
             } else {
                 c_.blad(QStringLiteral("unknown record \"%1\"").arg(QString::fromUtf8(slowo)));
             }
@@ -252,12 +260,12 @@ private:
         }
         if (!dlugosc || !skala || s.trasa.empty())
             c_.blad(QStringLiteral("the section lacks its length, scale or tour"));
-        for (const auto& [id, d] : eliminacje) {
-            WezelCertyfikatu& x = wezel(s, id);
-            if (x.eliminacja >= 0)
-                c_.blad(QStringLiteral("node %1 has two eliminations").arg(id));
-            x.eliminacja = d;
-        }
+        // Ids index a vector: gaps are allowed, a sparse handful is not.
+        if (!wezly.empty() && wezly.rbegin()->first >= 4 * (long long)wezly.size() + 16)
+            c_.blad(QStringLiteral("node ids run far past the number of nodes"));
+        s.wezly.resize(wezly.empty() ? 0 : std::size_t(wezly.rbegin()->first) + 1);
+        for (const auto& [id, x] : wezly)
+            s.wezly[std::size_t(id)] = x;
         w_.sekcje.push_back(std::move(s));
     }
 

@@ -244,8 +244,8 @@ WerdyktCertyfikatu SprawdzSekcje(const SekcjaCertyfikatu& s, const std::vector<s
 
 WerdyktCertyfikatu SprawdzCertyfikat(const Certyfikat& c, const Metryka& d, const QString& nazwa,
                                      const std::vector<int>& trasa) {
-    if (d.Ilosc() > kCertyfikatNajwiecejMiast)
-        return {false, QStringLiteral("a certificate takes at most %1 cities").arg(kCertyfikatNajwiecejMiast)};
+    if (d.Ilosc() > Certyfikat::kNajwiecejMiast)
+        return {false, QStringLiteral("a certificate takes at most %1 cities").arg(Certyfikat::kNajwiecejMiast)};
     const std::vector<std::int64_t> wagi = WagiCalkowite(d);
     if (WerdyktCertyfikatu w = instancja(c, d, nazwa, wagi); !w.wazny)
         return w;

@@ -15,10 +15,6 @@ struct WerdyktCertyfikatu {
     QString powod;
 };
 
-// The most cities a certificate may have: the checker's sums stay inside
-// 128 bits up to here, and its table of pairs in memory.
-inline constexpr int kCertyfikatNajwiecejMiast = 4096;
-
 // Checks a certificate against the instance it names, measured by the
 // instance's own metric d (whole distances; the grid's cells raise
 // UserError) under its NAME nazwa, and against trasa, the route of a .tour
