@@ -80,8 +80,8 @@ void certyfikat(const WynikSesji& w, const ZestawMiast& miasta, const QString& n
     if (w.najdluzsza && w.najdluzsza->certyfikat)
         c->sekcje.push_back(*w.najdluzsza->certyfikat);
     else if (w.najdluzsza && uwaga)
-        uwaga(QStringLiteral("note: the certificate holds the shortest route only: the longest's %1")
-                  .arg(w.najdluzsza->bezCertyfikatu.isEmpty() ? QStringLiteral("was not proven")
+        uwaga(QStringLiteral("note: the certificate holds the shortest route only (the longest: %1)")
+                  .arg(w.najdluzsza->bezCertyfikatu.isEmpty() ? QStringLiteral("not proven")
                                                               : w.najdluzsza->bezCertyfikatu));
     wynik.certyfikat = std::move(c);
 }
