@@ -3,6 +3,7 @@
 
 #include "search/certyfikat/CzytanieCertyfikatu.h"
 #include "search/certyfikat/KsztaltCiecia.h"
+#include "search/certyfikat/OgraniczenieWezla.h"
 #include "search/certyfikat/SprawdzenieCertyfikatu.h"
 #include "search/certyfikat/SumaWag.h"
 #include "search/certyfikat/TekstCertyfikatu.h"
@@ -187,6 +188,22 @@ TEST_F(Certyfikaty, ADualLoweredSoTheBoundNoLongerClosesItsLeafIsRejected) {
     s.dualne[std::size_t(lisc->dualne)].y[0] -= 20 * s.skala;
     oczekujNiewaznego(sprawdz(c, kroA100_->trasa),
                       QStringLiteral("leaf %1 is not closed").arg(lisc - s.wezly.begin()).toUtf8().constData());
+}
+
+TEST(OgraniczenieWezla, ARayClosesANodeThatFixesThreeEdgesAtOneCityAndNoFewer) {
+    // y = -1 at city 0: every edge at 0 prices at 1, so L = -2 + (edges
+    // at 0 fixed to 1), above 0 only with three of them.
+    OgraniczenieWezla o({0, 1, 2, 3, 4}, std::vector<std::int64_t>(10, 7), {});
+    const DualneCertyfikatu promien{{-1, 0, 0, 0, 0}, {}};
+    std::vector<std::uint8_t> stan(10, OgraniczenieWezla::Wolna);
+    // Pairs (1,0), (2,0), (3,0) of positions.
+    stan[0] = stan[1] = OgraniczenieWezla::Jeden;
+    EXPECT_EQ(o.Granica(promien, 1, false, stan), 0);
+    stan[3] = OgraniczenieWezla::Jeden;
+    EXPECT_EQ(o.Granica(promien, 1, false, stan), 1);
+    // With the weights, 7 a pair at scale 2, the fixed edges price at
+    // 14 + 1 each and the free ones add nothing.
+    EXPECT_EQ(o.Granica(promien, 2, true, stan), -2 + 3 * (14 + 1));
 }
 
 TEST(CertyfikatNajdluzszej, TheLongestRoutesCertificateIsValidInTheNegatedWeights) {
