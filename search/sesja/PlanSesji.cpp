@@ -15,7 +15,7 @@ PlanSesji dokladnie(const UstawieniaSesji& u, int n) {
     }
     plan.metoda = MetodaSesji::Dowod;
     plan.limitSekund = u.limitSekund;
-    plan.mozeNieSkonczyc = true;
+    plan.mozeNieSkonczyc = n > kPrzegladKonczySieDo;
     return plan;
 }
 
