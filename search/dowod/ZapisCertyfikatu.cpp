@@ -123,9 +123,11 @@ void ZapisCertyfikatu::Rozgaleziony(Krawedz e) {
         wezly_.push_back(std::move(dziecko));
         (wartosc == 1 ? wezly_[std::size_t(rodzic)].jeden : wezly_[std::size_t(rodzic)].zero) = id;
     }
+    // Only its children read its duals now.
     WezelZapisu& w = wezly_[std::size_t(rodzic)];
     w.stan = Stan::Rozgaleziony;
     w.krawedz = e;
+    w.najlepsza.reset();
 }
 
 void ZapisCertyfikatu::Nierozwiazany() {
