@@ -190,9 +190,11 @@ void czytajCertyfikat(const QCommandLineParser& parser, ZadanieCli& zadanie) {
         throw UserError(QStringLiteral("--certificate: only solve writes a certificate"));
     zadanie.certyfikat = parser.value(QStringLiteral("certificate"));
     if (zadanie.metrykaSiatki)
-        throw UserError(QStringLiteral("--certificate: a certificate needs the file's whole distances, not --metric grid"));
+        throw UserError(
+            QStringLiteral("--certificate: a certificate needs the file's whole distances, not --metric grid"));
     const QString cel = QFileInfo(zadanie.certyfikat).absoluteFilePath();
-    if (cel == QFileInfo(zadanie.plik).absoluteFilePath() || (!zadanie.tour.isEmpty() && cel == QFileInfo(zadanie.tour).absoluteFilePath()))
+    if (cel == QFileInfo(zadanie.plik).absoluteFilePath()
+        || (!zadanie.tour.isEmpty() && cel == QFileInfo(zadanie.tour).absoluteFilePath()))
         throw UserError(QStringLiteral("--certificate ") + zadanie.certyfikat
                         + QStringLiteral(": that is the input file or the --tour file"));
     try {

@@ -47,4 +47,8 @@ void BM_GranicaLiscia(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_GranicaLiscia)->Args({100, 100, 2})->Args({1002, 1000, 3})->Args({3000, 3000, 3})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GranicaLiscia)
+    ->Args({100, 100, 2})
+    ->Args({1002, 1000, 3})
+    ->Args({3000, 3000, 3})
+    ->Unit(benchmark::kMillisecond);

@@ -131,10 +131,14 @@ private:
     };
 
     const WezelCertyfikatu& wezel(int id, int rodzic, int wartosc) {
-        if (id < 0 || std::size_t(id) >= s_.wezly.size() || s_.wezly[std::size_t(id)].rodzaj == WezelCertyfikatu::Rodzaj::Brak) {
+        if (id < 0 || std::size_t(id) >= s_.wezly.size()
+            || s_.wezly[std::size_t(id)].rodzaj == WezelCertyfikatu::Rodzaj::Brak) {
             if (rodzic < 0)
                 blad(QStringLiteral("there is no root, node 0"));
-            blad(QStringLiteral("node %1 branches, but its child %2 (x = %3) is missing").arg(rodzic).arg(id).arg(wartosc));
+            blad(QStringLiteral("node %1 branches, but its child %2 (x = %3) is missing")
+                     .arg(rodzic)
+                     .arg(id)
+                     .arg(wartosc));
         }
         if (odwiedzony_[std::size_t(id)])
             blad(QStringLiteral("node %1 is reached twice: the nodes are no tree").arg(id));
@@ -223,7 +227,8 @@ private:
 WerdyktCertyfikatu instancja(const Certyfikat& c, const Metryka& d, const QString& nazwa,
                              const std::vector<std::int64_t>& wagi) {
     if (c.miasta != d.Ilosc())
-        return {false, QStringLiteral("the certificate is for %1 cities, the instance has %2").arg(c.miasta).arg(d.Ilosc())};
+        return {false,
+                QStringLiteral("the certificate is for %1 cities, the instance has %2").arg(c.miasta).arg(d.Ilosc())};
     if (c.nazwa != nazwa)
         return {false, QStringLiteral("the certificate is for instance \"%1\", not \"%2\"").arg(c.nazwa, nazwa)};
     if (c.suma != SumaWag(wagi))
