@@ -63,6 +63,7 @@ const ZnaczenieOpcji kZnaczenia[] = {
     {"bound-time", {Metoda::Automatyczna, Metoda::Losowa, Metoda::Genetyczna, Metoda::Lokalna},
      "the exact method proves its routes or gives branch and cut's own bound"},
     {"only", {Metoda::Dokladna}, "only the exact method proves the longest route beside the shortest"},
+    {"certificate", {Metoda::Automatyczna, Metoda::Dokladna}, "only the exact and auto methods prove their routes"},
 };
 
 void sprawdzZnaczenie(const QCommandLineParser& parser, Metoda metoda) {
@@ -81,15 +82,21 @@ void czytajPolecenie(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     } else if (argumenty.size() == 3 && argumenty[0] == QStringLiteral("length")) {
         zadanie.polecenie = ZadanieCli::Polecenie::Dlugosc;
         zadanie.trasa = argumenty[2];
+    } else if (argumenty.size() == 4 && argumenty[0] == QStringLiteral("check")) {
+        zadanie.polecenie = ZadanieCli::Polecenie::Sprawdz;
+        zadanie.trasa = argumenty[2];
+        zadanie.certyfikat = argumenty[3];
     } else {
-        throw UserError(QStringLiteral(
-            "usage: wedrownik-cli solve FILE.tsp [options] or wedrownik-cli length FILE.tsp TOUR.tour; see --help"));
+        throw UserError(QStringLiteral("usage: wedrownik-cli solve FILE.tsp [options], wedrownik-cli length FILE.tsp "
+                                       "TOUR.tour or wedrownik-cli check FILE.tsp TOUR.tour FILE.cert; see --help"));
     }
     zadanie.plik = argumenty[1];
     const QString metryka = parser.value(QStringLiteral("metric"));
     if (metryka != QStringLiteral("file") && metryka != QStringLiteral("grid"))
         throw UserError(QStringLiteral("--metric ") + metryka + QStringLiteral(": expected file or grid"));
     zadanie.metrykaSiatki = metryka == QStringLiteral("grid");
+    if (zadanie.metrykaSiatki && zadanie.polecenie == ZadanieCli::Polecenie::Sprawdz)
+        throw UserError(QStringLiteral("--metric grid: a certificate is about the file's own whole distances"));
 
     const QString metoda = parser.value(QStringLiteral("method"));
     for (Metoda m : {Metoda::Automatyczna, Metoda::Dokladna, Metoda::Losowa, Metoda::Genetyczna, Metoda::Lokalna})
@@ -172,7 +179,7 @@ void czytajTour(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     zadanie.json = parser.isSet(QStringLiteral("json"));
     if (zadanie.tour.isEmpty())
         return;
-    if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc)
+    if (zadanie.polecenie != ZadanieCli::Polecenie::Rozwiaz)
         throw UserError(QStringLiteral("--tour: only solve writes a route"));
     const QString wejscie = QFileInfo(zadanie.plik).canonicalFilePath();
     if (zadanie.plik != QStringLiteral("-") && !wejscie.isEmpty()
@@ -185,16 +192,41 @@ void czytajTour(const QCommandLineParser& parser, ZadanieCli& zadanie) {
     }
 }
 
+// Written like --tour, and checked before anything runs; a certificate is
+// about whole distances, which the grid's cells are not.
+void czytajCertyfikat(const QCommandLineParser& parser, ZadanieCli& zadanie) {
+    if (!parser.isSet(QStringLiteral("certificate")))
+        return;
+    if (zadanie.polecenie != ZadanieCli::Polecenie::Rozwiaz)
+        throw UserError(QStringLiteral("--certificate: only solve writes a certificate"));
+    zadanie.certyfikat = parser.value(QStringLiteral("certificate"));
+    if (zadanie.metrykaSiatki)
+        throw UserError(
+            QStringLiteral("--certificate: a certificate needs the file's whole distances, not --metric grid"));
+    const QString cel = QFileInfo(zadanie.certyfikat).absoluteFilePath();
+    if (cel == QFileInfo(zadanie.plik).absoluteFilePath()
+        || (!zadanie.tour.isEmpty() && cel == QFileInfo(zadanie.tour).absoluteFilePath()))
+        throw UserError(QStringLiteral("--certificate ") + zadanie.certyfikat
+                        + QStringLiteral(": that is the input file or the --tour file"));
+    try {
+        SprawdzZapis(zadanie.certyfikat);
+    } catch (const UserError& e) {
+        throw UserError(QStringLiteral("--certificate: ") + e.text());
+    }
+}
+
 } // namespace
 
 void DodajOpcje(QCommandLineParser& parser) {
     parser.setApplicationDescription(OpisProgramu());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve or length."));
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("solve, length or check."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .tsp file, or - for standard input."));
-    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length: the .tour file."),
+    parser.addPositionalArgument(QStringLiteral("TOUR"), QStringLiteral("length, check: the .tour file."),
                                  QStringLiteral("[TOUR]"));
+    parser.addPositionalArgument(QStringLiteral("CERT"), QStringLiteral("check: the certificate."),
+                                 QStringLiteral("[CERT]"));
     parser.addOptions(OpcjeProgramu());
 }
 
@@ -207,5 +239,6 @@ ZadanieCli CzytajArgumenty(const QCommandLineParser& parser) {
     czytajLimity(parser, zadanie);
     czytajCel(parser, zadanie);
     czytajTour(parser, zadanie);
+    czytajCertyfikat(parser, zadanie);
     return zadanie;
 }

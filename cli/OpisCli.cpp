@@ -42,10 +42,11 @@ QString OpisProgramu() {
     const ZasiegiMetod z = Zasiegi();
     return QStringLiteral(
                "Solves the travelling salesman problem for the cities of a TSPLIB .tsp file,\n"
-               "or measures a route of a .tour file.\n"
+               "measures a route of a .tour file, or checks a certificate of optimality.\n"
                "\n"
-               "  solve FILE.tsp              the route the --method finds\n"
-               "  length FILE.tsp TOUR.tour   the length of the route in TOUR.tour\n"
+               "  solve FILE.tsp                  the route the --method finds\n"
+               "  length FILE.tsp TOUR.tour       the length of the route in TOUR.tour\n"
+               "  check FILE.tsp TOUR.tour X.cert whether X.cert proves TOUR.tour optimal\n"
                "\n"
                "Files of TYPE TSP: EDGE_WEIGHT_TYPE EUC_2D, CEIL_2D, ATT or GEO with a\n"
                "NODE_COORD_SECTION, or EXPLICIT with an EDGE_WEIGHT_SECTION in FULL_MATRIX,\n"
@@ -86,18 +87,29 @@ QString OpisProgramu() {
                "the grid metric branch and cut proves only to within a millionth: it says\n"
                "\"proven optimal to within a millionth\" (no route is shorter, or longer,\n"
                "by more than a millionth of its length).\n"
+"--certificate X.cert (exact and auto, file metric) writes the proof of each\n"
+               "route proven (the shortest; the longest too with exact) as a certificate\n"
+               "that check verifies in whole numbers without an LP solver: the route, the\n"
+               "cuts, the branch tree and the duals that close each leaf. With it the\n"
+               "proof is branch and cut at every size. When the proof does not finish, no\n"
+               "certificate is written, and standard error says so. check prints\n"
+               "\"certificate valid\", or \"certificate invalid:\" and the first thing that\n"
+               "fails (the leaf, the cut or the edge).\n"
                "Ctrl+C ends the search and prints the best route so far, with its own length\n"
                "and \"finished early\"; before the first complete route it prints none.\n"
                "\n"
                "Exit codes:\n"
-               "  0    done\n"
+               "  0    done (check: the certificate is valid)\n"
+               "  1    check: the certificate is not valid\n"
                "  2    bad usage or input (also a --tour file that cannot be written, or a\n"
                "       table too large for memory)\n"
                "  3    the search itself failed (out of memory)\n"
                "  4    standard output could not be written\n"
                "  5    the route was printed, but the --tour file could not be written\n"
+               "  6    the route was printed, but no --certificate file was written (the\n"
+               "       proof did not finish, or the file could not be written)\n"
                "  130  interrupted by Ctrl+C\n"
-               "When several apply, the first of 4, 5 and 130.")
+               "When several apply, the first of 4, 5, 6 and 130.")
         .arg(z.dowodNajwiecej)
         .arg(opisMetod(z));
 }
@@ -135,6 +147,7 @@ QList<QCommandLineOption> OpcjeProgramu() {
         opcja("only", "exact: prove only the shortest or only the longest route.", "shortest|longest"),
         opcja("seed", "Seed of the random, genetic and local searches (default: the clock).", "N"),
         opcja("tour", "Also write the route as a TSPLIB .tour file.", "OUT.tour"),
+        opcja("certificate", "exact, auto: also write a certificate of the proof (see check).", "OUT.cert"),
         opcja("json", "Print one JSON object instead of text."),
     };
 }

@@ -5,6 +5,7 @@
 #include "cli/WejscieCli.h"
 #include "cli/WyjatkiCli.h"
 #include "search/ZestawMiast.h"
+#include "search/sesja/CertyfikatSesji.h"
 #include "search/sesja/Przeszkoda.h"
 #include "search/sesja/SesjaSzukania.h"
 #include "storage/PlikZestawu.h"
@@ -52,6 +53,12 @@ QString tekstPrzeszkody(const Przeszkoda& p, const ZadanieCli& zadanie) {
                                        "good route)")
                             .arg(p.najwiecejMiast)
                             .arg(p.miasta);
+    case Przeszkoda::Rodzaj::CertyfikatBezDowodu:
+        return QStringLiteral("--certificate: %1 runs the local search on %2 cities, which proves nothing (--method "
+                              "exact proves up to %3 cities)")
+            .arg(metoda)
+            .arg(p.miasta)
+            .arg(Zasiegi().dowodNajwiecej);
     }
     return {};
 }
@@ -65,11 +72,24 @@ void uwagiKonca(const WynikSesji& wynik, const std::function<void(const QString&
         uwaga(QStringLiteral("note: branch and cut ended without a proof: ") + wynik.bezDowodu);
 }
 
+// The certificate asked for, or why there is none; a route it leaves out is
+// said on standard error.
+void certyfikat(const WynikSesji& w, const ZestawMiast& miasta, const QString& nazwa, WynikCli& wynik,
+                const std::function<void(const QString&)>& uwaga) {
+    const CertyfikatSesji c = ZlozCertyfikat(w, miasta, nazwa);
+    wynik.certyfikat = c.certyfikat;
+    if (!c.certyfikat)
+        wynik.bezCertyfikatu = c.brak;
+    else if (!c.brak.isEmpty() && uwaga)
+        uwaga(QStringLiteral("note: the certificate leaves out ") + c.brak);
+}
+
 } // namespace
 
 WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::function<void(const QString&)>& postep,
                                  const std::function<void(const QString&)>& uwaga) {
     InstancjaTsp instancja = WczytajWejscie(zadanie_.plik, przerwano);
+    const QString nazwa = instancja.Nazwa;
     // In the window's cells they are numbered as the window numbers them,
     // so that the lengths and the routes are the ones it shows.
     const auto miasta = std::make_shared<const ZestawMiast>(
@@ -81,9 +101,9 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     if (const std::optional<Przeszkoda> p = Sprawdz(plan, ustawienia, n))
         throw UserError(tekstPrzeszkody(*p, zadanie_));
     if (plan.mozeNieSkonczyc && uwaga)
-        uwaga(QStringLiteral("note: the exact method is branch and cut here (past %1 cities, for sums past 2^24 "
-                             "or for the longest route alone), which may not finish on %2 cities (Ctrl+C prints "
-                             "the best routes so far with their bounds; --time-limit stops it)")
+        uwaga(QStringLiteral("note: past %1 cities the exact method is branch and cut, which may not finish on "
+                             "%2 cities (Ctrl+C prints the best routes so far with their bounds; --time-limit "
+                             "stops it)")
                   .arg(Zasiegi().permutacjeKonczaSieDo)
                   .arg(n));
 
@@ -106,5 +126,8 @@ WynikCli RozwiazanieCli::Uruchom(const std::atomic<bool>& przerwano, const std::
     }
     if (uwaga)
         uwagiKonca(wynik, uwaga);
-    return OdpowiedzCli(wynik, *miasta);
+    WynikCli odpowiedz = OdpowiedzCli(wynik, *miasta);
+    if (!zadanie_.certyfikat.isEmpty())
+        certyfikat(wynik, *miasta, nazwa, odpowiedz, uwaga);
+    return odpowiedz;
 }

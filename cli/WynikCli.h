@@ -1,11 +1,13 @@
 #pragma once
 
 #include "cli/DlugoscCli.h"
+#include "search/certyfikat/Certyfikat.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -42,6 +44,9 @@ struct WynikCli {
     // Branch and cut's nodes.
     std::optional<long long> wezly;
     bool przerwany = false;
+    // Asked for: the certificate to write, or why there is none.
+    std::shared_ptr<const Certyfikat> certyfikat;
+    QString bezCertyfikatu;
 
     // The length of the route given in trasa.
     const DlugoscCli& DlugoscTrasy() const { return najkrotsza ? najkrotsza->dlugosc : najdluzsza->dlugosc; }

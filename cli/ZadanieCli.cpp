@@ -20,6 +20,7 @@ UstawieniaSesji ZadanieCli::Ustawienia() const {
     case Metoda::Genetyczna: u.metoda = MetodaSesji::Genetycznie; break;
     case Metoda::Lokalna: u.metoda = MetodaSesji::Lokalnie; break;
     }
+    u.certyfikat = polecenie == Polecenie::Rozwiaz && !certyfikat.isEmpty();
     // The exact method has no limit unless one is given.
     if (metoda == Metoda::Dokladna && !limitPodany)
         u.limitSekund = 0.0;

@@ -9,14 +9,16 @@
 
 // What the command line asks for, once parsed and checked.
 struct ZadanieCli {
-    enum class Polecenie { Rozwiaz, Dlugosc };
+    enum class Polecenie { Rozwiaz, Dlugosc, Sprawdz };
     // Automatyczna: the exact method where it is known to finish, the local
     // search beyond.
     enum class Metoda { Automatyczna, Dokladna, Losowa, Genetyczna, Lokalna };
 
     Polecenie polecenie = Polecenie::Rozwiaz;
     QString plik;  // "-" for standard input
-    QString trasa;  // the .tour file that length measures
+    QString trasa;  // the .tour file that length measures and check checks
+    // solve: where the certificate goes; check: the certificate checked.
+    QString certyfikat;
     // The window's cells in place of the file's own metric.
     bool metrykaSiatki = false;
     Metoda metoda = Metoda::Automatyczna;
@@ -28,6 +30,7 @@ struct ZadanieCli {
     bool json = false;
 
     static QString NazwaMetody(Metoda metoda);
-    // The session's settings for this task: the method's, and its limit.
+    // The session's settings for this task: the method's, its limit, and
+    // whether to certify.
     UstawieniaSesji Ustawienia() const;
 };

@@ -3,8 +3,11 @@
 #include "cli/KodWyjscia.h"
 #include "cli/PomiarCli.h"
 #include "cli/RozwiazanieCli.h"
+#include "cli/SprawdzenieCli.h"
 #include "cli/WyjatkiCli.h"
+#include "search/certyfikat/TekstCertyfikatu.h"
 #include "storage/PlikTsp.h"
+#include "storage/ZapisAtomowy.h"
 #include "toolkit/core/UserError.h"
 
 #include <QCommandLineParser>
@@ -61,7 +64,43 @@ int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
     return wypisz(wynik.Wydruk(zadanie.json)) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
 }
 
-// The answer, and the .tour file when asked; the exit code.
+// The check command: its verdict on standard output.
+int sprawdz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
+    WerdyktCertyfikatu werdykt;
+    try {
+        werdykt = SprawdzenieCli(zadanie).Uruchom(przerwano);
+    } catch (const UserError& e) {
+        return blad(e.english());
+    } catch (const PrzerwanoBezTrasy&) {
+        powiedz(QStringLiteral("interrupted"));
+        return KodWyjscia::Przerwano;
+    } catch (const std::bad_alloc&) {
+        powiedz(QStringLiteral("out of memory"));
+        return KodWyjscia::BladWyszukiwania;
+    }
+    const QString tekst = werdykt.wazny ? QStringLiteral("certificate valid\n")
+                                        : QStringLiteral("certificate invalid: ") + werdykt.powod + QLatin1Char('\n');
+    if (!wypisz(tekst.toUtf8()))
+        return KodWyjscia::BladWyjscia;
+    return werdykt.wazny ? KodWyjscia::Gotowe : KodWyjscia::Niewazny;
+}
+
+// The certificate asked for, or why none was written; false then.
+bool zapiszCertyfikat(const ZadanieCli& zadanie, const WynikCli& wynik) {
+    if (!wynik.certyfikat) {
+        powiedz(QStringLiteral("--certificate: no certificate written: ") + wynik.bezCertyfikatu);
+        return false;
+    }
+    try {
+        ZapiszAtomowo(zadanie.certyfikat, TekstCertyfikatu(*wynik.certyfikat));
+    } catch (const UserError& e) {
+        powiedz(QStringLiteral("--certificate: ") + e.english());
+        return false;
+    }
+    return true;
+}
+
+// The answer, and the .tour and certificate files when asked; the exit code.
 int wydrukuj(const ZadanieCli& zadanie, const WynikCli& wynik) {
     int kod = wynik.przerwany ? KodWyjscia::Przerwano : KodWyjscia::Gotowe;
     if (!zadanie.tour.isEmpty()) {
@@ -73,6 +112,8 @@ int wydrukuj(const ZadanieCli& zadanie, const WynikCli& wynik) {
             kod = KodWyjscia::BladTour;
         }
     }
+    if (!zadanie.certyfikat.isEmpty() && !zapiszCertyfikat(zadanie, wynik) && kod != KodWyjscia::BladTour)
+        kod = KodWyjscia::BladCertyfikatu;
     if (!wypisz(wynik.Wydruk(zadanie.json)))
         kod = KodWyjscia::BladWyjscia;
     return kod;
@@ -161,5 +202,7 @@ int main(int argc, char** argv) {
     const std::atomic<bool>& przerwano = PrzechwycCtrlC();
     if (zadanie.polecenie == ZadanieCli::Polecenie::Dlugosc)
         return zmierz(zadanie, przerwano);
+    if (zadanie.polecenie == ZadanieCli::Polecenie::Sprawdz)
+        return sprawdz(zadanie, przerwano);
     return rozwiaz(zadanie, przerwano);
 }

@@ -62,6 +62,8 @@ QString tekstPrzeszkody(const Przeszkoda& p, MetodaSesji metoda) {
                               "przeszukiwanie lokalne")
             .arg(p.najwiecejMiast)
             .arg(p.miasta);
+    case Przeszkoda::Rodzaj::CertyfikatBezDowodu:
+        return QStringLiteral("Certyfikat daje tylko dowód optymalności");
     }
     return {};
 }

@@ -142,6 +142,8 @@ int main(int argc, char** argv) {
             ustawienia.podzial.kwiatyDrzewem = false;
         else if (a == "--no-combs")
             ustawienia.podzial.grzebienie = false;
+        else if (a == "--certificate")
+            ustawienia.certyfikat = true;
         else
             pliki.push_back(a);
     }
@@ -163,6 +165,9 @@ int main(int argc, char** argv) {
             const double optimum = optimumZ(optima, instancja->nazwa);
             wiersz(instancja->nazwa, d.Ilosc(), w, optimum > 0 ? std::to_string(std::llround(optimum)) : "-",
                    procesor);
+            if (ustawienia.certyfikat)
+                std::printf("  certificate: %s\n",
+                            w.certyfikat ? "made and checked" : w.bezCertyfikatu.toStdString().c_str());
         }
         if (najdluzsza) {
             const auto [w, procesor] = udowodnij(d, CelDowodu::Najdluzsza, ustawienia);

@@ -3,6 +3,7 @@
 #include "search/JestTrasa.h"
 #include "search/dowod/TrasaNajdluzsza.h"
 #include "search/dowod/WagiKrawedzi.h"
+#include "search/dowod/ZapisCertyfikatu.h"
 #include "search/lokalne/PrzeszukiwanieLokalne.h"
 
 #include <algorithm>
@@ -29,6 +30,19 @@ std::vector<int> pierwszaTrasa(const Metryka& d, CelDowodu cel, const Ustawienia
     return szukanie.Trasa();
 }
 
+void certyfikuj(WynikDowodu& wynik, const ZapisCertyfikatu& zapis, const Metryka& d, CelDowodu cel) {
+    if (!wynik.udowodniona) {
+        wynik.bezCertyfikatu = QStringLiteral("the proof did not finish");
+        return;
+    }
+    ZapisCertyfikatu::Sekcja s = zapis.Utworz(
+        wynik.trasa, d, cel == CelDowodu::Najkrotsza ? CelCertyfikatu::Najkrotsza : CelCertyfikatu::Najdluzsza);
+    if (s.sekcja)
+        wynik.certyfikat = std::make_shared<const SekcjaCertyfikatu>(std::move(*s.sekcja));
+    else
+        wynik.bezCertyfikatu = s.blad;
+}
+
 } // namespace
 
 WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& ustawienia,
@@ -44,10 +58,13 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
     }
     wynik.sekundyTrasy = zegar.seconds();
     wynik.dlugoscPoczatkowa = d.Dlugosc(*trasa);
+    ZapisCertyfikatu zapis(n);
     if (n <= 3) {
         wynik.trasa = std::move(*trasa);
         wynik.dlugosc = wynik.granica = wynik.granicaKorzenia = d.Dlugosc(wynik.trasa);
         wynik.udowodniona = true;
+        if (ustawienia.certyfikat)
+            certyfikuj(wynik, zapis, d, cel);
         wynik.sekundy = zegar.seconds();
         if (postep) {
             postep->ZglosTrase(wynik.trasa, wynik.dlugosc, wynik.sekundy);
@@ -60,6 +77,8 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
     PodzialIOdciecia podzial(w, postep);
     UstawieniaPodzialu u = ustawienia.podzial;
     u.limitSekund = ustawienia.limitSekund;
+    if (ustawienia.certyfikat)
+        u.swiadek = &zapis;
     const WynikPodzialu p = podzial.Rozwiaz(std::move(*trasa), u, przerwij, zegar);
     const double znak = cel == CelDowodu::Najkrotsza ? 1.0 : -1.0;
     // From city 0, as the other searches give their routes.
@@ -73,6 +92,8 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
     wynik.granicaKorzenia =
         double(znak * (w.Calkowite() ? std::ceil(p.granicaKorzenia) : p.granicaKorzenia));
     wynik.sekundyKorzenia = p.sekundyKorzenia;
+    if (ustawienia.certyfikat)
+        certyfikuj(wynik, zapis, d, cel);
     wynik.sekundy = zegar.seconds();
     wynik.przerwana = p.przerwana;
     wynik.powod = p.powod;

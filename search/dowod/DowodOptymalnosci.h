@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/Metryka.h"
+#include "search/certyfikat/Certyfikat.h"
 #include "search/dowod/CelDowodu.h"
 #include "search/dowod/PodzialIOdciecia.h"
 #include "search/dowod/PostepDowodu.h"
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +27,8 @@ struct UstawieniaDowodu {
     std::uint64_t ziarno = 1;
     int watki = 2;
     UstawieniaPodzialu podzial;
+    // Record the proof and make its certificate once the route is proven.
+    bool certyfikat = false;
 };
 
 // The answer for one goal, in the route's own lengths.
@@ -54,6 +58,10 @@ struct WynikDowodu {
     PowodKonca powod = PowodKonca::Dowod;
     long long nierozwiazane = 0;
     std::array<long long, Ciecie::kRodzaje> cieciaRodzaju{};
+    // Asked for: the certificate's section of the proven route, or why
+    // there is none.
+    std::shared_ptr<const SekcjaCertyfikatu> certyfikat;
+    QString bezCertyfikatu;
 };
 
 // The shortest (or longest) route and a proof that no route is shorter

@@ -6,6 +6,7 @@
 #include "search/dowod/SeparacjaGrzebieni.h"
 #include "search/dowod/SeparacjaKwiatow.h"
 #include "search/dowod/SeparacjaPodcykli.h"
+#include "search/dowod/SwiadekDowodu.h"
 #include "search/dowod/TolerancjeDowodu.h"
 #include "search/dowod/TrasaZRozwiazania.h"
 #include "search/dowod/ZaokraglenieLP.h"
@@ -139,6 +140,8 @@ std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
 void PodzialIOdciecia::eliminuj(long double granica) {
     const std::vector<WycenaKrawedzi::Ustalenie> ustalenia =
         wycena_.Ustal(lp_.Dualne(), granica, [this](long double b) { return wystarcza(b); });
+    if (ustawienia_.swiadek)
+        ustawienia_.swiadek->Wyeliminowane(lp_);
     for (const WycenaKrawedzi::Ustalenie& u : ustalenia) {
         if (u.zostaw != 0)
             continue;
@@ -174,6 +177,8 @@ PodzialIOdciecia::Koniec PodzialIOdciecia::przetworz(Wezel& wezel, int& kolumnaR
         if (stan == ProgramLiniowy::Stan::Sprzeczny) {
             const Sprzecznosc s = NaprawSprzecznosc(lp_, wycena_, limitKolumn_);
             powodNierozwiazania_ = PowodKonca::Sprzecznosc;
+            if (s == Sprzecznosc::Dowiedziona && ustawienia_.swiadek)
+                ustawienia_.swiadek->Sprzeczny(lp_, wycena_);
             if (s != Sprzecznosc::Dodane)
                 return s == Sprzecznosc::Dowiedziona ? Koniec::Zamkniety : Koniec::Nierozwiazany;
             dualnie = false;
@@ -199,6 +204,8 @@ std::optional<PodzialIOdciecia::Koniec> PodzialIOdciecia::poRozwiazaniu(Wezel& w
     // closes as soon as it reaches the best route, however many cuts are
     // left, and a search stopped while cutting has a bound still.
     const WycenaKrawedzi::Wynik wycena = wycena_.Wycen(lp_.Dualne(), true, limitKolumn_);
+    if (ustawienia_.swiadek)
+        ustawienia_.swiadek->Wyceniony(lp_, wycena.granica);
     wezel.granica = std::max(wezel.granica, wycena.granica);
     granicaBiezacego_ = wezel.granica;
     pokazGranice();
@@ -292,6 +299,8 @@ void PodzialIOdciecia::policzony(const Wezel& wezel) {
 
 void PodzialIOdciecia::rozgalez(const Wezel& wezel, int kolumna) {
     const Krawedz e = lp_.Krawedzie()[std::size_t(kolumna)];
+    if (ustawienia_.swiadek)
+        ustawienia_.swiadek->Rozgaleziony(e);
     for (const int wartosc : {1, 0}) {
         Wezel dziecko{wezel.granica, wezel.glebokosc + 1, wezel.ustalenia};
         dziecko.ustalenia.push_back({e, wartosc});
@@ -332,8 +341,14 @@ WynikPodzialu PodzialIOdciecia::Rozwiaz(std::vector<int> trasa, const Ustawienia
     std::vector<Wezel> nierozwiazane;
     while (!kolejka_.Pusta()) {
         Wezel wezel = kolejka_.Wez();
-        if (pominiety(wezel))
+        SwiadekDowodu* swiadek = ustawienia_.swiadek;
+        if (swiadek)
+            swiadek->Wziety(wezel);
+        if (pominiety(wezel)) {
+            if (swiadek)
+                swiadek->Zamkniety();
             continue;
+        }
         ustawWezel(wezel);
         granicaBiezacego_ = wezel.granica;
         int kolumna = -1;
@@ -343,6 +358,10 @@ WynikPodzialu PodzialIOdciecia::Rozwiaz(std::vector<int> trasa, const Ustawienia
             break;
         }
         policzony(wezel);
+        if (swiadek && koniec == Koniec::Zamkniety)
+            swiadek->Zamkniety();
+        if (swiadek && koniec == Koniec::Nierozwiazany)
+            swiadek->Nierozwiazany();
         if (koniec == Koniec::Nierozwiazany) {
             // The first one's cause is the result's, should nothing else
             // end the search.

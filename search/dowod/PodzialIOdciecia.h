@@ -18,6 +18,7 @@
 
 class GrafWsparcia;
 class PostepDowodu;
+class SwiadekDowodu;
 
 struct UstawieniaPodzialu {
     // Running time on the given clock after which the search stops with
@@ -33,6 +34,8 @@ struct UstawieniaPodzialu {
     // For tests: true for a node's number (0 the root, in the order the
     // nodes are taken up) makes its first LP solve count as Clp's failure.
     std::function<bool(long long)> awariaLP;
+    // Hears every step of the proof, to record a certificate; none: none.
+    SwiadekDowodu* swiadek = nullptr;
 };
 
 // What a branch and cut ends with, in the weights it minimised.

@@ -22,13 +22,14 @@ PlanSesji dokladnie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
     plan.najkrotsza = u.najkrotsza;
     plan.najdluzsza = u.najdluzsza;
     plan.limitSekund = u.limitSekund;
-    // It keeps no longest route, only that route's length.
-    if (permutacjami(n, sumyDokladne) && u.najkrotsza) {
+    // It keeps no longest route, only that route's length; and only branch
+    // and cut's proof can be certified.
+    if (permutacjami(n, sumyDokladne) && u.najkrotsza && !u.certyfikat) {
         plan.metoda = MetodaSesji::Permutacje;
         return plan;
     }
     plan.metoda = MetodaSesji::Dowod;
-    plan.mozeNieSkonczyc = true;
+    plan.mozeNieSkonczyc = n > kPrzegladKonczySieDo;
     return plan;
 }
 
@@ -40,7 +41,7 @@ PlanSesji automatycznie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
     PlanSesji plan;
     plan.limitSekund = u.limitSekund;
     plan.sekundyGranicy = u.sekundyGranicy;
-    if (permutacjami(n, sumyDokladne)) {
+    if (permutacjami(n, sumyDokladne) && !u.certyfikat) {
         plan.metoda = MetodaSesji::Permutacje;
         plan.najdluzsza = true;
         plan.sekundyGranicy = 0.0;

@@ -29,6 +29,7 @@ PrzebiegDowodu::PrzebiegDowodu(const ZestawMiast& miasta, const UstawieniaSesji&
     }
     d.ziarno = u.ziarno.value_or(std::uint32_t(QDateTime::currentSecsSinceEpoch()));
     d.watki = u.watki;
+    d.certyfikat = u.certyfikat;
 }
 
 // In the grid's cells branch and cut closes a node within a millionth of the
@@ -79,6 +80,8 @@ std::optional<TrasaSesji> PrzebiegDowodu::trasa(const ZestawMiast& miasta, const
         return t;
     t->udowodniona = dowod.udowodniona;
     t->doMilionowej = dowod.udowodniona && !calkowita_;
+    t->certyfikat = dowod.certyfikat;
+    t->bezCertyfikatu = dowod.bezCertyfikatu;
     if (!dowod.udowodniona && std::isfinite(dowod.granica))
         t->granica = granicaDowodu(dowod.granica, t->dlugosc, najdluzsza);
     return t;

@@ -27,6 +27,8 @@ std::optional<Przeszkoda> Sprawdz(const PlanSesji& plan, const UstawieniaSesji& 
         return std::nullopt;
     }
     default:
+        if (u.certyfikat)
+            return Przeszkoda{Przeszkoda::Rodzaj::CertyfikatBezDowodu, n, 0.0, 0, 0};
         return std::nullopt;
     }
 }

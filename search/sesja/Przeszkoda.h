@@ -16,6 +16,8 @@ struct Przeszkoda {
         PopulacjaPonadPamiec,
         // More cities than the proof takes.
         ZaDuzoMiastDowodu,
+        // A certificate is asked for, and the method planned proves nothing.
+        CertyfikatBezDowodu,
     };
     Rodzaj rodzaj;
     int miasta = 0;

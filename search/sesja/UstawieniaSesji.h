@@ -26,6 +26,9 @@ struct UstawieniaSesji {
     // Which routes a proof proves.
     bool najkrotsza = true;
     bool najdluzsza = true;
+    // A certificate of each route a proof proves; the exact and auto
+    // methods then prove by branch and cut at every size.
+    bool certyfikat = false;
     // The clock seeds the random methods when none is given.
     std::optional<std::uint32_t> ziarno;
     // Threads of the local search.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "search/certyfikat/Certyfikat.h"
 #include "search/genetyczne/SeriaZbieznosci.h"
 #include "search/sesja/MetodaSesji.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,6 +30,9 @@ struct TrasaSesji {
     // Proven by branch and cut in the grid's cells, where it proves only to
     // within a millionth of the route's length.
     bool doMilionowej = false;
+    // Asked for: the certificate of the proof, or why there is none.
+    std::shared_ptr<const SekcjaCertyfikatu> certyfikat{};
+    QString bezCertyfikatu{};
 };
 
 // The answer of a session, for the window and the command line alike.
