@@ -39,6 +39,18 @@ void MiastaOkna::UstawTrase(std::shared_ptr<const ZestawMiast> zestaw, std::vect
     trasa_ = std::move(trasa);
 }
 
+void MiastaOkna::UstawCertyfikat(std::shared_ptr<const ZestawMiast> zestaw,
+                                 std::shared_ptr<const Certyfikat> certyfikat) {
+    zestawCertyfikatu_ = std::move(zestaw);
+    certyfikat_ = std::move(certyfikat);
+}
+
+const Certyfikat* MiastaOkna::CertyfikatDowodu() const {
+    if (!certyfikat_ || zestawCertyfikatu_ != Zestaw())
+        return nullptr;
+    return certyfikat_.get();
+}
+
 const std::vector<int>* MiastaOkna::Trasa() const {
     if (!zestawTrasy_ || trasa_.empty() || zestawTrasy_ != Zestaw())
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/WidokPliku.h"
 #include "search/ZestawMiast.h"
+#include "search/certyfikat/Certyfikat.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,6 +38,11 @@ public:
     // That route while its set is still the current one; none otherwise.
     const std::vector<int>* Trasa() const;
 
+    // The certificate of the last proof, of a file's set; like the route,
+    // it holds while that set is the current one.
+    void UstawCertyfikat(std::shared_ptr<const ZestawMiast> zestaw, std::shared_ptr<const Certyfikat> certyfikat);
+    const Certyfikat* CertyfikatDowodu() const;
+
 private:
     const CMatryca& matryca_;
     std::shared_ptr<const ZestawMiast> plik_;
@@ -47,4 +53,6 @@ private:
     mutable std::uint64_t wersjaSiatki_ = 0;
     std::shared_ptr<const ZestawMiast> zestawTrasy_;
     std::vector<int> trasa_;
+    std::shared_ptr<const ZestawMiast> zestawCertyfikatu_;
+    std::shared_ptr<const Certyfikat> certyfikat_;
 };

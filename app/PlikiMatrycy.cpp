@@ -3,6 +3,7 @@
 #include "app/MiastaOkna.h"
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
+#include "search/certyfikat/TekstCertyfikatu.h"
 #include "storage/PlikTsp.h"
 #include "storage/PlikZestawu.h"
 #include "storage/ZapisAtomowy.h"
@@ -130,6 +131,13 @@ void PlikiMatrycy::ZapiszTrase(const QString& sciezka) const {
     PlikTsp::ZapiszTour(sciezka, ids, zestaw->metryka.Dlugosc(trasa), zestaw->metryka.Calkowita());
 }
 
+void PlikiMatrycy::ZapiszCertyfikat(const QString& sciezka) const {
+    const Certyfikat* certyfikat = miasta_.CertyfikatDowodu();
+    if (!certyfikat)
+        throw UserError(QStringLiteral("Brak certyfikatu do zapisania: daje go dowód optymalności na miastach z pliku."));
+    ZapiszAtomowo(sciezka, TekstCertyfikatu(*certyfikat));
+}
+
 bool PlikiMatrycy::ObrazMozliwy(std::int64_t szerokosc, std::int64_t wysokosc) {
     return szerokosc > 0 && wysokosc > 0 && szerokosc <= MaksBokObrazu && wysokosc <= MaksBokObrazu
            && szerokosc * wysokosc <= MaksPikseliObrazu;
@@ -179,6 +187,15 @@ void PlikiMatrycy::ZapiszJakoClick() {
                                      QStringLiteral("tsp"));
     if (!plik.isEmpty())
         ZapiszJako(plik);
+}
+
+void PlikiMatrycy::ZapiszCertyfikatClick() {
+    if (!miasta_.CertyfikatDowodu())
+        ZapiszCertyfikat({});
+    const QString plik = WybierzPlik(true, QStringLiteral("Zapisz certyfikat"),
+                                     QStringLiteral("Certyfikaty optymalności (*.cert)"), QStringLiteral("cert"));
+    if (!plik.isEmpty())
+        ZapiszCertyfikat(plik);
 }
 
 void PlikiMatrycy::ZapiszTraseClick() {

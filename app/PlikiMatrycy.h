@@ -35,6 +35,9 @@ public:
     // Refuses fewer than two cities, which no TSPLIB file may hold.
     void ZapiszJako(const QString& sciezka) const;
     void ZapiszTrase(const QString& sciezka) const;
+    // The certificate of the last proof of the current cities (see
+    // MiastaOkna::CertyfikatDowodu), for wedrownik-cli check.
+    void ZapiszCertyfikat(const QString& sciezka) const;
     // The grid as the view at skala shows it, 1 being the actual size; the
     // view of points as it shows now.
     void ZapiszObraz(const QString& sciezka, double skala = 1.0) const;
@@ -49,6 +52,7 @@ public:
     void OtworzClick();
     void ZapiszJakoClick();
     void ZapiszTraseClick();
+    void ZapiszCertyfikatClick();
     void ZapiszObrazClick();
 
     // While a search runs, no file dropped on the window is taken.

@@ -8,6 +8,7 @@
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
 #include "search/ZestawMiast.h"
+#include "search/sesja/CertyfikatSesji.h"
 #include "search/sesja/WynikSesji.h"
 #include "storage/CPamiec.h"
 #include "storage/MetrykaTsp.h"
@@ -156,6 +157,7 @@ void TWedrownikForm::UtworzMenu() {
     ZapiszJako1 = Plik1->addAction(QStringLiteral("Zapisz jako…"));
     ZapiszJako1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ZapiszTrase1 = Plik1->addAction(QStringLiteral("Zapisz trasę…"));
+    ZapiszCertyfikat1 = Plik1->addAction(QStringLiteral("Zapisz certyfikat…"));
     ZapiszObraz1 = Plik1->addAction(QStringLiteral("Zapisz obraz…"));
     Plik1->addSeparator();
     Zakocz1 = Plik1->addAction(QStringLiteral("&Zakończ"));
@@ -174,6 +176,10 @@ void TWedrownikForm::UtworzMenu() {
     connect(Otworz1, &QAction::triggered, this, handler([this] { Pliki->OtworzClick(); }));
     connect(ZapiszJako1, &QAction::triggered, this, handler([this] { Pliki->ZapiszJakoClick(); }));
     connect(ZapiszTrase1, &QAction::triggered, this, handler([this] { Pliki->ZapiszTraseClick(); }));
+    connect(ZapiszCertyfikat1, &QAction::triggered, this, handler([this] { Pliki->ZapiszCertyfikatClick(); }));
+    // Offered only after a proof of the cities now shown.
+    connect(Plik1, &QMenu::aboutToShow, this,
+            [this] { ZapiszCertyfikat1->setEnabled(!szukanie_ && Miasta->CertyfikatDowodu() != nullptr); });
     connect(ZapiszObraz1, &QAction::triggered, this, handler([this] { Pliki->ZapiszObrazClick(); }));
     connect(Zakocz1, &QAction::triggered, this, handler([this] { Zakocz1Click(); }));
     connect(DopasujDoOkna1, &QAction::triggered, this, handler([this] { Widok->Dopasuj(); }));
@@ -277,7 +283,8 @@ void TWedrownikForm::UstawSzukanie(bool trwa) {
     for (QWidget* kontrolka : {static_cast<QWidget*>(GroupBox1), static_cast<QWidget*>(CzyscMatryceButton),
                                static_cast<QWidget*>(SzukajEdit)})
         kontrolka->setEnabled(!trwa);
-    for (QAction* polecenie : {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1})
+    for (QAction* polecenie :
+         {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszCertyfikat1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1})
         polecenie->setEnabled(!trwa);
     blokadaMatrycy_->Aktywna = trwa;
     Pliki->Zablokowane = trwa;
@@ -397,11 +404,24 @@ void TWedrownikForm::Podsumuj(int metoda, const WynikSesji& wynik) {
     case MetodaSzukania::Dowod:
         p.DowodNajkrotsza = wynik.najkrotsza;
         p.DowodNajdluzsza = wynik.najdluzsza;
+        ZapamietajCertyfikat(wynik);
         break;
     default:
         return;
     }
     p.Calkowite = wynik.calkowita;
+}
+
+void TWedrownikForm::ZapamietajCertyfikat(const WynikSesji& wynik) {
+    Miasta->UstawCertyfikat({}, {});
+    const WidokPliku* widok = Miasta->Widok();
+    if (!widok || !Szukane || Szukane.get() != Miasta->Plik())
+        return;
+    try {
+        Miasta->UstawCertyfikat(Szukane, ZlozCertyfikat(wynik, *Szukane, widok->nazwa).certyfikat);
+    } catch (const UserError&) {
+        // Weights past what a certificate holds: the proof stands without one.
+    }
 }
 
 void TWedrownikForm::FormShow() {

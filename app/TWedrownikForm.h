@@ -55,6 +55,7 @@ public:
     QAction* Otworz1 = nullptr;
     QAction* ZapiszJako1 = nullptr;
     QAction* ZapiszTrase1 = nullptr;
+    QAction* ZapiszCertyfikat1 = nullptr;
     QAction* ZapiszObraz1 = nullptr;
     QAction* Zakocz1 = nullptr;
     QMenu* Widok1 = nullptr;
@@ -122,6 +123,9 @@ private:
     void ZerujPodsumowanie();
     // Writes a search's answer into the summary, by the method the dialog ran.
     void Podsumuj(int metoda, const WynikSesji& wynik);
+    // A proof of a file's cities leaves its certificate for "Zapisz
+    // certyfikat…".
+    void ZapamietajCertyfikat(const WynikSesji& wynik);
     void UstawSzukanie(bool trwa);
 
     OknaProgramu* okna_ = nullptr;

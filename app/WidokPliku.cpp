@@ -25,6 +25,7 @@ void rozstawNaOkregu(int n, std::vector<double>& x, std::vector<double>& y) {
 WidokPliku WidokPliku::ZInstancji(const InstancjaTsp& instancja, const QString& sciezka) {
     WidokPliku widok;
     widok.sciezka = sciezka;
+    widok.nazwa = instancja.Nazwa;
     if (instancja.TypWag == TypWagTsp::Jawne && !instancja.MaWspolrzedne()) {
         widok.naOkregu = true;
         rozstawNaOkregu(instancja.Ilosc(), widok.x, widok.y);

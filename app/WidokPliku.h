@@ -16,6 +16,8 @@ struct WidokPliku {
     // The file gives no places: the cities stand on a circle.
     bool naOkregu = false;
     QString sciezka;
+    // The file's NAME, which a certificate of its routes names.
+    QString nazwa;
 
     static WidokPliku ZInstancji(const InstancjaTsp& instancja, const QString& sciezka);
 };

@@ -93,10 +93,14 @@ TObliczDowodForm::TObliczDowodForm(OknoGlowne& oknoGlowne, QWidget* parent)
 }
 
 int TObliczDowodForm::Uruchom(int czasSzukania) {
-    return TOknoObliczen::Uruchom([czasSzukania] {
+    // A file's whole distances make a certificate that anyone can check;
+    // recording it costs the proof little.
+    const bool certyfikat = oknoGlowne_.ZestawSzukania()->metryka.Calkowita();
+    return TOknoObliczen::Uruchom([czasSzukania, certyfikat] {
         UstawieniaSesji u;
         u.metoda = MetodaSesji::Dowod;
         u.limitSekund = czasSzukania;
+        u.certyfikat = certyfikat;
         return u;
     });
 }

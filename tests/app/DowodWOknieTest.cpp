@@ -4,7 +4,11 @@
 #include "app/MiastaOkna.h"
 #include "app/PlikiMatrycy.h"
 #include "grid/CMatryca.h"
+#include "search/certyfikat/CzytanieCertyfikatu.h"
+#include "search/certyfikat/SprawdzenieCertyfikatu.h"
 #include "search/sesja/SesjaSzukania.h"
+#include "storage/PlikTsp.h"
+#include "storage/PlikZestawu.h"
 #include "tests/app/OknoGlowneTest.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
@@ -13,6 +17,7 @@
 #include "ui/WynikModalny.h"
 
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +64,7 @@ protected:
 
     QStringList permutacje;
     QStringList dowod;
+    QTemporaryDir katalog;
 };
 
 } // namespace
@@ -69,8 +75,9 @@ TEST_F(DowodWOknie, OnTheGridAndOnAFileTheProvenRoutesAreThePermutationSearchs) 
         glowne.MatrycaMiast->SetCell(wiersz, kolumna, true);
     ASSERT_EQ(glowne.Miasta->Zestaw()->Ilosc(), 8);
     porownajZPermutacjami(QStringLiteral(" (udowodniona z dokładnością do milionowej)"));
-    // One decimal in the grid's cells.
+    // One decimal in the grid's cells; no certificate of the cells' sums.
     EXPECT_TRUE(dowod.value(0).contains(',')) << qPrintable(dowod.value(0));
+    EXPECT_EQ(glowne.Miasta->CertyfikatDowodu(), nullptr);
 
     glowne.Pliki->Otworz(QStringLiteral(WEDROWNIK_TSPLIB "/burma14.tsp"));
     porownajZPermutacjami();
@@ -79,6 +86,18 @@ TEST_F(DowodWOknie, OnTheGridAndOnAFileTheProvenRoutesAreThePermutationSearchs) 
     // The permutation search's group stays, as every method's until the
     // cities change.
     EXPECT_EQ(permutacje[0], "3323");
+
+    // The proof's certificate, as saved, holds for the file and its route.
+    const QString cert = katalog.filePath(QStringLiteral("burma14.cert"));
+    glowne.Pliki->ZapiszCertyfikat(cert);
+    const InstancjaTsp instancja = PlikTsp::WczytajInstancje(QStringLiteral(WEDROWNIK_TSPLIB "/burma14.tsp"));
+    const ZestawMiast plik = PlikZestawu::ZInstancji(InstancjaTsp(instancja));
+    const WerdyktCertyfikatu w =
+        SprawdzCertyfikat(WczytajCertyfikat(cert), plik.metryka, instancja.Nazwa, *glowne.Miasta->Trasa());
+    EXPECT_TRUE(w.wazny) << w.powod.toStdString();
+    // A change of the cities leaves nothing to save.
+    glowne.MatrycaMiast->SetCell(0, 0, !glowne.MatrycaMiast->GetCell(0, 0));
+    EXPECT_EQ(glowne.Miasta->CertyfikatDowodu(), nullptr);
 }
 
 TEST_F(DowodWOknie, FinishedWhileTheShortestIsProvenItShowsTheBestRouteSoFarWithItsGap) {
