@@ -1,6 +1,7 @@
 // The proof of the shortest (and, with --longest, the longest) route on
 // TSPLIB files: per instance the cities, the route found, the published
-// optimum, whether it is proven, the time, the nodes and the cuts; and with
+// optimum, whether it is proven (and what ended it), the time, the nodes
+// and the cuts (in all, and subtours/blossoms/combs); and with
 // --grid N, on random layouts of N cities on a grid. Up to
 // --permutations-up-to cities, a file's or a layout's, the exact permutation
 // search's result stands beside the proof's.
@@ -140,6 +141,8 @@ int main(int argc, char** argv) {
             ustawienia.podzial.rozgalezienie.iteracje = std::atoi(argv[++i]);
         else if (a == "--no-tree-blossoms")
             ustawienia.podzial.kwiatyDrzewem = false;
+        else if (a == "--candidates-times-cities" && i + 1 < argc)
+            ustawienia.podzial.rozgalezienie.iloczyn = std::atoi(argv[++i]);
         else if (a == "--no-combs")
             ustawienia.podzial.grzebienie = false;
         else if (a == "--certificate")

@@ -117,24 +117,33 @@ void PodzialIOdciecia::ustawWezel(const Wezel& wezel) {
     }
 }
 
-// The pool's violated cuts and the subtours first; blossoms and combs,
-// dearer to find, only when there are none, and the Gomory-Hu tree's
-// blossoms only when those find none.
+// Cheapest first, each stage only when those before found nothing: the
+// pool's violated cuts and the subtours of components; blossoms of the
+// fractional components and combs; subtours exactly; blossoms and combs by
+// the Gomory-Hu tree. The two stages with the tree's n - 1 maximum flows
+// come last: they cost more than all the others together, and late in the
+// cutting every round would run them to find nothing.
 std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
     std::vector<Ciecie> ciecia = pula_.WezNaruszone(g);
-    std::vector<Ciecie> podcykle = SeparujPodcykle(g);
+    std::vector<Ciecie> podcykle = SeparujPodcykleSkladowymi(g);
     if (!podcykle.empty() || !ciecia.empty()) {
         ciecia.insert(ciecia.end(), std::make_move_iterator(podcykle.begin()), std::make_move_iterator(podcykle.end()));
         return ciecia;
     }
-    ciecia = SeparujKwiatyUlamkowe(g);
-    if (ustawienia_.grzebienie)
-        for (Ciecie& c : SeparujGrzebienie(g))
-            if (std::find(ciecia.begin(), ciecia.end(), c) == ciecia.end())
-                ciecia.push_back(std::move(c));
-    if (ciecia.empty() && ustawienia_.kwiatyDrzewem)
-        ciecia = SeparujKwiatyDrzewem(g);
-    return ciecia;
+    const auto zGrzebieniami = [&](std::vector<Ciecie> kwiaty, bool drzewem) {
+        if (ustawienia_.grzebienie)
+            for (Ciecie& c : SeparujGrzebienie(g, drzewem))
+                if (std::find(kwiaty.begin(), kwiaty.end(), c) == kwiaty.end())
+                    kwiaty.push_back(std::move(c));
+        return kwiaty;
+    };
+    ciecia = zGrzebieniami(SeparujKwiatyUlamkowe(g), false);
+    if (!ciecia.empty())
+        return ciecia;
+    ciecia = SeparujPodcykle(g);
+    if (!ciecia.empty() || !ustawienia_.kwiatyDrzewem)
+        return ciecia;
+    return zGrzebieniami(SeparujKwiatyDrzewem(g), true);
 }
 
 void PodzialIOdciecia::eliminuj(long double granica) {

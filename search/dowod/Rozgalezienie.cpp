@@ -28,8 +28,10 @@ int WybierzRozgalezienie(ProgramLiniowy& lp, const UstawieniaRozgalezienia& usta
         const int kp = int(p.odPolowy * 10.0), kq = int(q.odPolowy * 10.0);
         return kp < kq || (kp == kq && p.waga > q.waga);
     });
-    const int najwiecej =
+    int najwiecej =
         lp.Wagi().Cel() == CelDowodu::Najdluzsza ? ustawienia.kandydaciNajdluzszej : ustawienia.kandydaci;
+    if (ustawienia.iloczyn > 0)
+        najwiecej = std::min(najwiecej, std::max(ustawienia.najmniej, ustawienia.iloczyn / lp.IloscMiast()));
     const std::size_t ile = std::min<std::size_t>(kandydaci.size(), std::size_t(std::max(1, najwiecej)));
     if (ile == 1)
         return kandydaci.front().kolumna;

@@ -72,7 +72,7 @@ Ciecie rozwin(const Ciecie& kwiat, Sciezki& sciezki, int n) {
 
 } // namespace
 
-std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g) {
+std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g, bool drzewem) {
     const int n = g.Ilosc();
     Sciezki sciezki(g);
     // Without a path of two cities or more the shrunk graph is g, whose
@@ -90,8 +90,9 @@ std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g) {
         krawedzie.push_back({ab.first, ab.second, std::min(1.0, x)});
     const GrafWsparcia skurczony(sciezki.Ilosc(), std::move(krawedzie));
     std::vector<Ciecie> kwiaty = SeparujKwiatyUlamkowe(skurczony);
-    for (Ciecie& c : SeparujKwiatyDrzewem(skurczony))
-        kwiaty.push_back(std::move(c));
+    if (drzewem)
+        for (Ciecie& c : SeparujKwiatyDrzewem(skurczony))
+            kwiaty.push_back(std::move(c));
     std::vector<Ciecie> wynik;
     for (const Ciecie& kwiat : kwiaty) {
         Ciecie c = rozwin(kwiat, sciezki, n);

@@ -14,4 +14,6 @@
 // as the shrunk blossom; where teeth would overlap, or a single tooth is
 // more than two cities, nothing is returned for it. A comb whose teeth are
 // all two cities comes back as the blossom it is.
-std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g);
+// drzewem: the Gomory-Hu tree's blossoms too, not only the fractional
+// components'.
+std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g, bool drzewem);

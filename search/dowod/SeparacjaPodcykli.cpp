@@ -23,6 +23,25 @@ void dodaj(std::vector<Ciecie>& wynik, Ciecie c) {
 
 } // namespace
 
+std::vector<Ciecie> SeparujPodcykleSkladowymi(const GrafWsparcia& g) {
+    const int n = g.Ilosc();
+    std::vector<Ciecie> wynik;
+    if (n < 3)
+        return wynik;
+    for (const double prog : {0.0, 0.3, 0.6}) {
+        for (const std::vector<int>& s : g.Skladowe(prog)) {
+            if (s.size() < 3 || s.size() + 3 > std::size_t(n))
+                continue;
+            Ciecie podcykl = Ciecie::Podcykl(s, n);
+            if (g.Naruszenie(podcykl) >= TolerancjeDowodu::kNaruszenie)
+                dodaj(wynik, std::move(podcykl));
+        }
+        if (!wynik.empty())
+            break;
+    }
+    return wynik;
+}
+
 std::vector<Ciecie> SeparujPodcykle(const GrafWsparcia& g) {
     const int n = g.Ilosc();
     std::vector<Ciecie> wynik;

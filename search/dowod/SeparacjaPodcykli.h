@@ -13,3 +13,9 @@
 // x = 1 are shrunk first: with the degree equations, moving a city across a
 // cut to the other end of its edge at 1 never raises the cut's value.
 std::vector<Ciecie> SeparujPodcykle(const GrafWsparcia& g);
+
+// The cheap part: the components of the support graph, and those of its
+// edges above a few thresholds, each a set whose constraint is checked.
+// Finds most violated subtours of a round without a single flow; when it
+// finds none, SeparujPodcykle still may.
+std::vector<Ciecie> SeparujPodcykleSkladowymi(const GrafWsparcia& g);

@@ -91,7 +91,7 @@ TEST(Grzebienie, CombsFoundAreViolatedAndHoldForEveryRoute) {
     std::mt19937 los(5);
     for (int proba = 0; proba < 20; ++proba) {
         const GrafWsparcia g = grzebienTrojzebny(los);
-        const std::vector<Ciecie> ciecia = SeparujGrzebienie(g);
+        const std::vector<Ciecie> ciecia = SeparujGrzebienie(g, true);
         sprawdzZnalezione(ciecia, g);
         // The comb of the construction, by one unit.
         EXPECT_TRUE(std::any_of(ciecia.begin(), ciecia.end(), [&](const Ciecie& c) {
@@ -101,6 +101,6 @@ TEST(Grzebienie, CombsFoundAreViolatedAndHoldForEveryRoute) {
     for (int proba = 0; proba < 60; ++proba) {
         const int n = 6 + proba % 4;
         const GrafWsparcia g = proba % 2 ? polowkowe(n, los) : mieszanka(n, {0.5, 0.25, 0.25}, los);
-        sprawdzZnalezione(SeparujGrzebienie(g), g);
+        sprawdzZnalezione(SeparujGrzebienie(g, true), g);
     }
 }

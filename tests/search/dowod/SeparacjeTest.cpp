@@ -72,10 +72,16 @@ TEST(Separacje, SubtourCutsComeExactlyWhenSomeSetIsCrossedLessThanTwice) {
             najmniejszy = std::min(najmniejszy, przekroj(g, maska));
         const std::vector<Ciecie> ciecia = SeparujPodcykle(g);
         EXPECT_EQ(!ciecia.empty(), najmniejszy < 2.0 - kNaruszenie) << "n " << n << " min " << najmniejszy;
-        for (const Ciecie& c : ciecia) {
-            EXPECT_TRUE(c.Poprawne(n));
-            EXPECT_LT(lewaStrona(c, g), 2.0 - kNaruszenie + 1e-9);
+        // The components' cuts: a part of them, violated as much.
+        const std::vector<Ciecie> skladowymi = SeparujPodcykleSkladowymi(g);
+        if (najmniejszy >= 2.0 - kNaruszenie) {
+            EXPECT_TRUE(skladowymi.empty());
         }
+        for (const std::vector<Ciecie>* lista : {&ciecia, &skladowymi})
+            for (const Ciecie& c : *lista) {
+                EXPECT_TRUE(c.Poprawne(n));
+                EXPECT_LT(lewaStrona(c, g), 2.0 - kNaruszenie + 1e-9);
+            }
         (ciecia.empty() ? bez : znalezione) += 1;
     }
     // Both answers were put to the test.
