@@ -8,7 +8,8 @@ QString opisMetod(const ZasiegiMetod& z) {
     return QStringLiteral(
                "Methods (--method):\n"
                "  auto     the exact method up to %1 cities, where it is known to finish on\n"
-               "           any layout; up to %2 cities a proof by branch and cut within\n"
+               "           any layout; up to %2 cities (at the default 10 s; %2 x sqrt(T/10) for\n"
+               "           --time-limit T, up to %3) a proof by branch and cut within\n"
                "           --time-limit, or failing that its best route with a lower bound;\n"
                "           beyond, the local search for most of --time-limit and branch and\n"
                "           cut in the rest for a lower bound (up to %3 cities; without a\n"

@@ -6,6 +6,7 @@
 #include "search/permutacje/ZasiegiPrzegladu.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,8 +34,21 @@ PlanSesji dokladnie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
     return plan;
 }
 
-// Every route up to the permutation search's certain reach; a proof within
-// the time where one usually comes in seconds; beyond, the local search for
+} // namespace
+
+int AutoDowodDo(double limitSekund) {
+    if (limitSekund <= 0.0)
+        return kAutoDowodDo;
+    // Proofs take roughly the square of the cities' count in time: as many
+    // more cities as the square root of the time given allows.
+    const double miasta = kAutoDowodDo * std::sqrt(limitSekund / 10.0);
+    return int(std::clamp(miasta, double(kAutoDowodDo), double(kDowodNajwiecejMiast)));
+}
+
+namespace {
+
+// Every route up to the permutation search's certain reach; a proof where
+// one may come within the time (AutoDowodDo); beyond, the local search for
 // most of the time and branch and cut's bound in the rest, while a proof
 // takes so long that the local search's route is worth more.
 PlanSesji automatycznie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
@@ -45,7 +59,7 @@ PlanSesji automatycznie(const UstawieniaSesji& u, int n, bool sumyDokladne) {
         plan.metoda = MetodaSesji::Permutacje;
         plan.najdluzsza = true;
         plan.sekundyGranicy = 0.0;
-    } else if (n <= kAutoDowodDo) {
+    } else if (n <= AutoDowodDo(u.limitSekund)) {
         plan.metoda = MetodaSesji::Dowod;
     } else if (n <= kDowodNajwiecejMiast && u.limitSekund > 0.0) {
         plan.metoda = MetodaSesji::Dowod;

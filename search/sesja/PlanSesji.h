@@ -45,3 +45,8 @@ struct ZasiegiMetod {
     int dowodNajwiecej;
 };
 ZasiegiMetod Zasiegi();
+
+// Up to here auto tries a proof within limitSekund (0: none): autoDowodDo at
+// 10 s, growing with the square root of the time, up to the most the proof
+// takes.
+int AutoDowodDo(double limitSekund);

@@ -114,6 +114,15 @@ TEST(PlanSesji, AutoAndExactTurnIntoAMethodBySizeAndWhatCannotRunSaysWhy) {
     EXPECT_FALSE(Zaplanuj(u, z.autoDowodDo).tylkoGranica);
     EXPECT_TRUE(Zaplanuj(u, z.autoDowodDo + 1).tylkoGranica);
     EXPECT_EQ(metoda(z.dowodNajwiecej + 1), MetodaSesji::Lokalnie);
+    // A minute tries proofs of four hundred times the root of six cities.
+    u.limitSekund = 60.0;
+    EXPECT_EQ(AutoDowodDo(60.0), 979);
+    EXPECT_FALSE(Zaplanuj(u, 979).tylkoGranica);
+    EXPECT_TRUE(Zaplanuj(u, 980).tylkoGranica);
+    EXPECT_EQ(AutoDowodDo(1e9), z.dowodNajwiecej);
+    // Sums past single precision's whole numbers go to branch and cut at
+    // every size.
+    EXPECT_EQ(Zaplanuj(u, 10, false).metoda, MetodaSesji::Dowod);
     u.limitSekund = 0.0;
     EXPECT_EQ(metoda(z.autoDowodDo + 1), MetodaSesji::Lokalnie);
 
