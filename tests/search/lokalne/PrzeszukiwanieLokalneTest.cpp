@@ -179,7 +179,6 @@ TEST(PrzeszukiwanieLokalne, HeldTime_IsNotSearchTime) {
         // machine lets the limit pass before the hold.
         std::atomic<bool> wstrzymany{false};
         std::atomic<bool> skonczony{false};
-        std::atomic<long long> rundyPrzedWznowieniem{-1};
         const auto start = Zegar::now();
         zegar.start();
         std::thread watek([&] {
@@ -199,12 +198,14 @@ TEST(PrzeszukiwanieLokalne, HeldTime_IsNotSearchTime) {
         // Held past the whole limit in wall time.
         while (Zegar::now() - start < std::chrono::duration<double>(limit + 0.1))
             std::this_thread::yield();
-        rundyPrzedWznowieniem = szukanie.Postep().Rundy();
         gate.release();
         watek.join();
         oczekujTrasy(szukanie, d);
-        EXPECT_GT(szukanie.Postep().Rundy(), rundyPrzedWznowieniem.load()) << (wUstawieniu ? "set-up" : "epoch");
-        EXPECT_GE(zegar.seconds(), limit);
+        // Had the hold counted, the search would have ended at the release
+        // with its clock short of the limit. (Whether it also makes another
+        // round before the limit depends on how much of it the set-up took
+        // on a loaded machine.)
+        EXPECT_GE(zegar.seconds(), limit) << (wUstawieniu ? "set-up" : "epoch");
     }
 }
 
