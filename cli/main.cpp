@@ -46,12 +46,12 @@ bool wypisz(const QByteArray& tekst) {
     return zapisany;
 }
 
-// The length command: nothing runs on another thread and nothing is
-// printed until the answer, so its failures are plain.
-int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
-    PomiarCli::Wynik wynik;
+// A command that runs on this thread alone and prints nothing until its
+// answer: its failures become plain messages and exit codes.
+template <class Polecenie>
+int bezWyjatkow(Polecenie&& polecenie) {
     try {
-        wynik = PomiarCli(zadanie).Uruchom(przerwano);
+        return polecenie();
     } catch (const UserError& e) {
         return blad(e.english());
     } catch (const PrzerwanoBezTrasy&) {
@@ -61,28 +61,27 @@ int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
         powiedz(QStringLiteral("out of memory"));
         return KodWyjscia::BladWyszukiwania;
     }
-    return wypisz(wynik.Wydruk(zadanie.json)) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
+}
+
+// The length command.
+int zmierz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
+    return bezWyjatkow([&] {
+        const PomiarCli::Wynik wynik = PomiarCli(zadanie).Uruchom(przerwano);
+        return wypisz(wynik.Wydruk(zadanie.json)) ? KodWyjscia::Gotowe : KodWyjscia::BladWyjscia;
+    });
 }
 
 // The check command: its verdict on standard output.
 int sprawdz(const ZadanieCli& zadanie, const std::atomic<bool>& przerwano) {
-    WerdyktCertyfikatu werdykt;
-    try {
-        werdykt = SprawdzenieCli(zadanie).Uruchom(przerwano);
-    } catch (const UserError& e) {
-        return blad(e.english());
-    } catch (const PrzerwanoBezTrasy&) {
-        powiedz(QStringLiteral("interrupted"));
-        return KodWyjscia::Przerwano;
-    } catch (const std::bad_alloc&) {
-        powiedz(QStringLiteral("out of memory"));
-        return KodWyjscia::BladWyszukiwania;
-    }
-    const QString tekst = werdykt.wazny ? QStringLiteral("certificate valid\n")
-                                        : QStringLiteral("certificate invalid: ") + werdykt.powod + QLatin1Char('\n');
-    if (!wypisz(tekst.toUtf8()))
-        return KodWyjscia::BladWyjscia;
-    return werdykt.wazny ? KodWyjscia::Gotowe : KodWyjscia::Niewazny;
+    return bezWyjatkow([&] {
+        const WerdyktCertyfikatu werdykt = SprawdzenieCli(zadanie).Uruchom(przerwano);
+        const QString tekst = werdykt.wazny
+                                  ? QStringLiteral("certificate valid\n")
+                                  : QStringLiteral("certificate invalid: ") + werdykt.powod + QLatin1Char('\n');
+        if (!wypisz(tekst.toUtf8()))
+            return KodWyjscia::BladWyjscia;
+        return werdykt.wazny ? KodWyjscia::Gotowe : KodWyjscia::Niewazny;
+    });
 }
 
 // The certificate asked for, or why none was written; false then.
