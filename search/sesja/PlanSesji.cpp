@@ -100,8 +100,11 @@ PlanSesji Zaplanuj(const UstawieniaSesji& u, int n, bool sumyDokladne) {
 }
 
 PlanSesji Zaplanuj(const UstawieniaSesji& u, const ZestawMiast& miasta) {
-    const bool ktoraMetoda = u.metoda == MetodaSesji::Automatyczna || u.metoda == MetodaSesji::Dokladna;
-    return Zaplanuj(u, miasta.Ilosc(), !ktoraMetoda || SumyDokladne(miasta));
+    // Only the permutation search's sizes ask: every pair of a large set
+    // would cost the start more than the search.
+    const bool pytaj = (u.metoda == MetodaSesji::Automatyczna || u.metoda == MetodaSesji::Dokladna)
+                       && miasta.Ilosc() <= kPrzegladKonczySieDo;
+    return Zaplanuj(u, miasta.Ilosc(), !pytaj || SumyDokladne(miasta));
 }
 
 bool SumyDokladne(const ZestawMiast& miasta) {
@@ -109,7 +112,6 @@ bool SumyDokladne(const ZestawMiast& miasta) {
     if (!d.Calkowita())
         return true;
     const int n = d.Ilosc();
-    // Only the permutation search's sizes are asked about: n^2 is nothing.
     double najwieksza = 0.0;
     for (int a = 0; a < n; ++a)
         for (int b = a + 1; b < n; ++b)
