@@ -19,13 +19,29 @@ std::shared_ptr<const ZestawMiast> MiastaOkna::Zestaw() const {
 
 void MiastaOkna::UstawPlik(std::shared_ptr<const ZestawMiast> zestaw, WidokPliku widok) {
     plik_ = std::move(zestaw);
-    widok_ = std::move(widok);
+    widok_ = std::make_shared<const WidokPliku>(std::move(widok));
     wersjaPliku_ = matryca_.WersjaMiast();
 }
 
 void MiastaOkna::PorzucPlik() {
     plik_.reset();
-    widok_ = {};
+    widok_.reset();
+}
+
+PlikOkna MiastaOkna::StanPliku() const {
+    if (!Plik())
+        return {};
+    return {plik_, widok_};
+}
+
+void MiastaOkna::PrzywrocPlik(const PlikOkna& plik) {
+    if (!plik.zestaw || !plik.widok) {
+        PorzucPlik();
+        return;
+    }
+    plik_ = plik.zestaw;
+    widok_ = plik.widok;
+    wersjaPliku_ = matryca_.WersjaMiast();
 }
 
 const ZestawMiast* MiastaOkna::Plik() const {

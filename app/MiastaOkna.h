@@ -10,6 +10,13 @@
 
 class CMatryca;
 
+// An opened file's cities and their view, or none: what undoing a change of
+// the cities puts back. Shared, so that a record of it costs two pointers.
+struct PlikOkna {
+    std::shared_ptr<const ZestawMiast> zestaw;
+    std::shared_ptr<const WidokPliku> widok;
+};
+
 // The cities the main window shows and its searches read: an opened file's
 // set, in the file's metric, for as long as its cities stand untouched;
 // otherwise the grid's own cities, measured in cells.
@@ -29,7 +36,11 @@ public:
     void PorzucPlik();
     // The opened file's set, and its view, while it holds; none otherwise.
     const ZestawMiast* Plik() const;
-    const WidokPliku* Widok() const { return Plik() ? &widok_ : nullptr; }
+    const WidokPliku* Widok() const { return Plik() ? widok_.get() : nullptr; }
+    // The file while it holds, and the same put back: a grid file must find
+    // the grid holding exactly its cities again.
+    PlikOkna StanPliku() const;
+    void PrzywrocPlik(const PlikOkna& plik);
     // The file's set holds and is shown as points, not on the grid.
     bool NaPunktach() const { return Plik() && Plik()->komorki.empty(); }
 
@@ -46,7 +57,7 @@ public:
 private:
     const CMatryca& matryca_;
     std::shared_ptr<const ZestawMiast> plik_;
-    WidokPliku widok_;
+    std::shared_ptr<const WidokPliku> widok_;
     std::uint64_t wersjaPliku_ = 0;
     // The grid's set as last made, and the grid's cities it was made of.
     mutable std::shared_ptr<const ZestawMiast> siatki_;

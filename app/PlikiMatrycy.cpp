@@ -72,6 +72,7 @@ void PlikiMatrycy::Otworz(const QString& sciezka) {
     WidokPliku widok = WidokPliku::ZInstancji(instancja, sciezka);
     PlikZestawu::WOknie plik =
         PlikZestawu::DoOkna(std::move(instancja), matryca_.GetRowCount(), matryca_.GetColumnCount());
+    emit Otwierany();
     if (!plik.zestaw.komorki.empty()) {
         const int wiersze = plik.RowCount;
         const int kolumny = plik.ColumnCount;

@@ -62,6 +62,8 @@ public:
     const QString& Folder() const { return folder_; }
 
 signals:
+    // A file has been read and its cities are about to replace the window's.
+    void Otwierany();
     // The cities of a file have replaced the window's.
     void Otwarty();
 

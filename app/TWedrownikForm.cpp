@@ -5,6 +5,8 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "app/WidokMatrycy.h"
+#include "app/ZmianaKomorki.h"
+#include "app/ZmianaMiast.h"
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
 #include "search/ZestawMiast.h"
@@ -33,6 +35,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -66,6 +69,10 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     Miasta = std::make_unique<MiastaOkna>(*MatrycaMiast);
     Pliki = new PlikiMatrycy(*MatrycaMiast, *Miasta, *PunktyMiast, *this);
     Widok = new WidokMatrycy(*MatrycaMiast, *ScrollBox1, *PunktyMiast, *Srodek);
+    Edycja = std::make_unique<EdycjaMiast>(*MatrycaMiast, *Miasta, [this] { PoZmianieMiast(); });
+    Historia = new QUndoStack(this);
+    Historia->setUndoLimit(LimitCofania);
+    connect(Pliki, &PlikiMatrycy::Otwierany, this, [this] { przedOtwarciem_ = Edycja->Teraz(); });
     connect(Pliki, &PlikiMatrycy::Otwarty, this, handler([this] { PlikOtwarty(); }));
     connect(PunktyMiast, &WidokPunktow::Klikniety, this, handler([this] { PunktyMiastKlikniete(); }));
     UtworzMenu();
@@ -80,6 +87,9 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     MatrycaMiast->SetBestRouteWidth(2);
     // The grid raises its notification from inside Qt's mouse handling.
     MatrycaMiast->OnChange = [this](CMatryca* sender) { runHandler([&] { MatrycaMiastChange(sender); }); };
+    MatrycaMiast->OnCellClick = [this](int wiersz, int kolumna) {
+        runHandler([&] { KomorkaKliknieta(wiersz, kolumna); });
+    };
 
     PlikKonfiguracji = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Config.cfg"));
 }
@@ -161,6 +171,13 @@ void TWedrownikForm::UtworzMenu() {
     ZapiszObraz1 = Plik1->addAction(QStringLiteral("Zapisz obraz…"));
     Plik1->addSeparator();
     Zakocz1 = Plik1->addAction(QStringLiteral("&Zakończ"));
+    Edycja1 = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    Cofnij1 = Edycja1->addAction(QStringLiteral("Cofnij"));
+    Cofnij1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Ponow1 = Edycja1->addAction(QStringLiteral("Ponów"));
+    Ponow1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    Edycja1->addSeparator();
+    NarysujTrase1 = Edycja1->addAction(QStringLiteral("Narysuj własną trasę"));
     Widok1 = menuBar()->addMenu(QStringLiteral("&Widok"));
     DopasujDoOkna1 = Widok1->addAction(QStringLiteral("Dopasuj do okna"));
     Powieksz1 = Widok1->addAction(QStringLiteral("Powiększ"));
@@ -182,6 +199,17 @@ void TWedrownikForm::UtworzMenu() {
             [this] { ZapiszCertyfikat1->setEnabled(!szukanie_ && Miasta->CertyfikatDowodu() != nullptr); });
     connect(ZapiszObraz1, &QAction::triggered, this, handler([this] { Pliki->ZapiszObrazClick(); }));
     connect(Zakocz1, &QAction::triggered, this, handler([this] { Zakocz1Click(); }));
+    connect(Cofnij1, &QAction::triggered, this, handler([this] {
+                if (!szukanie_)
+                    Historia->undo();
+            }));
+    connect(Ponow1, &QAction::triggered, this, handler([this] {
+                if (!szukanie_)
+                    Historia->redo();
+            }));
+    connect(Historia, &QUndoStack::canUndoChanged, this, [this] { UstawEdycje(); });
+    connect(Historia, &QUndoStack::canRedoChanged, this, [this] { UstawEdycje(); });
+    UstawEdycje();
     connect(DopasujDoOkna1, &QAction::triggered, this, handler([this] { Widok->Dopasuj(); }));
     connect(Powieksz1, &QAction::triggered, this, handler([this] { Widok->Powieksz(); }));
     connect(Pomniejsz1, &QAction::triggered, this, handler([this] { Widok->Pomniejsz(); }));
@@ -199,6 +227,9 @@ const QString TWedrownikForm::PodpowiedzPunktow =
                    "i ustawienia matrycy.");
 
 void TWedrownikForm::MatrycaMiastChange(CMatryca* /*Sender*/) {
+    // The history says when its change is complete.
+    if (Edycja->Trwa())
+        return;
     // Whatever changed the grid's cities brings the grid back in place of
     // a file's points.
     if (Miasta->NaPunktach())
@@ -249,20 +280,56 @@ void TWedrownikForm::ZerujPodsumowanie() {
     podsumowanie.DowodNajdluzsza = {};
 }
 
+void TWedrownikForm::PokazPunkty() {
+    const WidokPliku& widok = *Miasta->Widok();
+    PunktyMiast->UstawKolorTla(MatrycaMiast->GetBackgroundColor());
+    PunktyMiast->UstawKolorMiast(MatrycaMiast->GetSelectedColor());
+    PunktyMiast->UstawKolorTrasy(MatrycaMiast->GetBestRouteColor());
+    PunktyMiast->UstawGruboscTrasy(MatrycaMiast->GetBestRouteWidth());
+    PunktyMiast->UstawMiasta(widok.x, widok.y, OsY::WGore);
+}
+
 void TWedrownikForm::PlikOtwarty() {
-    if (Miasta->NaPunktach()) {
-        const WidokPliku& widok = *Miasta->Widok();
-        PunktyMiast->UstawKolorTla(MatrycaMiast->GetBackgroundColor());
-        PunktyMiast->UstawKolorMiast(MatrycaMiast->GetSelectedColor());
-        PunktyMiast->UstawKolorTrasy(MatrycaMiast->GetBestRouteColor());
-        PunktyMiast->UstawGruboscTrasy(MatrycaMiast->GetBestRouteWidth());
-        PunktyMiast->UstawMiasta(widok.x, widok.y, OsY::WGore);
-    }
+    if (Miasta->NaPunktach())
+        PokazPunkty();
     statusBar()->clearMessage();
     PokazMiasta();
     // An opened instance is shown whole, however large.
     Widok->Dopasuj();
     ZerujPodsumowanie();
+    if (przedOtwarciem_) {
+        const EdycjaMiast::Stan przed = std::move(*przedOtwarciem_);
+        przedOtwarciem_.reset();
+        Zapamietaj(przed, QStringLiteral("Otwórz"));
+    }
+}
+
+void TWedrownikForm::PoZmianieMiast() {
+    // No route stays drawn over cities it was not found for.
+    MatrycaMiast->GetBestPunkty()->Clear();
+    MatrycaMiast->Paint();
+    PunktyMiast->UstawTrase({});
+    Miasta->UstawTrase({}, {});
+    if (Miasta->NaPunktach())
+        PokazPunkty();
+    statusBar()->clearMessage();
+    PokazMiasta();
+    ZerujPodsumowanie();
+}
+
+void TWedrownikForm::Zapamietaj(const EdycjaMiast::Stan& przed, const QString& nazwa) {
+    EdycjaMiast::Stan po = Edycja->Teraz();
+    if (ZmianaMiast::Rozne(przed, po))
+        Historia->push(new ZmianaMiast(*Edycja, przed, std::move(po), nazwa));
+}
+
+void TWedrownikForm::KomorkaKliknieta(int wiersz, int kolumna) {
+    Historia->push(new ZmianaKomorki(*Edycja, wiersz, kolumna, Miasta->StanPliku()));
+}
+
+void TWedrownikForm::UstawEdycje() {
+    Cofnij1->setEnabled(!szukanie_ && Historia->canUndo());
+    Ponow1->setEnabled(!szukanie_ && Historia->canRedo());
 }
 
 void TWedrownikForm::WrocDoMatrycy() {
@@ -287,19 +354,25 @@ void TWedrownikForm::UstawSzukanie(bool trwa) {
          {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszCertyfikat1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1})
         polecenie->setEnabled(!trwa);
     blokadaMatrycy_->Aktywna = trwa;
+    UstawEdycje();
     Pliki->Zablokowane = trwa;
 }
 
 void TWedrownikForm::LosujButtonClick() {
-    MatrycaMiast->Losuj(StrToInt(LosujEdit->text()));
+    const int ilosc = StrToInt(LosujEdit->text());
+    const EdycjaMiast::Stan przed = Edycja->Teraz();
+    MatrycaMiast->Losuj(ilosc);
     // As many cities as before move without a change notification.
     WrocDoMatrycy();
+    Zapamietaj(przed, QStringLiteral("Losuj"));
 }
 
 void TWedrownikForm::CzyscMatryceButtonClick() {
+    const EdycjaMiast::Stan przed = Edycja->Teraz();
     MatrycaMiast->Losuj(0);
     // An empty grid does not notify.
     WrocDoMatrycy();
+    Zapamietaj(przed, QStringLiteral("Czyść matryce"));
 }
 
 void TWedrownikForm::Zakocz1Click() {
@@ -307,8 +380,12 @@ void TWedrownikForm::Zakocz1Click() {
 }
 
 void TWedrownikForm::Matrycymiast1Click() {
+    const EdycjaMiast::Stan przed = Edycja->Teraz();
+    // A size the dialog set before a later value of it was refused is a
+    // change of the cities as well.
     if (okna_->UstawieniaMatrycyForm.exec() == WynikModalny::OK)
         WrocDoMatrycy();
+    Zapamietaj(przed, QStringLiteral("Matrycy miast"));
 }
 
 void TWedrownikForm::Oprogramie1Click() {

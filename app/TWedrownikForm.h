@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/EdycjaMiast.h"
 #include "ui/OknoGlowne.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class BlokadaEdycji;
 struct WynikSesji;
@@ -21,6 +23,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
+class QUndoStack;
 class WidokPunktow;
 
 // The main window: the city grid in a scroll box, or an opened file's cities
@@ -58,6 +61,10 @@ public:
     QAction* ZapiszCertyfikat1 = nullptr;
     QAction* ZapiszObraz1 = nullptr;
     QAction* Zakocz1 = nullptr;
+    QMenu* Edycja1 = nullptr;
+    QAction* Cofnij1 = nullptr;
+    QAction* Ponow1 = nullptr;
+    QAction* NarysujTrase1 = nullptr;
     QMenu* Widok1 = nullptr;
     QAction* DopasujDoOkna1 = nullptr;
     QAction* Powieksz1 = nullptr;
@@ -78,6 +85,13 @@ public:
     // The cities of the current search, from its start to its end.
     std::shared_ptr<const ZestawMiast> Szukane;
 
+    // Every change of the cities, to undo and redo.
+    QUndoStack* Historia = nullptr;
+    // How the history changes the cities.
+    std::unique_ptr<EdycjaMiast> Edycja;
+    // The history keeps at least this many changes.
+    static constexpr int LimitCofania = 100;
+
     // Where the settings are kept; next to the executable.
     QString PlikKonfiguracji;
 
@@ -94,6 +108,8 @@ public:
     void PlikOtwarty();
     // A click on the view of points, where no city is placed.
     void PunktyMiastKlikniete();
+    // A click on a cell of the grid.
+    void KomorkaKliknieta(int wiersz, int kolumna);
 
     // The status bar's text after a click on the view of points.
     static const QString PodpowiedzPunktow;
@@ -121,6 +137,15 @@ private:
     // The grid's own cities again, after a command that places them.
     void WrocDoMatrycy();
     void ZerujPodsumowanie();
+    // The view of points takes the opened file's cities.
+    void PokazPunkty();
+    // The history has put other cities in place.
+    void PoZmianieMiast();
+    // A change already made goes into the history, if it changed anything.
+    void Zapamietaj(const EdycjaMiast::Stan& przed, const QString& nazwa);
+    // "Cofnij" and "Ponów" offered only where there is something to undo or
+    // redo, and no search runs.
+    void UstawEdycje();
     // Writes a search's answer into the summary, by the method the dialog ran.
     void Podsumuj(int metoda, const WynikSesji& wynik);
     // A proof of a file's cities leaves its certificate for "Zapisz
@@ -132,4 +157,6 @@ private:
     bool pokazane_ = false;
     bool szukanie_ = false;
     BlokadaEdycji* blokadaMatrycy_ = nullptr;
+    // The window's cities before the file being opened replaced them.
+    std::optional<EdycjaMiast::Stan> przedOtwarciem_;
 };

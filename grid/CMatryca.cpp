@@ -558,6 +558,10 @@ void CMatryca::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int
         return;
     const int row = static_cast<int>(wiersz);
     const int column = static_cast<int>(kolumna);
+    if (OnCellClick) {
+        OnCellClick(row, column);
+        return;
+    }
     if (BestPunkty.Count() != 0) {
         BestPunkty.Clear();
         std::uint8_t& komorka = Cells[std::size_t(row) * std::size_t(ColumnCount) + std::size_t(column)];

@@ -59,6 +59,9 @@ public:
     // Raised after every change of the cities or the counts; see the class
     // documentation of each operation for when.
     std::function<void(CMatryca* Sender)> OnChange;
+    // When set, a click on a cell is handed here instead of toggling the
+    // cell, so that the owner decides what the click does.
+    std::function<void(int row, int column)> OnCellClick;
 
     void SetCell(int row, int column, bool value);
     bool GetCell(int row, int column) const;

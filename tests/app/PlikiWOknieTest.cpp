@@ -216,6 +216,8 @@ TEST_F(PlikiWOknie, WhileASearchRunsTheViewZoomsAndNothingElseChanges) {
                  EXPECT_FALSE(glowne.CzyscMatryceButton->isEnabled());
                  EXPECT_FALSE(glowne.Otworz1->isEnabled());
                  EXPECT_FALSE(glowne.Matrycymiast1->isEnabled());
+                 // Opening the file is not undone under the search's feet.
+                 EXPECT_FALSE(glowne.Cofnij1->isEnabled());
                  przed = glowne.PunktyMiast->Skala();
                  glowne.Powieksz1->trigger();
                  poMenu = glowne.PunktyMiast->Skala();
@@ -233,4 +235,5 @@ TEST_F(PlikiWOknie, WhileASearchRunsTheViewZoomsAndNothingElseChanges) {
     EXPECT_EQ(podsumowanie, dlugoscNarysowanej());
     EXPECT_TRUE(glowne.SzukajEdit->isEnabled());
     EXPECT_TRUE(glowne.Otworz1->isEnabled());
+    EXPECT_TRUE(glowne.Cofnij1->isEnabled());
 }

@@ -126,3 +126,16 @@ TEST(CMatrycaMouse, NegativeIndexesFromNegativeWidthsAreOutsideTheGrid) {
     EXPECT_EQ(siatka->GetPointCount(), 0);
     EXPECT_EQ(siatka->GetBestPunkty()->Count(), 1);
 }
+
+TEST(CMatrycaMouse, WithACellClickHandlerTheCellIsReportedAndLeftAsItWas) {
+    auto siatka = siatkaOknaGlownego();
+    Zmiany zmiany;
+    zmiany.podlacz(*siatka);
+    std::vector<QPoint> klikniete;
+    siatka->OnCellClick = [&](int row, int column) { klikniete.emplace_back(column, row); };
+    nacisnij(*siatka, QPoint(12, 25));
+    nacisnij(*siatka, QPoint(13, 25));
+    EXPECT_EQ(klikniete, (std::vector<QPoint>{QPoint(1, 2)}));
+    EXPECT_FALSE(siatka->GetCell(2, 1));
+    EXPECT_EQ(zmiany.ile(), 0);
+}
