@@ -5,12 +5,14 @@
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
 #include "app/WidokMatrycy.h"
+#include "app/WlasnaTrasa.h"
 #include "app/ZmianaKomorki.h"
 #include "app/ZmianaMiast.h"
 #include "grid/CMatryca.h"
 #include "grid/WidokPunktow.h"
 #include "search/ZestawMiast.h"
 #include "search/sesja/CertyfikatSesji.h"
+#include "search/sesja/Przebieg.h"
 #include "search/sesja/WynikSesji.h"
 #include "storage/CPamiec.h"
 #include "storage/MetrykaTsp.h"
@@ -19,6 +21,7 @@
 #include "toolkit/gui/Application.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
+#include "ui/TekstDlugosci.h"
 #include "ui/WynikModalny.h"
 
 #include <QCloseEvent>
@@ -74,7 +77,22 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     Historia->setUndoLimit(LimitCofania);
     connect(Pliki, &PlikiMatrycy::Otwierany, this, [this] { przedOtwarciem_ = Edycja->Teraz(); });
     connect(Pliki, &PlikiMatrycy::Otwarty, this, handler([this] { PlikOtwarty(); }));
-    connect(PunktyMiast, &WidokPunktow::Klikniety, this, handler([this] { PunktyMiastKlikniete(); }));
+    Wlasna = new WlasnaTrasa(*this);
+    // The click that closes the own route must not be taken for a try to
+    // place a city on the view of points.
+    connect(PunktyMiast, &WidokPunktow::KliknietyW, this, [this](QPointF miejsce) {
+        runHandler([&] {
+            if (Wlasna->Trwa())
+                Wlasna->Kliknij(PunktyMiast->MiastoPod(miejsce));
+            else
+                PunktyMiastKlikniete();
+        });
+    });
+    connect(Wlasna, &WlasnaTrasa::Zmieniona, this,
+            [this](const std::vector<int>& trasa) { runHandler([&] { WlasnaZmieniona(trasa); }); });
+    connect(Wlasna, &WlasnaTrasa::Zamknieta, this,
+            [this](const std::vector<int>& trasa) { runHandler([&] { WlasnaZamknieta(trasa); }); });
+    connect(Wlasna, &WlasnaTrasa::Przerwana, this, handler([this] { WlasnaPrzerwana(); }));
     UtworzMenu();
 
     MatrycaMiast->SetColumnCount(25);
@@ -210,6 +228,7 @@ void TWedrownikForm::UtworzMenu() {
     connect(Historia, &QUndoStack::canUndoChanged, this, [this] { UstawEdycje(); });
     connect(Historia, &QUndoStack::canRedoChanged, this, [this] { UstawEdycje(); });
     UstawEdycje();
+    connect(NarysujTrase1, &QAction::triggered, this, handler([this] { NarysujTrase1Click(); }));
     connect(DopasujDoOkna1, &QAction::triggered, this, handler([this] { Widok->Dopasuj(); }));
     connect(Powieksz1, &QAction::triggered, this, handler([this] { Widok->Powieksz(); }));
     connect(Pomniejsz1, &QAction::triggered, this, handler([this] { Widok->Pomniejsz(); }));
@@ -264,12 +283,17 @@ void TWedrownikForm::PokazMiasta() {
 }
 
 void TWedrownikForm::ZerujPodsumowanie() {
+    // Whatever empties the summary has changed the cities: a route being
+    // drawn through them ends.
+    Wlasna->Porzuc();
     if (!okna_)
         return;
     TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
     podsumowanie.PermutacjeNajkrotsza = -1.0;
     podsumowanie.PermutacjeNajdluzsza = -1.0;
     podsumowanie.PermutacjeOptimumCoNajmniej = -1.0;
+    podsumowanie.PermutacjeUdowodniona = false;
+    podsumowanie.WlasnaTrasa = -1.0;
     podsumowanie.LosowoNajkrotsza = -1.0;
     podsumowanie.GenetycznieNajkrotsza = -1.0;
     podsumowanie.GenetycznieZbieznosc = SeriaZbieznosci();
@@ -324,6 +348,14 @@ void TWedrownikForm::Zapamietaj(const EdycjaMiast::Stan& przed, const QString& n
 }
 
 void TWedrownikForm::KomorkaKliknieta(int wiersz, int kolumna) {
+    if (Wlasna->Trwa()) {
+        // A cell that is no city takes nothing.
+        const std::vector<TPunkt>& komorki = zestawWlasnej_->komorki;
+        const auto miasto = std::find(komorki.begin(), komorki.end(), TPunkt{kolumna, wiersz});
+        if (miasto != komorki.end())
+            Wlasna->Kliknij(static_cast<int>(miasto - komorki.begin()));
+        return;
+    }
     Historia->push(new ZmianaKomorki(*Edycja, wiersz, kolumna, Miasta->StanPliku()));
 }
 
@@ -351,7 +383,8 @@ void TWedrownikForm::UstawSzukanie(bool trwa) {
                                static_cast<QWidget*>(SzukajEdit)})
         kontrolka->setEnabled(!trwa);
     for (QAction* polecenie :
-         {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszCertyfikat1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1})
+         {Otworz1, ZapiszJako1, ZapiszTrase1, ZapiszCertyfikat1, ZapiszObraz1, Zakocz1, Matrycymiast1, Oprogramie1,
+          NarysujTrase1})
         polecenie->setEnabled(!trwa);
     blokadaMatrycy_->Aktywna = trwa;
     UstawEdycje();
@@ -434,6 +467,7 @@ void TWedrownikForm::SzukajEditClick() {
         box.exec();
         return;
     }
+    Wlasna->Przerwij();
     // The search's cities stand until the dialog ends, an error included.
     Szukane = zestaw;
     struct Zwolnienie {
@@ -456,6 +490,53 @@ void TWedrownikForm::SzukajEditClick() {
     okna_->PodsumowanieForm.exec();
 }
 
+void TWedrownikForm::NarysujTrase1Click() {
+    if (szukanie_)
+        return;
+    std::shared_ptr<const ZestawMiast> zestaw = Miasta->Zestaw();
+    if (zestaw->Ilosc() < 2)
+        throw UserError(QStringLiteral("Zbyt mała ilość miast!"));
+    // Started again while drawing, Esc still brings back the route from
+    // before the first start.
+    if (!Wlasna->Trwa()) {
+        const std::vector<int>* poprzednia = Miasta->Trasa();
+        trasaPrzedWlasna_ = poprzednia ? *poprzednia : std::vector<int>();
+    }
+    zestawWlasnej_ = std::move(zestaw);
+    Wlasna->Zacznij(zestawWlasnej_->Ilosc());
+}
+
+void TWedrownikForm::WlasnaZmieniona(const std::vector<int>& trasa) {
+    RysujTrase(trasa);
+    // Not every city yet: no route to save.
+    Miasta->UstawTrase({}, {});
+    statusBar()->showMessage(QStringLiteral("Własna trasa: %1 z %2 miast. Kliknij kolejne miasto; Backspace "
+                                            "cofa ostatnie, Esc kończy rysowanie.")
+                                 .arg(trasa.size())
+                                 .arg(zestawWlasnej_->Ilosc()));
+}
+
+void TWedrownikForm::WlasnaZamknieta(const std::vector<int>& trasa) {
+    const std::optional<TrasaSesji> zmierzona = ZmierzTrase(*zestawWlasnej_, trasa);
+    if (!zmierzona)
+        return;
+    RysujTrase(trasa);
+    const bool calkowita = zestawWlasnej_->metryka.Calkowita();
+    statusBar()->showMessage(
+        QStringLiteral("Długość własnej trasy : %1").arg(TekstDlugosci(zmierzona->dlugosc, calkowita)));
+    if (!okna_)
+        return;
+    TPodsumowanieForm& podsumowanie = okna_->PodsumowanieForm;
+    podsumowanie.WlasnaTrasa = zmierzona->dlugosc;
+    podsumowanie.Calkowite = calkowita;
+    podsumowanie.exec();
+}
+
+void TWedrownikForm::WlasnaPrzerwana() {
+    RysujTrase(trasaPrzedWlasna_);
+    statusBar()->clearMessage();
+}
+
 void TWedrownikForm::Podsumuj(int metoda, const WynikSesji& wynik) {
     TPodsumowanieForm& p = okna_->PodsumowanieForm;
     const auto dlugosc = [](const std::optional<TrasaSesji>& t) { return t ? t->dlugosc : -1.0; };
@@ -465,6 +546,7 @@ void TWedrownikForm::Podsumuj(int metoda, const WynikSesji& wynik) {
         p.PermutacjeNajkrotsza = najkrotsza;
         p.PermutacjeNajdluzsza = dlugosc(wynik.najdluzsza);
         p.PermutacjeOptimumCoNajmniej = wynik.optimumCoNajmniej ? double(*wynik.optimumCoNajmniej) : -1.0;
+        p.PermutacjeUdowodniona = wynik.najkrotsza && wynik.najkrotsza->udowodniona;
         break;
     case MetodaSzukania::Losowo:
         p.LosowoNajkrotsza = najkrotsza;

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class BlokadaEdycji;
 struct WynikSesji;
@@ -15,6 +16,7 @@ class MiastaOkna;
 class OknaProgramu;
 class PlikiMatrycy;
 class WidokMatrycy;
+class WlasnaTrasa;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -85,6 +87,9 @@ public:
     // The cities of the current search, from its start to its end.
     std::shared_ptr<const ZestawMiast> Szukane;
 
+    // The user's own route while it is drawn.
+    WlasnaTrasa* Wlasna = nullptr;
+
     // Every change of the cities, to undo and redo.
     QUndoStack* Historia = nullptr;
     // How the history changes the cities.
@@ -110,6 +115,8 @@ public:
     void PunktyMiastKlikniete();
     // A click on a cell of the grid.
     void KomorkaKliknieta(int wiersz, int kolumna);
+    // "Narysuj własną trasę": the clicks on cities take them in turn.
+    void NarysujTrase1Click();
 
     // The status bar's text after a click on the view of points.
     static const QString PodpowiedzPunktow;
@@ -146,6 +153,10 @@ private:
     // "Cofnij" and "Ponów" offered only where there is something to undo or
     // redo, and no search runs.
     void UstawEdycje();
+    // The own route as it grows, closed, and left with Esc.
+    void WlasnaZmieniona(const std::vector<int>& trasa);
+    void WlasnaZamknieta(const std::vector<int>& trasa);
+    void WlasnaPrzerwana();
     // Writes a search's answer into the summary, by the method the dialog ran.
     void Podsumuj(int metoda, const WynikSesji& wynik);
     // A proof of a file's cities leaves its certificate for "Zapisz
@@ -159,4 +170,8 @@ private:
     BlokadaEdycji* blokadaMatrycy_ = nullptr;
     // The window's cities before the file being opened replaced them.
     std::optional<EdycjaMiast::Stan> przedOtwarciem_;
+    // The cities the own route is drawn through, and the route drawn before
+    // it, which Esc brings back.
+    std::shared_ptr<const ZestawMiast> zestawWlasnej_;
+    std::vector<int> trasaPrzedWlasna_;
 };

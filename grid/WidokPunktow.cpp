@@ -162,6 +162,22 @@ void WidokPunktow::RzeczywistyRozmiar() {
     Skaluj(1.0, Rzut().polowa);
 }
 
+int WidokPunktow::MiastoPod(QPointF piksel, double promien) const {
+    const RzutPunktow rzut = Rzut();
+    int najblizsze = -1;
+    double najmniej = promien * promien;
+    for (int k = 0; k < LiczbaMiast(); ++k) {
+        const QPointF p = rzut.NaPiksel(x_[std::size_t(k)], y_[std::size_t(k)]) - piksel;
+        const double kwadrat = p.x() * p.x() + p.y() * p.y();
+        // Not a number for a city without a place: never the nearest.
+        if (kwadrat <= najmniej) {
+            najmniej = kwadrat;
+            najblizsze = k;
+        }
+    }
+    return najblizsze;
+}
+
 QSize WidokPunktow::sizeHint() const {
     return QSize(400, 300);
 }
@@ -279,6 +295,7 @@ void WidokPunktow::mouseReleaseEvent(QMouseEvent* event) {
         przeciaga_ = false;
         setCursor(Qt::OpenHandCursor);
     } else {
+        emit KliknietyW(event->position());
         emit Klikniety();
     }
 }

@@ -73,6 +73,10 @@ public:
     // Positions in the widget: pixel (i, j) spans i..i+1 and j..j+1.
     QPointF NaPiksel(QPointF wspolrzedne) const { return Rzut().NaPiksel(wspolrzedne); }
     QPointF NaWspolrzedne(QPointF piksel) const { return Rzut().NaWspolrzedne(piksel); }
+    // The city whose dot is nearest the position in the widget, within
+    // promien pixels of it; -1 for none.
+    int MiastoPod(QPointF piksel, double promien = ZasiegKlikniecia) const;
+    static constexpr double ZasiegKlikniecia = 6.0;
 
     // The part obszar of the view as the widget shows it.
     void RysujDo(QPainter& painter, const QRect& obszar) const;
@@ -88,6 +92,8 @@ signals:
     // window may say that cities are not placed here. Only the left button
     // drags.
     void Klikniety();
+    // The same click, where in the widget it was; raised first.
+    void KliknietyW(QPointF miejsce);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

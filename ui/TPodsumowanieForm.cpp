@@ -1,5 +1,6 @@
 #include "ui/TPodsumowanieForm.h"
 
+#include "search/sesja/LukaProcent.h"
 #include "toolkit/gui/FormFont.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/TekstDlugosci.h"
@@ -90,6 +91,13 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     wiersze(GroupBox5, {{Label8, DowodNajkrotszaLabel}, {Label9, DowodNajdluzszaLabel}});
     GroupBox5->hide();
 
+    GroupBox6 = new QGroupBox(QStringLiteral(" Własna trasa "), this);
+    Label10 = new QLabel(QStringLiteral("Długość trasy : "), GroupBox6);
+    WlasnaTrasaLabel = new QLabel(GroupBox6);
+    WlasnaPorownanieLabel = new QLabel(GroupBox6);
+    wiersze(GroupBox6, {{Label10, WlasnaTrasaLabel}})->addWidget(WlasnaPorownanieLabel, 1, 0, 1, 2);
+    GroupBox6->hide();
+
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     GenetycznieWykres = new WykresZbieznosci(this);
     GenetycznieWykres->setFixedHeight(WysokoscWykresu);
@@ -103,7 +111,8 @@ TPodsumowanieForm::TPodsumowanieForm(QWidget* parent) : QDialog(parent) {
     uklad->addWidget(Button1, 1, 1, Qt::AlignVCenter);
     // The proof's texts are long: its group takes the width of the window.
     uklad->addWidget(GroupBox5, 4, 0, 1, 2);
-    uklad->addWidget(GenetycznieWykres, 5, 0, 1, 2);
+    uklad->addWidget(GroupBox6, 5, 0, 1, 2);
+    uklad->addWidget(GenetycznieWykres, 6, 0, 1, 2);
     uklad->setColumnStretch(0, 1);
     setFixedSize(Rozmiar);
 
@@ -114,6 +123,41 @@ void TPodsumowanieForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         runHandler([this] { FormShow(); });
+}
+
+QString TPodsumowanieForm::TekstPorownania(double wlasna, double udowodniona, double najlepsza, bool calkowite) {
+    const bool zDowodem = udowodniona >= 0.0;
+    const double wzor = zDowodem ? udowodniona : najlepsza;
+    const std::optional<double> luka = wzor >= 0.0 ? LukaProcent(wlasna, wzor, calkowite) : std::nullopt;
+    if (!luka)
+        return QStringLiteral("Brak trasy do porównania");
+    const QString czego = zDowodem ? QStringLiteral("najkrótszej (udowodnionej)")
+                                   : QStringLiteral("najlepszej znalezionej");
+    if (*luka <= 0.0)
+        return QStringLiteral("Równa ") + czego;
+    const QString strona = wlasna < wzor ? QStringLiteral(" % poniżej ") : QStringLiteral(" % powyżej ");
+    return TekstLiczby(*luka) + strona + czego;
+}
+
+int TPodsumowanieForm::PokazWlasna() {
+    const bool jest = WlasnaTrasa > -1.0;
+    GroupBox6->setVisible(jest);
+    if (!jest)
+        return 0;
+    double udowodniona = -1.0;
+    if (DowodNajkrotsza && DowodNajkrotsza->udowodniona)
+        udowodniona = DowodNajkrotsza->dlugosc;
+    else if (PermutacjeUdowodniona && PermutacjeNajkrotsza > -1.0)
+        udowodniona = PermutacjeNajkrotsza;
+    double najlepsza = -1.0;
+    for (double dlugosc : {PermutacjeNajkrotsza, LosowoNajkrotsza, GenetycznieNajkrotsza, LokalnieNajkrotsza,
+                           DowodNajkrotsza ? DowodNajkrotsza->dlugosc : -1.0})
+        // Only a positive length has a gap to measure against it.
+        if (dlugosc > 0.0 && (najlepsza < 0.0 || dlugosc < najlepsza))
+            najlepsza = dlugosc;
+    WlasnaTrasaLabel->setText(TekstDlugosci(WlasnaTrasa, Calkowite));
+    WlasnaPorownanieLabel->setText(TekstPorownania(WlasnaTrasa, udowodniona, najlepsza, Calkowite));
+    return GroupBox6->sizeHint().height() + std::max(0, layout()->spacing());
 }
 
 void TPodsumowanieForm::FormShow() {
@@ -138,11 +182,12 @@ void TPodsumowanieForm::FormShow() {
     const bool dowod = !DowodNajkrotszaLabel->text().isEmpty();
     GroupBox5->setVisible(dowod);
     const int grupaDowodu = dowod ? GroupBox5->sizeHint().height() + std::max(0, layout()->spacing()) : 0;
+    const int grupaWlasnej = PokazWlasna();
 
     // The window grows below the groups to make room for the chart.
     const bool wykres = !GenetycznieNajkrotszaLabel->text().isEmpty() && !GenetycznieZbieznosc.Pusta();
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
     GenetycznieWykres->setVisible(wykres);
-    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki + grupaDowodu));
+    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki + grupaDowodu + grupaWlasnej));
 }

@@ -24,6 +24,8 @@ public:
     // the permutation search did not tell apart; -1 when its route is the
     // optimum.
     double PermutacjeOptimumCoNajmniej = -1.0;
+    // The permutation search saw every route: its shortest is the optimum.
+    bool PermutacjeUdowodniona = false;
     double LosowoNajkrotsza = 0.0;
     double GenetycznieNajkrotsza = 0.0;
     double LokalnieNajkrotsza = 0.0;
@@ -39,6 +41,8 @@ public:
     // only while there is one.
     std::optional<TrasaSesji> DowodNajkrotsza;
     std::optional<TrasaSesji> DowodNajdluzsza;
+    // The route the user drew, and its group; -1: none.
+    double WlasnaTrasa = -1.0;
     // The lengths are in a file's metric: whole numbers.
     bool Calkowite = false;
 
@@ -66,11 +70,26 @@ public:
     QLabel* DowodNajkrotszaLabel = nullptr;
     QLabel* Label9 = nullptr;
     QLabel* DowodNajdluzszaLabel = nullptr;
+    QGroupBox* GroupBox6 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* WlasnaTrasaLabel = nullptr;
+    QLabel* WlasnaPorownanieLabel = nullptr;
     QPushButton* Button1 = nullptr;
     WykresZbieznosci* GenetycznieWykres = nullptr;
 
     void FormShow();
 
+    // How the user's route compares with the shortest known: with the
+    // proven optimum where there is one, "3,2 % powyżej najkrótszej
+    // (udowodnionej)"; else with the best route found; else nothing to
+    // compare with. A negative length is none.
+    static QString TekstPorownania(double wlasna, double udowodniona, double najlepsza, bool calkowite);
+
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // Fills the group of the user's route and shows it while there is one;
+    // the height it adds to the window.
+    int PokazWlasna();
 };

@@ -261,3 +261,19 @@ TEST(WidokPunktow, ExtremePlacesScalesAndRoutesPaintEveryPixelAndNothingBeyond) 
     widok.UstawWidok(1.0, QPointF(0, 0));
     EXPECT_EQ(obraz(widok).pixel(108, 58), rgb(Trasa));
 }
+
+TEST(WidokPunktow, AClickSaysWhereAndTheNearestDotWithinReachIsItsCity) {
+    WidokPunktow widok;
+    ustaw(widok, {0, 100, 100.5}, {0, 50, 50});
+    QSignalSpy miejsca(&widok, &WidokPunktow::KliknietyW);
+    QTest::mouseClick(&widok, Qt::LeftButton, {}, QPoint(50, 50));
+    ASSERT_EQ(miejsca.count(), 1);
+    EXPECT_EQ(miejsca.at(0).at(0).toPointF(), QPointF(50, 50));
+
+    const QPointF pierwsze = widok.NaPiksel({0, 0});
+    EXPECT_EQ(widok.MiastoPod(pierwsze + QPointF(3, -3)), 0);
+    EXPECT_EQ(widok.MiastoPod(pierwsze + QPointF(7, 0)), -1);
+    // Of two dots a pixel apart, the one nearer the pointer.
+    EXPECT_EQ(widok.MiastoPod(widok.NaPiksel({100.5, 50}) + QPointF(0.4, 0)), 2);
+    EXPECT_EQ(widok.MiastoPod(widok.NaPiksel({100, 50}) - QPointF(0.4, 0)), 1);
+}

@@ -128,3 +128,35 @@ TEST_F(Podsumowanie, TheProofsGroupShowsEachRouteProvenOrItsGapOnlyAfterAProof) 
     pokazDowod();
     EXPECT_EQ(dowod, QStringList({"12,3 (nie udowodniona)", "250,0 (co najwyżej 1,19 % od optimum)"}));
 }
+
+TEST_F(Podsumowanie, TheOwnRouteIsComparedWithTheProvenOptimumFirstThenWithTheBestFound) {
+    // 1032 against 1000: 3,2 %; 950 against 1000: 5,0 % below.
+    EXPECT_EQ(TPodsumowanieForm::TekstPorownania(1032.0, 1000.0, 990.0, true),
+              "3,2 % powyżej najkrótszej (udowodnionej)");
+    EXPECT_EQ(TPodsumowanieForm::TekstPorownania(1032.0, -1.0, 1000.0, true), "3,2 % powyżej najlepszej znalezionej");
+    EXPECT_EQ(TPodsumowanieForm::TekstPorownania(950.0, -1.0, 1000.0, true), "5,0 % poniżej najlepszej znalezionej");
+    EXPECT_EQ(TPodsumowanieForm::TekstPorownania(1000.0, 1000.0, 1000.0, true), "Równa najkrótszej (udowodnionej)");
+    EXPECT_EQ(TPodsumowanieForm::TekstPorownania(1000.0, -1.0, -1.0, true), "Brak trasy do porównania");
+}
+
+TEST_F(Podsumowanie, TheOwnRoutesGroupShowsWhileThereIsOneAgainstTheShortestOfTheMethods) {
+    ustaw(-1.0, -1.0, 12.5, 10.0);
+    QStringList wlasna;
+    bool widoczna = true;
+    auto czytaj = [&] {
+        ModalHelper helper;
+        helper.next([&](QWidget*) {
+            widoczna = okno.GroupBox6->isVisible();
+            wlasna = {okno.WlasnaTrasaLabel->text(), okno.WlasnaPorownanieLabel->text()};
+            okno.Button1->click();
+        });
+        okno.exec();
+    };
+    czytaj();
+    EXPECT_FALSE(widoczna);
+    // 11 against the genetic search's 10: 10 %.
+    okno.WlasnaTrasa = 11.0;
+    czytaj();
+    EXPECT_TRUE(widoczna);
+    EXPECT_EQ(wlasna, QStringList({"11,0", "10,0 % powyżej najlepszej znalezionej"}));
+}
