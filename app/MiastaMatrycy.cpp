@@ -8,27 +8,27 @@ MiastaMatrycy MiastaMatrycy::Z(const CMatryca& matryca) {
     MiastaMatrycy zapis;
     zapis.wiersze_ = matryca.GetRowCount();
     zapis.kolumny_ = matryca.GetColumnCount();
-    const std::size_t komorki = std::size_t(zapis.wiersze_) * std::size_t(zapis.kolumny_);
-    std::size_t ilosc = 0;
-    for (int w = 0; w < zapis.wiersze_; ++w)
-        for (int k = 0; k < zapis.kolumny_; ++k)
-            ilosc += matryca.GetCell(w, k) ? 1 : 0;
-    zapis.ilosc_ = static_cast<int>(ilosc);
-    const bool bitami = ilosc * sizeof(TPunkt) * 8 > komorki;
-    if (bitami)
+    const std::size_t kolumny = std::size_t(zapis.kolumny_);
+    const std::size_t komorki = std::size_t(zapis.wiersze_) * kolumny;
+    // One pass: the list until it would outgrow the bits, the bits from then on.
+    const std::size_t najwiecejNaLiscie = komorki / (8 * sizeof(TPunkt));
+    auto naBity = [&] {
         zapis.bity_.assign((komorki + 63) / 64, 0);
-    else
-        zapis.miasta_.reserve(ilosc);
+        for (const TPunkt& p : zapis.miasta_)
+            zapis.ustawBit(std::size_t(p.y) * kolumny + std::size_t(p.x));
+        zapis.miasta_ = {};
+    };
     for (int w = 0; w < zapis.wiersze_; ++w)
         for (int k = 0; k < zapis.kolumny_; ++k) {
             if (!matryca.GetCell(w, k))
                 continue;
-            if (!bitami) {
+            ++zapis.ilosc_;
+            if (zapis.bity_.empty() && zapis.miasta_.size() >= najwiecejNaLiscie)
+                naBity();
+            if (zapis.bity_.empty())
                 zapis.miasta_.push_back(TPunkt{k, w});
-                continue;
-            }
-            const std::size_t i = std::size_t(w) * std::size_t(zapis.kolumny_) + std::size_t(k);
-            zapis.bity_[i / 64] |= std::uint64_t(1) << (i % 64);
+            else
+                zapis.ustawBit(std::size_t(w) * kolumny + std::size_t(k));
         }
     return zapis;
 }

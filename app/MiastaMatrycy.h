@@ -26,6 +26,8 @@ public:
     std::size_t Bajty() const { return miasta_.size() * sizeof(TPunkt) + bity_.size() * sizeof(std::uint64_t); }
 
 private:
+    void ustawBit(std::size_t i) { bity_[i / 64] |= std::uint64_t(1) << (i % 64); }
+
     int wiersze_ = 0;
     int kolumny_ = 0;
     int ilosc_ = 0;
