@@ -75,7 +75,7 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     Edycja = std::make_unique<EdycjaMiast>(*MatrycaMiast, *Miasta, [this] { PoZmianieMiast(); });
     Historia = new QUndoStack(this);
     Historia->setUndoLimit(LimitCofania);
-    connect(Pliki, &PlikiMatrycy::Otwierany, this, [this] { przedOtwarciem_ = Edycja->Teraz(); });
+    connect(Pliki, &PlikiMatrycy::Otwierany, this, handler([this] { przedOtwarciem_ = Edycja->Teraz(); }));
     connect(Pliki, &PlikiMatrycy::Otwarty, this, handler([this] { PlikOtwarty(); }));
     Wlasna = new WlasnaTrasa(*this);
     // The click that closes the own route must not be taken for a try to

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -62,6 +63,10 @@ protected:
 } // namespace
 
 TEST_F(HistoriaMiast, ClicksOnCellsAreUndoneAndRedoneInTurn) {
+    QStringList menu;
+    for (const QAction* polecenie : glowne.menuBar()->actions())
+        menu << polecenie->text();
+    EXPECT_EQ(menu, QStringList({"&Plik", "&Edycja", "&Widok", "&Ustawienia", "P&omoc"}));
     EXPECT_FALSE(glowne.Cofnij1->isEnabled());
     EXPECT_FALSE(glowne.Ponow1->isEnabled());
     kliknij(1, 2);
