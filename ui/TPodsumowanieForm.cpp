@@ -189,5 +189,8 @@ void TPodsumowanieForm::FormShow() {
     if (wykres)
         GenetycznieWykres->Pokaz(GenetycznieZbieznosc);
     GenetycznieWykres->setVisible(wykres);
-    setFixedSize(Rozmiar + QSize(0, (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki + grupaDowodu + grupaWlasnej));
+    // A proof "z dokładnością do milionowej" is wider than the window's usual width.
+    const QMargins marginesy = layout()->contentsMargins();
+    const int szerokosc = std::max(Rozmiar.width(), dowod ? GroupBox5->sizeHint().width() + marginesy.left() + marginesy.right() : 0);
+    setFixedSize(szerokosc, Rozmiar.height() + (wykres ? WysokoscWykresu : 0) + wierszDolnej + wierszLuki + grupaDowodu + grupaWlasnej);
 }

@@ -127,6 +127,18 @@ TEST_F(Podsumowanie, TheProofsGroupShowsEachRouteProvenOrItsGapOnlyAfterAProof) 
     okno.DowodNajdluzsza = TrasaSesji{{}, 250.0, false, 253.0, 1.19};
     pokazDowod();
     EXPECT_EQ(dowod, QStringList({"12,3 (nie udowodniona)", "250,0 (co najwyżej 1,19 % od optimum)"}));
+
+    // The cells' proof says its precision in full: the window widens for it.
+    okno.DowodNajkrotsza = TrasaSesji{{}, 55.2, true, std::nullopt, std::nullopt};
+    okno.DowodNajkrotsza->doMilionowej = true;
+    int szerokoscEtykiety = 0;
+    ModalHelper helper;
+    helper.next([&](QWidget*) {
+        szerokoscEtykiety = okno.DowodNajkrotszaLabel->width() - okno.DowodNajkrotszaLabel->sizeHint().width();
+        okno.Button1->click();
+    });
+    okno.exec();
+    EXPECT_GE(szerokoscEtykiety, 0);
 }
 
 TEST_F(Podsumowanie, TheOwnRouteIsComparedWithTheProvenOptimumFirstThenWithTheBestFound) {
