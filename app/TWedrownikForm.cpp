@@ -4,6 +4,7 @@
 #include "app/MiastaOkna.h"
 #include "app/OknaProgramu.h"
 #include "app/PlikiMatrycy.h"
+#include "app/SkrotyCofania.h"
 #include "app/WidokMatrycy.h"
 #include "app/WlasnaTrasa.h"
 #include "app/ZmianaKomorki.h"
@@ -196,6 +197,7 @@ void TWedrownikForm::UtworzMenu() {
     Ponow1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     Edycja1->addSeparator();
     NarysujTrase1 = Edycja1->addAction(QStringLiteral("Narysuj własną trasę"));
+    LosujEdit->installEventFilter(new SkrotyCofania(*Cofnij1, *Ponow1, this));
     Widok1 = menuBar()->addMenu(QStringLiteral("&Widok"));
     DopasujDoOkna1 = Widok1->addAction(QStringLiteral("Dopasuj do okna"));
     Powieksz1 = Widok1->addAction(QStringLiteral("Powiększ"));

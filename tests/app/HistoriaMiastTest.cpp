@@ -112,6 +112,19 @@ TEST_F(HistoriaMiast, LosujAndCzyscComeBackWithTheSameCities) {
     EXPECT_TRUE(miasta(grid()).empty());
 }
 
+TEST_F(HistoriaMiast, CtrlZInTheCountFieldUndoesTheCitiesNotTheText) {
+    glowne.show();
+    glowne.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&glowne));
+    losuj(5);
+    ASSERT_EQ(grid().GetPointCount(), 5);
+    glowne.LosujEdit->setFocus();
+    QTest::keyClick(glowne.LosujEdit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(grid().GetPointCount(), 0);
+    QTest::keyClick(glowne.LosujEdit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(grid().GetPointCount(), 5);
+}
+
 TEST_F(HistoriaMiast, UndoingAClickBringsBackTheFileOnTheGridAndItsRoute) {
     glowne.Pliki->Otworz(plik("a.tsp", "NAME : a\nEDGE_WEIGHT_TYPE : EUC_2D\nNODE_COORD_SECTION\n"
                                        "1 0 0\n2 3 0\n3 3 4\nEOF\n"));
