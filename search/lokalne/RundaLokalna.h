@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/BramkaKrokow.h"
 #include "search/lokalne/KolejkaAktywnych.h"
 #include "search/lokalne/KontekstLokalny.h"
 #include "search/lokalne/KopniecieLokalne.h"
@@ -7,8 +8,6 @@
 #include "search/lokalne/OknoTrasy.h"
 #include "search/lokalne/OpisRundy.h"
 #include "search/lokalne/ZejscieLokalne.h"
-
-#include "search/BramkaKrokow.h"
 
 #include <array>
 #include <optional>
