@@ -3,12 +3,14 @@
 // the main view draws for it.
 
 #include "search/OpisKroku.h"
+#include "search/sesja/SesjaSzukania.h"
 #include "tests/ui/OknaWyszukiwania.h"
 #include "ui/TekstKroku.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -84,4 +86,25 @@ TEST(KrokPoKroku, WithoutTheBoxTheWindowShowsNoStepControls) {
     helper.next([&](QWidget*) { EXPECT_FALSE(okno.PanelKrokow->isVisible()); });
     EXPECT_EQ(okno.Uruchom(MetodaSesji::Losowo, QStringLiteral("5")), int(WynikModalny::OK));
     EXPECT_EQ(helper.pending(), 0);
+}
+
+TEST(KrokPoKroku, APausedLocalSearchInStepModeFinishesWithItsBestRoute) {
+    OknaWyszukiwania okna;
+    TObliczLokalnieForm& okno = okna.lokalne;
+    okna.glowne.UstawMiasta(40);
+    okno.KrokPoKroku = true;
+    ModalHelper helper;
+    helper.next([&](QWidget*) {
+        ASSERT_TRUE(waitUntil([&] { return okno.KrokLabel->text() == QStringLiteral("Krok: 1"); }, 60000));
+        EXPECT_FALSE(okno.OpisKrokuLabel->text().isEmpty());
+        okno.WstrzymajButton->click();
+        ASSERT_TRUE(waitUntil([&] { return okno.Sesja()->ZatrzymaneWatki() == 1; }));
+        kliknijPozniej(okno.ZakonczButton);
+    });
+    helper.next(answerBox(nullptr, QMessageBox::Yes));
+    EXPECT_EQ(okno.Uruchom(10), int(WynikModalny::OK));
+    EXPECT_EQ(helper.pending(), 0);
+    ASSERT_TRUE(okno.Wynik().najkrotsza);
+    EXPECT_TRUE(isPermutation(okno.Wynik().najkrotsza->trasa, 40));
+    EXPECT_TRUE(okna.glowne.badane.empty());
 }
