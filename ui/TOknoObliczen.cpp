@@ -61,6 +61,8 @@ QWidget* TOknoObliczen::UtworzPanelKrokow() {
     TempoSlider->setAccessibleName(QStringLiteral("Tempo"));
     auto* tempo = new QLabel(QStringLiteral("Tempo"), panel);
     KrokLabel = new QLabel(QStringLiteral("Krok: 0"), panel);
+    // Room for a count of millions, so that the row keeps its place.
+    KrokLabel->setMinimumWidth(KrokLabel->fontMetrics().horizontalAdvance(QStringLiteral("Krok: 00000000")));
     OpisKrokuLabel = new QLabel(panel);
     OpisKrokuLabel->setWordWrap(true);
     // Two lines' room, so that a longer sentence does not move the buttons.
@@ -75,7 +77,7 @@ QWidget* TOknoObliczen::UtworzPanelKrokow() {
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addLayout(wiersz);
     uklad->addWidget(OpisKrokuLabel);
-    panel->setMinimumWidth(360);
+    panel->setMinimumWidth(std::max(360, wiersz->minimumSize().width() + 120));
     panel->hide();
     connect(KrokButton, &QPushButton::clicked, this, handler([this] { KrokButtonClick(); }));
     connect(TempoSlider, &QSlider::valueChanged, this, handler([this] { TempoSliderChange(TempoSlider->value()); }));
@@ -104,7 +106,10 @@ void TOknoObliczen::PokazPanelKrokow(bool widoczny) {
         return;
     if (widoczny)
         szerokoscBezKrokow_ = minimumWidth();
-    const int szerokosc = widoczny ? std::max(minimumWidth(), PanelKrokow->minimumWidth()) : szerokoscBezKrokow_;
+    const QMargins marginesy = layout() ? layout()->contentsMargins() : QMargins();
+    const int szerokosc = widoczny ? std::max(minimumWidth(), PanelKrokow->minimumWidth() + marginesy.left()
+                                                                  + marginesy.right())
+                                   : szerokoscBezKrokow_;
     setFixedSize(szerokosc, minimumHeight() + (widoczny ? wysokosc : -wysokosc));
 }
 

@@ -53,6 +53,9 @@ QString tekstPokolenia(const OpisKroku& o) {
 }
 
 QString tekstRuchu(const OpisKroku& o) {
+    // The descent undid the kick edge for edge.
+    if (o.dodane.empty())
+        return QStringLiteral("Ruch (kopnięcie i zejście 3-opt): trasa wróciła do siebie, bez zmian");
     const QString ruch = QStringLiteral("Ruch (kopnięcie i zejście 3-opt, %1 krawędzi wymienionych): %2")
                              .arg(o.dodane.size())
                              .arg(zeZnakiem(o.zmiana));

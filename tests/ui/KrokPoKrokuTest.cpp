@@ -28,6 +28,8 @@ TEST(TekstKroku, SaysWhatTheStepDidAndWhyWithDecimalCommas) {
     ruch.rodzaj = OpisKroku::Rodzaj::Ruch;
     ruch.zmiana = -12.4;
     ruch.przyjety = true;
+    ruch.usuniete = {{0, 1}, {2, 3}};
+    ruch.dodane = {{0, 2}, {1, 3}};
     EXPECT_TRUE(TekstKroku(ruch).contains(QStringLiteral(": \u221212,4 — zachowany")));
 
     OpisKroku ciecie;
