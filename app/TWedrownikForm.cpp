@@ -461,6 +461,22 @@ void TWedrownikForm::RysujTrase(const std::vector<int>& trasa) {
     Miasta->UstawTrase(std::move(zestaw), std::move(miasta));
 }
 
+void TWedrownikForm::RysujBadane(const std::vector<std::pair<int, int>>& odcinki) {
+    std::shared_ptr<const ZestawMiast> zestaw = ZestawSzukania();
+    const int n = zestaw->Ilosc();
+    const auto miasto = [n](int m) { return m >= 0 && m < n; };
+    if (zestaw->komorki.empty()) {
+        PunktyMiast->UstawKolorBadanych(MatrycaMiast->GetExaminedColor());
+        PunktyMiast->UstawBadane(odcinki);
+        return;
+    }
+    std::vector<std::pair<TPunkt, TPunkt>> komorki;
+    for (const auto& [a, b] : odcinki)
+        if (miasto(a) && miasto(b))
+            komorki.emplace_back(zestaw->komorki[std::size_t(a)], zestaw->komorki[std::size_t(b)]);
+    MatrycaMiast->SetExamined(std::move(komorki));
+}
+
 void TWedrownikForm::SzukajEditClick() {
     std::shared_ptr<const ZestawMiast> zestaw = Miasta->Zestaw();
     if (zestaw->Ilosc() < 2) {
@@ -599,6 +615,9 @@ void TWedrownikForm::FormShow() {
     }
     pamiec.SetPosition(PoczatekTekstowUstawien);
     okna_->SzukajTraseForm.WczytajUstawienia(&pamiec);
+    // Added after the texts: a file without it keeps the default colour.
+    if (!pamiec.AtEnd())
+        MatrycaMiast->SetExaminedColor(static_cast<TColor>(pamiec.ReadInt()));
     if (bladMatrycy)
         std::rethrow_exception(bladMatrycy);
 }
@@ -607,6 +626,9 @@ void TWedrownikForm::FormClose() {
     CPamiec pamiec;
     MatrycaMiast->SaveToCPamiec(&pamiec);
     okna_->SzukajTraseForm.ZapiszUstawienia(&pamiec);
+    // Only a colour of the user's own: the default file stays as it was.
+    if (MatrycaMiast->GetExaminedColor() != CMatryca::DefaultExaminedColor)
+        pamiec.WriteInt(static_cast<std::int32_t>(MatrycaMiast->GetExaminedColor()));
     pamiec.SaveToFile(PlikKonfiguracji);
 }
 

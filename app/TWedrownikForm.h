@@ -129,6 +129,7 @@ public:
     // OknoGlowne: the search's cities, or the window's between searches.
     std::shared_ptr<const ZestawMiast> ZestawSzukania() const override;
     void RysujTrase(const std::vector<int>& trasa) override;
+    void RysujBadane(const std::vector<std::pair<int, int>>& odcinki) override;
     std::vector<QPointF> PunktyWidoku() const override;
 
 protected:

@@ -187,6 +187,20 @@ void CMatryca::SetBestRouteColor(TColor c) {
     Paint();
 }
 
+void CMatryca::SetExaminedColor(TColor c) {
+    if (c == ExaminedColor)
+        return;
+    ExaminedColor = c;
+    Paint();
+}
+
+void CMatryca::SetExamined(std::vector<std::pair<TPunkt, TPunkt>> odcinki) {
+    if (odcinki.empty() && Examined.empty())
+        return;
+    Examined = std::move(odcinki);
+    Paint();
+}
+
 void CMatryca::SetPointCount(int n) {
     if (n == PointCount)
         return;
@@ -423,6 +437,7 @@ void CMatryca::PaintTo(QPainter& painter, const QRect& rect, double skala) const
         PaintLinie(painter, obszar, rzut);
     PaintMiasta(painter, obszar, rzut);
     PaintPunkty(painter, obszar, rzut);
+    PaintExamined(painter, obszar, rzut);
     painter.restore();
 }
 
@@ -518,28 +533,43 @@ void CMatryca::PaintPunkty(QPainter& painter, const QRect& obszar, const Rzut& r
     painter.setPen(pioro(BestRouteColor, grubosc));
     const double margines = szerokoscPiora(grubosc) + 2.0;
     const QRectF pole = QRectF(obszar).adjusted(-margines, -margines, margines, margines);
+    const TPunkt* punkty = BestPunkty.Punkty.data();
+    for (int i = 1; i <= n; ++i)
+        if (!PaintOdcinek(painter, pole, rzut, punkty[i - 1], punkty[i == n ? 0 : i]))
+            break;
+}
+
+void CMatryca::PaintExamined(QPainter& painter, const QRect& obszar, const Rzut& rzut) const {
+    if (Examined.empty())
+        return;
+    const int grubosc = rzut.szerokosc(BestRouteWidth);
+    painter.setPen(pioro(ExaminedColor, grubosc));
+    const double margines = szerokoscPiora(grubosc) + 2.0;
+    const QRectF pole = QRectF(obszar).adjusted(-margines, -margines, margines, margines);
+    for (const auto& [a, b] : Examined)
+        PaintOdcinek(painter, pole, rzut, a, b);
+}
+
+bool CMatryca::PaintOdcinek(QPainter& painter, const QRectF& pole, const Rzut& rzut, TPunkt a, TPunkt b) const {
+    if (a.x < 0 || b.x < 0 || a.y < 0 || b.y < 0 || a.x >= ColumnCount || b.x >= ColumnCount || a.y >= RowCount
+        || b.y >= RowCount)
+        return false;
     // Beyond this the coordinates are cut to the area before Qt sees them.
     constexpr double daleko = 1 << 20;
-    const TPunkt* punkty = BestPunkty.Punkty.data();
     auto srodek = [&](TPunkt p) {
         return QPointF(double(rzut(SrodekKomorki(p.x))), double(rzut(SrodekKomorki(p.y))));
     };
-    for (int i = 1; i <= n; ++i) {
-        const TPunkt a = punkty[i - 1];
-        const TPunkt b = punkty[i == n ? 0 : i];
-        if (a.x >= ColumnCount || b.x >= ColumnCount || a.y >= RowCount || b.y >= RowCount)
-            break;
-        QPointF p = srodek(a);
-        QPointF q = srodek(b);
-        if (std::max(p.x(), q.x()) < pole.left() || std::min(p.x(), q.x()) > pole.right()
-            || std::max(p.y(), q.y()) < pole.top() || std::min(p.y(), q.y()) > pole.bottom())
-            continue;
-        const bool duze = std::abs(p.x()) > daleko || std::abs(p.y()) > daleko || std::abs(q.x()) > daleko
-                          || std::abs(q.y()) > daleko;
-        if (duze && !PrzytnijOdcinek(p, q, pole))
-            continue;
-        painter.drawLine(QLineF(p, q));
-    }
+    QPointF p = srodek(a);
+    QPointF q = srodek(b);
+    if (std::max(p.x(), q.x()) < pole.left() || std::min(p.x(), q.x()) > pole.right()
+        || std::max(p.y(), q.y()) < pole.top() || std::min(p.y(), q.y()) > pole.bottom())
+        return true;
+    const bool duze = std::abs(p.x()) > daleko || std::abs(p.y()) > daleko || std::abs(q.x()) > daleko
+                      || std::abs(q.y()) > daleko;
+    if (duze && !PrzytnijOdcinek(p, q, pole))
+        return true;
+    painter.drawLine(QLineF(p, q));
+    return true;
 }
 
 void CMatryca::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int X, int Y) {

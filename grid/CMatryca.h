@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class CPamiec;
@@ -50,6 +51,13 @@ public:
     void SetSelectedColor(TColor c);
     TColor GetBestRouteColor() const { return BestRouteColor; }
     void SetBestRouteColor(TColor c);
+    // What a step of step mode looked at, drawn cell to cell over the best
+    // route in a colour of its own; empty for none.
+    static constexpr TColor DefaultExaminedColor = rgbColor(0xFF, 0x80, 0);
+    TColor GetExaminedColor() const { return ExaminedColor; }
+    void SetExaminedColor(TColor c);
+    void SetExamined(std::vector<std::pair<TPunkt, TPunkt>> odcinki);
+    const std::vector<std::pair<TPunkt, TPunkt>>& GetExamined() const { return Examined; }
     int GetPointCount() const { return PointCount; }
     void SetPointCount(int n);
     // Both counts at once, with one table and one OnChange; a refused size
@@ -139,6 +147,10 @@ private:
     void PaintLinie(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
     void PaintMiasta(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
     void PaintPunkty(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
+    void PaintExamined(QPainter& painter, const QRect& obszar, const Rzut& rzut) const;
+    // The line between the middles of two cells, where it crosses the area;
+    // false for a cell off the grid.
+    bool PaintOdcinek(QPainter& painter, const QRectF& pole, const Rzut& rzut, TPunkt a, TPunkt b) const;
 
     int ColumnCount = 5;
     int RowCount = 5;
@@ -147,6 +159,8 @@ private:
     TColor GridColor = rgbColor(0xC0, 0xC0, 0xC0);
     TColor SelectedColor = rgbColor(0, 0, 0);
     TColor BestRouteColor = rgbColor(0, 0x80, 0);
+    TColor ExaminedColor = DefaultExaminedColor;
+    std::vector<std::pair<TPunkt, TPunkt>> Examined;
     int GridWidth = 1;
     int BestRouteWidth = 2;
     std::vector<std::uint8_t> Cells;  // RowCount x ColumnCount, row after row

@@ -49,6 +49,7 @@ void WidokPunktow::UstawMiasta(std::vector<double> x, std::vector<double> y, OsY
         maxY_ = std::max(maxY_, y_[k]);
     }
     trasa_.clear();
+    badane_.clear();
     dopasowany_ = true;
     update();
 }
@@ -254,6 +255,28 @@ void WidokPunktow::Rysuj(QImage& obraz, QPoint poczatek, QSize rozmiar) const {
     }
     if (!pierwszy)
         plotno.Odcinek(poprzedni, poczatekTrasy, gruboscTrasy_, trasa);
+
+    const QRgb badane = toQColor(kolorBadanych_).rgb();
+    for (const auto& [a, b] : badane_) {
+        if (a < 0 || a >= n || b < 0 || b >= n)
+            continue;
+        const QPointF p = piksele[std::size_t(a)];
+        const QPointF q = piksele[std::size_t(b)];
+        if (std::isfinite(p.x()) && std::isfinite(p.y()) && std::isfinite(q.x()) && std::isfinite(q.y()))
+            plotno.Odcinek(p, q, gruboscTrasy_, badane);
+    }
+}
+
+void WidokPunktow::UstawBadane(std::vector<std::pair<int, int>> odcinki) {
+    if (odcinki.empty() && badane_.empty())
+        return;
+    badane_ = std::move(odcinki);
+    update();
+}
+
+void WidokPunktow::UstawKolorBadanych(TColor kolor) {
+    kolorBadanych_ = kolor;
+    update();
 }
 
 void WidokPunktow::mousePressEvent(QMouseEvent* event) {

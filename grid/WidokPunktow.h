@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
 class QImage;
@@ -42,6 +43,12 @@ public:
     void UstawKolorMiast(TColor kolor);
     TColor KolorTrasy() const { return kolorTrasy_; }
     void UstawKolorTrasy(TColor kolor);
+    // What a step of step mode looked at, city to city, drawn over the
+    // route in a colour of its own; empty for none.
+    void UstawBadane(std::vector<std::pair<int, int>> odcinki);
+    const std::vector<std::pair<int, int>>& Badane() const { return badane_; }
+    TColor KolorBadanych() const { return kolorBadanych_; }
+    void UstawKolorBadanych(TColor kolor);
     int GruboscTrasy() const { return gruboscTrasy_; }
     void UstawGruboscTrasy(int grubosc);
 
@@ -126,6 +133,8 @@ private:
     TColor kolorTla_ = rgbColor(0xFF, 0xFF, 0xFF);
     TColor kolorMiast_ = rgbColor(0, 0, 0);
     TColor kolorTrasy_ = rgbColor(0, 0x80, 0);
+    std::vector<std::pair<int, int>> badane_;
+    TColor kolorBadanych_ = rgbColor(0xFF, 0x80, 0);
     int gruboscTrasy_ = 2;
 
     bool dopasowany_ = true;

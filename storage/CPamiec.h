@@ -29,6 +29,9 @@ public:
     const std::uint8_t* Memory() const { return bufor_.data(); }
     int Size() const { return static_cast<int>(bufor_.size()); }
     int Position() const { return kursor_; }
+    // No data left after the cursor: a field that an older file lacks is
+    // told apart from one that holds 0.
+    bool AtEnd() const { return kursor_ >= Size(); }
     void SetPosition(int pozycja);
 
     // Sum of the bytes from..to-1, each taken as a signed 8-bit value, in a

@@ -1,11 +1,13 @@
 #include "ui/TOknoObliczen.h"
 
+#include "search/BramkaKrokow.h"
 #include "search/ZestawMiast.h"
 #include "search/sesja/SesjaSzukania.h"
 #include "toolkit/gui/Application.h"
 #include "toolkit/gui/Handler.h"
 #include "ui/OknoGlowne.h"
 #include "ui/Pytanie.h"
+#include "ui/TekstKroku.h"
 #include "ui/TekstLiczby.h"
 #include "ui/WynikModalny.h"
 
@@ -17,8 +19,10 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShowEvent>
+#include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -39,6 +43,7 @@ TOknoObliczen::TOknoObliczen(OknoGlowne& oknoGlowne, QWidget* parent, int okresW
     ZakonczButton = new QPushButton(QStringLiteral("Zakończ"), this);
     connect(WstrzymajButton, &QPushButton::clicked, this, handler([this] { WstrzymajButtonClick(); }));
     connect(ZakonczButton, &QPushButton::clicked, this, handler([this] { ZakonczButtonClick(); }));
+    PanelKrokow = UtworzPanelKrokow();
     Timer.setInterval(okresWyswietlania);
     connect(&Timer, &QTimer::timeout, this, handler([this] { TimerTimer(); }));
 }
@@ -47,12 +52,65 @@ TOknoObliczen::~TOknoObliczen() {
     FormDestroy();
 }
 
+QWidget* TOknoObliczen::UtworzPanelKrokow() {
+    auto* panel = new QWidget(this);
+    KrokButton = new QPushButton(QStringLiteral("Krok"), panel);
+    TempoSlider = new QSlider(Qt::Horizontal, panel);
+    TempoSlider->setRange(0, BramkaKrokow::kPelneTempo);
+    TempoSlider->setPageStep(1);
+    TempoSlider->setAccessibleName(QStringLiteral("Tempo"));
+    auto* tempo = new QLabel(QStringLiteral("Tempo"), panel);
+    KrokLabel = new QLabel(QStringLiteral("Krok: 0"), panel);
+    // Room for a count of millions, so that the row keeps its place.
+    KrokLabel->setMinimumWidth(KrokLabel->fontMetrics().horizontalAdvance(QStringLiteral("Krok: 00000000")));
+    OpisKrokuLabel = new QLabel(panel);
+    OpisKrokuLabel->setWordWrap(true);
+    // Two lines' room, so that a longer sentence does not move the buttons.
+    OpisKrokuLabel->setMinimumHeight(2 * OpisKrokuLabel->fontMetrics().lineSpacing());
+    OpisKrokuLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* wiersz = new QHBoxLayout;
+    wiersz->addWidget(KrokButton);
+    wiersz->addWidget(tempo);
+    wiersz->addWidget(TempoSlider, 1);
+    wiersz->addWidget(KrokLabel);
+    auto* uklad = new QVBoxLayout(panel);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->addLayout(wiersz);
+    uklad->addWidget(OpisKrokuLabel);
+    panel->setMinimumWidth(std::max(360, wiersz->minimumSize().width() + 120));
+    panel->hide();
+    connect(KrokButton, &QPushButton::clicked, this, handler([this] { KrokButtonClick(); }));
+    connect(TempoSlider, &QSlider::valueChanged, this, handler([this] { TempoSliderChange(TempoSlider->value()); }));
+    return panel;
+}
+
 QLayout* TOknoObliczen::UkladPrzyciskow() {
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(WstrzymajButton);
     przyciski->addStretch(1);
     przyciski->addWidget(ZakonczButton);
-    return przyciski;
+    auto* uklad = new QVBoxLayout;
+    uklad->addWidget(PanelKrokow);
+    uklad->addLayout(przyciski);
+    return uklad;
+}
+
+void TOknoObliczen::PokazPanelKrokow(bool widoczny) {
+    if (widoczny == panelWidoczny_)
+        return;
+    panelWidoczny_ = widoczny;
+    const int wysokosc = PanelKrokow->sizeHint().height() + (layout() ? layout()->spacing() : 0);
+    const bool staly = minimumSize() == maximumSize();
+    PanelKrokow->setVisible(widoczny);
+    if (!staly)
+        return;
+    if (widoczny)
+        szerokoscBezKrokow_ = minimumWidth();
+    const QMargins marginesy = layout() ? layout()->contentsMargins() : QMargins();
+    const int szerokosc = widoczny ? std::max(minimumWidth(), PanelKrokow->minimumWidth() + marginesy.left()
+                                                                  + marginesy.right())
+                                   : szerokoscBezKrokow_;
+    setFixedSize(szerokosc, minimumHeight() + (widoczny ? wysokosc : -wysokosc));
 }
 
 void TOknoObliczen::UlozZWykresem(const std::array<std::pair<QLabel*, QLabel*>, 3>& wiersze,
@@ -114,7 +172,12 @@ void TOknoObliczen::FormShow() {
     Wyczysc(ustawienia);
     if (blad)
         std::rethrow_exception(blad);
+    ustawienia.krokPoKroku = KrokPoKroku;
+    PokazPanelKrokow(KrokPoKroku);
+    KrokLabel->setText(QStringLiteral("Krok: 0"));
+    OpisKrokuLabel->clear();
     sesja_ = std::make_unique<SesjaSzukania>(oknoGlowne_.ZestawSzukania(), ustawienia);
+    sesja_->UstawTempo(TempoSlider->value());
     connect(sesja_.get(), &SesjaSzukania::Skonczyla, this, handler([this] { PoZakonczeniuThreada(); }));
     Trwa = true;
     sesja_->Uruchom();
@@ -147,13 +210,41 @@ void TOknoObliczen::ZakonczButtonClick() {
     close();
 }
 
+void TOknoObliczen::KrokButtonClick() {
+    if (sesja_ && Trwa)
+        sesja_->Krok();
+}
+
+void TOknoObliczen::TempoSliderChange(int tempo) {
+    if (sesja_)
+        sesja_->UstawTempo(tempo);
+}
+
+void TOknoObliczen::PokazMigawke(const MigawkaSesji& migawka, bool koniec) {
+    PokazKrok(migawka);
+    Pokaz(migawka, koniec);
+}
+
+void TOknoObliczen::PokazKrok(const MigawkaSesji& m) {
+    if (!m.krok)
+        return;
+    KrokLabel->setText(QStringLiteral("Krok: %1").arg(m.krok->kroki));
+    if (!m.krok->opis)
+        return;
+    const OpisKroku& opis = *m.krok->opis;
+    OpisKrokuLabel->setText(TekstKroku(opis, sesja_->Miasta().ids));
+    if (!opis.najlepszaTrasa.empty())
+        oknoGlowne_.RysujTrase(opis.najlepszaTrasa);
+    oknoGlowne_.RysujBadane(OdcinkiKroku(opis));
+}
+
 void TOknoObliczen::TimerTimer() {
     if (!sesja_) {
         Timer.stop();
         return;
     }
     if (!TrzymajPrzyOdczycie()) {
-        Pokaz(sesja_->Migawka(), false);
+        PokazMigawke(sesja_->Migawka(), false);
         return;
     }
     // Holds nest, so a tick inside the user's pause leaves the search
@@ -161,7 +252,7 @@ void TOknoObliczen::TimerTimer() {
     // question about finishing was refused meanwhile; the search, being
     // over, is left held and reclaimed when it is destroyed.
     sesja_->Wstrzymaj();
-    Pokaz(sesja_->Migawka(), false);
+    PokazMigawke(sesja_->Migawka(), false);
     if (!sesja_->Skonczona()) {
         sesja_->Wznow();
     } else if (PokazNiepowodzenie()) {
@@ -187,7 +278,7 @@ void TOknoObliczen::Koniec() {
         return;
     }
     Timer.stop();
-    Pokaz(sesja_->Migawka(), true);
+    PokazMigawke(sesja_->Migawka(), true);
     Trwa = false;
     done(WynikModalny::OK);
 }
@@ -221,7 +312,7 @@ void TOknoObliczen::FormClose(int& wynik, bool& zamknij) {
     Trwa = false;
     const bool zTrasa = sesja_ && sesja_->WynikPoZakonczeniu() && Wynik().najkrotsza;
     if (zTrasa)
-        Pokaz(sesja_->Migawka(), true);
+        PokazMigawke(sesja_->Migawka(), true);
     wynik = !nieudane && zTrasa ? int(WynikModalny::OK) : int(WynikModalny::Przerwano);
 }
 
@@ -252,8 +343,12 @@ void TOknoObliczen::done(int wynik) {
         QScopedValueRollback<bool> zamykanie(zamykanie_, true);
         FormClose(wynik, zamknij);
     }
-    if (zamknij)
-        QDialog::done(wynik);
+    if (!zamknij)
+        return;
+    // What the last step looked at goes with the window; the best route stays.
+    if (sesja_ && sesja_->KrokPoKroku())
+        oknoGlowne_.RysujBadane({});
+    QDialog::done(wynik);
 }
 
 void TOknoObliczen::reject() {

@@ -17,6 +17,7 @@ class QCheckBox;
 class QLabel;
 class QLayout;
 class QPushButton;
+class QSlider;
 class SesjaSzukania;
 struct ZestawMiast;
 
@@ -40,9 +41,17 @@ public:
 
     // A search started by this window is running.
     bool Trwa = false;
+    // The next search runs in step mode ("Krok po kroku").
+    bool KrokPoKroku = false;
 
     QPushButton* WstrzymajButton = nullptr;
     QPushButton* ZakonczButton = nullptr;
+    // Step mode's controls, shown only for a search in step mode.
+    QWidget* PanelKrokow = nullptr;
+    QPushButton* KrokButton = nullptr;
+    QSlider* TempoSlider = nullptr;
+    QLabel* KrokLabel = nullptr;
+    QLabel* OpisKrokuLabel = nullptr;
     QTimer Timer;
 
     // Replaces the previous run's session by a new one and starts it; may
@@ -54,6 +63,8 @@ public:
     // Pauses the search, or resumes it when it is paused.
     void WstrzymajButtonClick();
     void ZakonczButtonClick();
+    void KrokButtonClick();
+    void TempoSliderChange(int tempo);
     void TimerTimer();
     // The session's end notification.
     void PoZakonczeniuThreada();
@@ -92,7 +103,7 @@ protected:
     bool Calkowita() const;
 
     // The two buttons in a row, "Wstrzymaj" left and "Zakończ" right, for
-    // the bottom of the window.
+    // the bottom of the window, with step mode's controls above them.
     QLayout* UkladPrzyciskow();
     // The layout of a window with a chart: three captions with their values,
     // the "Rysuj trasę" box, the buttons, and the chart of the given height
@@ -110,6 +121,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* UtworzPanelKrokow();
+    // Shows or hides step mode's controls, growing or shrinking a window of
+    // fixed size by their height.
+    void PokazPanelKrokow(bool widoczny);
+    // The step, then the window's own part of the snapshot.
+    void PokazMigawke(const MigawkaSesji& migawka, bool koniec);
+    void PokazKrok(const MigawkaSesji& migawka);
+
     // When the search has ended: shows its failure, or its last snapshot,
     // and closes the window.
     void Koniec();
@@ -127,4 +146,6 @@ private:
     // The current run's session failed and its error has been shown: the
     // window has nothing left to show and closes as after a confirmed finish.
     bool niepowodzenie_ = false;
+    bool panelWidoczny_ = false;
+    int szerokoscBezKrokow_ = 0;
 };

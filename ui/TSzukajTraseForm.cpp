@@ -16,6 +16,7 @@
 #include "ui/WynikModalny.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +26,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace {
 
@@ -89,6 +92,7 @@ TSzukajTraseForm::TSzukajTraseForm(TObliczForm& obliczForm, TObliczGenetycznieFo
                                               CzasSzukaniaEdit);
     UstawieniaDowoduGroup = UtworzUstawienie(QStringLiteral("Czas szukania (s) : "), QStringLiteral("60"), Label7,
                                              CzasDowoduEdit);
+    KrokPoKrokuCheck = new QCheckBox(QStringLiteral("Krok po kroku"), this);
     SzukajButton = new QPushButton(QStringLiteral("Szukaj"), this);
     Uloz();
 
@@ -173,6 +177,7 @@ void TSzukajTraseForm::Uloz() {
         gora->addWidget(grupa, 0, 1);
     }
     auto* dol = new QHBoxLayout;
+    dol->addWidget(KrokPoKrokuCheck);
     dol->addStretch(1);
     dol->addWidget(SzukajButton);
     auto* uklad = new QVBoxLayout(this);
@@ -220,6 +225,10 @@ void TSzukajTraseForm::SzukajButtonClick() {
 }
 
 TOknoObliczen* TSzukajTraseForm::Szukaj(int metoda, int& wynik) {
+    const bool krokPoKroku = KrokPoKrokuCheck->isChecked();
+    for (TOknoObliczen* okno : std::initializer_list<TOknoObliczen*>{&obliczForm_, &obliczGenetycznieForm_,
+                                                                     &obliczLokalnieForm_, &obliczDowodForm_})
+        okno->KrokPoKroku = krokPoKroku;
     UstawieniaSesji u;
     switch (metoda) {
     case MetodaSzukania::Permutacje:

@@ -11,6 +11,7 @@
 
 class CPamiec;
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -66,6 +67,8 @@ public:
     QGroupBox* UstawieniaDowoduGroup = nullptr;
     QLabel* Label7 = nullptr;
     QLineEdit* CzasDowoduEdit = nullptr;
+    // Runs any method step by step, its progress window showing each step.
+    QCheckBox* KrokPoKrokuCheck = nullptr;
     QPushButton* SzukajButton = nullptr;
 
     // The selected item of SzukajGroup, a MetodaSzukania.

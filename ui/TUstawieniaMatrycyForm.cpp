@@ -67,11 +67,13 @@ TUstawieniaMatrycyForm::TUstawieniaMatrycyForm(CMatryca& matryca, QWidget* paren
     Button2 = przycisk(QStringLiteral("Miast"), GroupBox1);
     Button3 = przycisk(QStringLiteral("Siatki"), GroupBox1);
     Button4 = przycisk(QStringLiteral("Trasy"), GroupBox1);
+    BadanaButton = przycisk(QStringLiteral("Badanej trasy"), GroupBox1);
     auto* kolory = new QVBoxLayout(GroupBox1);
     kolory->addWidget(Button1);
     kolory->addWidget(Button2);
     kolory->addWidget(Button3);
     kolory->addWidget(Button4);
+    kolory->addWidget(BadanaButton);
     kolory->addStretch(1);
 
     AnulujButton = przycisk(QStringLiteral("Anuluj"), this);
@@ -104,6 +106,7 @@ TUstawieniaMatrycyForm::TUstawieniaMatrycyForm(CMatryca& matryca, QWidget* paren
     connect(Button2, &QPushButton::clicked, this, handler([this] { Button2Click(); }));
     connect(Button3, &QPushButton::clicked, this, handler([this] { Button3Click(); }));
     connect(Button4, &QPushButton::clicked, this, handler([this] { Button4Click(); }));
+    connect(BadanaButton, &QPushButton::clicked, this, handler([this] { BadanaButtonClick(); }));
     connect(AnulujButton, &QPushButton::clicked, this, &TUstawieniaMatrycyForm::reject);
     connect(OKButton, &QPushButton::clicked, this, handler([this] { OKButtonClick(); }));
 }
@@ -118,6 +121,7 @@ void TUstawieniaMatrycyForm::FormShow() {
     MiastaColorDialog.Color = matryca_.GetSelectedColor();
     SiatkaColorDialog.Color = matryca_.GetGridColor();
     TrasaColorDialog.Color = matryca_.GetBestRouteColor();
+    BadanaColorDialog.Color = matryca_.GetExaminedColor();
 }
 
 void TUstawieniaMatrycyForm::Button1Click() {
@@ -134,6 +138,10 @@ void TUstawieniaMatrycyForm::Button3Click() {
 
 void TUstawieniaMatrycyForm::Button4Click() {
     TrasaColorDialog.Execute(this);
+}
+
+void TUstawieniaMatrycyForm::BadanaButtonClick() {
+    BadanaColorDialog.Execute(this);
 }
 
 void TUstawieniaMatrycyForm::OKButtonClick() {
@@ -155,6 +163,7 @@ void TUstawieniaMatrycyForm::OKButtonClick() {
     matryca_.SetSelectedColor(MiastaColorDialog.Color);
     matryca_.SetGridColor(SiatkaColorDialog.Color);
     matryca_.SetBestRouteColor(TrasaColorDialog.Color);
+    matryca_.SetExaminedColor(BadanaColorDialog.Color);
     done(WynikModalny::OK);
 }
 

@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 
 // The grid settings dialog: counts, cell size, line widths and the four
-// colours of the main window's grid. Works directly on the grid.
+// colours of the main window's grid, and the colour of step mode's lines. Works directly on the grid.
 class TUstawieniaMatrycyForm : public QDialog {
     Q_OBJECT
 
@@ -33,6 +33,8 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
+    // The colour of what a step of step mode looked at.
+    QPushButton* BadanaButton = nullptr;
     QPushButton* AnulujButton = nullptr;
     QPushButton* OKButton = nullptr;
 
@@ -40,12 +42,14 @@ public:
     ColorDialog MiastaColorDialog;
     ColorDialog SiatkaColorDialog;
     ColorDialog TrasaColorDialog;
+    ColorDialog BadanaColorDialog;
 
     void FormShow();
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void Button4Click();
+    void BadanaButtonClick();
     void OKButtonClick();
 
     void reject() override;

@@ -1,4 +1,5 @@
 #include "search/dowod/PodzialIOdciecia.h"
+#include "search/BramkaKrokow.h"
 
 #include "search/dowod/GrafWsparcia.h"
 #include "search/dowod/NaprawaSprzecznosci.h"
@@ -218,6 +219,8 @@ std::optional<PodzialIOdciecia::Koniec> PodzialIOdciecia::poRozwiazaniu(Wezel& w
     wezel.granica = std::max(wezel.granica, wycena.granica);
     granicaBiezacego_ = wezel.granica;
     pokazGranice();
+    if (ustawienia_.kroki)
+        krokLP();
     if (wystarcza(wezel.granica))
         return Koniec::Zamkniety;
     // A route violates no cut: separating it would be wasted.
@@ -239,6 +242,8 @@ bool PodzialIOdciecia::dodajCiecia(const GrafWsparcia& g, bool zastoj) {
     std::vector<Ciecie> ciecia = zastoj ? SeparujPodcykle(g) : separuj(g);
     if (ciecia.empty())
         return false;
+    if (ustawienia_.kroki)
+        krokCiec(ciecia);
     wynik_.ciecia += (long long)ciecia.size();
     for (const Ciecie& c : ciecia)
         ++wynik_.cieciaRodzaju[std::size_t(c.rodzaj)];
@@ -310,6 +315,8 @@ void PodzialIOdciecia::rozgalez(const Wezel& wezel, int kolumna) {
     const Krawedz e = lp_.Krawedzie()[std::size_t(kolumna)];
     if (ustawienia_.swiadek)
         ustawienia_.swiadek->Rozgaleziony(e);
+    if (ustawienia_.kroki)
+        krokGalezi(wezel, e);
     for (const int wartosc : {1, 0}) {
         Wezel dziecko{wezel.granica, wezel.glebokosc + 1, wezel.ustalenia};
         dziecko.ustalenia.push_back({e, wartosc});
@@ -389,4 +396,39 @@ WynikPodzialu PodzialIOdciecia::Rozwiaz(std::vector<int> trasa, const Ustawienia
         pokazGranice();
     }
     return zakoncz(nierozwiazane);
+}
+
+// The steps of step mode, in lengths as the window shows them. A finish
+// asked for at a step reaches the search at its next poll.
+void PodzialIOdciecia::krokLP() {
+    OpisKroku opis;
+    opis.rodzaj = OpisKroku::Rodzaj::ProgramLiniowy;
+    const double wartosc = lp_.Wartosc();
+    opis.wartosc = w_.Cel() == CelDowodu::Najkrotsza ? wartosc : -wartosc;
+    if (!wynik_.trasa.empty())
+        opis.najlepsza = dlugosc(wynik_.waga);
+    opis.numer = wynik_.wezly;
+    ustawienia_.kroki->Krok(std::move(opis));
+}
+
+void PodzialIOdciecia::krokCiec(const std::vector<Ciecie>& ciecia) {
+    OpisKroku opis;
+    opis.rodzaj = OpisKroku::Rodzaj::Ciecie;
+    opis.ile = (long long)ciecia.size();
+    const Ciecie& c = ciecia.front();
+    opis.rodzajCiecia = c.rodzaj == Ciecie::Rodzaj::Podcykl ? OpisKroku::RodzajCiecia::Podcykl
+                        : c.rodzaj == Ciecie::Rodzaj::Kwiat ? OpisKroku::RodzajCiecia::Kwiat
+                                                             : OpisKroku::RodzajCiecia::Grzebien;
+    if (!c.zbiory.empty())
+        opis.trasa = c.zbiory.front();
+    ustawienia_.kroki->Krok(std::move(opis));
+}
+
+void PodzialIOdciecia::krokGalezi(const Wezel& wezel, Krawedz e) {
+    OpisKroku opis;
+    opis.rodzaj = OpisKroku::Rodzaj::Galaz;
+    opis.dodane.emplace_back(e.a, e.b);
+    opis.wartosc = dlugosc(wezel.granica);
+    opis.numer = wezel.glebokosc + 1;
+    ustawienia_.kroki->Krok(std::move(opis));
 }

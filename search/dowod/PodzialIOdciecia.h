@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class BramkaKrokow;
 class GrafWsparcia;
 class PostepDowodu;
 class SwiadekDowodu;
@@ -36,6 +37,9 @@ struct UstawieniaPodzialu {
     std::function<bool(long long)> awariaLP;
     // Hears every step of the proof, to record a certificate; none: none.
     SwiadekDowodu* swiadek = nullptr;
+    // Step mode: each LP solved, each round of cuts added and each branch
+    // is a step.
+    BramkaKrokow* kroki = nullptr;
 };
 
 // What a branch and cut ends with, in the weights it minimised.
@@ -105,6 +109,9 @@ private:
     void pokaz(const GrafWsparcia& g);
     void pokazGranice();
     void pokazCiecia();
+    void krokLP();
+    void krokCiec(const std::vector<Ciecie>& ciecia);
+    void krokGalezi(const Wezel& wezel, Krawedz e);
     void zaokraglij(const GrafWsparcia& g);
     double dlugosc(long double waga) const;
 

@@ -1,4 +1,5 @@
 #include "search/genetyczne/CGenetyk.h"
+#include "search/BramkaKrokow.h"
 
 #include "search/SumaTrasy.h"
 
@@ -277,6 +278,7 @@ void CGenetyk::KrzyzujOdcinek(int a, int b, int c1, int c2) {
         pozycjaWOdcinku1_.assign(rozmiar, -1);
         pozycjaWOdcinku2_.assign(rozmiar, -1);
     }
+    dzieci_ += 2;
     int* d1 = dziecko1_.Geny.data();
     int* d2 = dziecko2_.Geny.data();
     int* poz1 = pozycjaWOdcinku1_.data();
@@ -420,6 +422,7 @@ void CGenetyk::Przeszukaj() {
     PokazPostep(0);
     nrPokolenia_ = 0;
     while (nrPokolenia_ < IlePokolen && !PunktKontrolny()) {
+        dzieci_ = 0;
         Selekcja();
         Krzyzowanie();
         Mutacja();
@@ -429,7 +432,24 @@ void CGenetyk::Przeszukaj() {
             break;
         PokazPostep(nrPokolenia_);
         ++nrPokolenia_;
+        if (Kroki && krokPokolenia())
+            break;
     }
     if (nieopublikowany_)
         Opublikuj(false);
+}
+
+bool CGenetyk::krokPokolenia() {
+    const auto najlepszy = std::min_element(populacja_.cbegin(), populacja_.cend(),
+                                            [](const CGenotyp& a, const CGenotyp& b) { return a.Droga < b.Droga; });
+    OpisKroku opis;
+    opis.rodzaj = OpisKroku::Rodzaj::Pokolenie;
+    if (najlepszy != populacja_.cend()) {
+        opis.trasa = najlepszy->Geny;
+        opis.wartosc = najlepszy->Droga;
+    }
+    opis.najlepsza = najlepszy_.Droga;
+    opis.ile = dzieci_;
+    opis.numer = nrPokolenia_;
+    return Kroki->Krok(std::move(opis));
 }

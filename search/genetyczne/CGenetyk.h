@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+class BramkaKrokow;
 // The genetic search: a population of routes evolved for IlePokolen
 // generations by roulette-wheel selection, partially-mapped crossover and
 // swap mutation. The best route ever seen is kept apart from the population.
@@ -40,6 +41,8 @@ public:
     double PMutacji = 0.0;
     // Seeds the search in place of the clock, for repeatable runs.
     std::optional<std::uint32_t> Ziarno;
+    // Step mode: each generation is a step. None: no step is ever taken.
+    BramkaKrokow* Kroki = nullptr;
     // The most memory the distance table and the two populations may take
     // together; the size is refused when it would take more.
     std::uint64_t BudzetPamieci = memoryBudget();
@@ -112,6 +115,8 @@ private:
     // The search's own poll: waits while held, after showing where it
     // stopped; true when the search must stop.
     bool PunktKontrolny();
+    // Step mode: the generation just made, as one step.
+    bool krokPokolenia();
 
     int licznoscPopulacji_ = 0;
     int iloscMiast_ = 0;
@@ -132,6 +137,8 @@ private:
     std::vector<int> pozycjaWOdcinku2_;
 
     bool zamowiony_ = false;
+    // Children the crossover put into this generation.
+    long long dzieci_ = 0;
     // Written by the search thread only.
     bool krokPrzerwany_ = false;
     int pokazanePokolenie_ = 0;

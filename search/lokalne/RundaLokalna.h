@@ -1,13 +1,16 @@
 #pragma once
 
+#include "search/BramkaKrokow.h"
 #include "search/lokalne/KolejkaAktywnych.h"
 #include "search/lokalne/KontekstLokalny.h"
 #include "search/lokalne/KopniecieLokalne.h"
 #include "search/lokalne/MiaraOdleglosci.h"
 #include "search/lokalne/OknoTrasy.h"
+#include "search/lokalne/OpisRundy.h"
 #include "search/lokalne/ZejscieLokalne.h"
 
 #include <array>
+#include <optional>
 #include <random>
 
 enum class WynikRundy {
@@ -29,6 +32,10 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, const D& d, OknoTrasy& okno, K
                         std::mt19937_64& los, double& zmiana) {
     zmiana = 0.0;
     const std::size_t znacznik = okno.Znacznik();
+    BramkaKrokow* const kroki = k.ustawienia.kroki;
+    std::vector<int> przed;
+    if (kroki)
+        przed = okno.Trasa().Kolejnosc();
     double przyrost = 0.0;
     for (int i = 0; i < k.plan.kopniecWRundzie; ++i) {
         double p = 0.0;
@@ -52,12 +59,19 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, const D& d, OknoTrasy& okno, K
     }
     // Equal routes are kept too: the search drifts along plateaus instead of
     // kicking the same route again and again.
-    if (przyrost - zysk < 1e-9) {
+    const bool przyjeta = przyrost - zysk < 1e-9;
+    std::optional<OpisKroku> opis;
+    if (kroki)
+        opis = OpisRundy(przed, okno.Trasa(), przyrost - zysk, przyjeta);
+    if (przyjeta) {
         zmiana = przyrost - zysk;
         okno.ZapomnijDziennik();
     } else {
         okno.Cofnij(znacznik);
     }
+    // A finish asked for here reaches the search at its next poll.
+    if (opis)
+        kroki->Krok(std::move(*opis));
     return WynikRundy::Zrobiona;
 }
 

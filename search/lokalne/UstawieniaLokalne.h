@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+class BramkaKrokow;
+
 struct UstawieniaLokalne {
     // Running time of the whole search, set-up included (time held does
     // not count); 0: no limit.
@@ -22,6 +24,9 @@ struct UstawieniaLokalne {
     std::optional<PlanPrzeszukiwania> plan;
     // In place of the candidate neighbours the search picks itself.
     std::shared_ptr<const SasiedziKandydaci> kandydaci;
+    // Step mode, with one thread: each round (a kick and the descent after
+    // it) is a step, kept or taken back.
+    BramkaKrokow* kroki = nullptr;
 };
 
 // A seed of its own for each thread of one search, from the search's seed.

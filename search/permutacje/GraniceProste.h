@@ -22,13 +22,17 @@ struct GraniceProste {
         ++poziom;
     }
     void zwolnij(int, float) { --poziom; }
+    // No route through the path p, then c, is shorter than Dolna or longer
+    // than Gorna.
+    double Dolna(float p, int c) const {
+        return (double(p) + (sumaTanszych[poziom] - najtanszeWejscie[c]) + najtanszeZamkniecie) * zapasDolny;
+    }
+    double Gorna(float p, int c) const {
+        return (double(p) + (sumaDrozszych[poziom] - najdrozszeWejscie[c]) + najdrozszeZamkniecie) * zapasGorny;
+    }
     bool bezZmian(float p, int c, float najkrotsza, float najdluzsza) const {
-        const double dolna =
-            (double(p) + (sumaTanszych[poziom] - najtanszeWejscie[c]) + najtanszeZamkniecie) * zapasDolny;
-        if (dolna < najkrotsza)
+        if (Dolna(p, c) < najkrotsza)
             return false;
-        const double gorna =
-            (double(p) + (sumaDrozszych[poziom] - najdrozszeWejscie[c]) + najdrozszeZamkniecie) * zapasGorny;
-        return gorna <= najdluzsza;
+        return Gorna(p, c) <= najdluzsza;
     }
 };

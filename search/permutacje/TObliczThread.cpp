@@ -3,6 +3,8 @@
 #include "search/permutacje/PermutacjeDokladne.h"
 #include "search/LosowaLiczba.h"
 #include "search/LosowaTrasa.h"
+#include "search/BramkaKrokow.h"
+#include "search/permutacje/PrzegladKrokami.h"
 #include "search/permutacje/PrzegladPermutacji.h"
 #include "search/Silnia.h"
 #include "search/SumaTrasy.h"
@@ -68,6 +70,14 @@ void TObliczThread::Permutacje() {
     NajlepszaTrasa.clear();
     ProcentPokrycia = -1;
     WymaganaTablica(Odleglosci, IloscMiast);
+    if (Kroki) {
+        WynikPrzegladuKrokami wynik =
+            PrzegladKrokami(**Odleglosci, IloscMiast, *Kroki, [this] { return stop(); }, NrPermutacji);
+        NajlepszaTrasa = std::move(wynik.trasa);
+        NajkrotszaDroga = wynik.najkrotsza;
+        NajdluzszaDroga = wynik.najdluzsza;
+        return;
+    }
     if (Uzyta(CzescPrzegladu::Lagrange, IloscMiast)) {
         PermutacjeDokladnie();
         return;
@@ -112,6 +122,7 @@ void TObliczThread::Losowo() {
     while (nr < IleLosowan && !checkpoint()) {
         LosujTrase(IloscMiast, d.data(), r.data(), q.data());
         const float L = DlugoscTrasy(q.data());
+        const float dotad = NajkrotszaDroga;
         if (L < NajkrotszaDroga) {
             NajkrotszaDroga = L;
             std::copy(q.begin(), q.end(), NajlepszaTrasa.begin());
@@ -119,5 +130,17 @@ void TObliczThread::Losowo() {
         if (L > NajdluzszaDroga)
             NajdluzszaDroga = L;
         NrLosowania.store(++nr, std::memory_order_relaxed);
+        if (Kroki && krokLosowania(q, L, dotad, nr))
+            break;
     }
+}
+
+bool TObliczThread::krokLosowania(const std::vector<int>& trasa, float dlugosc, float dotad, int nr) {
+    OpisKroku opis;
+    opis.trasa = trasa;
+    opis.wartosc = dlugosc;
+    opis.najlepsza = dotad;
+    opis.numer = nr;
+    opis.najlepszaTrasa = NajlepszaTrasa;
+    return Kroki->Krok(std::move(opis));
 }

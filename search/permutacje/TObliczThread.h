@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+class BramkaKrokow;
 // The searches of TObliczThread: the values of its Tryb.
 namespace TrybObliczen {
 enum : int { Permutacje = 1, Losowo = 2 };
@@ -36,6 +37,9 @@ public:
     // The permutation search's running time, after which it ends with the
     // best route so far (0: none).
     double LimitSekund = 0.0;
+    // Step mode: each route evaluated, each branch cut off and each draw is
+    // a step. None: the search runs at full speed, as without it.
+    BramkaKrokow* Kroki = nullptr;
 
     // Results, valid once Zakonczony is true. A search that fails leaves
     // Zakonczony false and ends with failure() set.
@@ -75,4 +79,6 @@ private:
     // From 14 cities on: see PermutacjeDokladne.
     void PermutacjeDokladnie();
     void Losowo();
+    // Step mode: draw number nr, and the shortest length before it.
+    bool krokLosowania(const std::vector<int>& trasa, float dlugosc, float dotad, int nr);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/OpisKroku.h"
 #include "search/dowod/CelDowodu.h"
 #include "search/dowod/PostepDowodu.h"
 #include "search/genetyczne/StanGenetyka.h"
@@ -69,6 +70,12 @@ struct MigawkaDowodu {
     const MigawkaCeluDowodu& Cel(CelDowodu cel) const { return cele[cel == CelDowodu::Najkrotsza ? 0 : 1]; }
 };
 
+struct MigawkaKroku {
+    long long kroki = 0;
+    // The last step, when new since the last snapshot.
+    std::optional<OpisKroku> opis;
+};
+
 struct MigawkaSesji {
     // The search's running time, standing still while it is held and once
     // its method has ended.
@@ -80,6 +87,8 @@ struct MigawkaSesji {
     bool liczyGranice = false;
     // The best route so far, when new.
     std::optional<std::vector<int>> trasa;
+    // In step mode only.
+    std::optional<MigawkaKroku> krok;
     std::variant<std::monostate, MigawkaPermutacji, MigawkaLosowania, MigawkaGenetyki, MigawkaLokalna, MigawkaDowodu>
         metoda;
 };

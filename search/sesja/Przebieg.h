@@ -3,6 +3,7 @@
 #include "search/sesja/MigawkaSesji.h"
 #include "search/sesja/WynikSesji.h"
 
+class BramkaKrokow;
 class HoldableThread;
 struct ZestawMiast;
 
@@ -13,6 +14,8 @@ public:
     virtual ~Przebieg() = default;
 
     virtual HoldableThread& Watek() = 0;
+    // Step mode, before the worker starts: it passes the gate at each step.
+    virtual void UstawKroki(BramkaKrokow& kroki) = 0;
     // The method's part of a snapshot. One reader thread only.
     virtual void Pokaz(MigawkaSesji& migawka) = 0;
     // On the worker's thread once its body has returned: the routes found

@@ -12,6 +12,7 @@ public:
     PrzebiegDowodu(const ZestawMiast& miasta, const UstawieniaSesji& ustawienia, const PlanSesji& plan);
 
     HoldableThread& Watek() override { return watek_; }
+    void UstawKroki(BramkaKrokow& kroki) override { watek_.Ustawienia.podzial.kroki = &kroki; }
     void Pokaz(MigawkaSesji& migawka) override;
     void Wynik(const ZestawMiast& miasta, bool przerwany, WynikSesji& wynik) override;
 

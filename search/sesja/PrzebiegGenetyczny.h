@@ -11,6 +11,7 @@ public:
     PrzebiegGenetyczny(const ZestawMiast& miasta, OdleglosciSlot& odleglosci, const UstawieniaSesji& ustawienia);
 
     HoldableThread& Watek() override { return genetyk_; }
+    void UstawKroki(BramkaKrokow& kroki) override { genetyk_.Kroki = &kroki; }
     void Pokaz(MigawkaSesji& migawka) override;
     void Wynik(const ZestawMiast& miasta, bool przerwany, WynikSesji& wynik) override;
 

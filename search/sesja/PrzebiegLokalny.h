@@ -10,6 +10,11 @@ public:
     PrzebiegLokalny(const ZestawMiast& miasta, const UstawieniaSesji& ustawienia, double limitSekund);
 
     HoldableThread& Watek() override { return watek_; }
+    // One thread: the steps of one route, in the order they were taken.
+    void UstawKroki(BramkaKrokow& kroki) override {
+        watek_.Ustawienia.kroki = &kroki;
+        watek_.Ustawienia.watki = 1;
+    }
     void Pokaz(MigawkaSesji& migawka) override;
     void Wynik(const ZestawMiast& miasta, bool przerwany, WynikSesji& wynik) override;
 

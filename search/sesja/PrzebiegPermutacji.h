@@ -16,6 +16,7 @@ public:
                        const UstawieniaSesji& ustawienia, double limitSekund = 0.0);
 
     HoldableThread& Watek() override { return watek_; }
+    void UstawKroki(BramkaKrokow& kroki) override { watek_.Kroki = &kroki; }
     void Pokaz(MigawkaSesji& migawka) override;
     void Wynik(const ZestawMiast& miasta, bool przerwany, WynikSesji& wynik) override;
 

@@ -1,5 +1,6 @@
 #include "search/sesja/SesjaSzukania.h"
 
+#include "search/BramkaKrokow.h"
 #include "search/ZestawMiast.h"
 #include "search/sesja/GranicaBezpieczna.h"
 #include "search/sesja/GranicaTrasy.h"
@@ -44,13 +45,21 @@ SesjaSzukania::SesjaSzukania(std::shared_ptr<const ZestawMiast> miasta, const Us
         throw std::logic_error("a session for a method that cannot run");
     przebieg_ = przebieg(*miasta_, odleglosci_, ustawienia_, plan_);
     HoldableThread& watek = przebieg_->Watek();
+    if (ustawienia_.krokPoKroku) {
+        kroki_ = std::make_unique<BramkaKrokow>();
+        kroki_->Podlacz(watek.gate());
+        przebieg_->UstawKroki(*kroki_);
+    }
     watek.setEpilogue([this] { poSzukaniu(); });
     connect(&watek, &QThread::finished, this, &SesjaSzukania::Skonczyla);
 }
 
 SesjaSzukania::~SesjaSzukania() {
     // The worker's last step writes the answer: it ends before the members
-    // it writes go.
+    // it writes go. A worker waiting for its step must hear the finish.
+    przebieg_->Watek().requestFinish();
+    if (kroki_)
+        kroki_->Obudz();
     przebieg_->Watek().finishAndWait();
 }
 
@@ -60,6 +69,19 @@ void SesjaSzukania::Uruchom() {
 
 void SesjaSzukania::Wstrzymaj() {
     przebieg_->Watek().hold();
+    // A worker waiting for its step goes to wait at the hold instead.
+    if (kroki_)
+        kroki_->Obudz();
+}
+
+void SesjaSzukania::Krok() {
+    if (kroki_)
+        kroki_->Pozwol();
+}
+
+void SesjaSzukania::UstawTempo(int tempo) {
+    if (kroki_)
+        kroki_->UstawTempo(tempo);
 }
 
 void SesjaSzukania::Wznow() {
@@ -79,6 +101,8 @@ void SesjaSzukania::Zakoncz() {
     // The request comes first, so that a held search, once released, stops
     // at its next poll without doing more.
     watek.requestFinish();
+    if (kroki_)
+        kroki_->Obudz();
     while (watek.isHeld())
         watek.release();
 }
@@ -106,6 +130,8 @@ MigawkaSesji SesjaSzukania::Migawka() {
     m.sekundy = Sekundy();
     m.liczyGranice = liczyGranice_.load(std::memory_order_relaxed);
     przebieg_->Pokaz(m);
+    if (kroki_)
+        m.krok = MigawkaKroku{kroki_->Kroki(), kroki_->Nowy()};
     return m;
 }
 

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class BramkaKrokow;
 class Przebieg;
 struct ZestawMiast;
 
@@ -46,6 +47,11 @@ public:
     bool Wstrzymana() const;
     // Threads of the search stopped at a hold right now.
     int ZatrzymaneWatki() const;
+    // Step mode: lets the search take one more step, and sets how fast it
+    // goes on by itself (0 to BramkaKrokow::kPelneTempo).
+    bool KrokPoKroku() const { return kroki_ != nullptr; }
+    void Krok();
+    void UstawTempo(int tempo);
     // Asks the search to end with what it has, opening every hold.
     void Zakoncz();
     bool Skonczona() const;
@@ -80,6 +86,8 @@ private:
     // Read by the worker until its end; released once the answer is made.
     OdleglosciSlot odleglosci_;
     std::unique_ptr<Przebieg> przebieg_;
+    // Step mode only; outlives the worker, which the destructor ends first.
+    std::unique_ptr<BramkaKrokow> kroki_;
     // Written by the worker before it counts as ended.
     WynikSesji wynik_;
     std::atomic<bool> metodaSkonczona_{false};

@@ -36,4 +36,7 @@ struct UstawieniaSesji {
     // The memory a distance table and a population may take; the machine's
     // budget when none.
     std::optional<std::uint64_t> budzetPamieci;
+    // Step mode: the search stops after each step until it is let go on
+    // (SesjaSzukania::Krok, UstawTempo); the local search runs one thread.
+    bool krokPoKroku = false;
 };

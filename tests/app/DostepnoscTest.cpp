@@ -44,7 +44,7 @@ TEST(Dostepnosc, EveryEditBoxAndCheckBoxIsNamedByItsOwnLabel) {
             sprawdzone.insert(kontrolka);
         }
     }
-    // 1 + 1 + 1 + 5 + 7 edit boxes and check boxes: none may go unchecked.
-    EXPECT_EQ(sprawdzone.size(), 15);
+    // 1 + 1 + 1 + 5 + 8 edit boxes and check boxes: none may go unchecked.
+    EXPECT_EQ(sprawdzone.size(), 16);
     EXPECT_EQ(nazwaDostepna(okna.SzukajTraseForm.IlePokolenEdit), "Ilość pokoleń : ");
 }

@@ -111,6 +111,25 @@ TEST_F(Konfiguracja, SettingsSurviveARestartButCitiesDoNot) {
     okna->WedrownikForm.hide();
 }
 
+TEST_F(Konfiguracja, TheColourOfStepModesLinesSurvivesARestartAndAFileWithoutItKeepsTheDefault) {
+    const TColor domyslny = CMatryca::DefaultExaminedColor;
+    {
+        auto okna = start();
+        okna->WedrownikForm.MatrycaMiast->SetExaminedColor(rgbColor(13, 14, 15));
+        okna->WedrownikForm.close();
+    }
+    {
+        auto okna = start();
+        EXPECT_EQ(okna->WedrownikForm.MatrycaMiast->GetExaminedColor(), rgbColor(13, 14, 15));
+        okna->WedrownikForm.MatrycaMiast->SetExaminedColor(domyslny);
+        okna->WedrownikForm.close();
+    }
+    EXPECT_EQ(readFile(path()).toHex(' '), defaultRecord().toHex(' '));
+    auto okna = start();
+    EXPECT_EQ(okna->WedrownikForm.MatrycaMiast->GetExaminedColor(), domyslny);
+    okna->WedrownikForm.hide();
+}
+
 TEST_F(Konfiguracja, OneChangedByteMakesTheFileIgnored) {
     QByteArray bytes = record({0x00FFFFFF, 0, 0x00C0C0C0, 0x008000, 20, 1, 2, 25, 25},
                               {"5", "6", "7", "0,3", "0,1"});

@@ -300,3 +300,18 @@ TEST(CMatrycaPaint, HugeGridInAScrollBoxPaintsOnlyWhatIsVisible) {
     okno.hide();
     EXPECT_TRUE(noVisibleTopLevels());
 }
+
+TEST(CMatrycaPaint, AStepsLinesLieOverTheRouteInTheirOwnColourUntilCleared) {
+    auto siatka = siatkaOknaGlownego();
+    ustawTrase(*siatka, {{3, 2}, {10, 2}});
+    siatka->SetExaminedColor(rgbColor(0xFF, 0, 0));
+    // Along the route's row, and down from one of its cities.
+    siatka->SetExamined({{TPunkt{3, 2}, TPunkt{10, 2}}, {TPunkt{3, 2}, TPunkt{3, 8}}});
+    QImage img = obraz(*siatka);
+    EXPECT_EQ(img.pixel(77, 28), rgb(rgbColor(0xFF, 0, 0)));
+    EXPECT_EQ(img.pixel(39, 60), rgb(rgbColor(0xFF, 0, 0)));
+    siatka->SetExamined({});
+    img = obraz(*siatka);
+    EXPECT_EQ(img.pixel(77, 28), rgb(Zielony));
+    EXPECT_EQ(img.pixel(39, 60), rgb(Bialy));
+}

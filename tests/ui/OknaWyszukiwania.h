@@ -53,6 +53,7 @@ public:
 
     std::shared_ptr<const ZestawMiast> ZestawSzukania() const override { return zestaw; }
     void RysujTrase(const std::vector<int>& trasa) override { narysowane.push_back(trasa); }
+    void RysujBadane(const std::vector<std::pair<int, int>>& odcinki) override { badane = odcinki; }
     std::vector<QPointF> PunktyWidoku() const override { return {}; }
 
     // The closed length of a route, each step in single precision and the
@@ -67,6 +68,8 @@ public:
     CMatryca matryca;
     std::shared_ptr<const ZestawMiast> zestaw;
     std::vector<std::vector<int>> narysowane;
+    // What the last step of step mode looked at, as last drawn.
+    std::vector<std::pair<int, int>> badane;
 
 private:
     void UstawZSiatki() {

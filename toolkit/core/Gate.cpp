@@ -34,13 +34,31 @@ bool Gate::isHeld() const {
 
 std::chrono::steady_clock::duration Gate::heldTime() const {
     using Duration = std::chrono::steady_clock::duration;
+    // An idle wait ending meanwhile may count twice for a moment: the clock
+    // then reads a little low, never high.
+    Duration idle(idleTotal_.load(std::memory_order_acquire));
+    if (const auto since = idleSince_.load(std::memory_order_acquire); since != 0)
+        idle += std::chrono::steady_clock::now().time_since_epoch() - Duration(since);
     if (holds_.load(std::memory_order_acquire) == 0)
-        return Duration(heldTotal_.load(std::memory_order_acquire));
+        return idle + Duration(heldTotal_.load(std::memory_order_acquire));
     std::lock_guard lock(mutex_);
     const Duration total(heldTotal_.load(std::memory_order_relaxed));
     if (holds_.load(std::memory_order_acquire) == 0)
-        return total;
-    return total + (std::chrono::steady_clock::now() - heldSince_);
+        return idle + total;
+    return idle + total + (std::chrono::steady_clock::now() - heldSince_);
+}
+
+void Gate::beginIdle() {
+    idleSince_.store(std::chrono::steady_clock::now().time_since_epoch().count(), std::memory_order_release);
+}
+
+void Gate::endIdle() {
+    const auto since = idleSince_.load(std::memory_order_relaxed);
+    if (since == 0)
+        return;
+    idleTotal_.fetch_add(std::chrono::steady_clock::now().time_since_epoch().count() - since,
+                         std::memory_order_release);
+    idleSince_.store(0, std::memory_order_release);
 }
 
 void Gate::requestFinish() {

@@ -19,6 +19,11 @@ public:
     // How long the gate has been held in all, the hold in force included:
     // the time a search paused by its user has not worked.
     std::chrono::steady_clock::duration heldTime() const;
+    // A wait of the worker's own that its running clock leaves out as it
+    // leaves out holds (a step waiting for the user), though the gate stays
+    // open. Between beginIdle and endIdle the worker is at no checkpoint.
+    void beginIdle();
+    void endIdle();
     // Threads stopped at a hold right now: a worker counted here makes no
     // progress until the gate opens.
     int parked() const { return parked_.load(std::memory_order_acquire); }
@@ -57,4 +62,8 @@ private:
     // Holds that have ended, in clock ticks: read without the lock while the
     // gate is open, which is every poll of a running search's clock.
     std::atomic<std::chrono::steady_clock::rep> heldTotal_{0};
+    // Idle waits that have ended, and the start of the one in progress (0:
+    // none); written by the worker only.
+    std::atomic<std::chrono::steady_clock::rep> idleTotal_{0};
+    std::atomic<std::chrono::steady_clock::rep> idleSince_{0};
 };
