@@ -68,19 +68,17 @@ QString tekstCiecia(const OpisKroku& o) {
     QString tekst;
     switch (o.rodzajCiecia) {
     case OpisKroku::RodzajCiecia::Podcykl:
-        tekst = QStringLiteral("Cięcie podcyklu: zbiór %1 miast");
+        tekst = QStringLiteral("Cięcie podcyklu%1: zbiór %2 miast");
         break;
     case OpisKroku::RodzajCiecia::Kwiat:
-        tekst = QStringLiteral("Cięcie kwiatu: rączka %1 miast");
+        tekst = QStringLiteral("Cięcie kwiatu%1: rączka %2 miast");
         break;
     case OpisKroku::RodzajCiecia::Grzebien:
-        tekst = QStringLiteral("Cięcie grzebienia: rączka %1 miast");
+        tekst = QStringLiteral("Cięcie grzebienia%1: rączka %2 miast");
         break;
     }
-    tekst = tekst.arg(o.trasa.size());
-    if (o.ile > 1)
-        tekst += QStringLiteral(" (i %1 innych cięć)").arg(o.ile - 1);
-    return tekst;
+    const QString ktore = o.ile > 1 ? QStringLiteral(" %1 z %2").arg(o.numer).arg(o.ile) : QString();
+    return tekst.arg(ktore).arg(o.trasa.size());
 }
 
 QString tekstLP(const OpisKroku& o) {
@@ -140,10 +138,9 @@ std::vector<std::pair<int, int>> OdcinkiKroku(const OpisKroku& o) {
         break;
     case OpisKroku::Rodzaj::Ruch:
     case OpisKroku::Rodzaj::Galaz:
-        odcinki = o.dodane;
-        break;
     case OpisKroku::Rodzaj::ProgramLiniowy:
     case OpisKroku::Rodzaj::Ciecie:
+        odcinki = o.dodane;
         break;
     }
     return odcinki;

@@ -220,7 +220,7 @@ std::optional<PodzialIOdciecia::Koniec> PodzialIOdciecia::poRozwiazaniu(Wezel& w
     granicaBiezacego_ = wezel.granica;
     pokazGranice();
     if (ustawienia_.kroki)
-        krokLP();
+        krokLP(g);
     if (wystarcza(wezel.granica))
         return Koniec::Zamkniety;
     // A route violates no cut: separating it would be wasted.
@@ -243,7 +243,7 @@ bool PodzialIOdciecia::dodajCiecia(const GrafWsparcia& g, bool zastoj) {
     if (ciecia.empty())
         return false;
     if (ustawienia_.kroki)
-        krokCiec(ciecia);
+        krokiCiec(g, ciecia);
     wynik_.ciecia += (long long)ciecia.size();
     for (const Ciecie& c : ciecia)
         ++wynik_.cieciaRodzaju[std::size_t(c.rodzaj)];
@@ -400,7 +400,7 @@ WynikPodzialu PodzialIOdciecia::Rozwiaz(std::vector<int> trasa, const Ustawienia
 
 // The steps of step mode, in lengths as the window shows them. A finish
 // asked for at a step reaches the search at its next poll.
-void PodzialIOdciecia::krokLP() {
+void PodzialIOdciecia::krokLP(const GrafWsparcia& g) {
     OpisKroku opis;
     opis.rodzaj = OpisKroku::Rodzaj::ProgramLiniowy;
     const double wartosc = lp_.Wartosc();
@@ -408,20 +408,37 @@ void PodzialIOdciecia::krokLP() {
     if (!wynik_.trasa.empty())
         opis.najlepsza = dlugosc(wynik_.waga);
     opis.numer = wynik_.wezly;
+    for (const GrafWsparcia::Krawedz& k : g.Krawedzie())
+        opis.dodane.emplace_back(k.a, k.b);
+    opis.najlepszaTrasa = wynik_.trasa;
     ustawienia_.kroki->Krok(std::move(opis));
 }
 
-void PodzialIOdciecia::krokCiec(const std::vector<Ciecie>& ciecia) {
-    OpisKroku opis;
-    opis.rodzaj = OpisKroku::Rodzaj::Ciecie;
-    opis.ile = (long long)ciecia.size();
-    const Ciecie& c = ciecia.front();
-    opis.rodzajCiecia = c.rodzaj == Ciecie::Rodzaj::Podcykl ? OpisKroku::RodzajCiecia::Podcykl
-                        : c.rodzaj == Ciecie::Rodzaj::Kwiat ? OpisKroku::RodzajCiecia::Kwiat
-                                                             : OpisKroku::RodzajCiecia::Grzebien;
-    if (!c.zbiory.empty())
-        opis.trasa = c.zbiory.front();
-    ustawienia_.kroki->Krok(std::move(opis));
+// One step a cut, each showing the LP's edges inside its first set: what the
+// cut says those edges may not carry.
+void PodzialIOdciecia::krokiCiec(const GrafWsparcia& g, const std::vector<Ciecie>& ciecia) {
+    std::vector<std::uint8_t> wZbiorze(std::size_t(w_.Ilosc()), 0);
+    for (std::size_t i = 0; i < ciecia.size(); ++i) {
+        const Ciecie& c = ciecia[i];
+        OpisKroku opis;
+        opis.rodzaj = OpisKroku::Rodzaj::Ciecie;
+        opis.numer = (long long)i + 1;
+        opis.ile = (long long)ciecia.size();
+        opis.rodzajCiecia = c.rodzaj == Ciecie::Rodzaj::Podcykl ? OpisKroku::RodzajCiecia::Podcykl
+                            : c.rodzaj == Ciecie::Rodzaj::Kwiat ? OpisKroku::RodzajCiecia::Kwiat
+                                                                 : OpisKroku::RodzajCiecia::Grzebien;
+        if (!c.zbiory.empty())
+            opis.trasa = c.zbiory.front();
+        for (int m : opis.trasa)
+            wZbiorze[std::size_t(m)] = 1;
+        for (const GrafWsparcia::Krawedz& k : g.Krawedzie())
+            if (wZbiorze[std::size_t(k.a)] && wZbiorze[std::size_t(k.b)])
+                opis.dodane.emplace_back(k.a, k.b);
+        for (int m : opis.trasa)
+            wZbiorze[std::size_t(m)] = 0;
+        if (ustawienia_.kroki->Krok(std::move(opis)))
+            return;
+    }
 }
 
 void PodzialIOdciecia::krokGalezi(const Wezel& wezel, Krawedz e) {

@@ -109,8 +109,8 @@ private:
     void pokaz(const GrafWsparcia& g);
     void pokazGranice();
     void pokazCiecia();
-    void krokLP();
-    void krokCiec(const std::vector<Ciecie>& ciecia);
+    void krokLP(const GrafWsparcia& g);
+    void krokiCiec(const GrafWsparcia& g, const std::vector<Ciecie>& ciecia);
     void krokGalezi(const Wezel& wezel, Krawedz e);
     void zaokraglij(const GrafWsparcia& g);
     double dlugosc(long double waga) const;

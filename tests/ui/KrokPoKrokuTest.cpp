@@ -37,6 +37,9 @@ TEST(TekstKroku, SaysWhatTheStepDidAndWhyWithDecimalCommas) {
     ciecie.ile = 1;
     ciecie.trasa = {0, 2, 3, 5, 7, 8, 9};
     EXPECT_EQ(TekstKroku(ciecie), QStringLiteral("Cięcie podcyklu: zbiór 7 miast"));
+    ciecie.numer = 2;
+    ciecie.ile = 4;
+    EXPECT_EQ(TekstKroku(ciecie), QStringLiteral("Cięcie podcyklu 2 z 4: zbiór 7 miast"));
 
     // A branch names its cities by their ids.
     OpisKroku odciecie;

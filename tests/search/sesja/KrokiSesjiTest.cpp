@@ -200,14 +200,19 @@ TEST(KrokiSesji, ProofStepsAreLPsSolvedCutsAddedAndBranchesTaken) {
     }
     for (const OpisKroku& o : kroki) {
         if (o.rodzaj == OpisKroku::Rodzaj::Ciecie) {
-            EXPECT_GE(o.ile, 1);
+            EXPECT_TRUE(o.numer >= 1 && o.numer <= o.ile);
             EXPECT_FALSE(o.trasa.empty());
             EXPECT_LT(o.trasa.size(), 14u);
+            // What it shows are the LP's edges inside its set.
+            for (auto [a, b] : o.dodane)
+                EXPECT_TRUE(std::count(o.trasa.begin(), o.trasa.end(), a) && std::count(o.trasa.begin(), o.trasa.end(), b));
         } else if (o.rodzaj == OpisKroku::Rodzaj::Galaz) {
             ASSERT_EQ(o.dodane.size(), 1u);
             EXPECT_NE(o.dodane[0].first, o.dodane[0].second);
         } else {
             EXPECT_EQ(o.rodzaj, OpisKroku::Rodzaj::ProgramLiniowy);
+            // Its support, at least one edge at each city.
+            EXPECT_GE(o.dodane.size(), 14u);
         }
     }
     ASSERT_TRUE(sesja.Wynik().najkrotsza);
