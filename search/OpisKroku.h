@@ -20,6 +20,10 @@ struct OpisKroku {
         // A move of the local search: the edges it removes and adds, zmiana
         // the change of the route's length, przyjety whether it was kept.
         Ruch,
+        // The kick that opens a round of the local search (double bridges):
+        // the edges it removes and adds, zmiana the length it adds. The
+        // descent after it is the round's Ruch.
+        Kopniecie,
         // The proof: an LP solved (wartosc its value, najlepsza the best
         // route's length); cuts added (ile of them, the first of kind
         // rodzajCiecia over a set of trasa's cities); a branch taken on

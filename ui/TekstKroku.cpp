@@ -16,6 +16,14 @@ QString zeZnakiem(double x) {
     return (x < 0.0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + liczba;
 }
 
+// "1 krawędź wymieniona", "4 krawędzie wymienione", "8 krawędzi wymienionych".
+QString krawedzieWymienione(std::size_t n) {
+    if (n == 1)
+        return QStringLiteral("1 krawędź wymieniona");
+    const bool kilka = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+    return QString::number(n) + (kilka ? QStringLiteral(" krawędzie wymienione") : QStringLiteral(" krawędzi wymienionych"));
+}
+
 QString miasto(int m, const std::vector<int>& ids) {
     return QString::number(m >= 0 && std::size_t(m) < ids.size() ? ids[std::size_t(m)] : m + 1);
 }
@@ -56,12 +64,16 @@ QString tekstRuchu(const OpisKroku& o) {
     // The descent undid the kick edge for edge.
     if (o.dodane.empty())
         return QStringLiteral("Ruch (kopnięcie i zejście 3-opt): trasa wróciła do siebie, bez zmian");
-    const QString ruch = QStringLiteral("Ruch (kopnięcie i zejście 3-opt, %1 krawędzi wymienionych): %2")
-                             .arg(o.dodane.size())
-                             .arg(zeZnakiem(o.zmiana));
+    const QString ruch = QStringLiteral("Ruch (kopnięcie i zejście 3-opt, %1): %2")
+                             .arg(krawedzieWymienione(o.dodane.size()), zeZnakiem(o.zmiana));
     if (o.przyjety)
         return ruch + QStringLiteral(" — zachowany");
     return ruch + QStringLiteral(" — cofnięty, trasa byłaby dłuższa");
+}
+
+QString tekstKopniecia(const OpisKroku& o) {
+    return QStringLiteral("Kopnięcie (podwójny most, %1): %2 — teraz zejście 3-opt")
+        .arg(krawedzieWymienione(o.dodane.size()), zeZnakiem(o.zmiana));
 }
 
 QString tekstCiecia(const OpisKroku& o) {
@@ -116,6 +128,8 @@ QString TekstKroku(const OpisKroku& o, const std::vector<int>& ids) {
         return tekstPokolenia(o);
     case OpisKroku::Rodzaj::Ruch:
         return tekstRuchu(o);
+    case OpisKroku::Rodzaj::Kopniecie:
+        return tekstKopniecia(o);
     case OpisKroku::Rodzaj::ProgramLiniowy:
         return tekstLP(o);
     case OpisKroku::Rodzaj::Ciecie:
@@ -137,6 +151,7 @@ std::vector<std::pair<int, int>> OdcinkiKroku(const OpisKroku& o) {
         dodajDroge(o.trasa, false, odcinki);
         break;
     case OpisKroku::Rodzaj::Ruch:
+    case OpisKroku::Rodzaj::Kopniecie:
     case OpisKroku::Rodzaj::Galaz:
     case OpisKroku::Rodzaj::ProgramLiniowy:
     case OpisKroku::Rodzaj::Ciecie:

@@ -50,6 +50,11 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, const D& d, OknoTrasy& okno, K
         for (const int c : dotkniete)
             kolejka.Dodaj(c);
     }
+    if (kroki) {
+        OpisKroku kopniecie = OpisRundy(przed, okno.Trasa(), przyrost, true);
+        kopniecie.rodzaj = OpisKroku::Rodzaj::Kopniecie;
+        kroki->Krok(std::move(kopniecie));
+    }
     bool przerwane = false;
     const double zysk = ZejscieLokalne(d, k.sasiedzi, okno, kolejka, k.plan, true, k.warunek, przerwane);
     if (przerwane) {

@@ -31,6 +31,9 @@ TEST(TekstKroku, SaysWhatTheStepDidAndWhyWithDecimalCommas) {
     ruch.usuniete = {{0, 1}, {2, 3}};
     ruch.dodane = {{0, 2}, {1, 3}};
     EXPECT_TRUE(TekstKroku(ruch).contains(QStringLiteral(": \u221212,4 — zachowany")));
+    ruch.rodzaj = OpisKroku::Rodzaj::Kopniecie;
+    ruch.zmiana = 30.5;
+    EXPECT_TRUE(TekstKroku(ruch).startsWith(QStringLiteral("Kopnięcie (podwójny most, 2 krawędzie wymienione): +30,5")));
 
     OpisKroku ciecie;
     ciecie.rodzaj = OpisKroku::Rodzaj::Ciecie;

@@ -170,12 +170,17 @@ TEST(KrokiSesji, ALocalStepChangesTheLengthByWhatItSaysAndIsKeptOnlyWhenNoLonger
     sesja.Uruchom();
     const std::vector<OpisKroku> kroki = wszystkie(sesja, 100);
     sesja.CzekajNaKoniec();
-    ASSERT_EQ(kroki.size(), 12u);
-    for (const OpisKroku& o : kroki) {
-        EXPECT_EQ(o.rodzaj, OpisKroku::Rodzaj::Ruch);
+    // Each round: its kick, then the descent's outcome.
+    ASSERT_EQ(kroki.size(), 24u);
+    for (std::size_t k = 0; k < kroki.size(); ++k) {
+        const OpisKroku& o = kroki[k];
+        EXPECT_EQ(o.rodzaj, k % 2 == 0 ? OpisKroku::Rodzaj::Kopniecie : OpisKroku::Rodzaj::Ruch);
         EXPECT_EQ(o.dodane.size(), o.usuniete.size());
         EXPECT_NEAR(suma(miasta->metryka, o.dodane) - suma(miasta->metryka, o.usuniete), o.zmiana, 1e-6);
-        EXPECT_EQ(o.przyjety, o.zmiana < 1e-9);
+        if (o.rodzaj == OpisKroku::Rodzaj::Kopniecie)
+            EXPECT_FALSE(o.dodane.empty());
+        else
+            EXPECT_EQ(o.przyjety, o.zmiana < 1e-9);
     }
     ASSERT_TRUE(sesja.Wynik().najkrotsza);
     EXPECT_TRUE(isPermutation(sesja.Wynik().najkrotsza->trasa, 40));
