@@ -53,6 +53,8 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, const D& d, OknoTrasy& okno, K
     if (kroki) {
         OpisKroku kopniecie = OpisRundy(przed, okno.Trasa(), przyrost, true);
         kopniecie.rodzaj = OpisKroku::Rodzaj::Kopniecie;
+        // Step mode runs one thread, whose route before a round is the best.
+        kopniecie.najlepszaTrasa = przed;
         kroki->Krok(std::move(kopniecie));
     }
     bool przerwane = false;
@@ -75,8 +77,10 @@ WynikRundy RundaLokalna(const KontekstLokalny& k, const D& d, OknoTrasy& okno, K
         okno.Cofnij(znacznik);
     }
     // A finish asked for here reaches the search at its next poll.
-    if (opis)
+    if (opis) {
+        opis->najlepszaTrasa = okno.Trasa().Kolejnosc();
         kroki->Krok(std::move(*opis));
+    }
     return WynikRundy::Zrobiona;
 }
 

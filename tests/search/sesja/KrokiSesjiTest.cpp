@@ -177,6 +177,8 @@ TEST(KrokiSesji, ALocalStepChangesTheLengthByWhatItSaysAndIsKeptOnlyWhenNoLonger
         EXPECT_EQ(o.rodzaj, k % 2 == 0 ? OpisKroku::Rodzaj::Kopniecie : OpisKroku::Rodzaj::Ruch);
         EXPECT_EQ(o.dodane.size(), o.usuniete.size());
         EXPECT_NEAR(suma(miasta->metryka, o.dodane) - suma(miasta->metryka, o.usuniete), o.zmiana, 1e-6);
+        // The best route, drawn beside the step, is a route.
+        EXPECT_TRUE(isPermutation(o.najlepszaTrasa, 40));
         if (o.rodzaj == OpisKroku::Rodzaj::Kopniecie)
             EXPECT_FALSE(o.dodane.empty());
         else
