@@ -37,6 +37,9 @@ QString miasta(const std::vector<int>& trasa, const std::vector<int>& ids) {
 
 QString tekstTrasy(const OpisKroku& o) {
     const QString poczatek = QStringLiteral("Trasa %1: %2").arg(o.numer).arg(TekstLiczby(o.wartosc));
+    // The first route has nothing before it to be compared with.
+    if (o.numer == 1 || !std::isfinite(o.najlepsza))
+        return poczatek + QStringLiteral(" — pierwsza, na razie najlepsza");
     const QString najlepsza = TekstLiczby(o.najlepsza);
     if (o.wartosc < o.najlepsza)
         return poczatek + QStringLiteral(" — krótsza od najlepszej %1, nowa najlepsza").arg(najlepsza);

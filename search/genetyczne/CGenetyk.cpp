@@ -449,6 +449,7 @@ bool CGenetyk::krokPokolenia() {
         opis.wartosc = najlepszy->Droga;
     }
     opis.najlepsza = najlepszy_.Droga;
+    opis.najlepszaTrasa = najlepszy_.Geny;
     opis.ile = dzieci_;
     opis.numer = nrPokolenia_;
     return Kroki->Krok(std::move(opis));

@@ -23,6 +23,8 @@ TEST(TekstKroku, SaysWhatTheStepDidAndWhyWithDecimalCommas) {
     trasa.wartosc = 243.5;
     trasa.najlepsza = 231.2;
     EXPECT_EQ(TekstKroku(trasa), QStringLiteral("Trasa 17: 243,5 — dłuższa od najlepszej 231,2"));
+    trasa.numer = 1;
+    EXPECT_EQ(TekstKroku(trasa), QStringLiteral("Trasa 1: 243,5 — pierwsza, na razie najlepsza"));
 
     OpisKroku ruch;
     ruch.rodzaj = OpisKroku::Rodzaj::Ruch;

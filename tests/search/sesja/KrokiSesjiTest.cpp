@@ -156,6 +156,8 @@ TEST(KrokiSesji, AGeneticStepIsOneGenerationWithItsBestRouteAndTheChildrenItKept
         ASSERT_TRUE(isPermutation(o.trasa, 10));
         EXPECT_NEAR(o.wartosc, miasta->metryka.Dlugosc(o.trasa), 1e-3);
         EXPECT_GE(o.wartosc, o.najlepsza);
+        ASSERT_TRUE(isPermutation(o.najlepszaTrasa, 10));
+        EXPECT_NEAR(o.najlepsza, miasta->metryka.Dlugosc(o.najlepszaTrasa), 1e-3);
         EXPECT_EQ(o.ile % 2, 0);
         EXPECT_LE(o.ile, 20);
     }
