@@ -2,10 +2,14 @@
 
 #include <vector>
 
-// The Gomory-Hu tree of an undirected graph with capacities, by LEMON: its
-// n - 1 edges give, for every pair of nodes, a minimum cut between them, so
-// the least of them is a global minimum cut. The cuts of value below prog
-// are returned, each as the nodes on one side.
+// The cuts of an undirected graph with capacities below prog, each as the
+// nodes on one side, by LEMON's Gomory-Hu tree: its n - 1 edges give, for
+// every pair of nodes, a minimum cut between them. The tree is built for
+// each component of the edges of positive capacity alone (n - 1 maximum
+// flows over the whole graph cost the square of its size, the components'
+// far less), each component being a cut of value 0 itself; and only where
+// the component's global minimum cut is below prog, for else none of the
+// tree's is.
 struct KrawedzPrzepustowa {
     int a, b;
     double przepustowosc;
