@@ -87,7 +87,6 @@ void cieciaDrzewa(const lemon::SmartGraph& g, const Drzewo& drzewo, const std::v
 // the cost of a maximum flow or two) says first whether the tree's n - 1
 // flows can find any: late in the cutting they mostly cannot. (LEMON 1.3's
 // Nagamochi-Ibaraki loops on some small graphs of double capacities.)
-// any: late in the cutting they mostly cannot.
 void cieciaSkladowej(const std::vector<int>& miasta, std::vector<int>& lokalny,
                      const std::vector<KrawedzPrzepustowa>& krawedzie, double prog, std::vector<CiecieDrzewa>& wynik) {
     lemon::SmartGraph g;
