@@ -4,6 +4,7 @@
 #include <lemon/hao_orlin.h>
 #include <lemon/smart_graph.h>
 
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -123,6 +124,74 @@ std::vector<CiecieDrzewa> CieciaGomoryHu(int n, const std::vector<KrawedzPrzepus
             wynik.push_back({0.0, czesc});
         if (czesc.size() >= 2)
             cieciaSkladowej(czesc, lokalny, krawedzie, prog, wynik);
+    }
+    return wynik;
+}
+
+namespace {
+
+// The graph of the groups of nodes taken together so far, each a node,
+// parallel edges left as they are.
+struct Skurczony {
+    lemon::SmartGraph g;
+    std::unique_ptr<Pojemnosci> przepustowosc;
+    std::vector<int> wezel;  // of each group's root; -1 elsewhere
+
+    Skurczony(int n, std::vector<int>& rodzic, const std::vector<KrawedzPrzepustowa>& krawedzie)
+        : wezel(std::size_t(n), -1) {
+        for (int v = 0; v < n; ++v)
+            if (korzen(rodzic, v) == v)
+                wezel[std::size_t(v)] = g.id(g.addNode());
+        przepustowosc = std::make_unique<Pojemnosci>(g);
+        for (const KrawedzPrzepustowa& k : krawedzie) {
+            const int a = wezel[std::size_t(korzen(rodzic, k.a))], b = wezel[std::size_t(korzen(rodzic, k.b))];
+            if (a != b)
+                (*przepustowosc)[g.addEdge(g.nodeFromId(a), g.nodeFromId(b))] = k.przepustowosc;
+        }
+    }
+};
+
+} // namespace
+
+std::vector<CiecieDrzewa> CieciaGlobalne(int n, const std::vector<KrawedzPrzepustowa>& krawedzie, double prog,
+                                         int najwiecej) {
+    std::vector<CiecieDrzewa> wynik;
+    std::vector<int> rodzic(static_cast<std::size_t>(n));
+    std::iota(rodzic.begin(), rodzic.end(), 0);
+    while (int(wynik.size()) < najwiecej) {
+        const Skurczony s(n, rodzic, krawedzie);
+        if (lemon::countNodes(s.g) < 2)
+            break;
+        lemon::HaoOrlin<lemon::SmartGraph, Pojemnosci> globalny(s.g, *s.przepustowosc);
+        globalny.run();
+        lemon::SmartGraph::NodeMap<bool> strona(s.g);
+        const double wartosc = globalny.minCutMap(strona);
+        if (!(wartosc < prog))
+            break;
+        CiecieDrzewa c{wartosc, {}};
+        for (int v = 0; v < n; ++v)
+            if (strona[s.g.nodeFromId(s.wezel[std::size_t(korzen(rodzic, v))])])
+                c.strona.push_back(v);
+        // The side goes into its neighbour outside that it is most tied
+        // to: the next cut is another.
+        std::vector<double> ku(std::size_t(n), 0.0);
+        int sasiad = -1;
+        for (const KrawedzPrzepustowa& k : krawedzie) {
+            const int a = korzen(rodzic, k.a), b = korzen(rodzic, k.b);
+            const bool wA = strona[s.g.nodeFromId(s.wezel[std::size_t(a)])];
+            if (wA == strona[s.g.nodeFromId(s.wezel[std::size_t(b)])])
+                continue;
+            const int poza = wA ? b : a;
+            ku[std::size_t(poza)] += k.przepustowosc;
+            if (sasiad < 0 || ku[std::size_t(poza)] > ku[std::size_t(sasiad)])
+                sasiad = poza;
+        }
+        for (int v = 0; sasiad < 0 && v < n; ++v)
+            if (!strona[s.g.nodeFromId(s.wezel[std::size_t(korzen(rodzic, v))])])
+                sasiad = korzen(rodzic, v);
+        for (int v : c.strona)
+            rodzic[std::size_t(korzen(rodzic, v))] = korzen(rodzic, sasiad);
+        wynik.push_back(std::move(c));
     }
     return wynik;
 }

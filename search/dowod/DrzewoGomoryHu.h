@@ -22,3 +22,10 @@ struct CiecieDrzewa {
 
 // C++17 like its one source file (see CMakeLists.txt): a vector, not a span.
 std::vector<CiecieDrzewa> CieciaGomoryHu(int n, const std::vector<KrawedzPrzepustowa>& krawedzie, double prog);
+
+// Up to najwiecej cuts below prog, a global minimum cut (Hao and Orlin's)
+// at a time, each found side then taken together with the node outside it
+// most tied to it so that the next is another: a few maximum flows' cost
+// where the tree takes n - 1. None exactly when no cut is below prog.
+std::vector<CiecieDrzewa> CieciaGlobalne(int n, const std::vector<KrawedzPrzepustowa>& krawedzie, double prog,
+                                         int najwiecej);
