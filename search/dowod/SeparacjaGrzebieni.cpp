@@ -1,5 +1,6 @@
 #include "search/dowod/SeparacjaGrzebieni.h"
 
+#include "search/dowod/SeparacjaBlokow.h"
 #include "search/dowod/SeparacjaKwiatow.h"
 #include "search/dowod/TolerancjeDowodu.h"
 
@@ -70,6 +71,21 @@ Ciecie rozwin(const Ciecie& kwiat, Sciezki& sciezki, int n) {
     return Ciecie::Kwiat(std::move(raczka), std::move(krawedzie), n);
 }
 
+// The shrunk graph's comb in the whole graph's cities: each set the paths
+// of its cities.
+Ciecie rozwinGrzebien(const Ciecie& grzebien, Sciezki& sciezki, int n) {
+    std::vector<std::vector<int>> zbiory;
+    for (const std::vector<int>& s : grzebien.zbiory) {
+        std::vector<int> miasta;
+        for (int v : s)
+            miasta.insert(miasta.end(), sciezki.Miasta(v).begin(), sciezki.Miasta(v).end());
+        zbiory.push_back(std::move(miasta));
+    }
+    std::vector<int> raczka = std::move(zbiory.front());
+    zbiory.erase(zbiory.begin());
+    return Ciecie::Grzebien(std::move(raczka), std::move(zbiory), n);
+}
+
 } // namespace
 
 std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g, bool drzewem) {
@@ -77,7 +93,9 @@ std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g, bool drzewem) {
     Sciezki sciezki(g);
     // Without a path of two cities or more the shrunk graph is g, whose
     // blossoms are looked for by themselves; below 6 there is no comb.
-    if (sciezki.Ilosc() == n || sciezki.Ilosc() < 6)
+    if (sciezki.Ilosc() == n)
+        return SeparujGrzebienieBlokowe(g);
+    if (sciezki.Ilosc() < 6)
         return {};
     std::map<std::pair<int, int>, double> sumy;
     for (const GrafWsparcia::Krawedz& k : g.Krawedzie()) {
@@ -90,12 +108,15 @@ std::vector<Ciecie> SeparujGrzebienie(const GrafWsparcia& g, bool drzewem) {
         krawedzie.push_back({ab.first, ab.second, std::min(1.0, x)});
     const GrafWsparcia skurczony(sciezki.Ilosc(), std::move(krawedzie));
     std::vector<Ciecie> kwiaty = SeparujKwiatyUlamkowe(skurczony);
+    for (Ciecie& c : SeparujGrzebienieBlokowe(skurczony))
+        kwiaty.push_back(std::move(c));
     if (drzewem)
         for (Ciecie& c : SeparujKwiatyDrzewem(skurczony))
             kwiaty.push_back(std::move(c));
-    std::vector<Ciecie> wynik;
+    std::vector<Ciecie> wynik = SeparujGrzebienieBlokowe(g);
     for (const Ciecie& kwiat : kwiaty) {
-        Ciecie c = rozwin(kwiat, sciezki, n);
+        Ciecie c = kwiat.rodzaj == Ciecie::Rodzaj::Grzebien ? rozwinGrzebien(kwiat, sciezki, n)
+                                                            : rozwin(kwiat, sciezki, n);
         if (!c.Poprawne(n) || g.Naruszenie(c) < kNaruszenie)
             continue;
         if (std::find(wynik.begin(), wynik.end(), c) == wynik.end())

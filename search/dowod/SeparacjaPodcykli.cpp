@@ -80,7 +80,7 @@ std::vector<Ciecie> SeparujPodcykle(const GrafWsparcia& g) {
         if (a != b)
             krawedzie.push_back({a, b, k.x});
     }
-    for (const CiecieDrzewa& c : CieciaGomoryHu(wezly, krawedzie, 2.0 - TolerancjeDowodu::kNaruszenie)) {
+    for (const CiecieDrzewa& c : CieciaGlobalne(wezly, krawedzie, 2.0 - TolerancjeDowodu::kNaruszenie, kNajwiecejPodcykli)) {
         std::vector<int> s;
         for (int w : c.strona)
             s.insert(s.end(), miasta[std::size_t(w)].begin(), miasta[std::size_t(w)].end());
