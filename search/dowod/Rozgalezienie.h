@@ -18,10 +18,11 @@ class ProgramLiniowy;
 // from 64.
 // Each trial's pivots cost about as much as the LP has rows, so on large
 // instances the candidates are held to iloczyn / n (never fewer than
-// najmniej): at 1,002 cities 12 candidates prove pr1002 in 114 s where 32
-// leave it 0.07 % short after 120 s, and rat783 takes 10 s of processor
-// time instead of 23; up to about 400 cities nothing changes (pr299 and
-// pcb442 lose a third with 12).
+// najmniej): at 1,002 cities 12 candidates proved pr1002 in 114 s where 32
+// left it 0.07 % short after 120 s, and rat783 took 10 s of processor time
+// instead of 23 (both measured while subtours still came from the
+// Gomory-Hu tree at every solve; pr1002 now takes about 64 s); up to about
+// 400 cities nothing changes (pr299 and pcb442 lose a third with 12).
 struct UstawieniaRozgalezienia {
     int kandydaci = 32;
     int kandydaciNajdluzszej = 64;
