@@ -113,7 +113,13 @@ TWedrownikForm::TWedrownikForm(QWidget* parent) : QMainWindow(parent) {
     PlikKonfiguracji = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Config.cfg"));
 }
 
-TWedrownikForm::~TWedrownikForm() = default;
+TWedrownikForm::~TWedrownikForm() {
+    // The history goes while the window still stands: its commands refer to
+    // the window's cities, and emptying it signals a change of what can be
+    // undone, which a half-destroyed window must not hear.
+    Historia->disconnect(this);
+    Historia->clear();
+}
 
 void TWedrownikForm::UtworzKontrolki() {
     auto* centrum = new QWidget(this);
