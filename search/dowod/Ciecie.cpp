@@ -67,6 +67,17 @@ Ciecie Ciecie::Grzebien(std::vector<int> raczka, std::vector<std::vector<int>> z
     return c;
 }
 
+Ciecie Ciecie::GrzebienLubKwiat(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n) {
+    const bool dwumiastowe =
+        std::all_of(zeby.begin(), zeby.end(), [](const std::vector<int>& z) { return z.size() == 2; });
+    if (!dwumiastowe)
+        return Grzebien(std::move(raczka), std::move(zeby), n);
+    std::vector<Krawedz> krawedzie;
+    for (const std::vector<int>& z : zeby)
+        krawedzie.emplace_back(z[0], z[1]);
+    return Kwiat(std::move(raczka), std::move(krawedzie), n);
+}
+
 bool Ciecie::Poprawne(int n) const {
     if (n < 3 || zbiory.empty())
         return false;

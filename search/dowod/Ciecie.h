@@ -38,6 +38,9 @@ struct Ciecie {
     static Ciecie Podcykl(std::vector<int> zbior, int n);
     static Ciecie Kwiat(std::vector<int> raczka, std::vector<Krawedz> zeby, int n);
     static Ciecie Grzebien(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n);
+    // A comb whose teeth are all two cities is kept as the blossom it is,
+    // so that the pool and the certificate see one cut, not two shapes.
+    static Ciecie GrzebienLubKwiat(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n);
 
     // Whether the sets and edges have the shape that makes the inequality
     // hold for every route of n cities; an inequality that fails this never

@@ -168,17 +168,6 @@ double przekroj(const GrafWsparcia& g, const std::vector<int>& zbior) {
     return g.Lewa(Ciecie::Podcykl(zbior, g.Ilosc()));
 }
 
-Ciecie grzebienLubKwiat(std::vector<int> raczka, std::vector<std::vector<int>> zeby, int n) {
-    const bool dwumiastowe =
-        std::all_of(zeby.begin(), zeby.end(), [](const std::vector<int>& z) { return z.size() == 2; });
-    if (!dwumiastowe)
-        return Ciecie::Grzebien(std::move(raczka), std::move(zeby), n);
-    std::vector<Krawedz> krawedzie;
-    for (const std::vector<int>& z : zeby)
-        krawedzie.emplace_back(z[0], z[1]);
-    return Ciecie::Kwiat(std::move(raczka), std::move(krawedzie), n);
-}
-
 } // namespace
 
 std::vector<Ciecie> SeparujGrzebienieBlokowe(const GrafWsparcia& g) {
@@ -204,7 +193,7 @@ std::vector<Ciecie> SeparujGrzebienieBlokowe(const GrafWsparcia& g) {
         }
         if (zeby.size() < 3 || int(blok.size()) >= n)
             continue;
-        Ciecie c = grzebienLubKwiat(blok, std::move(zeby), n);
+        Ciecie c = Ciecie::GrzebienLubKwiat(blok, std::move(zeby), n);
         if (c.Poprawne(n) && g.Naruszenie(c) >= kNaruszenie && std::find(wynik.begin(), wynik.end(), c) == wynik.end())
             wynik.push_back(std::move(c));
     }

@@ -56,19 +56,12 @@ Ciecie rozwin(const Ciecie& kwiat, Sciezki& sciezki, int n) {
     for (int s : kwiat.zbiory.front())
         raczka.insert(raczka.end(), sciezki.Miasta(s).begin(), sciezki.Miasta(s).end());
     std::vector<std::vector<int>> zeby;
-    bool dwumiastowe = true;
     for (const Krawedz& f : kwiat.zeby) {
         std::vector<int> zab = sciezki.Miasta(f.a);
         zab.insert(zab.end(), sciezki.Miasta(f.b).begin(), sciezki.Miasta(f.b).end());
-        dwumiastowe = dwumiastowe && zab.size() == 2;
         zeby.push_back(std::move(zab));
     }
-    if (!dwumiastowe)
-        return Ciecie::Grzebien(std::move(raczka), std::move(zeby), n);
-    std::vector<Krawedz> krawedzie;
-    for (const std::vector<int>& z : zeby)
-        krawedzie.emplace_back(z[0], z[1]);
-    return Ciecie::Kwiat(std::move(raczka), std::move(krawedzie), n);
+    return Ciecie::GrzebienLubKwiat(std::move(raczka), std::move(zeby), n);
 }
 
 // The shrunk graph's comb in the whole graph's cities: each set the paths

@@ -4,7 +4,7 @@
 #include "search/BramkaKrokow.h"
 #include "search/ZestawMiast.h"
 #include "search/sesja/SesjaSzukania.h"
-#include "tests/search/dolne/MetrykiLosowe.h"
+#include "tests/search/sesja/ZestawLosowy.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
@@ -16,14 +16,6 @@
 #include <optional>
 
 namespace {
-
-std::shared_ptr<const ZestawMiast> wPlaszczyznie(int n, unsigned ziarno) {
-    std::mt19937 los(ziarno);
-    ZestawMiast z{MetrykaLosowa(RodzajMetryki::Euc2d, n, 1000, los), {}, {}};
-    for (int k = 1; k <= n; ++k)
-        z.ids.push_back(k);
-    return std::make_shared<const ZestawMiast>(std::move(z));
-}
 
 UstawieniaSesji krokowe(MetodaSesji metoda) {
     UstawieniaSesji u;
@@ -73,7 +65,7 @@ double suma(const Metryka& d, const std::vector<std::pair<int, int>>& krawedzie)
 } // namespace
 
 TEST(KrokiSesji, ARandomStepIsOneRouteDrawnAndTheSearchAnswersWithTheShortest) {
-    const auto miasta = wPlaszczyznie(7, 1);
+    const auto miasta = ZestawLosowy(7, 1);
     UstawieniaSesji u = krokowe(MetodaSesji::Losowo);
     u.losowania = 6;
     SesjaSzukania sesja(miasta, u);
@@ -96,7 +88,7 @@ TEST(KrokiSesji, ARandomStepIsOneRouteDrawnAndTheSearchAnswersWithTheShortest) {
 }
 
 TEST(KrokiSesji, PermutationStepsWalkTheRoutesInOrderCoverThemAllAndFindTheOptimum) {
-    const auto miasta = wPlaszczyznie(7, 2);
+    const auto miasta = ZestawLosowy(7, 2);
     UstawieniaSesji pelna = krokowe(MetodaSesji::Permutacje);
     pelna.krokPoKroku = false;
     SesjaSzukania bezKrokow(miasta, pelna);
@@ -139,7 +131,7 @@ TEST(KrokiSesji, PermutationStepsWalkTheRoutesInOrderCoverThemAllAndFindTheOptim
 }
 
 TEST(KrokiSesji, AGeneticStepIsOneGenerationWithItsBestRouteAndTheChildrenItKept) {
-    const auto miasta = wPlaszczyznie(10, 3);
+    const auto miasta = ZestawLosowy(10, 3);
     UstawieniaSesji u = krokowe(MetodaSesji::Genetycznie);
     u.pokolenia = 4;
     u.populacja = 20;
@@ -164,7 +156,7 @@ TEST(KrokiSesji, AGeneticStepIsOneGenerationWithItsBestRouteAndTheChildrenItKept
 }
 
 TEST(KrokiSesji, ALocalStepChangesTheLengthByWhatItSaysAndIsKeptOnlyWhenNoLonger) {
-    const auto miasta = wPlaszczyznie(40, 4);
+    const auto miasta = ZestawLosowy(40, 4);
     UstawieniaSesji u = krokowe(MetodaSesji::Lokalnie);
     u.rundy = 12;
     u.watki = 2;
@@ -191,7 +183,7 @@ TEST(KrokiSesji, ALocalStepChangesTheLengthByWhatItSaysAndIsKeptOnlyWhenNoLonger
 }
 
 TEST(KrokiSesji, ProofStepsAreLPsSolvedCutsAddedAndBranchesTaken) {
-    const auto miasta = wPlaszczyznie(14, 5);
+    const auto miasta = ZestawLosowy(14, 5);
     UstawieniaSesji u = krokowe(MetodaSesji::Dowod);
     u.najdluzsza = false;
     SesjaSzukania sesja(miasta, u);
@@ -229,7 +221,7 @@ TEST(KrokiSesji, ProofStepsAreLPsSolvedCutsAddedAndBranchesTaken) {
 }
 
 TEST(KrokiSesji, AHoldParksAWorkerWaitingForItsStepAndAFinishEndsIt) {
-    const auto miasta = wPlaszczyznie(8, 6);
+    const auto miasta = ZestawLosowy(8, 6);
     UstawieniaSesji u = krokowe(MetodaSesji::Losowo);
     u.losowania = 1000000;
     SesjaSzukania sesja(miasta, u);
@@ -250,7 +242,7 @@ TEST(KrokiSesji, AHoldParksAWorkerWaitingForItsStepAndAFinishEndsIt) {
 }
 
 TEST(KrokiSesji, AtFullTempoTheSearchRunsToItsEndWithoutAStepGranted) {
-    const auto miasta = wPlaszczyznie(8, 7);
+    const auto miasta = ZestawLosowy(8, 7);
     UstawieniaSesji u = krokowe(MetodaSesji::Genetycznie);
     u.pokolenia = 30;
     u.populacja = 10;

@@ -5,7 +5,7 @@
 #include "search/sesja/LukaProcent.h"
 #include "search/sesja/Przeszkoda.h"
 #include "search/sesja/SesjaSzukania.h"
-#include "tests/search/dolne/MetrykiLosowe.h"
+#include "tests/search/sesja/ZestawLosowy.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestHelpers.h"
 
@@ -14,14 +14,6 @@
 #include <memory>
 
 namespace {
-
-std::shared_ptr<const ZestawMiast> wPlaszczyznie(int n, unsigned ziarno) {
-    std::mt19937 los(ziarno);
-    ZestawMiast z{MetrykaLosowa(RodzajMetryki::Euc2d, n, 1000, los), {}, {}};
-    for (int k = 1; k <= n; ++k)
-        z.ids.push_back(k);
-    return std::make_shared<const ZestawMiast>(std::move(z));
-}
 
 const WynikSesji& dokonczona(SesjaSzukania& sesja) {
     sesja.Uruchom();
@@ -33,7 +25,7 @@ const WynikSesji& dokonczona(SesjaSzukania& sesja) {
 } // namespace
 
 TEST(SesjaSzukania, EveryMethodAnswersWithItsRouteMeasuredAgainAndItsGapByTheOneFormula) {
-    const auto miasta = wPlaszczyznie(9, 1);
+    const auto miasta = ZestawLosowy(9, 1);
     struct Przypadek {
         MetodaSesji metoda, znaleziona;
         bool udowodniona;
@@ -76,7 +68,7 @@ TEST(SesjaSzukania, EveryMethodAnswersWithItsRouteMeasuredAgainAndItsGapByTheOne
 }
 
 TEST(SesjaSzukania, AFinishBeforeTheFirstRouteLeavesNoneAndARouteKeptByTheLocalSearchStandsAfterIt) {
-    const auto miasta = wPlaszczyznie(200, 2);
+    const auto miasta = ZestawLosowy(200, 2);
     UstawieniaSesji u;
     u.metoda = MetodaSesji::Genetycznie;
     u.pokolenia = 2000000000;
