@@ -6,13 +6,14 @@
 # permutation search's up to 25), then the large instances one at a time.
 #
 #   scripts/proof-bench.sh [SECONDS] [BIG_SECONDS]
-#   scripts/proof-bench.sh table [SECONDS] [CITIES]
+#   scripts/proof-bench.sh table [SECONDS] [CITIES | FROM-TO]
 #
 # SECONDS: the limit of each proof (default 600); BIG_SECONDS: of each large
 # instance (default 600). Every row has the wall and the processor time.
-# table: every instance up to CITIES cities (default 1002), each by a
-# program of its own, so that its wall time runs from reading the file, the
-# header once and a row each, SECONDS (default 60) each.
+# table: every instance up to CITIES cities (default 1002), or of FROM to TO
+# cities, each by a program of its own, so that its wall time runs from
+# reading the file, the header once and a row each, SECONDS (default 60)
+# each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = table ]; then
@@ -21,8 +22,10 @@ if [ "${1:-}" = table ]; then
   . scripts/bench-common.sh
   need_tsplib
   build_bench wedrownik_dowod
+  range=${3:-1002}
+  [[ $range == *-* ]] || range="0-$range"
   first=1
-  for f in $(tsplib_files . "0-${3:-1002}"); do
+  for f in $(tsplib_files . "$range"); do
     build/bench/dowod/wedrownik_dowod --optima "$data/optima.tsv" --seconds "$limit" "$f" |
       if [ $first = 1 ]; then cat; else tail -n 1; fi
     first=0

@@ -141,6 +141,8 @@ int main(int argc, char** argv) {
             ustawienia.podzial.rozgalezienie.iteracje = std::atoi(argv[++i]);
         else if (a == "--no-tree-blossoms")
             ustawienia.podzial.kwiatyDrzewem = false;
+        else if (a == "--tree-share" && i + 1 < argc)
+            ustawienia.podzial.czescDrzewa = std::atof(argv[++i]);
         else if (a == "--candidates-times-cities" && i + 1 < argc)
             ustawienia.podzial.rozgalezienie.iloczyn = std::atoi(argv[++i]);
         else if (a == "--no-combs")

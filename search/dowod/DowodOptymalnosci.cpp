@@ -1,6 +1,7 @@
 #include "search/dowod/DowodOptymalnosci.h"
 
 #include "search/JestTrasa.h"
+#include "search/dowod/SzukanieObok.h"
 #include "search/dowod/TrasaNajdluzsza.h"
 #include "search/dowod/WagiKrawedzi.h"
 #include "search/dowod/ZapisCertyfikatu.h"
@@ -11,6 +12,10 @@
 #include <numeric>
 
 namespace {
+
+// Below this the first route is nearly always optimal and the proof takes
+// less than the second search's set-up.
+constexpr int kSzukanieObokOd = 100;
 
 std::vector<int> pierwszaTrasa(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u,
                                const std::function<bool()>& przerwij, const RunningClock& zegar) {
@@ -79,7 +84,13 @@ WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& u
     u.limitSekund = ustawienia.limitSekund;
     if (ustawienia.certyfikat)
         u.swiadek = &zapis;
+    std::optional<SzukanieObok> obok;
+    if (cel == CelDowodu::Najkrotsza && ustawienia.watki > 1 && !u.kroki && n >= kSzukanieObokOd) {
+        obok.emplace(d, ustawienia.ziarno + 1, ustawienia.limitSekund, przerwij, zegar);
+        u.trasyObok = [&obok] { return obok->Wez(); };
+    }
     const WynikPodzialu p = podzial.Rozwiaz(std::move(*trasa), u, przerwij, zegar);
+    obok.reset();
     const double znak = cel == CelDowodu::Najkrotsza ? 1.0 : -1.0;
     // From city 0, as the other searches give their routes.
     wynik.trasa = p.trasa;

@@ -1,5 +1,6 @@
 #include "search/dowod/PodzialIOdciecia.h"
 #include "search/BramkaKrokow.h"
+#include "search/JestTrasa.h"
 
 #include "search/dowod/GrafWsparcia.h"
 #include "search/dowod/NaprawaSprzecznosci.h"
@@ -142,9 +143,17 @@ std::vector<Ciecie> PodzialIOdciecia::separuj(const GrafWsparcia& g) {
     if (!ciecia.empty())
         return ciecia;
     ciecia = SeparujPodcykle(g);
-    if (!ciecia.empty() || !ustawienia_.kwiatyDrzewem)
+    if (!ciecia.empty() || !ustawienia_.kwiatyDrzewem || !czasNaDrzewo())
         return ciecia;
-    return zGrzebieniami(SeparujKwiatyDrzewem(g), true);
+    const double od = zegar_->seconds();
+    ciecia = zGrzebieniami(SeparujKwiatyDrzewem(g), true);
+    sekundyDrzewa_ += zegar_->seconds() - od;
+    return ciecia;
+}
+
+bool PodzialIOdciecia::czasNaDrzewo() const {
+    return wKorzeniu_ || ustawienia_.czescDrzewa >= 1.0 ||
+           sekundyDrzewa_ <= ustawienia_.czescDrzewa * zegar_->seconds();
 }
 
 void PodzialIOdciecia::eliminuj(long double granica) {
@@ -162,6 +171,9 @@ void PodzialIOdciecia::eliminuj(long double granica) {
 }
 
 bool PodzialIOdciecia::przerwany() {
+    if (ustawienia_.trasyObok)
+        if (std::optional<std::vector<int>> trasa = ustawienia_.trasyObok(); trasa && JestTrasa(*trasa, w_.Ilosc()))
+            nowaTrasa(std::move(*trasa));
     if ((*przerwij_)()) {
         wynik_.przerwana = true;
         return true;

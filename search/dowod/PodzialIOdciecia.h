@@ -29,6 +29,10 @@ struct UstawieniaPodzialu {
     // Blossoms by the Gomory-Hu tree too, where the fractional components
     // give none.
     bool kwiatyDrzewem = true;
+    // Below the root the tree's n - 1 maximum flows take at most this share
+    // of the running time (1: no limit): on large instances they cost more
+    // than the nodes they save.
+    double czescDrzewa = 1.0;
     // Combs from the support graph with its paths at 1 shrunk, beside the
     // fractional components' blossoms.
     bool grzebienie = true;
@@ -37,6 +41,9 @@ struct UstawieniaPodzialu {
     std::function<bool(long long)> awariaLP;
     // Hears every step of the proof, to record a certificate; none: none.
     SwiadekDowodu* swiadek = nullptr;
+    // Better routes found meanwhile by someone else, asked for between LP
+    // solves; none: none.
+    std::function<std::optional<std::vector<int>>()> trasyObok;
     // Step mode: each LP solved, each round of cuts added and each branch
     // is a step.
     BramkaKrokow* kroki = nullptr;
@@ -113,6 +120,7 @@ private:
     void krokiCiec(const GrafWsparcia& g, const std::vector<Ciecie>& ciecia);
     void krokGalezi(const Wezel& wezel, Krawedz e);
     void zaokraglij(const GrafWsparcia& g);
+    bool czasNaDrzewo() const;
     double dlugosc(long double waga) const;
 
     const WagiKrawedzi& w_;
@@ -129,6 +137,7 @@ private:
     // Time spent reading routes off LP solutions: held to a share of the
     // whole.
     double sekundyZaokraglen_ = 0.0;
+    double sekundyDrzewa_ = 0.0;
 
     UstawieniaPodzialu ustawienia_;
     const std::function<bool()>* przerwij_ = nullptr;

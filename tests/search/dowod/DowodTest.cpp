@@ -2,6 +2,7 @@
 // permutation search.
 
 #include "reference/MiastaTestowe.h"
+#include "search/JestTrasa.h"
 #include "search/TablicaZMetryki.h"
 #include "search/dowod/DowodOptymalnosci.h"
 #include "search/dowod/TolerancjeDowodu.h"
@@ -113,4 +114,30 @@ TEST(Dowod, TheBoundNeverPassesTheOptimumWhereverTheSearchStops) {
             }
         }
     }
+}
+
+TEST(Dowod, ARouteHandedInMeanwhileIsTakenWhenItIsARouteAndNotOtherwise) {
+    const Metryka d = wPlaszczyznie(13, 4, 1000);
+    const WynikPermutacji wzor = permutacjami(d);
+    std::vector<int> poKolei(std::size_t(d.Ilosc()));
+    std::iota(poKolei.begin(), poKolei.end(), 0);
+    // First the optimum with a city left out (shorter, and no route), then
+    // the optimum; the search stops after its first LP solve, before it
+    // could find the optimum itself.
+    const std::vector<int> bezMiasta(wzor.trasa.begin(), wzor.trasa.end() - 1);
+    int podane = 0;
+    RunningClock zegar;
+    zegar.start();
+    UstawieniaDowodu u;
+    u.podzial.trasyObok = [&]() -> std::optional<std::vector<int>> {
+        ++podane;
+        return podane == 1 ? bezMiasta : wzor.trasa;
+    };
+    int wywolania = 0;
+    const WynikDowodu w = Udowodnij(d, CelDowodu::Najkrotsza, u, [&] { return ++wywolania > 1; }, zegar, nullptr,
+                                    poKolei);
+    EXPECT_GE(podane, 2);
+    EXPECT_TRUE(JestTrasa(w.trasa, d.Ilosc()));
+    EXPECT_EQ(w.dlugosc, wzor.najkrotsza);
+    EXPECT_FALSE(w.udowodniona);
 }
