@@ -69,6 +69,9 @@ struct WynikDowodu {
 // ends it (the proof, the limit, przerwij), the result holds the best route
 // and the bound reached. trasa, when given, is a first route to start from
 // instead of the local search's. n <= 3: every route is the same length.
+// For the shortest route of 100 cities or more, with watki > 1 and not in
+// step mode, a second local search runs beside branch and cut
+// (SzukanieObok): przerwij is then called from its thread too.
 WynikDowodu Udowodnij(const Metryka& d, CelDowodu cel, const UstawieniaDowodu& ustawienia,
                       const std::function<bool()>& przerwij, const RunningClock& zegar, PostepDowodu* postep,
                       std::optional<std::vector<int>> trasa = std::nullopt);
